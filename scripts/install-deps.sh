@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those that are missing.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+          libgtest-dev libbenchmark-dev xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo_=""
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo_=sudo
+fi
+export DEBIAN_FRONTEND=noninteractive
+if ! $sudo_ apt-get install -y --no-install-recommends "${missing[@]}"; then
+    $sudo_ apt-get update
+    $sudo_ apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,82 @@
+#include "model/Initialize.h"
+
+#include "model/CamModel.h"
+#include "model/Host.h"
+#include "model/Units.h"
+#include "motion/SegmentTable.h"
+
+namespace trochix::model {
+
+void ClearResults(CamModel& model, int numPoints, int numFunctions) {
+    float angle = 0.0f;
+    for (int i = 0; i <= numPoints; ++i) {
+        model.Results[0][i] = angle;
+        angle += model.DeltaTheta;
+    }
+    for (int f = 1; f <= numFunctions; ++f) {
+        if (f == 8 && !model.TorqueStartFresh)
+            continue;
+        for (int i = 0; i <= numPoints; ++i)
+            model.Results[f][i] = 0.0f;
+    }
+}
+
+void MassProp(CamModel& model) {
+    model.EffMass = 0.073804f;
+    model.SpringK = 132.0f;
+    model.Preload = 173.0f;
+    model.DampRatio = 0.15f;
+    model.JournalRadius = 0.5f;
+    model.JournalFriction = 0.01f;
+    model.FollowerFriction = 0.1f;
+    model.FluctCoef = 0.05f;
+}
+
+void Initialize(CamModel& model, Host& host) {
+    model.MaxSegments = kMaxSegments;
+    model.MaxBCs = kMaxBCs;
+    model.NumFunctions = kNumFunctions;
+    model.NumPoints = 360;
+
+    model.AppTitle = kAppTitle;
+    model.AppVersion = "6.0";
+    model.AppDate = "11/30/99";
+    model.FileVersion = "2.1";
+
+    model.DesignNo = 1;
+    model.Loading = false;
+    model.ExampleLoaded = false;
+    model.SvajDone = false;
+    model.ProfileDone = false;
+    model.DynamicsDone = false;
+    model.BcUnchanged = false;
+    model.CamDirection = -1;
+    model.UnitSystem = 1;
+    model.Translating = true;
+
+    SetUnitLabels(model.UnitLabel, model.NumFunctions + 1, model.UnitSystem, model.Translating);
+    MassProp(model);
+
+    model.CamOmega = 1.0f;
+    model.DeltaTheta = 1.0f;
+    model.PrimeRadius = 1.0f;
+    model.Offset = 0.0f;
+    model.RollerRadius = 1.0f;
+    model.CamType = "Radial";
+
+    model.UnitLabel[0] = "Degrees";
+    model.FileName.clear();
+    model.ModelName = "Model1";
+    const DateTime t = host.now();
+    model.DateStr = DateText(t);
+    model.TimeStr = TimeText(t);
+}
+
+void ResetModel(CamModel& model, Host& host) {
+    Initialize(model, host);
+    motion::ClearSVAJ(model);
+    model.SvajDone = false;
+    model.BcUnchanged = false;
+}
+
+} // namespace trochix::model
