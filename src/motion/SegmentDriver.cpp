@@ -3,9 +3,13 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/Host.h"
+#include "motion/MathHelpers.h"
+#include "motion/MotionLaws.h"
+#include "motion/Polynomial.h"
 
 #include <cctype>
 #include <cmath>
+#include <string>
 
 namespace trochix::motion {
 
@@ -65,6 +69,76 @@ void ReadOmega(CamModel& m, Host& host, double rpm) {
         m.CamOmega2 = 1.0f;
         m.CamOmega3 = 1.0f;
     }
+}
+
+void UpdateTotalLift(CamModel& m) {
+    const MaxMin r = MaxMin1(m.Results[1].data(), 1, m.NumPoints);
+    m.TotalLift = static_cast<float>(r.max - r.min);
+}
+
+std::string ZeroBetaMessage(int segment) {
+    return "Segment " + std::to_string(segment) +
+           " has a duration (Beta) of zero - please enter its Beta before calculating";
+}
+
+std::string NoLawMessage(int segment) {
+    return "Segment " + std::to_string(segment) +
+           " has no motion law - please pick one from its Program list before calculating";
+}
+
+bool CalcSegment(CamModel& m, Host& host, int segment, int variant) {
+    if (segment < 1 || segment > model::kMaxSegments)
+        throw model::Fault(model::kSubscriptOutOfRange);
+    m.CurSeg = segment;
+    // Every law divides by beta in degrees and in radians: a zero-length segment would fill
+    // its points with infinities, so it is refused while Results are still untouched.
+    if (!(m.SegBeta[segment] > 0.0f) || !(m.SegBetaRadArr[segment] > 0.0f)) {
+        host.message(ZeroBetaMessage(segment), model::Icon::Exclamation, model::DefaultTitle());
+        return false;
+    }
+    const bool polynomial = m.SegDir[segment] == "P";
+    const int law = polynomial ? kLawPolynomial : m.SegLawFamily[segment];
+    if (law < 0 || law >= kLawCount) {
+        host.message(NoLawMessage(segment), model::Icon::Exclamation, model::DefaultTitle());
+        return false;
+    }
+    const bool half = variant == 2;
+    const bool secondHalf = m.SegHalf[segment] == 2;
+    bool ok = true;
+    switch (law) {
+    case kLawCycloidFull:
+    case kLawCycloid1:
+    case kLawCycloid2:
+        if (!half)
+            Cycloid(m);
+        else if (secondHalf)
+            Cycloid2(m);
+        else
+            Cycloid1(m);
+        break;
+    case kLawSimpHarmFull:
+    case kLawSimpHarm1:
+    case kLawSimpHarm2:
+        if (!half)
+            SimpHarm(m);
+        else if (secondHalf)
+            SimpHarm2(m);
+        else
+            SimpHarm1(m);
+        break;
+    case kLawModSine: ModSine(m); break;
+    case kLawModTrap: ModTrap(m); break;
+    case kLawDoubleHarm: DoubleHarm(m); break;
+    case kLawDwell: Dwell(m, m.Lift); break;
+    case kLaw345: ok = Poly345(m, host); break;
+    case kLaw4567: ok = Poly4567(m, host); break;
+    case kLawPolynomial: ok = EvaluateStoredPolynomial(m, host); break;
+    }
+    if (!ok)
+        return false;
+    SegBoundary(m);
+    UpdateTotalLift(m);
+    return true;
 }
 
 } // namespace trochix::motion

@@ -35,4 +35,19 @@ void ReadOmega(CamModel& model, Host& host, double rpm);
 // CamOmega2 and CamOmega3 from CamOmega.
 void CamOmegaPowers(CamModel& model);
 
+// TotalLift = max S - min S over Results row 1, points 1..NumPoints.
+void UpdateTotalLift(CamModel& model);
+
+// The refusals of CalcSegment.
+std::string ZeroBetaMessage(int segment);
+std::string NoLawMessage(int segment);
+
+// Computes one segment: CurSeg = segment, the law routine of its law (SegLawFamily; a "P"
+// segment is always its stored polynomial), SegBoundary, TotalLift. `variant` picks the full
+// (1) or half (2) law of the cycloid and simple-harmonic families; the half is SegHalf.
+// A segment without a duration or without a law is refused before anything is stored, with an
+// exclamation message. Returns false when the segment was not computed completely.
+// Run-time faults of the plain laws propagate to the caller.
+bool CalcSegment(CamModel& model, Host& host, int segment, int variant);
+
 } // namespace trochix::motion
