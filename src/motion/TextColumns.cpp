@@ -1,0 +1,50 @@
+#include "motion/TextColumns.h"
+
+#include "motion/NumberText.h"
+
+namespace trochix::motion {
+
+int NextZoneColumn(int column) {
+    if (column < 1)
+        return 1;
+    return ((column - 1) / kPrintZoneWidth + 1) * kPrintZoneWidth + 1;
+}
+
+std::string PrintNumberF(float value) { return Str(value) + " "; }
+
+TextLine& TextLine::tab(int column) {
+    if (column < 1)
+        column = 1;
+    if (this->column() <= column)
+        m_text.append(static_cast<size_t>(column - this->column()), ' ');
+    else
+        m_text += ' ';
+    return *this;
+}
+
+TextLine& TextLine::zone() {
+    m_text.append(static_cast<size_t>(NextZoneColumn(column()) - column()), ' ');
+    return *this;
+}
+
+TextLine& TextLine::text(std::string_view s) {
+    m_text += s;
+    return *this;
+}
+
+TextLine& TextLine::number(double value) { return text(PrintNumber(value)); }
+
+TextLine& TextLine::number(float value) { return text(PrintNumberF(value)); }
+
+TextLine& TextLine::number(int value) { return text(PrintNumber(static_cast<double>(value))); }
+
+TextLine& TextLine::right(int lastColumn, std::string_view s) {
+    const int start = lastColumn - static_cast<int>(s.size()) + 1;
+    if (start >= column())
+        tab(start);
+    else if (!m_text.empty())
+        m_text += ' ';
+    return text(s);
+}
+
+} // namespace trochix::motion
