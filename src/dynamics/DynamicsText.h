@@ -1,0 +1,45 @@
+// Texts of the Dynamics screen built from the model: result labels, unit labels and the
+// warning about accumulating torques.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace trochix::model {
+struct CamModel;
+class Host;
+} // namespace trochix::model
+
+namespace trochix::dynamics {
+
+using model::CamModel;
+using model::Host;
+
+// lbl_OmegaN, lbl_Cc, lbl_OmegaD and the damping box after a pass, 1 decimal each. OmegaD is
+// blank when it has no real value. std::nullopt when k = 0: nothing was computed, the labels
+// keep their contents and the damping box keeps the typed c.
+struct FrequencyLabels {
+    std::string omegaN, cc, omegaD, damping;
+};
+std::optional<FrequencyLabels> FrequencyTexts(const CamModel& model);
+
+// lbl_Fmax, lbl_Fmin and lbl_Tmax after a pass, 1 decimal each.
+struct ExtremeLabels {
+    std::string forceMax, forceMin, torqueMax;
+};
+ExtremeLabels ExtremeTexts(const CamModel& model);
+
+// Unit labels beside the boxes and results for the current unit system: mass; spring rate
+// (force over length); preload; damping (force + "-s" over length); journal diameter; force
+// results; torque result.
+struct DynamicsUnits {
+    std::string mass, springForce, springLength, preload, dampingForce, dampingLength, journal,
+        force, torque;
+};
+DynamicsUnits UnitTexts(const CamModel& model);
+
+// Shown (warning icon, default title) when "Accumulate" is chosen.
+const std::string& AccumulateWarningText();
+void ShowAccumulateWarning(Host& host);
+
+} // namespace trochix::dynamics

@@ -1,0 +1,159 @@
+#include "dynamics/Flywheel.h"
+
+#include "model/CamModel.h"
+#include "model/Fault.h"
+#include "model/ReportError.h"
+#include "motion/MathHelpers.h"
+#include "motion/NumberText.h"
+#include "motion/TextColumns.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trochix::dynamics {
+
+namespace {
+
+// The lists always hold at least this many pulses, so a table never reads past them.
+constexpr int kMinPulses = 10;
+
+// Tab columns (1-based) of the pulse table: order, first header, first and second values.
+constexpr int kOrderColumn = 0;
+constexpr int kHeaderColumn = 7;
+constexpr int kFirstColumn = 8;
+constexpr int kSecondColumn = 18;
+
+float AreaAt(const std::vector<float>& list, int k) {
+    return k < static_cast<int>(list.size()) ? list[k] : 0.0f;
+}
+
+} // namespace
+
+PulseAreas Flywheel(std::span<const float> torque, int first, int last, double deltaTheta,
+                    double average) {
+    const double stepRad = deltaTheta * motion::kPi / 180.0;
+    std::vector<double> pos(kMinPulses + 1, 0.0), neg(kMinPulses + 1, 0.0);
+    int p = 1, q = 1;
+    bool inPositive = false, inNegative = false;
+    int firstSign = 0;
+
+    auto deviation = [&](int j) { return static_cast<double>(torque[j]) - average; };
+    auto addTo = [](std::vector<double>& list, int index, double dA) {
+        if (index >= static_cast<int>(list.size()))
+            list.resize(index + 1, 0.0);
+        list[index] += dA;
+    };
+
+    for (int j = first + 1; j <= last; ++j) {
+        const double y = deviation(j);
+        const double dA = (y + deviation(j - 1)) / 2.0 * stepRad;
+        if (y < 0.0) {
+            if (firstSign == 0)
+                firstSign = -1;
+            if (inPositive)
+                ++p;
+            inPositive = false;
+            inNegative = true;
+            addTo(neg, q, dA);
+        } else {
+            if (firstSign == 0)
+                firstSign = 1;
+            if (inNegative)
+                ++q;
+            inNegative = false;
+            inPositive = true;
+            addTo(pos, p, dA);
+        }
+    }
+
+    PulseAreas result;
+    result.pos.assign(pos.begin(), pos.end());
+    result.neg.assign(neg.begin(), neg.end());
+    result.firstSign = firstSign;
+    result.count = p + q;
+    return result;
+}
+
+int PulseTableRows(int count) {
+    // (count + 1) / 2, a half going to the even neighbour.
+    const int twice = count + 1;
+    int rows = twice / 2;
+    if (twice % 2 != 0 && rows % 2 != 0)
+        ++rows;
+    return rows;
+}
+
+void Fly(CamModel& model, Host& host) {
+    model::RunGuarded(host, "Fly", [&] {
+        model.PosAreas.assign(kMinPulses + 1, 0.0f);
+        model.NegAreas.assign(kMinPulses + 1, 0.0f);
+        model.FirstSign = 0;
+        model.PulseCount = 0;
+        auto& R = model.Results;
+        const int n = model.NumPoints;
+        const double average = motion::Average2(0, n, R, motion::Order::Pointer_I, 8);
+        model.AvgTorque = static_cast<float>(average);
+
+        model::RunGuarded(host, "Flywheel", [&] {
+            PulseAreas a = Flywheel(R[8], 1, n, model.DeltaTheta, average);
+            model.PosAreas = std::move(a.pos);
+            model.NegAreas = std::move(a.neg);
+            model.FirstSign = a.firstSign;
+            model.PulseCount = a.count;
+        });
+
+        for (int i = 1; i <= n; ++i) {
+            const float v = static_cast<float>(static_cast<double>(R[8][i]) * model.FluctCoef);
+            if (!std::isfinite(v))
+                throw model::Fault(model::kOverflow);
+            R[16][i] = v;
+        }
+    });
+}
+
+std::vector<std::string> PulseTableLines(const CamModel& model) {
+    using motion::FNRound;
+    using motion::TextLine;
+    std::vector<std::string> lines = {
+        " Areas of Camshaft Torque",
+        " Pulses in Order over 1 cycle ",
+        "",
+        "    in Energy Units of :",
+        "   " + model.UnitLabel[7] + " - " + model.UnitLabel[6] + " - Radians",
+        "",
+    };
+    if (model.FirstSign != 0) {
+        const bool negFirst = model.FirstSign < 0;
+        lines.push_back(TextLine()
+                            .tab(kOrderColumn)
+                            .text(" Order")
+                            .tab(kHeaderColumn)
+                            .text(negFirst ? " Neg Area" : " Pos Area")
+                            .tab(kSecondColumn)
+                            .text(negFirst ? " Pos Area" : " Neg Area"));
+        lines.emplace_back();
+
+        const auto& firstList = negFirst ? model.NegAreas : model.PosAreas;
+        const auto& secondList = negFirst ? model.PosAreas : model.NegAreas;
+        const int rows = PulseTableRows(model.PulseCount);
+        for (int k = 1; k <= rows; ++k) {
+            lines.push_back(TextLine()
+                                .tab(kOrderColumn)
+                                .text("   ")
+                                .number(k)
+                                .tab(kFirstColumn)
+                                .number(FNRound(AreaAt(firstList, k), 1))
+                                .tab(kSecondColumn)
+                                .number(FNRound(AreaAt(secondList, k), 1)));
+        }
+    }
+    lines.emplace_back();
+    lines.emplace_back("    Average Torque:");
+    lines.push_back(TextLine("   ")
+                        .number(FNRound(model.AvgTorque, 2))
+                        .text("  ")
+                        .text(model.UnitLabel[8]));
+    return lines;
+}
+
+} // namespace trochix::dynamics

@@ -1,0 +1,46 @@
+// Camshaft torque pulses and the flywheel.
+//
+// The torque curve is split into pulses above and below its average; each pulse is integrated
+// by trapezoids to an energy (torque x radians). The pulse lists are indexed from 1 and grow as
+// needed (at least 10 entries each). Row 16 is the torque scaled by the coefficient of speed
+// fluctuation.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace trochix::model {
+struct CamModel;
+class Host;
+} // namespace trochix::model
+
+namespace trochix::dynamics {
+
+using model::CamModel;
+using model::Host;
+
+struct PulseAreas {
+    std::vector<float> pos; // index 1..; 0 unused
+    std::vector<float> neg;
+    int firstSign = 0;      // -1 or +1; 0 when fewer than two points were given
+    int count = 0;          // the pulse count as the program reports it: p + q
+};
+
+// Pulse integration of torque[first..last] about `average`, with the step in degrees.
+// A point is negative when its deviation is below 0, else non-negative; the area of each step
+// (mean of the deviations at its ends x step in radians) goes to the run its end point opened.
+PulseAreas Flywheel(std::span<const float> torque, int first, int last, double deltaTheta,
+                    double average);
+
+// Rows of the pulse table for a pulse count: (count + 1) / 2 rounded half to even.
+int PulseTableRows(int count);
+
+// Average torque (points 0..NumPoints of row 8), pulse areas into the model, row 16 =
+// row 8 x FluctCoef at points 1..NumPoints. Faults are reported under "Fly" or "Flywheel".
+void Fly(CamModel& model, Host& host);
+
+// The pulse-area table as printed in the Dynamics screen's picture, one text per line.
+std::vector<std::string> PulseTableLines(const CamModel& model);
+
+} // namespace trochix::dynamics
