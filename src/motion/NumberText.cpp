@@ -1,9 +1,11 @@
 #include "motion/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -45,8 +47,11 @@ double Val(std::string_view text) {
         if (exDigits)
             num += ex;
     }
+    // A number too large for a model real reads as the largest one: range checks then refuse
+    // it, and storing it into a float field stays defined.
     const double v = std::strtod(num.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    const double big = std::numeric_limits<float>::max();
+    return std::clamp(v, -big, big);
 }
 
 namespace {
@@ -96,11 +101,18 @@ std::string Layout(bool negative, const Digits& d, int fixedUpTo) {
     return out;
 }
 
+// A value that is not a number says so in a message instead of passing for 0.
+std::string NonFinite(double value) {
+    if (std::isnan(value))
+        return "NaN";
+    return value < 0 ? "-Inf" : "Inf";
+}
+
 } // namespace
 
 std::string ShortestFloat(float value, int maxDigits) {
     if (!std::isfinite(value))
-        return "0";
+        return NonFinite(value);
     if (value == 0.0f)
         return "0";
     Digits best{};
@@ -115,7 +127,9 @@ std::string ShortestFloat(float value, int maxDigits) {
 }
 
 std::string ShortestDouble(double value, int maxDigits) {
-    if (!std::isfinite(value) || value == 0.0)
+    if (!std::isfinite(value))
+        return NonFinite(value);
+    if (value == 0.0)
         return "0";
     Digits best{};
     for (int p = 1; p <= maxDigits; ++p) {
@@ -139,6 +153,8 @@ std::string StrD(double value) {
 }
 
 std::string PrintNumber(double value) { return StrD(value) + " "; }
+std::string PrintNumber(float value) { return Str(value) + " "; }
+std::string PrintNumber(int value) { return StrD(value) + " "; }
 
 double FNRound(double x, int n) {
     double scale;

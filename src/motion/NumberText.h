@@ -16,6 +16,7 @@ namespace trochix::motion {
 
 // Leading number of a text, as a numeric box reads it: blanks are skipped, then an optional
 // sign, digits, a decimal point and an exponent; anything else ends the number. "" -> 0.
+// Magnitudes beyond the float range give +-3.402823E+38, so the result always fits a model real.
 double Val(std::string_view text);
 
 // Number-to-text rule for single-precision values (at most 7 significant digits).
@@ -26,6 +27,7 @@ std::string StrD(double value);
 // Shortest decimal digits (at most maxDigits significant) that read back as `value`, written
 // without a leading blank, with no zero before the point and with an E+nn exponent for very
 // large or small magnitudes. With maxDigits 9 every float reads back exactly.
+// Values that are not finite give "NaN", "Inf" or "-Inf".
 std::string ShortestFloat(float value, int maxDigits);
 std::string ShortestDouble(double value, int maxDigits);
 
@@ -48,6 +50,9 @@ std::string FormatDecimals(double value, int decimals);
 std::string FormatPicture(double value, std::string_view picture);
 
 // How a printed number appears in general format: the number-to-text rule plus a trailing blank.
+// A float prints with its own 7 digits, not with the 15 of its double widening.
 std::string PrintNumber(double value);
+std::string PrintNumber(float value);
+std::string PrintNumber(int value);
 
 } // namespace trochix::motion
