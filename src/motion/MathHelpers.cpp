@@ -2,6 +2,7 @@
 
 #include "model/Fault.h"
 #include "model/Host.h"
+#include "model/ReportError.h"
 #include "motion/NumberText.h"
 
 #include <cmath>
@@ -102,6 +103,12 @@ double Modulo(double a, double b) {
     return (t - std::floor(t)) * b;
 }
 
+double Modulo(Host& host, double a, double b) {
+    double r = 0.0;
+    model::RunGuarded(host, "Modulo", [&] { r = Modulo(a, b); });
+    return r;
+}
+
 double Average(int first, int last, const float* v) {
     double sum = 0.0;
     for (int i = first; i <= last; ++i)
@@ -135,6 +142,13 @@ MaxMinMean MaxMinAvg(const float* v, int n) {
     return r;
 }
 
+MaxMinMean MaxMinAvg(Host& host, const float* v, int n) {
+    // Element 0 sets the extremes before the division can fail, so they survive a fault.
+    MaxMinMean r{v[0], v[0], 0.0};
+    model::RunGuarded(host, "MaxMinAvg", [&] { r = MaxMinAvg(v, n); });
+    return r;
+}
+
 double GlobalMax(const float* u, const float* w, int first, int last) {
     const MaxMin a = MaxMin1(u, first, last);
     const MaxMin b = MaxMin1(w, first, last);
@@ -164,9 +178,16 @@ PolarMax PolarmaXAv(const float* a, const float* b, int n) {
         sumA += a[i];
         sumB += b[i];
     }
+    r.overall = r.maxB > r.maxA ? r.maxB : r.maxA;
     r.meanA = sumA / model::CheckDivisor(n);
     r.meanB = sumB / n;
-    r.overall = r.maxB > r.maxA ? r.maxB : r.maxA;
+    return r;
+}
+
+PolarMax PolarmaXAv(Host& host, const float* a, const float* b, int n) {
+    const double maxA = std::fabs(a[0]), maxB = std::fabs(b[0]);
+    PolarMax r{0.0, 0.0, maxA, maxB, maxB > maxA ? maxB : maxA};
+    model::RunGuarded(host, "PolarmaXAv", [&] { r = PolarmaXAv(a, b, n); });
     return r;
 }
 
@@ -193,6 +214,12 @@ std::string StripFilename(const std::string& path) {
             return base.substr(static_cast<std::size_t>(i));
     }
     return base;
+}
+
+std::string StripFilename(Host& host, const std::string& path) {
+    std::string r;
+    model::RunGuarded(host, "StripFilename", [&] { r = StripFilename(path); });
+    return r;
 }
 
 } // namespace trochix::motion
