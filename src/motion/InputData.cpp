@@ -1,0 +1,606 @@
+#include "motion/InputData.h"
+
+#include "model/Fault.h"
+#include "model/Host.h"
+#include "model/Initialize.h"
+#include "model/ReportError.h"
+#include "motion/MotionLaws.h"
+#include "motion/NumberText.h"
+#include "motion/SegmentDriver.h"
+#include "motion/SegmentTable.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace trochix::motion {
+
+const std::array<std::string, 4> MotionList = {"Rise", "Fall", "Poly", "Dwell"};
+const std::array<std::string, 3> DeltaList = {"1.0", "0.5", "0.25"};
+
+namespace {
+
+constexpr int kRows = model::kMaxSegments;
+constexpr double kRadToDegree = 57.29577950560105;
+
+bool ValidRow(int row) { return row >= 0 && row < kRows; }
+
+char FirstLetter(std::string_view text) {
+    return text.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+}
+
+bool IsDwellRow(const CamModel& m, int seg) {
+    return m.SegDir[seg] == "D" || m.SegLawText[seg] == LawList[kLawDwell];
+}
+
+bool AnyEnd(const CamModel& m) {
+    for (int s = 1; s <= m.NumSegments; ++s)
+        if (!m.SegEndText[s].empty())
+            return true;
+    return false;
+}
+
+// Something the user typed or picked in a row changed.
+void RowEdited(CamModel& m, InputScreenState& st, int row) {
+    // A model being loaded brings its own points for the rows it fills.
+    if (!m.Loading)
+        st.Rows[row].Dirty = true;
+    if (m.SegDir[row + 1] == "P")
+        m.BcUnchanged = false;
+    if (m.SegDone[row])
+        SegChanged(m, st, row);
+    CheckDoneEnabled(m, st);
+}
+
+void ClearRowStates(InputScreenState& st) {
+    for (auto& r : st.Rows) {
+        r.MotionEnabled = r.ProgramEnabled = r.StartEnabled = r.EndEnabled = false;
+        r.CalcEnabled = r.PlotEnabled = r.PrintEnabled = false;
+        r.Dirty = false;
+        r.StartAngle.clear();
+        r.EndAngle.clear();
+    }
+    st.Rows[0].StartAngle = "0";
+    st.CalcAllEnabled = false;
+    st.DoneEnabled = false;
+}
+
+void ShowRows(const CamModel& m, InputScreenState& st) {
+    for (int row = 0; row < kRows; ++row)
+        st.Rows[row].Visible = row < m.NumSegments;
+    st.SegmentFrameEnabled = true;
+}
+
+// The motion letter's effect on the row, without marking it edited.
+void ApplyMotion(CamModel& m, InputScreenState& st, int row, char letter) {
+    const int seg = row + 1;
+    SegmentRowState& r = st.Rows[row];
+    switch (letter) {
+    case 'R':
+    case 'F':
+        r.ProgramEnabled = true;
+        // An emptied law list means no law: a stale law must not run under the new direction.
+        m.SegLawText[seg].clear();
+        m.SegLawFamily[seg] = kLawNone;
+        r.StartEnabled = false;
+        r.EndEnabled = false;
+        break;
+    case 'P':
+        m.SegLawText[seg] = LawList[kLawPolynomial];
+        r.ProgramEnabled = false;
+        r.StartEnabled = true;
+        r.EndEnabled = true;
+        break;
+    case 'D':
+        m.SegLawText[seg] = LawList[kLawDwell];
+        r.ProgramEnabled = false;
+        r.StartEnabled = true;
+        r.EndEnabled = false;
+        break;
+    default: return;
+    }
+    m.SegDir[seg] = std::string(1, letter);
+    m.SegDesc[seg] = m.SegDir[seg];
+    if (letter == 'P' || letter == 'D')
+        ReadLaw(m, seg);
+}
+
+void ClearLaterStages(CamModel& m) {
+    for (int f = 5; f <= m.NumFunctions; ++f) {
+        if (f == 8 && !m.TorqueStartFresh)
+            continue;
+        for (int i = 0; i <= m.NumPoints; ++i)
+            m.Results[f][i] = 0.0f;
+    }
+}
+
+// S of the solved polynomial of a segment at x (0 or 1).
+float PolynomialAt(const CamModel& m, int seg, float x) {
+    double s = 0.0;
+    const int n = m.SegNumBC[seg];
+    for (int i = 1; i <= n && i <= model::kMaxBCs; ++i)
+        s += m.PolyCoef[i][seg] * std::pow(static_cast<double>(x), m.PolyExponent[i][seg]);
+    return static_cast<float>(s);
+}
+
+} // namespace
+
+std::string MotionText(std::string_view dir) {
+    switch (FirstLetter(dir)) {
+    case 'R': return MotionList[0];
+    case 'F': return MotionList[1];
+    case 'P': return MotionList[2];
+    case 'D': return MotionList[3];
+    default: return {};
+    }
+}
+
+InputScreenState LoadInputScreen() {
+    InputScreenState st;
+    ClearRowStates(st);
+    for (auto& r : st.Rows)
+        r.Visible = false;
+    return st;
+}
+
+void SyncScreenState(const CamModel& m, InputScreenState& st) {
+    ClearRowStates(st);
+    ShowRows(m, st);
+    const int d = AngleDecimals(m.DeltaTheta);
+    double start = 0.0;
+    bool allEnds = m.NumSegments > 0;
+    for (int row = 0; row < kRows; ++row) {
+        const int seg = row + 1;
+        SegmentRowState& r = st.Rows[row];
+        const char dir = FirstLetter(m.SegDir[seg]);
+        r.MotionEnabled = !m.SegBetaText[seg].empty();
+        r.ProgramEnabled = dir == 'R' || dir == 'F';
+        r.StartEnabled = dir == 'P' || dir == 'D' || (r.ProgramEnabled && !m.SegLawText[seg].empty());
+        r.EndEnabled = dir == 'P' || (r.ProgramEnabled && !m.SegStartText[seg].empty());
+        r.CalcEnabled = !m.SegEndText[seg].empty() && !m.SegDone[row];
+        r.PlotEnabled = r.PrintEnabled = m.SegDone[row];
+        if (row < m.NumSegments) {
+            const double end = start + Val(m.SegBetaText[seg]);
+            r.StartAngle = FNRoundStr(start, d);
+            r.EndAngle = FNRoundStr(end, d);
+            start = Val(r.EndAngle);
+            allEnds = allEnds && !m.SegEndText[seg].empty();
+        }
+    }
+    st.CalcAllEnabled = allEnds;
+    CheckDoneEnabled(m, st);
+}
+
+bool CheckInput(Host& host, double value, double min, double max, const std::string& message) {
+    if (value >= min && value <= max)
+        return true;
+    host.message(message, model::Icon::Exclamation, model::DefaultTitle());
+    return false;
+}
+
+SegmentCount ClampSegmentCount(std::string_view text) {
+    double v = Val(text);
+    SegmentCount c{std::string(text), 0};
+    if (v < 1.0) {
+        c.text = "1";
+        v = 1.0;
+    } else if (v > 16.0) {
+        c.text = "16";
+        v = 16.0;
+    }
+    c.NumSegments = std::clamp(RoundIndex(v), 1, model::kMaxSegments);
+    return c;
+}
+
+StepChoice SnapDelta(double v) {
+    if (v < 0.35)
+        return {"0.25", 0.25f, 1440};
+    if (v < 0.75)
+        return {"0.5", 0.5f, 720};
+    return {"1.0", 1.0f, 360};
+}
+
+int AngleDecimals(float deltaTheta) {
+    if (deltaTheta == 0.5f)
+        return 1;
+    if (deltaTheta == 0.25f)
+        return 2;
+    return 0;
+}
+
+void SegmentPositions(CamModel& m, int seg) {
+    const double start = Val(m.SegStartText[seg]);
+    const double end = Val(m.SegEndText[seg]);
+    m.SegLift[seg] = static_cast<float>(IsDwellRow(m, seg) ? end : std::fabs(end - start));
+    const std::string& dir = m.SegDir[seg];
+    float low = 0.0f;
+    if (dir != "D" && start != 0.0) {
+        if (dir == "R")
+            low = static_cast<float>(std::fabs(start));
+        else if (dir == "F")
+            low = static_cast<float>(std::fabs(end));
+    }
+    m.SegLow[seg] = low;
+}
+
+// ---- cam data boxes
+
+std::string SegmentsChanged(CamModel& m, InputScreenState& st, std::string_view text) {
+    const SegmentCount c = ClampSegmentCount(text);
+    m.SegmentsText = c.text;
+    m.NumSegments = c.NumSegments;
+    if (!(m.Loading && !m.TorqueStartFresh))
+        ClearSegs(m, st);
+    ShowRows(m, st);
+    return c.text;
+}
+
+void OmegaLostFocus(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {
+    model::RunGuarded(host, "txt_Omega_LostFocus", [&] {
+        m.OmegaText = std::string(text);
+        const float before = m.CamOmega;
+        ReadOmega(m, host, Val(text));
+        CamOmegaPowers(m);
+        if (m.CamOmega != before && AnyEnd(m)) {
+            InvalidateAll(m, st);
+            if (!m.Loading)
+                model::ClearResults(m, m.NumPoints, m.NumFunctions);
+        }
+    });
+}
+
+void DeltaLostFocus(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {
+    model::RunGuarded(host, "cmb_Delta_Change", [&] {
+        const StepChoice c = SnapDelta(Val(text));
+        const bool changed = c.DeltaTheta != m.DeltaTheta || c.NumPoints != m.NumPoints;
+        m.DeltaText = c.text;
+        m.DeltaTheta = c.DeltaTheta;
+        m.NumPoints = c.NumPoints;
+        if (!changed)
+            return;
+        // Row 0 must hold the angles of the new grid even before any row is calculated.
+        if (!m.Loading)
+            model::ClearResults(m, m.NumPoints, m.NumFunctions);
+        if (AnyEnd(m))
+            InvalidateAll(m, st);
+    });
+}
+
+// ---- segment rows
+
+bool UpdateAngles(CamModel& m, Host& host, InputScreenState& st, int row) {
+    if (!ValidRow(row))
+        return false;
+    const int d = AngleDecimals(m.DeltaTheta);
+    auto beta = [&](int r) { return Val(m.SegBetaText[r + 1]); };
+    st.Rows[row].EndAngle = FNRoundStr(Val(st.Rows[row].StartAngle) + beta(row), d);
+    for (int k = 1; k < m.NumSegments && k < kRows; ++k) {
+        st.Rows[k].StartAngle = st.Rows[k - 1].EndAngle;
+        st.Rows[k].EndAngle = FNRoundStr(Val(st.Rows[k].StartAngle) + beta(k), d);
+        if (!CheckInput(host, Val(st.Rows[k].EndAngle), 0.0, 360.0,
+                        "End angle cannot be > 360 deg")) {
+            m.SegBetaText[row + 1].clear();
+            st.Rows[k].EndAngle.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BetaLostFocus(CamModel& m, Host& host, InputScreenState& st, int row, std::string_view text) {
+    if (!ValidRow(row))
+        return false;
+    const int seg = row + 1;
+    const bool changed = m.SegBetaText[seg] != text;
+    m.SegBetaText[seg] = std::string(text);
+    bool stored = false;
+    if (!text.empty()) {
+        const double v = Val(text);
+        if (CheckInput(host, v, 0.0, 360.0, "Beta cannot be > 360 or < 0")) {
+            if (UpdateAngles(m, host, st, row)) {
+                m.SegBeta[seg] = static_cast<float>(v);
+                m.SegBetaRadArr[seg] = static_cast<float>(v / kRadToDegree);
+                st.Rows[row].MotionEnabled = true;
+                stored = true;
+            } else {
+                // The box was emptied: the segment must not keep a Beta the screen no longer shows.
+                m.SegBeta[seg] = 0.0f;
+                m.SegBetaRadArr[seg] = 0.0f;
+            }
+            StartEnd(m);
+        }
+    }
+    if (changed || m.SegBetaText[seg] != text)
+        RowEdited(m, st, row);
+    return stored;
+}
+
+bool MotionChanged(CamModel& m, InputScreenState& st, int row, std::string_view text) {
+    if (!ValidRow(row))
+        return false;
+    const char letter = FirstLetter(text);
+    if (letter != 'R' && letter != 'F' && letter != 'P' && letter != 'D')
+        return false;
+    const int seg = row + 1;
+    const bool changed = m.SegDir[seg] != std::string(1, letter);
+    ApplyMotion(m, st, row, letter);
+    if (changed)
+        RowEdited(m, st, row);
+    return true;
+}
+
+bool ProgramChanged(CamModel& m, InputScreenState& st, int row, std::string_view text) {
+    if (!ValidRow(row))
+        return false;
+    const int index = LawCodeIndex(text);
+    if (index == kLawNone)
+        return false;
+    const int seg = row + 1;
+    const bool changed = m.SegLawText[seg] != LawList[index];
+    m.SegLawText[seg] = LawList[index];
+    if (index == kLawPolynomial && FirstLetter(m.SegDir[seg]) != 'P')
+        ApplyMotion(m, st, row, 'P');
+    else if (index == kLawDwell)
+        ApplyMotion(m, st, row, 'D');
+    ReadLaw(m, seg);
+    st.Rows[row].StartEnabled = true;
+    if (changed)
+        RowEdited(m, st, row);
+    return true;
+}
+
+void StartClicked(InputScreenState& st, int row) {
+    if (ValidRow(row))
+        st.Rows[row].EndEnabled = true;
+}
+
+void StartChanged(CamModel& m, InputScreenState& st, int row, std::string_view text) {
+    if (!ValidRow(row))
+        return;
+    const int seg = row + 1;
+    if (m.SegStartText[seg] == text)
+        return;
+    m.SegStartText[seg] = std::string(text);
+    st.Rows[row].EndEnabled = true;
+    if (IsDwellRow(m, seg))
+        EndChanged(m, st, row, text);
+    RowEdited(m, st, row);
+}
+
+void EndChanged(CamModel& m, InputScreenState& st, int row, std::string_view text) {
+    if (!ValidRow(row))
+        return;
+    const int seg = row + 1;
+    if (m.SegEndText[seg] == text)
+        return;
+    m.SegEndText[seg] = std::string(text);
+    if (IsDwellRow(m, seg))
+        StartChanged(m, st, row, text);
+    st.Rows[row].CalcEnabled = true;
+    if (row < m.NumSegments - 1)
+        StartChanged(m, st, row + 1, text);
+    RowEdited(m, st, row);
+}
+
+// ---- row states
+
+void SegCalculated(CamModel& m, InputScreenState& st, int row) {
+    if (!ValidRow(row))
+        return;
+    SegmentRowState& r = st.Rows[row];
+    r.CalcEnabled = false;
+    r.PlotEnabled = true;
+    r.PrintEnabled = true;
+    r.Dirty = false;
+    m.SegDone[row] = true;
+    if (row == m.NumSegments - 1)
+        st.CalcAllEnabled = true;
+}
+
+void SegChanged(CamModel& m, InputScreenState& st, int row) {
+    if (!ValidRow(row))
+        return;
+    SegmentRowState& r = st.Rows[row];
+    r.CalcEnabled = true;
+    r.PlotEnabled = false;
+    r.PrintEnabled = false;
+    m.SegDone[row] = false;
+}
+
+void InvalidateAll(CamModel& m, InputScreenState& st) {
+    for (int row = 0; row < kRows; ++row) {
+        SegmentRowState& r = st.Rows[row];
+        r.CalcEnabled = true;
+        r.PlotEnabled = false;
+        r.PrintEnabled = false;
+        if (row < m.NumSegments && !m.Loading)
+            r.Dirty = true;
+        m.SegDone[row] = false;
+    }
+    m.BcUnchanged = false;
+    st.DoneEnabled = false;
+    st.CalcAllEnabled = true;
+}
+
+bool CheckDoneEnabled(const CamModel& m, InputScreenState& st) {
+    int ends = 0;
+    bool dirty = false;
+    for (int row = 0; row < m.NumSegments && row < kRows; ++row) {
+        if (!m.SegEndText[row + 1].empty())
+            ++ends;
+        dirty = dirty || st.Rows[row].Dirty;
+    }
+    st.DoneEnabled = ends == m.NumSegments && !dirty;
+    return st.DoneEnabled;
+}
+
+// ---- calculations
+
+namespace {
+
+RowOutcome CalcRowBody(CamModel& m, Host& host, InputScreenState& st, int row) {
+    const int seg = row + 1;
+    m.CurSeg = seg;
+    m.DeltaTheta = SnapDelta(Val(m.DeltaText)).DeltaTheta;
+    StartEnd(m);
+    m.PlotStart = m.SegStart[seg];
+    m.PlotEnd = m.SegEnd[seg];
+    ReadOmega(m, host, Val(m.OmegaText));
+    CamOmegaPowers(m);
+    SegmentPositions(m, seg);
+    m.Lift = m.SegLift[seg];
+    const int variant = ReadLaw(m, seg);
+    if (m.SegDir[seg] == "P") {
+        if (!(m.SegBeta[seg] > 0.0f)) {
+            host.message(ZeroBetaMessage(seg), model::Icon::Exclamation, model::DefaultTitle());
+            return RowOutcome::Failed;
+        }
+        if (!m.BcUnchanged || m.SegNumBC[seg] < 2)
+            return RowOutcome::NeedsBoundaryConditions;
+    }
+    if (!CalcSegment(m, host, seg, variant))
+        return RowOutcome::Failed;
+    SegCalculated(m, st, row);
+    return RowOutcome::Calculated;
+}
+
+} // namespace
+
+RowOutcome CalcRow(CamModel& m, Host& host, InputScreenState& st, int row) {
+    if (!ValidRow(row))
+        return RowOutcome::Failed;
+    RowOutcome out = RowOutcome::Failed;
+    model::RunGuarded(host, "cmd_CalcSeg_Click", [&] { out = CalcRowBody(m, host, st, row); });
+    if (out == RowOutcome::NeedsBoundaryConditions)
+        return out;
+    CheckDoneEnabled(m, st);
+    m.ExampleLoaded = false;
+    return out;
+}
+
+void PolynomialRowSolved(CamModel& m, InputScreenState& st, int row, std::string_view startText,
+                         std::string_view endText) {
+    if (!ValidRow(row))
+        return;
+    const int seg = row + 1;
+    const std::string start =
+        startText.empty() ? ShortestFloat(PolynomialAt(m, seg, 0.0f), 7) : std::string(startText);
+    const std::string end =
+        endText.empty() ? ShortestFloat(PolynomialAt(m, seg, 1.0f), 7) : std::string(endText);
+    StartChanged(m, st, row, start);
+    EndChanged(m, st, row, end);
+    SegCalculated(m, st, row);
+    UpdateTotalLift(m);
+    CheckDoneEnabled(m, st);
+    m.ExampleLoaded = false;
+}
+
+bool CalcAll(CamModel& m, Host& host, InputScreenState& st, const BoundaryScreen& solvePolynomialRow) {
+    for (int row = 0; row < m.NumSegments && row < kRows; ++row) {
+        const RowOutcome out = CalcRow(m, host, st, row);
+        if (out == RowOutcome::Failed)
+            return false;
+        if (out == RowOutcome::NeedsBoundaryConditions) {
+            const BoundaryResult r = solvePolynomialRow ? solvePolynomialRow(row) : BoundaryResult{};
+            if (!r.solved) {
+                m.ExampleLoaded = false;
+                return false;
+            }
+            PolynomialRowSolved(m, st, row, r.startText, r.endText);
+        }
+    }
+    st.DoneEnabled = true;
+    return true;
+}
+
+void PrepareSegmentPlot(CamModel& m, int row) {
+    if (!ValidRow(row))
+        return;
+    m.CurSeg = row + 1;
+    StartEnd(m);
+    m.PlotStart = m.SegStart[m.CurSeg];
+    m.PlotEnd = m.SegEnd[m.CurSeg];
+    m.NumPlotFuncs = 4;
+    for (int k = 1; k <= 4; ++k)
+        m.PlotFunc[k] = k;
+}
+
+bool PrepareSegmentPrint(CamModel& m, int row) {
+    if (!ValidRow(row))
+        return false;
+    PrepareSegmentPlot(m, row);
+    m.NumPrintCols = 4;
+    m.Decimals = {2, 2, 2, 2};
+    m.SegmentPrint = true;
+    return m.SegDir[m.CurSeg] == "P";
+}
+
+// ---- bottom buttons
+
+void ClearSegs(CamModel& m, InputScreenState& st) {
+    ClearSegments(m);
+    ClearRowStates(st);
+}
+
+void ClearAll(CamModel& m, InputScreenState& st) {
+    ClearSVAJ(m);
+    ClearRowStates(st);
+    ShowRows(m, st);
+}
+
+void CancelInput(CamModel& m) { m.ExampleLoaded = false; }
+
+void ShowCopyHint(Host& host) {
+    host.message("Use the Alt-PrintScrn key combo to copy the screen to the clipboard",
+                 model::Icon::Information, model::DefaultTitle());
+}
+
+const std::string& PositionMessage() {
+    static const std::string text =
+        std::string("There is something wrong with your Position data.") + "\r\r" +
+        "The smallest Start or End value of all the segment Positions " + "\r" +
+        "over the whole cam should be zero, but it is not.  Please change" + "\r" +
+        "the Position Start and End data and redo the calculations" + "\r" +
+        "such that the smallest of your Start  and/or End Positions are zero.";
+    return text;
+}
+
+bool CompleteMotionProgram(CamModel& m, Host& host, InputScreenState& st) {
+    bool done = false;
+    model::RunGuarded(host, "cmd_Done_Click", [&] {
+        // The lowest position of each segment: its base, and for a dwell the level it holds.
+        float lowest = 0.0f;
+        for (int s = 1; s <= m.NumSegments && s <= model::kMaxSegments; ++s) {
+            const float low = m.SegLow[s] + (m.SegDir[s] == "D" ? m.SegLift[s] : 0.0f);
+            lowest = s == 1 ? low : std::min(lowest, low);
+        }
+        if (lowest > 0.0f) {
+            host.message(PositionMessage(), model::Icon::Exclamation, model::DefaultTitle());
+            InvalidateAll(m, st);
+            return;
+        }
+        ReadOmega(m, host, Val(m.OmegaText));
+        CamOmegaPowers(m);
+        m.NumSegments = ClampSegmentCount(m.SegmentsText).NumSegments;
+        m.DeltaTheta = SnapDelta(Val(m.DeltaText)).DeltaTheta;
+        if (m.ExampleLoaded) {
+            m.ProfileDone = true;
+            m.DynamicsDone = true;
+        } else {
+            m.ProfileDone = false;
+            m.DynamicsDone = false;
+            ClearLaterStages(m);
+        }
+        m.DesignNo = m.DesignNo + 1;
+        m.SvajDone = true;
+        m.ModelSaved = false;
+        const model::DateTime t = host.now();
+        m.DateStr = model::DateText(t);
+        m.TimeStr = model::TimeText(t);
+        m.ExampleLoaded = false;
+        done = true;
+    });
+    return done;
+}
+
+} // namespace trochix::motion
