@@ -1,0 +1,48 @@
+#include "geometry/SizeCamCalc.h"
+
+#include "geometry/Checked.h"
+#include "geometry/Sizing.h"
+#include "geometry/SizingSummary.h"
+#include "model/CamModel.h"
+#include "model/Host.h"
+#include "model/ReportError.h"
+#include "motion/NumberText.h"
+
+namespace trochix::geometry {
+
+SizeResultsState ClearSizeResults() { return SizeResultsState{}; }
+
+SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) {
+    SizeCamCalcResult result;
+    result.state = ClearSizeResults();
+    host.setBusy(true);
+    const bool read = model::RunGuarded(host, "frm_SizeCam.Calc", [&] {
+        m.PrimeRadius = static_cast<float>(motion::Val(in.primeText));
+        m.Offset = static_cast<float>(motion::Val(in.offsetText));
+        m.CamDirection = in.ccw ? 1 : -1;
+        m.Translating = in.translating;
+        m.FollowerType = in.followerType;
+        if (in.followerType == 2) {
+            m.FaceWidth = ToSingle(FlatFaceExtents(m).width());
+            m.RollerRadiusText = motion::FNRoundStr(m.FaceWidth, 2);
+        } else {
+            m.RollerRadius = static_cast<float>(motion::Val(in.followerText));
+            m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
+        }
+        m.CamType = in.barrel ? "Barrel" : "Radial";
+    });
+    if (read && Autopress(m, host, m.FollowerType) &&
+        RadiusOfCurvature(m, host, m.FollowerType)) {
+        SizeResultsState& s = result.state;
+        s.pamin = motion::FNRoundStr(m.PressMin, 1);
+        s.pamax = motion::FNRoundStr(m.PressMax, 1);
+        s.rhomin = motion::FNRoundStr(m.RhoMin, 2);
+        s.calcEnabled = false;
+        s.summaryEnabled = s.copyEnabled = s.printFormEnabled = s.doneEnabled = true;
+        result.completed = true;
+    }
+    host.setBusy(false);
+    return result;
+}
+
+} // namespace trochix::geometry

@@ -1,0 +1,147 @@
+#include "geometry/SizingChecks.h"
+
+#include "geometry/Checked.h"
+#include "model/CamModel.h"
+#include "model/Fault.h"
+#include "model/Host.h"
+#include "model/ReportError.h"
+#include "motion/MathHelpers.h"
+#include "motion/NumberText.h"
+
+#include <cmath>
+
+namespace trochix::geometry {
+
+using model::Icon;
+
+namespace {
+
+float BoxValue(const std::string& text) { return static_cast<float>(motion::Val(text)); }
+
+} // namespace
+
+std::optional<double> MinBasecircle(const CamModel& m, Host& host) {
+    std::optional<double> rbMin;
+    model::RunGuarded(host, "MinBasecircle", [&] {
+        const int n = LastPoint(m);
+        const motion::MaxMinAt a = motion::MaxMin2(m.Results, motion::Order::Pointer_I, 3, 0, n);
+        // No later point beat the first: the first is the minimum.
+        const int k = a.minIndex < 0 ? 0 : a.minIndex;
+        const double omega2 = model::CheckDivisor(static_cast<double>(m.CamOmega) * m.CamOmega);
+        const double rb = -a.min / omega2 - m.Results[1][k];
+        host.message("The minimum base circle radius for no negative Radius of Curvature is " +
+                         motion::FNRoundStr(rb, 2) + "  " + m.UnitLabel[1],
+                     Icon::Information, model::DefaultTitle());
+        rbMin = rb;
+    });
+    return rbMin;
+}
+
+bool CheckFollowerRadius(const CamModel& m, Host& host, double Rf) {
+    if (Rf >= m.PrimeRadius) {
+        host.message("Something is wrong\r\rThe follower radius is greater than the prime circle "
+                     "radius\r\rPlease check your data.",
+                     Icon::Warning, model::DefaultTitle());
+        return false;
+    }
+    if (Rf < 0.0) {
+        host.message("The follower radius must be zero or positive", Icon::Warning,
+                     model::DefaultTitle());
+        return false;
+    }
+    return true;
+}
+
+bool CheckArmRadius(const CamModel& m, Host& host, double L, double C) {
+    const double Rp = m.PrimeRadius;
+    if (L <= C - Rp || L >= C + Rp) {
+        host.message("The roller follower arm misses the cam entirely\rwith your current choice "
+                     "of arm center location. \r\rPlease adjust the arm radius to be about\r" +
+                         motion::FNRoundStr(C, 2) + " " + m.UnitLabel[6] +
+                         " for this arm center location.",
+                     Icon::Warning, model::DefaultTitle());
+        return false;
+    }
+    return true;
+}
+
+FieldCommit CommitPrime(CamModel& m, Host& host, const std::string& text) {
+    FieldCommit c;
+    const float v = BoxValue(text);
+    // The message promises more than "not below the offset": with a negative offset that alone
+    // would let a zero or negative radius through, so the offset's size is the bound.
+    if (v <= std::fabs(m.Offset)) {
+        host.message("Prime radius cannot be zero or negative or less than the offset",
+                     Icon::Exclamation, model::DefaultTitle());
+        c.boxText = "1";
+        return c;
+    }
+    m.PrimeRadius = v;
+    c.accepted = true;
+    c.boxText = text;
+    c.redraw = c.clearResults = true;
+    return c;
+}
+
+FieldCommit CommitOffset(CamModel& m, Host& host, const std::string& text) {
+    FieldCommit c;
+    const float v = BoxValue(text);
+    if (std::fabs(v) >= m.PrimeRadius) {
+        host.message("Cannot compute - Eccentricity is >= Prime Radius.  Try a smaller absolute "
+                     "value of eccentricity",
+                     Icon::Exclamation, "TROCHIX");
+        c.boxText = motion::Str(0.0f);
+        return c;
+    }
+    m.Offset = v;
+    c.accepted = true;
+    c.boxText = text;
+    c.primeCaption = v == 0.0f ? "Prime Radius" : "Prime Distance";
+    c.redraw = c.clearResults = true;
+    return c;
+}
+
+FieldCommit CommitFollower(CamModel& m, Host& host, const std::string& text) {
+    FieldCommit c;
+    const float v = BoxValue(text);
+    if (!CheckFollowerRadius(m, host, v)) {
+        c.boxText = "";
+        return c;
+    }
+    m.RollerRadius = v;
+    m.RollerRadiusText = motion::FNRoundStr(v, 2);
+    c.accepted = true;
+    c.boxText = text;
+    c.redraw = c.clearResults = true;
+    return c;
+}
+
+FieldCommit CommitArmRadius(CamModel& m, Host& host, const std::string& text) {
+    FieldCommit c;
+    const double x = m.ArmPivotX, y = m.ArmPivotY;
+    m.PivotDistance = static_cast<float>(std::sqrt(x * x + y * y));
+    const float L = BoxValue(text);
+    if (CheckArmRadius(m, host, L, m.PivotDistance)) {
+        m.ArmRadius = L;
+        c.accepted = true;
+        c.boxText = text;
+    } else {
+        c.boxText = motion::FNRoundStr(m.PivotDistance, 2);
+    }
+    c.redraw = c.clearResults = true;
+    return c;
+}
+
+FieldCommit CommitArmPivotX(CamModel& m, Host& host, const std::string& text,
+                            const std::string& armRadiusText) {
+    m.ArmPivotX = BoxValue(text);
+    return CommitArmRadius(m, host, armRadiusText);
+}
+
+FieldCommit CommitArmPivotY(CamModel& m, Host& host, const std::string& text,
+                            const std::string& armRadiusText) {
+    m.ArmPivotY = BoxValue(text);
+    return CommitArmRadius(m, host, armRadiusText);
+}
+
+} // namespace trochix::geometry

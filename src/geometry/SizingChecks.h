@@ -1,0 +1,59 @@
+// Checks and field commits of the sizing inputs, and the minimum base circle advice.
+// Each commit takes the text of its box as the user left it and says what the screen must show.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace trochix::model {
+struct CamModel;
+class Host;
+} // namespace trochix::model
+
+namespace trochix::geometry {
+
+using model::CamModel;
+using model::Host;
+
+// Smallest base circle for which a flat face sees no negative radius of curvature:
+// Rb_min = -A_min/omega^2 - S at the point of least acceleration. Shows it as an information
+// message (2 decimals, two blanks, the displacement unit label) and returns it; nothing when a
+// fault (reported as "MinBasecircle") stopped it. The screen calls it when "Flat" is chosen,
+// except while an example fills the screen.
+std::optional<double> MinBasecircle(const CamModel& model, Host& host);
+
+// A roller radius must be >= 0 and smaller than the prime radius; otherwise a warning.
+bool CheckFollowerRadius(const CamModel& model, Host& host, double Rf);
+
+// An arm of length L about a pivot at distance C must reach the prime circle:
+// C - Rp < L < C + Rp; otherwise a warning advising an arm length of about C.
+bool CheckArmRadius(const CamModel& model, Host& host, double L, double C);
+
+// What a text box commit leaves on the screen.
+struct FieldCommit {
+    bool accepted = false;    // the value went into the model
+    std::string boxText;      // the box's text afterwards
+    std::string primeCaption; // new caption of the prime frame; empty when unchanged
+    bool redraw = false;      // the sizing picture is to be redrawn
+    bool clearResults = false; // the result labels are to be blanked (ClearSizeResults)
+};
+
+// Prime radius: refused (box "1", model unchanged) when not larger than the offset's size.
+FieldCommit CommitPrime(CamModel& model, Host& host, const std::string& text);
+// Offset: refused (box " 0", model unchanged) when abs(value) >= PrimeRadius; the prime frame
+// is captioned "Prime Radius" for zero offset, "Prime Distance" otherwise.
+FieldCommit CommitOffset(CamModel& model, Host& host, const std::string& text);
+// Roller radius: CheckFollowerRadius; accepted values also set RollerRadiusText (2 decimals);
+// refused ones empty the box.
+FieldCommit CommitFollower(CamModel& model, Host& host, const std::string& text);
+// Arm length: PivotDistance recomputed from the pivot, then CheckArmRadius; a refused length
+// leaves ArmRadius alone and puts the pivot distance (2 decimals) into the box.
+FieldCommit CommitArmRadius(CamModel& model, Host& host, const std::string& text);
+// Arm pivot x or y: stored, then the arm-radius commit is rerun with the arm box's text; the
+// result is that commit's (its boxText is the arm radius box).
+FieldCommit CommitArmPivotX(CamModel& model, Host& host, const std::string& text,
+                            const std::string& armRadiusText);
+FieldCommit CommitArmPivotY(CamModel& model, Host& host, const std::string& text,
+                            const std::string& armRadiusText);
+
+} // namespace trochix::geometry
