@@ -11,6 +11,7 @@ std::string FaultDescription(int number) {
     case 11: return "Division by zero";
     case 13: return "Type mismatch";
     case 28: return "Out of stack space";
+    case 51: return "Internal error";
     case 52: return "Bad file name or number";
     case 53: return "File not found";
     case 57: return "Device I/O error";

@@ -14,6 +14,7 @@ enum FaultNumber {
     kDivisionByZero = 11,
     kTypeMismatch = 13,
     kOutOfStackSpace = 28,
+    kInternalError = 51,
     kFileNotFound = 53,
     kDeviceIOError = 57,
     kDiskFull = 61,

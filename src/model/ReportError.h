@@ -21,11 +21,13 @@ AfterError ReportError(Host& host, int number, const std::string& procedureName)
 #include "model/Fault.h"
 
 #include <new>
+#include <stdexcept>
 
 namespace trochix::model {
 
 // Runs body; a fault (or exhausted memory) is reported under procedureName.
-// Returns true when body completed.
+// Returns true when body completed. Nothing escapes: any other library exception is reported
+// as an internal error rather than ending the program.
 template <class Body> bool RunGuarded(Host& host, const std::string& procedureName, Body&& body) {
     try {
         body();
@@ -34,8 +36,12 @@ template <class Body> bool RunGuarded(Host& host, const std::string& procedureNa
         ReportError(host, f.number(), procedureName);
     } catch (const std::bad_alloc&) {
         ReportError(host, kOutOfMemory, procedureName);
+    } catch (const std::length_error&) {
+        ReportError(host, kOutOfMemory, procedureName);
     } catch (const std::out_of_range&) {
         ReportError(host, kSubscriptOutOfRange, procedureName);
+    } catch (const std::exception&) {
+        ReportError(host, kInternalError, procedureName);
     }
     return false;
 }
