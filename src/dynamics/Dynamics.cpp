@@ -16,8 +16,9 @@ namespace {
 // nearest float angles to 90 degrees other than 90 itself give |cos phi| above 1e-7.
 constexpr double kRightAngleCos = 1e-9;
 
-// With zeta = 1 the rounding of c to float can leave k/m - (c/2m)^2 a hair below zero.
-constexpr double kRootTolerance = 1e-5;
+// With zeta = 1 the float roundings of OmegaN, Cc and c leave k/m - (c/2m)^2 a few parts in
+// 10^7 of k/m away from zero, on either side; such a residue is the zero it stands for.
+constexpr double kRootTolerance = 2e-6;
 
 float ToSingle(double v) {
     const float f = static_cast<float>(v);
@@ -42,7 +43,7 @@ void NaturalFrequencies(CamModel& model) {
 
     const double half = model.DampC / (2.0 * m);
     double root = km - half * half;
-    if (root < 0.0 && root >= -kRootTolerance * km)
+    if (std::fabs(root) <= kRootTolerance * km)
         root = 0.0;
     model.OmegaDValid = root >= 0.0;
     model.OmegaD = model.OmegaDValid ? ToSingle(std::sqrt(root)) : 0.0f;
