@@ -1,6 +1,7 @@
 #include "model/Initialize.h"
 
 #include "model/CamModel.h"
+#include "model/Fault.h"
 #include "model/Host.h"
 #include "model/Units.h"
 #include "motion/SegmentTable.h"
@@ -8,6 +9,9 @@
 namespace trochix::model {
 
 void ClearResults(CamModel& model, int numPoints, int numFunctions) {
+    // The table is fixed in size: a count past its end is a subscript fault, not a stray write.
+    if (numPoints < 0 || numPoints > kMaxPoints || numFunctions < 0 || numFunctions >= kResultRows)
+        throw Fault(kSubscriptOutOfRange);
     float angle = 0.0f;
     for (int i = 0; i <= numPoints; ++i) {
         model.Results[0][i] = angle;

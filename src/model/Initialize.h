@@ -11,6 +11,7 @@ void Initialize(CamModel& model, Host& host);
 
 // Row 0 = the cam angles of the current step; rows 1..numFunctions = 0, except the torque
 // row 8, which survives when torques accumulate over several cams ("Accumulate").
+// Counts beyond the table raise fault 9.
 void ClearResults(CamModel& model, int numPoints, int numFunctions);
 
 // Default follower-train data for the dynamics.
