@@ -1,0 +1,81 @@
+// The desktop program: start-up in the program's order, then the home screen's event loop.
+#include "model/CamModel.h"
+#include "model/Captions.h"
+#include "model/Colours.h"
+#include "model/Initialize.h"
+#include "ui/AppContext.h"
+#include "ui/Catalog.h"
+#include "ui/Commands.h"
+#include "ui/Dialogs.h"
+#include "ui/Look.h"
+#include "ui/Navigator.h"
+#include "ui/QtHost.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace {
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+std::string ProgramPath(const char* argv0) {
+    std::string path = argv0 ? argv0 : "trochix";
+    if (path.find('/') != std::string::npos) {
+        std::error_code ec;
+        const std::filesystem::path full = std::filesystem::weakly_canonical(path, ec);
+        if (!ec)
+            path = full.string();
+    }
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace trochix;
+    if (!HasDisplay()) {
+        // Without a display the toolkit would abort; say how to run instead.
+        std::cout << "TROCHIX needs a display to show its screens.\n"
+                     "Run it from a desktop session, or under a virtual display:\n"
+                     "    xvfb-run -a "
+                  << ProgramPath(argc > 0 ? argv[0] : nullptr) << "\n";
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("TROCHIX");
+    ui::ApplyLook(app);
+
+    auto camModel = std::make_unique<model::CamModel>();
+    ui::QtHost host;
+    ui::QtDialogs dialogs;
+    ui::Navigator navigator;
+    ui::Commands commands;
+    ui::AppContext ctx{*camModel, host, navigator, dialogs, commands};
+    ctx.quit = [] { QApplication::exit(0); };
+
+    model::SetColours(ctx.colours);
+    model::Initialize(*camModel, host);
+    navigator.attach(ctx);
+    ui::RegisterAll(ctx);
+    navigator.setCaptions(model::SetCaptions(camModel->AppTitle));
+
+    QWidget* home = navigator.screen(model::ScreenId::HomeScreen);
+    ui::Navigator::Centre(*home);
+    navigator.ShowScreen(model::ScreenId::Title); // Start shows the home screen
+    if (!home->isVisible())
+        navigator.ShowScreen(model::ScreenId::HomeScreen); // the title card was closed otherwise
+    return app.exec();
+}

@@ -1,0 +1,22 @@
+#include "ui/Catalog.h"
+
+#include "ui/AppContext.h"
+#include "ui/Navigator.h"
+#include "ui/screens/AboutScreen.h"
+#include "ui/screens/HomeScreen.h"
+#include "ui/screens/QuitScreen.h"
+#include "ui/screens/TitleScreen.h"
+#include "ui/screens/UserScreen.h"
+
+namespace trochix::ui {
+
+void RegisterAll(AppContext& ctx) {
+    Navigator& nav = ctx.navigator;
+    nav.registerScreen(ScreenId::Title, Make<TitleScreen>);
+    nav.registerScreen(ScreenId::HomeScreen, Make<HomeScreen>);
+    nav.registerScreen(ScreenId::User, Make<UserScreen>);
+    nav.registerScreen(ScreenId::Quit, Make<QuitScreen>);
+    nav.registerScreen(ScreenId::About, Make<AboutScreen>);
+}
+
+} // namespace trochix::ui

@@ -1,0 +1,37 @@
+// The program's Host: message boxes, the busy pointer and the system clock.
+#pragma once
+
+#include "model/Host.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace trochix::ui {
+
+class QtHost : public model::Host {
+public:
+    ~QtHost() override;
+
+    model::Answer message(const std::string& text, model::Icon icon, const std::string& title,
+                          model::Buttons buttons, model::Answer defaultAnswer) override;
+    // The busy pointer does not nest: one setBusy(false) always restores the normal pointer.
+    void setBusy(bool busy) override;
+    model::DateTime now() override;
+
+    bool isBusy() const { return m_busy; }
+
+private:
+    bool m_busy = false;
+};
+
+// The pieces of a message box, kept apart so they can be checked without showing a box.
+QMessageBox::Icon MessageBoxIcon(model::Icon icon);
+QString MessageBoxText(const std::string& text); // '\r' (and "\r\n") become line breaks
+
+// Builds the box message() shows; the caller owns it.
+QMessageBox* MakeMessageBox(const std::string& text, model::Icon icon, const std::string& title,
+                            model::Buttons buttons, model::Answer defaultAnswer,
+                            QWidget* parent = nullptr);
+model::Answer AnswerOf(QMessageBox::StandardButton button);
+
+} // namespace trochix::ui

@@ -1,0 +1,301 @@
+#include "ui/screens/HomeScreen.h"
+
+#include "model/CamModel.h"
+#include "model/Headers.h"
+#include "model/HomeRules.h"
+#include "model/ReportError.h"
+#include "model/Units.h"
+#include "ui/Commands.h"
+#include "ui/Look.h"
+#include "ui/Navigator.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trochix::ui {
+
+namespace {
+
+constexpr const char* kExampleCaptions[5] = {
+    "&Single Dwell - Offset Translating Follower",
+    "Single Dwell - F&lat-Faced Follower",
+    "&Double Dwell - Translating Follower",
+    "Double Dwell - &Oscillating Follower",
+    "&Four Dwell - Translating Follower",
+};
+
+QPushButton* MakeHomeButton(const char* caption, const char* objectName, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setMinimumSize(170, 38);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+HomeScreen::HomeScreen(AppContext& ctx) : m_ctx(ctx) {
+    setObjectName("frm_HomeScreen");
+    auto* central = new QWidget(this);
+    BuildButtons(central);
+    BuildMenus();
+    setCentralWidget(central);
+
+    // A fresh start: nothing is calculated yet.
+    m_ctx.model.SvajDone = false;
+    m_ctx.model.ProfileDone = false;
+    m_ctx.model.CamType = "Radial";
+    SetHomeButtons();
+    RefreshMenus();
+}
+
+void HomeScreen::BuildButtons(QWidget* central) {
+    auto* buttons = new QFrame(central);
+    buttons->setObjectName("fra_Buttons");
+    buttons->setProperty("panel", true);
+    auto* column = new QVBoxLayout(buttons);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(10);
+    m_svaj = MakeHomeButton("&S-V-A-J", "cmd_SVAJ", buttons);
+    m_sizeCam = MakeHomeButton("Si&ze Cam", "cmd_SizeCam", buttons);
+    m_drawCam = MakeHomeButton("&Draw Cam", "cmd_DrawCam", buttons);
+    m_dynamics = MakeHomeButton("D&ynamics", "cmd_Dynamics", buttons);
+    m_plot = MakeHomeButton("&Plot", "cmd_Plot", buttons);
+    m_print = MakeHomeButton("P&rint", "cmd_Print", buttons);
+    m_quit = MakeHomeButton("&Quit", "cmd_Quit", buttons);
+    for (QPushButton* b : {m_svaj, m_sizeCam, m_drawCam, m_dynamics, m_plot, m_print})
+        column->addWidget(b);
+    column->addStretch(1);
+    column->addWidget(m_quit);
+
+    connect(m_svaj, &QPushButton::clicked, this, &HomeScreen::SVAJ);
+    connect(m_sizeCam, &QPushButton::clicked, this, &HomeScreen::SizeCam);
+    connect(m_drawCam, &QPushButton::clicked, this, &HomeScreen::DrawCam);
+    connect(m_dynamics, &QPushButton::clicked, this, &HomeScreen::Dynamics);
+    connect(m_plot, &QPushButton::clicked, this, &HomeScreen::Plot);
+    connect(m_print, &QPushButton::clicked, this, &HomeScreen::Print);
+    connect(m_quit, &QPushButton::clicked, this, &HomeScreen::Quit);
+
+    auto* banner = new QFrame(central);
+    banner->setObjectName("pnl_Banner");
+    banner->setProperty("banner", true);
+    auto* name = new QLabel("TROCHIX", banner);
+    name->setAlignment(Qt::AlignCenter);
+    SetFontScale(*name, 3.0, true);
+    auto* subtitle = new QLabel("Synthesis and Analysis of Cam-Follower Systems", banner);
+    subtitle->setAlignment(Qt::AlignCenter);
+    subtitle->setWordWrap(true);
+    SetFontScale(*subtitle, 1.2);
+    auto* release = new QLabel(QString::fromStdString(model::ReleaseLine(m_ctx.model)), banner);
+    release->setAlignment(Qt::AlignCenter);
+    auto* bannerLayout = new QVBoxLayout(banner);
+    bannerLayout->setContentsMargins(28, 28, 28, 28);
+    bannerLayout->addStretch(1);
+    bannerLayout->addWidget(name);
+    bannerLayout->addWidget(subtitle);
+    bannerLayout->addSpacing(12);
+    bannerLayout->addWidget(release);
+    bannerLayout->addStretch(1);
+
+    auto* restore = new QLabel("Click anywhere to restore buttons", central);
+    restore->setObjectName("pnl_Restore");
+    restore->setAlignment(Qt::AlignCenter);
+    restore->setFrameShape(QFrame::StyledPanel);
+    restore->setProperty("panel", true);
+    restore->setMinimumHeight(34);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(12);
+    right->addWidget(banner, 1);
+    right->addWidget(restore);
+
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
+    layout->addWidget(buttons);
+    layout->addLayout(right, 1);
+    resize(760, 480);
+}
+
+QAction* HomeScreen::AddCommand(QMenu* menu, const char* caption, const char* objectName,
+                                Command command) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    connect(action, &QAction::triggered, this, [this, command] { m_ctx.commands.run(command); });
+    return action;
+}
+
+void HomeScreen::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("mnu_File");
+    m_new = file->addAction("&New");
+    m_new->setObjectName("mnu_New");
+    connect(m_new, &QAction::triggered, this, &HomeScreen::New);
+    m_open = AddCommand(file, "&Open", "mnu_Open", Command::Open);
+    file->addSeparator();
+    m_save = AddCommand(file, "&Save", "mnu_Save", Command::Save);
+    m_saveAs = AddCommand(file, "Save &as", "mnu_Saveas", Command::SaveAs);
+    file->addSeparator();
+    m_export = file->addMenu("&Export");
+    m_export->setObjectName("mnu_Export");
+    m_exports[0] = AddCommand(m_export, "&Spreadsheet", "mnu_Spreadsheet",
+                              Command::ExportSpreadsheet);
+    m_exports[1] = AddCommand(m_export, "&Cadkey", "mnu_Cadkey", Command::ExportCadkey);
+    m_exports[2] = AddCommand(m_export, "&Profile", "mnu_Profile", Command::ExportProfile);
+    m_fileQuit = file->addAction("&Quit");
+    m_fileQuit->setObjectName("mnu_Quit");
+    connect(m_fileQuit, &QAction::triggered, this, &HomeScreen::Quit);
+    connect(file, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
+
+    QMenu* units = bar->addMenu("&Units");
+    units->setObjectName("mnu_Units");
+    auto* group = new QActionGroup(units);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int k = 1; k <= model::kUnitSystems; ++k) {
+        QAction* pick = units->addAction(QString::fromLatin1(model::UnitSystems[k].menu));
+        pick->setObjectName(QStringLiteral("mnu_unitpick_%1").arg(k));
+        pick->setCheckable(true);
+        group->addAction(pick);
+        connect(pick, &QAction::triggered, this, [this, k] { PickUnits(k); });
+        m_units[k] = pick;
+    }
+
+    QMenu* examples = bar->addMenu("&Examples");
+    examples->setObjectName("mnu_Examples");
+    for (int k = 1; k <= 5; ++k) {
+        const QByteArray name = QStringLiteral("mnu_Example_%1").arg(k).toLatin1();
+        m_examples[k] =
+            AddCommand(examples, kExampleCaptions[k - 1], name.constData(), ExampleCommand(k));
+    }
+    connect(examples, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
+
+    QMenu* fft = bar->addMenu("&FFT");
+    fft->setObjectName("mnu_FFT");
+    m_calcFft = fft->addAction("&Calculate FFT");
+    m_calcFft->setObjectName("mnu_CalcFFT");
+    connect(m_calcFft, &QAction::triggered, this, &HomeScreen::CalculateFFT);
+    connect(fft, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
+
+    QMenu* version = bar->addMenu("&Version");
+    version->setObjectName("mnu_Version");
+    m_about = version->addAction("&About Trochix");
+    m_about->setObjectName("mnu_About");
+    connect(m_about, &QAction::triggered, this, &HomeScreen::About);
+
+    QMenu* user = bar->addMenu("&User");
+    user->setObjectName("mnu_User");
+    m_changeUser = user->addAction("&Change User");
+    m_changeUser->setObjectName("mnu_ChangeUser");
+    connect(m_changeUser, &QAction::triggered, this, &HomeScreen::ChangeUser);
+}
+
+void HomeScreen::activate() {
+    SetHomeButtons();
+    RefreshMenus();
+}
+
+void HomeScreen::SetHomeButtons() {
+    const model::HomeButtons b = model::SetHomeButtons(m_ctx.model);
+    const Navigator& nav = m_ctx.navigator;
+    m_svaj->setEnabled(b.SVAJ && nav.isAvailable(ScreenId::InputData));
+    m_sizeCam->setEnabled(b.SizeCam && nav.isAvailable(ScreenId::SizeCam));
+    m_drawCam->setEnabled(b.DrawCam && nav.isAvailable(ScreenId::Animate));
+    m_dynamics->setEnabled(b.Dynamics && nav.isAvailable(ScreenId::Dynamics));
+    m_plot->setEnabled(b.Plot && nav.isAvailable(ScreenId::PlotType));
+    m_print->setEnabled(b.Print && nav.isAvailable(ScreenId::PrintSelect));
+    m_quit->setEnabled(b.Quit && nav.isAvailable(ScreenId::Quit));
+}
+
+void HomeScreen::RefreshMenus() {
+    const model::FileMenu f = model::FileMenuEnabling(m_ctx.model);
+    const Commands& cmd = m_ctx.commands;
+    const Navigator& nav = m_ctx.navigator;
+    m_new->setEnabled(f.New);
+    m_open->setEnabled(cmd.isAvailable(Command::Open));
+    m_save->setEnabled(f.Save && cmd.isAvailable(Command::Save));
+    m_saveAs->setEnabled(f.SaveAs && cmd.isAvailable(Command::SaveAs));
+    const Command exports[3] = {Command::ExportSpreadsheet, Command::ExportCadkey,
+                                Command::ExportProfile};
+    bool anyExport = false;
+    for (int i = 0; i < 3; ++i) {
+        m_exports[i]->setEnabled(cmd.isAvailable(exports[i]));
+        anyExport = anyExport || cmd.isAvailable(exports[i]);
+    }
+    m_export->menuAction()->setEnabled(f.Export && anyExport);
+    m_fileQuit->setEnabled(nav.isAvailable(ScreenId::Quit));
+    m_calcFft->setEnabled(f.CalculateFFT && nav.isAvailable(ScreenId::FFT));
+    for (int k = 1; k <= 5; ++k)
+        m_examples[k]->setEnabled(cmd.isAvailable(ExampleCommand(k)));
+    m_about->setEnabled(nav.isAvailable(ScreenId::About));
+    m_changeUser->setEnabled(nav.isAvailable(ScreenId::User));
+    // The tick follows the model (a model file or New may have changed the system).
+    const int system = m_ctx.model.UnitSystem;
+    if (system >= 1 && system <= model::kUnitSystems)
+        m_units[system]->setChecked(true);
+}
+
+void HomeScreen::SVAJ() { m_ctx.navigator.ShowScreen(ScreenId::InputData); }
+void HomeScreen::SizeCam() { m_ctx.navigator.ShowScreen(ScreenId::SizeCam); }
+
+void HomeScreen::DrawCam() {
+    // The drawing takes a moment to appear; the draw-cam screen restores the pointer.
+    m_ctx.host.setBusy(true);
+    m_ctx.navigator.ShowScreen(ScreenId::Animate);
+}
+
+void HomeScreen::Dynamics() { m_ctx.navigator.ShowScreen(ScreenId::Dynamics); }
+void HomeScreen::Plot() { m_ctx.navigator.ShowScreen(ScreenId::PlotType); }
+void HomeScreen::Print() { m_ctx.navigator.ShowScreen(ScreenId::PrintSelect); }
+
+void HomeScreen::Quit() {
+    if (model::SaveBeforeQuit(m_ctx.model))
+        m_ctx.commands.run(Command::SaveAs); // nothing to run until saving exists
+    m_ctx.navigator.ShowScreen(ScreenId::Quit);
+}
+
+void HomeScreen::New() {
+    model::RunGuarded(m_ctx.host, "frm_Homescreen.New", [&] {
+        if (!model::NewCommand(m_ctx.model, m_ctx.host, m_ctx.commands.hook(Command::SaveAs)))
+            return;
+        m_ctx.model.SvajDone = false;
+        SetHomeButtons();
+        activate();
+    });
+}
+
+void HomeScreen::PickUnits(int k) {
+    model::SelectUnitSystem(m_ctx.model, k);
+    m_units[m_ctx.model.UnitSystem]->setChecked(true);
+}
+
+void HomeScreen::CalculateFFT() { m_ctx.navigator.ShowScreen(ScreenId::FFT); }
+void HomeScreen::About() { m_ctx.navigator.ShowScreen(ScreenId::About); }
+void HomeScreen::ChangeUser() { m_ctx.navigator.ShowScreen(ScreenId::User); }
+
+void HomeScreen::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activate();
+}
+
+void HomeScreen::closeEvent(QCloseEvent* event) {
+    // The close box is Quit: unsaved results are offered for saving and the question is asked.
+    if (!m_ctx.navigator.isAvailable(ScreenId::Quit)) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    Quit();
+}
+
+} // namespace trochix::ui
