@@ -246,11 +246,7 @@ bool EvaluateStoredPolynomial(CamModel& m, Host& host) {
     return SolveSegment(m, host, n);
 }
 
-} // namespace trochix::motion
-
 // ---- the boundary-condition screen ------------------------------------------------------------
-
-namespace trochix::motion {
 
 namespace {
 
@@ -474,6 +470,13 @@ void ClearConditionsUnchanged(CamModel& m) { m.BcUnchanged = false; }
 
 namespace {
 
+// Number of table rows: none for a segment never solved.
+int CheckedCount(int n) {
+    if (n < 0 || n > model::kMaxBCs)
+        throw Fault(model::kSubscriptOutOfRange);
+    return n;
+}
+
 void ConditionLines(const CamModel& m, int seg, std::vector<std::string>& out) {
     out.push_back(TextLine().tab(8).text("   Boundary Conditions Imposed"));
     out.push_back(TextLine()
@@ -481,7 +484,7 @@ void ConditionLines(const CamModel& m, int seg, std::vector<std::string>& out) {
                       .tab(12).text("  Theta")
                       .tab(21).text("% Beta")
                       .tab(31).text("Boundary Cond."));
-    const int n = CheckedTerms(RoundIndex(m.PolyCoef[0][seg]));
+    const int n = CheckedCount(RoundIndex(m.PolyCoef[0][seg]));
     float previous = 0.0f;
     for (int i = 1; i <= n; ++i) {
         const float pos = m.PolyBcPos[i][seg];
@@ -502,7 +505,7 @@ void ConditionLines(const CamModel& m, int seg, std::vector<std::string>& out) {
 void CoefficientLines(const CamModel& m, int seg, std::vector<std::string>& out) {
     out.push_back(TextLine().tab(7).text("      Equation Resulting"));
     out.push_back(TextLine().tab(4).text("Exponent").tab(20).text("Coefficient"));
-    const int n = CheckedTerms(RoundIndex(m.PolyCoef[0][seg]));
+    const int n = CheckedCount(RoundIndex(m.PolyCoef[0][seg]));
     for (int i = 1; i <= n; ++i)
         out.push_back(TextLine()
                           .tab(12).number(m.PolyExponentShown[i][seg])

@@ -105,10 +105,8 @@ TEST(ContinuityCheck, ToleranceAndUntestedJerk) {
         RecordingHost host;
         const auto r = motion::ContinuityCheck(*m, host);
         EXPECT_EQ(r.ok, c.ok) << c.name;
-        if (c.k < 3)
-            EXPECT_FLOAT_EQ(r.largest, std::fabs(c.jump)) << c.name;
-        else
-            EXPECT_EQ(r.largest, 0.0f) << c.name;
+        const float largest = c.k < 3 ? std::fabs(c.jump) : 0.0f;
+        EXPECT_FLOAT_EQ(r.largest, largest) << c.name;
         EXPECT_TRUE(host.messages.empty()) << c.name;
     }
 }

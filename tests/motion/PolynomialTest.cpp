@@ -546,3 +546,22 @@ TEST(Polytable, BlocksByPositionAndRoundedColumns) {
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(t.coefficients[2 + i].size(), 30u) << "coefficients end at column 30";
 }
+
+TEST(Polytable, UnsolvedSegmentAndBadStoredOrder) {
+    auto m = PolySegment(90.0f);
+    RecordingHost host;
+    const motion::PolyTable empty = motion::Polytable_Form(*m, host);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(empty.conditions.size(), 2u); // title and heading only
+    EXPECT_EQ(empty.coefficients.size(), 2u);
+
+    // A derivative order outside S..J (say, from a damaged file) stops the table with a report.
+    m->PolyCoef[0][1] = 2;
+    m->PolyBcOrder[2][1] = 7;
+    m->PolyBcPos[2][1] = 1;
+    const motion::PolyTable bad = motion::Polytable_Form(*m, host);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              model::ReportErrorText(model::kSubscriptOutOfRange, "Polytable_Form"));
+    EXPECT_EQ(bad.conditions.size(), 2u + 1u + 1u); // stopped at the second row, after its blank line
+}
