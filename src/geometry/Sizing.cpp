@@ -143,6 +143,7 @@ void RhoBarrel(CamModel& m, int n) {
 bool RhoOscillatingPass(CamModel& m, Host& host, int n) {
     if (!Arm_Geometry(m, host))
         return false;
+    const int K = motion::RoundIndex(static_cast<double>(m.ArmDirection) * m.CamDirection);
     const double L = m.ArmRadius, C = m.PivotDistance;
     const double omega = CheckDivisor(m.CamOmega);
     const double omega2 = CheckDivisor(m.CamOmega2);
@@ -154,7 +155,7 @@ bool RhoOscillatingPass(CamModel& m, Host& host, int n) {
         const double w = V * kPiWritten / (omega * 180.0);
         const double w2 = A * (kPiWritten / (omega2 * 180.0));
         if (w != 0.0) {
-            m.Results[6][i] = RhoOscillating(C, L, mu * kDegToRad, phiR, w, w2);
+            m.Results[6][i] = RhoOscillating(C, L, mu * kDegToRad, phiR, w, w2, K);
         } else { // a dwell: the pitch curve is a circle about the cam centre
             const double gamma = m.PivotAngle - m.CamDirection * theta;
             m.Results[6][i] = ToSingle(Arm_Contour(m, host, mu, gamma).r);
@@ -170,9 +171,10 @@ float RhoRadialRoller(double r, double v, double a) {
     return RhoRatio(std::sqrt(r2v2 * r2v2 * r2v2), r * r + 2.0 * v * v - r * a);
 }
 
-float RhoOscillating(double C, double L, double muR, double phiR, double w, double w2) {
+float RhoOscillating(double C, double L, double muR, double phiR, double w, double w2, int K) {
     const double cosPhi = std::cos(phiR);
-    const double R = w * (1.0 - w) * std::sin(phiR) - w2 * cosPhi;
+    const double relative = K < 0 ? 1.0 + w : 1.0 - w;
+    const double R = w * relative * std::sin(phiR) - w2 * cosPhi;
     const double D = C * std::sin(muR);
     if (D == 0.0)
         return RhoRatio(D * D, cosPhi * (D + L * cosPhi * R));

@@ -53,11 +53,13 @@ float RhoRadialRoller(double r, double v, double a);
 
 // Radius of curvature for an oscillating follower: C pivot distance, L arm length, muR arm
 // angle and phiR pressure angle (radians), w and w2 the arm's angular velocity and
-// acceleration per cam radian:
-//   P = cos phi / (C sin mu), Q = L cos phi / (C sin mu), R = w (1 - w) sin phi - w2 cos phi,
+// acceleration per cam radian, K = ArmDirection x CamDirection:
+//   P = cos phi / (C sin mu), Q = L cos phi / (C sin mu), R = w (1 - K w) sin phi - w2 cos phi,
 //   rho = 1 / (P (1 + Q R))
+// 1 - K w is the arm's angular velocity relative to the cam: for an arm and cam turning in
+// opposite senses (K < 0) it is 1 + w, and only then does rho match the pitch curve.
 // P (1 + Q R) = 0 gives +1000000. With sin mu = 0 the equal form
 // (C sin mu)^2 / (cos phi (C sin mu + L cos phi R)), i.e. 0, is used.
-float RhoOscillating(double C, double L, double muR, double phiR, double w, double w2);
+float RhoOscillating(double C, double L, double muR, double phiR, double w, double w2, int K);
 
 } // namespace trochix::geometry
