@@ -1,0 +1,177 @@
+#include "files/FileValues.h"
+
+#include "motion/NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace trochix::files {
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal exponent of the leading non-zero digit of a checked number text ("-1.5E+400" -> 400,
+// ".0002" -> -4). Only asked about texts that hold a non-zero digit.
+long DecimalMagnitude(std::string_view s) {
+    const std::size_t e = s.find('E');
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t j = e + 1;
+        const bool negative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        for (; j < s.size(); ++j)
+            if (exponent < 100000)
+                exponent = exponent * 10 + (s[j] - '0');
+        if (negative)
+            exponent = -exponent;
+        s = s.substr(0, e);
+    }
+    if (!s.empty() && s[0] == '-')
+        s.remove_prefix(1);
+    const std::size_t point = std::min(s.find('.'), s.size());
+    const std::size_t lead = s.find_first_of("123456789");
+    if (lead == std::string_view::npos)
+        return exponent;
+    const long shift = lead < point ? static_cast<long>(point - lead) - 1
+                                    : -static_cast<long>(lead - point);
+    return exponent + shift;
+}
+
+} // namespace
+
+std::string EncodeText(std::string_view text) {
+    // A line break inside a value would shift every later line of the file.
+    std::string out = "\"";
+    for (char c : text)
+        out += (c == '\r' || c == '\n') ? ' ' : c;
+    out += '"';
+    return out;
+}
+
+std::string EncodeInteger(int value) { return std::to_string(value); }
+
+std::string EncodeReal(float value) {
+    // Minus zero keeps its sign so that the value reads back bit for bit.
+    if (value == 0.0f && std::signbit(value))
+        return "-0";
+    return motion::ShortestFloat(value, 9);
+}
+
+std::string EncodeBoolean(bool value) { return value ? "#TRUE#" : "#FALSE#"; }
+
+std::optional<std::string> DecodeText(std::string_view line) {
+    line = Trim(line);
+    if (line.size() < 2 || line.front() != '"' || line.back() != '"')
+        return std::nullopt;
+    return std::string(line.substr(1, line.size() - 2));
+}
+
+IntegerValue DecodeInteger(std::string_view line) {
+    line = Trim(line);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < line.size() && (line[i] == '+' || line[i] == '-'))
+        negative = line[i++] == '-';
+    if (i == line.size())
+        return {};
+    long long v = 0;
+    for (; i < line.size(); ++i) {
+        if (!IsDigit(line[i]))
+            return {};
+        if (v <= 100000)
+            v = v * 10 + (line[i] - '0');
+    }
+    if (negative)
+        v = -v;
+    if (v < -32768 || v > 32767)
+        return {NumberStatus::OutOfRange, 0};
+    return {NumberStatus::Ok, static_cast<int>(v)};
+}
+
+RealValue DecodeReal(std::string_view line) {
+    line = Trim(line);
+    // What the number-to-text rule writes for values that are not finite.
+    if (line == "NaN")
+        return {NumberStatus::Ok, std::numeric_limits<float>::quiet_NaN()};
+    if (line == "Inf" || line == "-Inf")
+        return {NumberStatus::Ok, line[0] == '-' ? -std::numeric_limits<float>::infinity()
+                                                 : std::numeric_limits<float>::infinity()};
+    // Check the whole form first; from_chars alone would stop quietly at the first stray
+    // character and accepts forms (inf, nan, hex) that no model file holds.
+    std::string s;
+    std::size_t i = 0;
+    if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
+        if (line[i] == '-')
+            s += '-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    while (i < line.size() && IsDigit(line[i])) {
+        s += line[i++];
+        ++mantissaDigits;
+    }
+    if (i < line.size() && line[i] == '.') {
+        s += line[i++];
+        while (i < line.size() && IsDigit(line[i])) {
+            s += line[i++];
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return {};
+    if (i < line.size() && (line[i] == 'E' || line[i] == 'e' || line[i] == 'D' || line[i] == 'd')) {
+        s += 'E';
+        ++i;
+        if (i < line.size() && (line[i] == '+' || line[i] == '-'))
+            s += line[i++];
+        int exponentDigits = 0;
+        while (i < line.size() && IsDigit(line[i])) {
+            s += line[i++];
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return {};
+    }
+    if (i != line.size())
+        return {};
+
+    const char* first = s.data();
+    const char* last = s.data() + s.size();
+    float f = 0.0f;
+    const auto r = std::from_chars(first, last, f);
+    if (r.ec == std::errc() && r.ptr == last)
+        return {NumberStatus::Ok, f};
+    if (r.ptr != last)
+        return {};
+    // Out of float range: too large is refused, too small reads as the nearest float.
+    double d = 0.0;
+    const auto rd = std::from_chars(first, last, d);
+    if (rd.ec == std::errc())
+        return std::fabs(d) < 1.0 ? RealValue{NumberStatus::Ok, static_cast<float>(d)}
+                                  : RealValue{NumberStatus::OutOfRange, 0.0f};
+    return DecimalMagnitude(s) < 0 ? RealValue{NumberStatus::Ok, s[0] == '-' ? -0.0f : 0.0f}
+                                   : RealValue{NumberStatus::OutOfRange, 0.0f};
+}
+
+std::optional<bool> DecodeBoolean(std::string_view line) {
+    line = Trim(line);
+    if (line == "#TRUE#")
+        return true;
+    if (line == "#FALSE#")
+        return false;
+    return std::nullopt;
+}
+
+} // namespace trochix::files

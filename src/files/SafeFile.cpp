@@ -1,0 +1,188 @@
+#include "files/SafeFile.h"
+
+#include "model/Fault.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trochix::files {
+
+using model::Fault;
+
+int FileFaultNumber(int e) {
+    switch (e) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return model::kDiskFull;
+    case EIO:
+        return model::kDeviceIOError;
+    case ENOENT:
+    case ENOTDIR:
+        return model::kPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+    case EBUSY:
+    case EEXIST:
+        return model::kPathFileAccessError;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EILSEQ:
+        return model::kBadFileName;
+    default:
+        return model::kDeviceIOError;
+    }
+}
+
+namespace {
+
+[[noreturn]] void Fail(int e, const std::string& path) {
+    throw Fault(FileFaultNumber(e), path);
+}
+
+// Removes the temporary file unless it was renamed into place.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() {
+        if (fd >= 0)
+            ::close(fd);
+        if (!name.empty())
+            ::unlink(name.c_str());
+    }
+    int fd = -1;
+    std::string name;
+};
+
+void WriteAll(int fd, std::string_view bytes, const std::string& path) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno, path);
+        }
+        if (n == 0)
+            Fail(EIO, path);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+} // namespace
+
+void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    if (pathIn.empty())
+        throw Fault(model::kBadFileName);
+    std::string path = pathIn;
+    // Writing through a link replaces the file it points to, not the link.
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        const fs::path target = fs::weakly_canonical(path, ec);
+        if (!ec)
+            path = target.string();
+    }
+
+    struct stat st {};
+    bool existed = false;
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            throw Fault(model::kPathFileAccessError, path);
+        existed = true;
+    } else if (errno != ENOENT) {
+        Fail(errno, path);
+    }
+
+    fs::path folder = fs::path(path).parent_path();
+    if (folder.empty())
+        folder = ".";
+    struct stat dirSt {};
+    if (::stat(folder.c_str(), &dirSt) != 0)
+        Fail(errno, path);
+    if (!S_ISDIR(dirSt.st_mode))
+        throw Fault(model::kPathNotFound, path);
+
+    TempFile temp;
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100 && temp.fd < 0; ++attempt) {
+        const std::string name = (folder / (".trochix-" + std::to_string(::getpid()) + "-" +
+                                            std::to_string(++counter) + ".tmp"))
+                                     .string();
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            temp.fd = fd;
+            temp.name = name;
+        } else if (errno != EEXIST) {
+            Fail(errno, path);
+        }
+    }
+    if (temp.fd < 0)
+        throw Fault(model::kPathFileAccessError, path);
+
+    WriteAll(temp.fd, bytes, path);
+    if (existed)
+        ::fchmod(temp.fd, st.st_mode & 07777); // keep the permissions the file had
+    if (::fsync(temp.fd) != 0)
+        Fail(errno, path);
+    const int fd = temp.fd;
+    temp.fd = -1;
+    if (::close(fd) != 0)
+        Fail(errno, path);
+    if (::rename(temp.name.c_str(), path.c_str()) != 0)
+        Fail(errno, path);
+    temp.name.clear();
+
+    // Make the rename itself durable; a failure here no longer endangers either file.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
+    if (path.empty())
+        throw Fault(model::kBadFileName);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int e = errno;
+        throw Fault(e == ENOENT ? model::kFileNotFound : FileFaultNumber(e), path);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+        throw Fault(model::kPathFileAccessError, path);
+
+    std::string out;
+    char buf[65536];
+    while (out.size() <= limit) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno, path);
+        }
+        if (n == 0)
+            break;
+        out.append(buf, static_cast<std::size_t>(n));
+    }
+    if (out.size() > limit + 1)
+        out.resize(limit + 1);
+    return out;
+}
+
+} // namespace trochix::files

@@ -1,0 +1,28 @@
+// Files written whole or not at all, and files read whole.
+//
+// WriteWholeFile writes the bytes to a new temporary file in the target's folder, flushes it
+// to the disk and only then renames it over the target: a failure at any point leaves the
+// previous file as it was and removes the temporary. Failures raise model::Fault with the
+// classic file-error numbers, so ReportError shows the usual texts:
+//   61 disk full (also a file grown beyond what the disk or the process allows),
+//   57 device I/O error, 76 path not found, 75 path/file access error
+//   (no permission, read-only disk, the target is a folder), 64 bad file name.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace trochix::files {
+
+void WriteWholeFile(const std::string& path, std::string_view bytes);
+
+// The content of a file, at most limit + 1 bytes (so a caller sees that a file is larger than
+// any it expects without reading it all). 53 file not found, 75 access (also a folder),
+// 64 bad file name, 57 any other failure.
+std::string ReadWholeFile(const std::string& path, std::size_t limit);
+
+// The fault number for a system error code of a file operation.
+int FileFaultNumber(int errnoValue);
+
+} // namespace trochix::files
