@@ -103,6 +103,9 @@ void ApplyMotion(CamModel& m, InputScreenState& st, int row, char letter) {
     m.SegDesc[seg] = m.SegDir[seg];
     if (letter == 'P' || letter == 'D')
         ReadLaw(m, seg);
+    // The End of a dwell cannot be typed: a Start the row above already passed on is its level.
+    if (letter == 'D' && !m.SegStartText[seg].empty())
+        EndChanged(m, st, row, m.SegStartText[seg]);
 }
 
 void ClearLaterStages(CamModel& m) {
@@ -321,11 +324,11 @@ bool MotionChanged(CamModel& m, InputScreenState& st, int row, std::string_view 
     const char letter = FirstLetter(text);
     if (letter != 'R' && letter != 'F' && letter != 'P' && letter != 'D')
         return false;
-    const int seg = row + 1;
-    const bool changed = m.SegDir[seg] != std::string(1, letter);
+    // Picking the motion the row already has keeps its law.
+    if (m.SegDir[row + 1] == std::string(1, letter))
+        return true;
     ApplyMotion(m, st, row, letter);
-    if (changed)
-        RowEdited(m, st, row);
+    RowEdited(m, st, row);
     return true;
 }
 
@@ -487,8 +490,11 @@ void PolynomialRowSolved(CamModel& m, InputScreenState& st, int row, std::string
         startText.empty() ? ShortestFloat(PolynomialAt(m, seg, 0.0f), 7) : std::string(startText);
     const std::string end =
         endText.empty() ? ShortestFloat(PolynomialAt(m, seg, 1.0f), 7) : std::string(endText);
+    // The texts follow the solution; they are no edit of its conditions.
+    const bool unchanged = m.BcUnchanged;
     StartChanged(m, st, row, start);
     EndChanged(m, st, row, end);
+    m.BcUnchanged = unchanged;
     SegCalculated(m, st, row);
     UpdateTotalLift(m);
     CheckDoneEnabled(m, st);
