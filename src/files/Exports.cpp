@@ -1,0 +1,176 @@
+#include "files/Exports.h"
+
+#include "files/SafeFile.h"
+#include "model/Fault.h"
+#include "model/FunctionNames.h"
+#include "model/ReportError.h"
+#include "motion/NumberText.h"
+#include "motion/SegmentDriver.h"
+#include "motion/TextColumns.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace trochix::files {
+
+using model::Fault;
+
+std::string ExportDateText(const DateTime& t) {
+    return std::to_string(t.month) + "/" + std::to_string(t.day) + "/" + std::to_string(t.year);
+}
+
+std::string ExportTimeText(const DateTime& t) { return model::TimeText(t); }
+
+std::string NumberItem(float value) { return motion::PrintNumberF(value); }
+std::string NumberItem(double value) { return motion::PrintNumber(value); }
+
+namespace {
+
+constexpr const char* kEnd = "\r\n";
+
+void Header(std::string& out, const CamModel& m, const DateTime& now,
+            const std::vector<std::string>& titles, const std::vector<std::string>& units) {
+    motion::TextLine first("File " + m.ModelName);
+    first.zone().zone().text("Design #").number(m.DesignNo);
+    motion::TextLine second(m.UserName);
+    second.zone().text(ExportDateText(now)).zone().text(ExportTimeText(now));
+    out += first.str() + kEnd + second.str() + kEnd + kEnd;
+    for (const std::string& t : titles)
+        out += t + '\t';
+    out += kEnd;
+    for (const std::string& u : units)
+        out += u + '\t';
+    out += kEnd;
+    out += kEnd;
+}
+
+int Step(const CamModel& m) { return std::max(m.PrintEvery, 1); }
+
+void CheckPoints(const CamModel& m) {
+    if (m.NumPoints < 0 || m.NumPoints > model::kMaxPoints)
+        throw Fault(model::kSubscriptOutOfRange);
+}
+
+std::string Rows(const CamModel& m, const std::vector<int>& rows) {
+    CheckPoints(m);
+    std::string out;
+    for (int p = 0; p <= m.NumPoints; p += Step(m)) {
+        for (int f : rows)
+            out += NumberItem(m.Results[f][p]) + '\t';
+        out += kEnd;
+    }
+    return out;
+}
+
+std::string UnitOf(const CamModel& m, int row) {
+    return row >= 0 && row < static_cast<int>(m.UnitLabel.size()) ? m.UnitLabel[row] : "";
+}
+
+struct PointRange {
+    int first;
+    int last;
+};
+
+// Points of the print range PlotStart..PlotEnd; the visited points must exist.
+PointRange PlotRange(const CamModel& m) {
+    CheckPoints(m);
+    model::CheckDivisor(m.DeltaTheta);
+    const PointRange r{motion::RoundIndex(m.PlotStart / m.DeltaTheta),
+                       motion::RoundIndex(m.PlotEnd / m.DeltaTheta)};
+    if (r.first <= r.last && (r.first < 0 || r.last > m.NumPoints))
+        throw Fault(model::kSubscriptOutOfRange);
+    return r;
+}
+
+template <class Build>
+bool WriteExport(const std::string& path, Host& host, const std::string& routine, Build&& build) {
+    host.setBusy(true);
+    const bool written =
+        model::RunGuarded(host, routine, [&] { WriteWholeFile(path, build()); });
+    if (written)
+        host.setBusy(false);
+    return written;
+}
+
+} // namespace
+
+std::string ExportAllText(const CamModel& m, const DateTime& now) {
+    std::vector<int> rows;
+    std::vector<std::string> titles, units;
+    for (int f = 0; f <= model::kNumFunctions; ++f) {
+        rows.push_back(f);
+        titles.push_back(model::FuncName[f]);
+        units.push_back(UnitOf(m, f));
+    }
+    std::string out;
+    Header(out, m, now, titles, units);
+    return out + Rows(m, rows);
+}
+
+std::string ExportProfileText(const CamModel& m, const DateTime& now) {
+    std::string out;
+    Header(out, m, now, {model::FuncName[9], model::FuncName[10]}, {UnitOf(m, 9), UnitOf(m, 10)});
+    return out + Rows(m, {9, 10});
+}
+
+std::string CadkeyText(const CamModel& m) {
+    const PointRange r = PlotRange(m);
+    std::string out;
+    for (int p = r.first; p <= r.last; p += Step(m))
+        out += NumberItem(motion::FNRound(m.Results[9][p], 3)) + '\t' +
+               NumberItem(motion::FNRound(m.Results[10][p], 3)) + '\t' + kEnd;
+    return out;
+}
+
+std::string PrintToFileText(const CamModel& m, const DateTime& now) {
+    const PointRange r = PlotRange(m);
+    const int columns = std::clamp(m.NumPrintCols, 0, 4);
+    for (int i = 1; i <= columns; ++i)
+        if (m.PlotFunc[i] < 0 || m.PlotFunc[i] >= model::kResultRows)
+            throw Fault(model::kSubscriptOutOfRange);
+    std::vector<std::string> titles{"Angle"}, units{UnitOf(m, 0)};
+    for (int i = 1; i <= 4; ++i) {
+        titles.push_back(m.PrintColName[i - 1]);
+        units.push_back(UnitOf(m, m.PlotFunc[i]));
+    }
+    std::string out;
+    Header(out, m, now, titles, units);
+    for (int p = r.first; p <= r.last; p += Step(m)) {
+        out += NumberItem(motion::FNRound(m.Results[0][p], 2)) + '\t';
+        for (int i = 1; i <= columns; ++i)
+            out += NumberItem(motion::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) +
+                   '\t';
+        out += kEnd;
+    }
+    return out;
+}
+
+bool CheckModelExportable(const CamModel& m, Host& host) {
+    if (m.SvajDone)
+        return true;
+    host.message("The current model is blank.  There is nothing to export.  Use S-V-A-J and "
+                 "Sizecam buttons to calculate the model, then export",
+                 model::Icon::None, model::DefaultTitle());
+    return false;
+}
+
+bool Export_All_to_File(const CamModel& m, const std::string& path, Host& host) {
+    return WriteExport(path, host, "Export_All_to_File",
+                       [&] { return ExportAllText(m, host.now()); });
+}
+
+bool Export_Profile_to_File(const CamModel& m, const std::string& path, Host& host) {
+    return WriteExport(path, host, "Export_Profile_to_File",
+                       [&] { return ExportProfileText(m, host.now()); });
+}
+
+bool Export_Cadkey_to_File(const CamModel& m, const std::string& path, Host& host) {
+    return WriteExport(path, host, "frm_Homescreen.Export.Cadkey", [&] { return CadkeyText(m); });
+}
+
+bool Print_to_File(const CamModel& m, const std::string& path, Host& host) {
+    return WriteExport(path, host, "Print_to_File",
+                       [&] { return PrintToFileText(m, host.now()); });
+}
+
+} // namespace trochix::files

@@ -1,0 +1,239 @@
+// Text exports: exact bytes of small hand-worked files, row stepping and ranges.
+#include "files/Exports.h"
+
+#include "FilesTestSupport.h"
+#include "model/Initialize.h"
+#include "model/RecordingHost.h"
+#include "model/Units.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace trochix;
+using namespace trochix::files;
+using namespace trochix::files::testing;
+using model::Icon;
+using model::RecordingHost;
+
+namespace {
+
+// ModelName "Cam1", design 3, user "Ann", ips translating, step `step`, angles in row 0.
+std::unique_ptr<CamModel> SmallModel(RecordingHost& host, float step = 1.0f) {
+    auto m = std::make_unique<CamModel>();
+    model::Initialize(*m, host);
+    m->ModelName = "Cam1";
+    m->DesignNo = 3;
+    m->UserName = "Ann";
+    m->DeltaTheta = step;
+    m->NumPoints = static_cast<int>(360.0f / step);
+    model::ClearResults(*m, m->NumPoints, m->NumFunctions);
+    m->SvajDone = true;
+    return m;
+}
+
+// The first two header lines for the small model at 09:30:05 on 8 December 2026: "File Cam1"
+// (9 characters) padded to the zone at column 15, one more zone to column 29, "Design #" and
+// the number item " 3 "; "Ann" padded to column 15, the date (9 characters) padded to 29.
+const std::string kHeadLines = "File Cam1" + std::string(5 + 14, ' ') + "Design # 3 \r\n" +
+                               "Ann" + std::string(11, ' ') + "12/8/2026" + std::string(5, ' ') +
+                               "09:30:05\r\n\r\n";
+
+int Count(const std::string& s, char c) { return static_cast<int>(std::count(s.begin(), s.end(), c)); }
+
+} // namespace
+
+TEST(Exports, DateAndTimeTexts) {
+    EXPECT_EQ(ExportDateText({2026, 12, 8, 9, 30, 5}), "12/8/2026");
+    EXPECT_EQ(ExportDateText({1999, 1, 2, 23, 4, 0}), "1/2/1999");
+    EXPECT_EQ(ExportTimeText({1999, 1, 2, 23, 4, 0}), "23:04:00");
+}
+
+TEST(Exports, NumberItems) {
+    // A blank or "-", the shortest digits (7 at most for a float), no zero before the point,
+    // one trailing blank.
+    const std::pair<float, const char*> floats[] = {
+        {0.5f, " .5 "},   {-0.25f, "-.25 "},        {1.5e7f, " 1.5E+07 "},
+        {0.0f, " 0 "},    {1000.00006f, " 1000 "},  {1.0f / 3.0f, " .3333333 "},
+        {-1e-5f, "-1E-05 "},
+    };
+    for (const auto& [v, text] : floats)
+        EXPECT_EQ(NumberItem(v), text) << v;
+    // Rounded values as rounded.
+    EXPECT_EQ(NumberItem(1.235), " 1.235 ");
+    EXPECT_EQ(NumberItem(-12345.679), "-12345.679 ");
+}
+
+TEST(Exports, ProfileFileBytes) {
+    RecordingHost host;
+    auto m = SmallModel(host);
+    m->PrintEvery = 90;
+    const float x[] = {0.5f, 1.5e7f, 2.0f, 1.0f / 3.0f, 0.5f};
+    const float y[] = {-0.25f, 0.0f, 1000.00006f, -1e-5f, -0.25f};
+    for (int k = 0; k < 5; ++k) {
+        m->Results[9][90 * k] = x[k];
+        m->Results[10][90 * k] = y[k];
+    }
+    const std::string expected = kHeadLines + "X-coord\tY-coord\t\r\n" + "in\tin\t\r\n" + "\r\n" +
+                                 " .5 \t-.25 \t\r\n" + " 1.5E+07 \t 0 \t\r\n" +
+                                 " 2 \t 1000 \t\r\n" + " .3333333 \t-1E-05 \t\r\n" +
+                                 " .5 \t-.25 \t\r\n";
+    EXPECT_EQ(ExportProfileText(*m, host.now()), expected);
+}
+
+TEST(Exports, AllDataFileHasEveryFunctionAtEveryPoint) {
+    RecordingHost host;
+    auto m = SmallModel(host);
+    m->PrintEvery = 1;
+    m->Results[1][10] = 0.5f;
+    const std::vector<std::string> lines = SplitLines(ExportAllText(*m, host.now()));
+    ASSERT_EQ(lines.size(), 6u + 361u);
+    EXPECT_EQ(lines[3].substr(0, 23), "Cam Angle\tDisplacement\t");
+    EXPECT_EQ(Count(lines[3], '\t'), 17);
+    EXPECT_EQ(lines[4].substr(0, 18), "Degrees\tin\tin/sec\t");
+    EXPECT_EQ(Count(lines[4], '\t'), 17);
+    EXPECT_EQ(lines[5], "");
+    for (std::size_t r = 6; r < lines.size(); ++r)
+        ASSERT_EQ(Count(lines[r], '\t'), 17) << r;
+    // Point 10: the angle 10, then S = 0.5 as a blank, .5, a blank and TAB.
+    EXPECT_EQ(lines[6 + 10].substr(0, 10), " 10 \t .5 \t");
+    EXPECT_EQ(lines.back().substr(0, 6), " 360 \t");
+}
+
+TEST(Exports, RowsStepByPrintEveryUpToTheLastPoint) {
+    // The last row is the largest multiple of PrintEvery not above NumPoints.
+    struct Case {
+        float step;
+        int printEvery;
+        int rows;
+        const char* lastAngle;
+    } cases[] = {
+        {1.0f, 5, 73, " 360 \t"},     // 360 = 72 x 5
+        {1.0f, 7, 52, " 357 \t"},     // 51 x 7 = 357
+        {0.5f, 50, 15, " 350 \t"},    // point 700, 350 degrees
+        {0.25f, 1000, 2, " 250 \t"},  // point 1000, 250 degrees
+        {1.0f, 0, 361, " 360 \t"},    // a step below 1 steps by 1
+    };
+    for (const Case& c : cases) {
+        RecordingHost host;
+        auto m = SmallModel(host, c.step);
+        m->PrintEvery = c.printEvery;
+        const std::vector<std::string> lines = SplitLines(ExportAllText(*m, host.now()));
+        ASSERT_EQ(static_cast<int>(lines.size()), 6 + c.rows) << c.printEvery;
+        EXPECT_EQ(lines.back().substr(0, std::string(c.lastAngle).size()), c.lastAngle);
+    }
+}
+
+TEST(Exports, CadkeyFileHoldsRoundedPairsOnly) {
+    RecordingHost host;
+    auto m = SmallModel(host);
+    m->PlotStart = 0.0f;
+    m->PlotEnd = 360.0f;
+    m->PrintEvery = 120;
+    // FNRound(x, 3) = floor(1000 x + 0.5) / 1000: 1.23456 -> 1.235, -2.0004 -> -2,
+    // 0.0004 -> 0, 12345.6789 (as a float 12345.6787109) -> 12345.679, -0.0126 -> -.013.
+    m->Results[9][0] = 1.23456f;
+    m->Results[10][0] = -2.0004f;
+    m->Results[9][120] = 0.0004f;
+    m->Results[10][120] = 12345.6789f;
+    m->Results[9][240] = -0.0126f;
+    EXPECT_EQ(CadkeyText(*m), " 1.235 \t-2 \t\r\n"
+                              " 0 \t 12345.679 \t\r\n"
+                              "-.013 \t 0 \t\r\n"
+                              " 0 \t 0 \t\r\n");
+    // A range beyond the last point is a subscript fault; nothing is written.
+    ScratchDir dir;
+    m->PlotEnd = 400.0f;
+    EXPECT_FALSE(Export_Cadkey_to_File(*m, dir.file("x.cad"), host));
+    EXPECT_EQ(host.lastText(),
+              "Error 9   (Subscript out of range)  has occurred in frm_Homescreen.Export.Cadkey\r\r");
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(Exports, PrintDataFileBytes) {
+    RecordingHost host;
+    auto m = SmallModel(host);
+    m->PlotStart = 10.0f;
+    m->PlotEnd = 12.0f;
+    m->PrintEvery = 1;
+    m->NumPrintCols = 4;
+    m->PlotFunc = {0, 1, 2, 5, 8};
+    m->Decimals = {2, 3, 0, 1};
+    m->PrintColName = {"Displcmnt", "Velocity", "Phi", "Torque"};
+    // 1.23456 to 2 places 1.23; -0.12345 to 3 places floor(-122.95) = -123 -> -.123;
+    // 29.5 to 0 places 30; 1234.56 (float 1234.5600586) to 1 place 1234.6.
+    m->Results[1][10] = 1.23456f;
+    m->Results[2][10] = -0.12345f;
+    m->Results[5][10] = 29.5f;
+    m->Results[8][10] = 1234.56f;
+    const std::string expected = kHeadLines + "Angle\tDisplcmnt\tVelocity\tPhi\tTorque\t\r\n" +
+                                 "Degrees\tin\tin/sec\tdeg\tlb-in\t\r\n" + "\r\n" +
+                                 " 10 \t 1.23 \t-.123 \t 30 \t 1234.6 \t\r\n" +
+                                 " 11 \t 0 \t 0 \t 0 \t 0 \t\r\n" + " 12 \t 0 \t 0 \t 0 \t 0 \t\r\n";
+    EXPECT_EQ(PrintToFileText(*m, host.now()), expected);
+}
+
+TEST(Exports, PrintRangeInDegreesBecomesPoints) {
+    // 0..90 degrees at a step of 0.5 is points 0..180; 90.2 rounds to the same last point.
+    for (float end : {90.0f, 90.2f}) {
+        RecordingHost host;
+        auto m = SmallModel(host, 0.5f);
+        m->PlotStart = 0.0f;
+        m->PlotEnd = end;
+        m->PrintEvery = 1;
+        const std::vector<std::string> lines = SplitLines(PrintToFileText(*m, host.now()));
+        ASSERT_EQ(lines.size(), 6u + 181u) << end;
+        EXPECT_EQ(lines[6].substr(0, 4), " 0 \t");
+        EXPECT_EQ(lines[7].substr(0, 5), " .5 \t");
+        EXPECT_EQ(lines.back().substr(0, 5), " 90 \t");
+    }
+}
+
+TEST(Exports, BlankModelIsNotExported) {
+    RecordingHost host;
+    auto m = SmallModel(host);
+    host.clear();
+    EXPECT_TRUE(CheckModelExportable(*m, host));
+    EXPECT_TRUE(host.messages.empty());
+    m->SvajDone = false;
+    EXPECT_FALSE(CheckModelExportable(*m, host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "The current model is blank.  There is nothing to export.  Use S-V-A-J and Sizecam "
+              "buttons to calculate the model, then export");
+    EXPECT_EQ(host.messages[0].icon, Icon::None);
+    EXPECT_EQ(host.messages[0].title, "TROCHIX for Windows");
+}
+
+TEST(Exports, WritersReplaceWholeFilesOrLeaveThemAlone) {
+    RecordingHost host;
+    auto m = SmallModel(host);
+    ScratchDir dir;
+    const std::string path = dir.file("Cam1.txt");
+    WriteBytes(path, "old contents");
+    host.clear();
+    ASSERT_TRUE(Export_All_to_File(*m, path, host));
+    EXPECT_EQ(ReadBytes(path), ExportAllText(*m, host.now()));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(host.busy);
+
+    ASSERT_TRUE(Export_Profile_to_File(*m, dir.file("Cam1.pts"), host));
+    EXPECT_EQ(ReadBytes(dir.file("Cam1.pts")), ExportProfileText(*m, host.now()));
+
+    // A function row beyond the table: fault 9, the previous file stays.
+    WriteBytes(dir.file("Cam1.dat"), "previous");
+    m->PlotFunc[3] = 22;
+    EXPECT_FALSE(Print_to_File(*m, dir.file("Cam1.dat"), host));
+    EXPECT_EQ(host.lastText(),
+              "Error 9   (Subscript out of range)  has occurred in Print_to_File\r\r");
+    EXPECT_EQ(ReadBytes(dir.file("Cam1.dat")), "previous");
+    EXPECT_FALSE(host.busy);
+
+    // A folder in place of the file.
+    EXPECT_FALSE(Export_All_to_File(*m, dir.path().string(), host));
+    EXPECT_EQ(host.lastText(),
+              "Error 75   (Path/File access error)  has occurred in Export_All_to_File\r\r");
+    std::vector<std::string> names = dir.entries();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Cam1.dat", "Cam1.pts", "Cam1.txt"}));
+}
