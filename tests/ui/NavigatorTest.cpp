@@ -1,0 +1,138 @@
+#include "UiTestRegistry.h"
+#include "ScriptedDialogs.h"
+#include "model/CamModel.h"
+#include "model/RecordingHost.h"
+#include "ui/AppContext.h"
+#include "ui/Commands.h"
+#include "ui/Navigator.h"
+#include "ui/ScreenBase.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace trochix;
+using model::ScreenId;
+
+namespace {
+
+class CountingScreen : public ui::ScreenBase {
+public:
+    CountingScreen(ui::AppContext& ctx, ScreenId id) : ScreenBase(ctx, id) { resize(200, 100); }
+    void activate() override {
+        ++activations;
+        if (onActivate)
+            onActivate();
+    }
+    int activations = 0;
+    std::function<void()> onActivate;
+};
+
+// The real navigator with its modal loops, on two counting screens.
+struct Rig {
+    std::unique_ptr<model::CamModel> model = std::make_unique<model::CamModel>();
+    model::RecordingHost host;
+    ui::Navigator navigator;
+    uitest::ScriptedDialogs dialogs;
+    ui::Commands commands;
+    ui::AppContext ctx{*model, host, navigator, dialogs, commands};
+    int created = 0;
+
+    Rig() {
+        navigator.attach(ctx);
+        for (ScreenId id : {ScreenId::PlotSelect1, ScreenId::Plot1})
+            navigator.registerScreen(id, [this, id](ui::AppContext& c) -> QWidget* {
+                ++created;
+                return new CountingScreen(c, id);
+            });
+    }
+    CountingScreen* screen(ScreenId id) { return navigator.screenAs<CountingScreen>(id); }
+};
+
+// Runs `step` once the current modal loop is running.
+void Soon(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+
+} // namespace
+
+class NavigatorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void oneInstancePerScreenCreatedOnFirstUse() {
+        Rig r;
+        QVERIFY(r.navigator.isAvailable(ScreenId::Plot1));
+        QVERIFY(!r.navigator.isAvailable(ScreenId::Plot4));
+        QVERIFY(!r.navigator.isCreated(ScreenId::Plot1));
+        QCOMPARE(r.navigator.screen(ScreenId::Plot4), nullptr);
+        QWidget* first = r.navigator.screen(ScreenId::Plot1);
+        QCOMPARE(r.navigator.screen(ScreenId::Plot1), first);
+        QCOMPARE(r.created, 1);
+        QCOMPARE(first->objectName(), QString("frm_Plot1"));
+    }
+
+    void captionsReachScreensMadeBeforeAndAfter() {
+        Rig r;
+        QWidget* early = r.navigator.screen(ScreenId::Plot1);
+        r.navigator.setCaptions(model::SetCaptions("APP"));
+        QCOMPARE(early->windowTitle(), QString("APP"));
+        QCOMPARE(r.navigator.screen(ScreenId::PlotSelect1)->windowTitle(),
+                 QString("APP         Select Plot Data"));
+    }
+
+    // ShowScreen waits until the screen closes; when a screen it opened closes, the opener is
+    // activated again (it refreshes from what the other screen changed).
+    void modalChainReactivatesTheOpener() {
+        Rig r;
+        bool returnedInOrder = false;
+        Soon([&] {
+            QVERIFY(r.navigator.isOpen(ScreenId::PlotSelect1));
+            Soon([&] { r.screen(ScreenId::Plot1)->closeScreen(); });
+            r.navigator.ShowScreen(ScreenId::Plot1);
+            returnedInOrder = !r.screen(ScreenId::Plot1)->isVisible();
+            QCOMPARE(r.screen(ScreenId::PlotSelect1)->activations, 2);
+            r.screen(ScreenId::PlotSelect1)->closeScreen();
+        });
+        r.navigator.ShowScreen(ScreenId::PlotSelect1);
+        QVERIFY(returnedInOrder);
+        QCOMPARE(r.screen(ScreenId::Plot1)->activations, 1);
+        QVERIFY(!r.navigator.isOpen(ScreenId::PlotSelect1));
+        QVERIFY(!r.screen(ScreenId::PlotSelect1)->isVisible());
+    }
+
+    // Select Another: the plot closes itself and opens its selection screen from its own
+    // handler; the selection's Done opens the plot again while that handler is still running.
+    void screenClosedByARunningHandlerCanComeBack() {
+        Rig r;
+        CountingScreen* plot = static_cast<CountingScreen*>(r.navigator.screen(ScreenId::Plot1));
+        bool plotVisibleAgain = false;
+        Soon([&] { // in the plot's loop: Select Another
+            plot->closeScreen();
+            Soon([&] { // in the selection's loop: Done
+                r.screen(ScreenId::PlotSelect1)->closeScreen();
+                Soon([&] { // in the plot's second loop
+                    plotVisibleAgain = plot->isVisible();
+                    plot->closeScreen();
+                });
+                r.navigator.ShowScreen(ScreenId::Plot1);
+            });
+            r.navigator.ShowScreen(ScreenId::PlotSelect1);
+        });
+        r.navigator.ShowScreen(ScreenId::Plot1);
+        QVERIFY(plotVisibleAgain);
+        QCOMPARE(plot->activations, 2);
+        QVERIFY(!plot->isVisible());
+        QVERIFY(!r.navigator.isOpen(ScreenId::Plot1));
+    }
+
+    void centredOnTheDisplay() {
+        Rig r;
+        QWidget* w = r.navigator.screen(ScreenId::Plot1);
+        ui::Navigator::Centre(*w);
+        const QRect area = w->screen()->availableGeometry();
+        QCOMPARE(w->x(), area.x() + (area.width() - w->width()) / 2);
+        QCOMPARE(w->y(), area.y() + (area.height() - w->height()) / 2);
+    }
+};
+
+TROCHIX_UI_TEST(NavigatorTest)
+#include "NavigatorTest.moc"
