@@ -84,11 +84,11 @@ BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box,
 
 std::string BoxText(float value) {
     // A box shows a zero before the decimal point, unlike the printed number form.
-    std::string s = motion::ShortestFloat(value, 7);
+    const std::string s = motion::ShortestFloat(value, 7);
     if (s[0] == '.')
-        s.insert(0, "0");
-    else if (s.size() > 1 && s[0] == '-' && s[1] == '.')
-        s.insert(1, "0");
+        return std::string("0").append(s);
+    if (s.size() > 1 && s[0] == '-' && s[1] == '.')
+        return std::string("-0").append(s, 1, std::string::npos);
     return s;
 }
 
