@@ -8,6 +8,8 @@
 #include "motion/MathHelpers.h"
 #include "motion/NumberText.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace trochix::geometry {
@@ -119,7 +121,7 @@ FieldCommit CommitFollower(CamModel& m, Host& host, const std::string& text) {
 FieldCommit CommitArmRadius(CamModel& m, Host& host, const std::string& text) {
     FieldCommit c;
     const double x = m.ArmPivotX, y = m.ArmPivotY;
-    m.PivotDistance = static_cast<float>(std::sqrt(x * x + y * y));
+    m.PivotDistance = static_cast<float>(std::min(std::sqrt(x * x + y * y), double{FLT_MAX}));
     const float L = BoxValue(text);
     if (CheckArmRadius(m, host, L, m.PivotDistance)) {
         m.ArmRadius = L;
