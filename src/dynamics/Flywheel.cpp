@@ -31,6 +31,8 @@ float AreaAt(const std::vector<float>& list, int k) {
 
 PulseAreas Flywheel(std::span<const float> torque, int first, int last, double deltaTheta,
                     double average) {
+    if (first < 0 || last >= static_cast<int>(torque.size()))
+        throw model::Fault(model::kSubscriptOutOfRange);
     const double stepRad = deltaTheta * motion::kPi / 180.0;
     std::vector<double> pos(kMinPulses + 1, 0.0), neg(kMinPulses + 1, 0.0);
     int p = 1, q = 1;

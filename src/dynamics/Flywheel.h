@@ -30,6 +30,7 @@ struct PulseAreas {
 // Pulse integration of torque[first..last] about `average`, with the step in degrees.
 // A point is negative when its deviation is below 0, else non-negative; the area of each step
 // (mean of the deviations at its ends x step in radians) goes to the run its end point opened.
+// Points outside the span raise fault 9.
 PulseAreas Flywheel(std::span<const float> torque, int first, int last, double deltaTheta,
                     double average);
 

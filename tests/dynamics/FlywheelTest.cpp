@@ -1,5 +1,6 @@
 #include "dynamics/Flywheel.h"
 #include "dynamics/DynamicsFixture.h"
+#include "model/Fault.h"
 #include "model/Units.h"
 
 #include <gtest/gtest.h>
@@ -172,4 +173,9 @@ TEST(Flywheel, TableLines) {
     ASSERT_EQ(none.size(), 9u);
     EXPECT_EQ(none[6], "");
     EXPECT_EQ(none[7], "    Average Torque:");
+}
+
+TEST(Flywheel, PointsBeyondTheTorqueAreAFault) {
+    std::vector<float> T = {1, 2, 3};
+    EXPECT_THROW(dynamics::Flywheel(T, 1, 3, 1.0, 0.0), model::Fault);
 }
