@@ -254,6 +254,8 @@ void RhoExtremes(CamModel& m) {
     m.RhoPosMin = 100000.0f;
     m.RhoNegMax = 0.0f;
     m.RhoNegMin = 100000.0f;
+    // Each text belongs to the last value taken, so it is formatted once after the scan.
+    bool posMax = false, posMin = false, negMax = false, negMin = false;
     const int n = ScanLastPoint(m);
     for (int i = 0; i <= n; ++i) {
         const float rho = m.Results[6][i];
@@ -262,26 +264,34 @@ void RhoExtremes(CamModel& m) {
             if (rho > m.RhoPosMax) {
                 m.RhoPosMax = rho;
                 m.RhoPosMaxAngle = angle;
-                m.RhoPosMaxText = motion::FNRoundStr(rho, 0);
+                posMax = true;
             }
             if (rho < m.RhoPosMin) {
                 m.RhoPosMin = rho;
                 m.RhoPosMinAngle = angle;
-                m.RhoPosMinText = motion::FNRoundStr(rho, 2);
+                posMin = true;
             }
         } else {
             if (std::fabs(rho) > std::fabs(m.RhoNegMax)) {
                 m.RhoNegMax = rho;
                 m.RhoNegMaxAngle = angle;
-                m.RhoNegMaxText = motion::FNRoundStr(rho, 0);
+                negMax = true;
             }
             if (std::fabs(rho) < std::fabs(m.RhoNegMin)) {
                 m.RhoNegMin = rho;
                 m.RhoNegMinAngle = angle;
-                m.RhoNegMinText = motion::FNRoundStr(rho, 2);
+                negMin = true;
             }
         }
     }
+    if (posMax)
+        m.RhoPosMaxText = motion::FNRoundStr(m.RhoPosMax, 0);
+    if (posMin)
+        m.RhoPosMinText = motion::FNRoundStr(m.RhoPosMin, 2);
+    if (negMax)
+        m.RhoNegMaxText = motion::FNRoundStr(m.RhoNegMax, 0);
+    if (negMin)
+        m.RhoNegMinText = motion::FNRoundStr(m.RhoNegMin, 2);
     m.RhoMin = std::fabs(m.RhoNegMin) < m.RhoPosMin ? m.RhoNegMin : m.RhoPosMin;
     if (m.RhoPosMax > 99999.0f)
         m.RhoPosMaxText = "+ Infinity";
