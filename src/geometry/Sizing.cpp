@@ -12,7 +12,6 @@
 #include "motion/SegmentDriver.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace trochix::geometry {
