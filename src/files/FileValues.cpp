@@ -90,12 +90,12 @@ IntegerValue DecodeInteger(std::string_view line) {
     for (; i < line.size(); ++i) {
         if (!IsDigit(line[i]))
             return {};
-        if (v <= 100000)
+        if (v <= 100000000000LL)
             v = v * 10 + (line[i] - '0');
     }
     if (negative)
         v = -v;
-    if (v < -32768 || v > 32767)
+    if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
         return {NumberStatus::OutOfRange, 0};
     return {NumberStatus::Ok, static_cast<int>(v)};
 }

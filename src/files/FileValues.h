@@ -1,7 +1,7 @@
 // Value encoding of model files: one value per line, each line ending in CR LF.
 //
 //  text     "as typed"      quotes around the text, nothing escaped
-//  integer  -12             16-bit signed, no blanks
+//  integer  -12             decimal digits, a "-" for negatives, no blanks
 //  real     .5  -.25  1.5E+07  the shortest decimal form that reads back as the same float
 //                           (up to 9 significant digits; older files hold at most 7)
 //  boolean  #TRUE#  #FALSE#
@@ -26,7 +26,8 @@ std::string EncodeBoolean(bool value);
 // so a text holding a quote still reads back whole).
 std::optional<std::string> DecodeText(std::string_view line);
 
-// A whole signed decimal integer in -32768..32767.
+// A whole signed decimal integer that fits an int (older files hold 16-bit values; the
+// model's integers are wider, and whatever the writer writes must read back).
 enum class NumberStatus { Ok, NotANumber, OutOfRange };
 struct IntegerValue {
     NumberStatus status = NumberStatus::NotANumber;

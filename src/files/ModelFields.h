@@ -10,6 +10,7 @@
 
 #include "model/CamModel.h"
 
+#include <limits>
 #include <string>
 #include <type_traits>
 
@@ -18,9 +19,9 @@ namespace trochix::files {
 // Names a field for messages: "segment 3, PolyBcPos(5)", "Results row 3, point 17".
 struct FieldName {
     const char* name;
-    int seg = 0;    // segment slot, 0 for none
-    int i = -1;     // first index shown in parentheses, -1 for none
-    int j = -1;     // second index, -1 for none
+    int seg = 0;          // segment slot, 0 for none
+    int i = -1;           // first index shown in parentheses, -1 for none
+    int j = -1;           // second index, -1 for none
     bool results = false; // "Results row i, point j"
 };
 
@@ -28,8 +29,8 @@ std::string Describe(const FieldName& f);
 
 // Accepted range of an integer field; zeroAllowed false refuses 0 inside the range.
 struct IntRule {
-    int lo = -32768;
-    int hi = 32767;
+    int lo = std::numeric_limits<int>::min();
+    int hi = std::numeric_limits<int>::max();
     bool zeroAllowed = true;
 };
 

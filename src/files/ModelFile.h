@@ -74,7 +74,8 @@ struct ReadResult {
 //    equals its file); FftDone and BcUnchanged cleared (they described the previous model);
 // and shows "File " + path + " successfully read." (information icon).
 // The caller replaces its live model with result.model and then recomputes the sizing
-// results (SizeCam), which the file does not hold. `current` is never changed.
+// results, which the file does not hold (the Size Cam pass of geometry/Sizing.h: Autopress and
+// RadiusOfCurvature with their extremes). `current` is never changed.
 ReadResult Readfile(const std::string& path, const CamModel& current, Host& host);
 
 } // namespace trochix::files

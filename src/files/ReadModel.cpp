@@ -65,17 +65,19 @@ public:
         return lines_[next_++];
     }
 
+    std::string_view lastLine() const { return next_ > 0 ? lines_[next_ - 1] : std::string_view(); }
+
     // True when only empty lines remain.
     bool atEnd() const {
         for (std::size_t i = next_; i < lines_.size(); ++i)
-            if (lines_[i].find_first_not_of(" \t") != std::string_view::npos)
+            if (!isBlank(lines_[i]))
                 return false;
         return true;
     }
 
     // Skips empty lines; the next line, which is not empty.
     std::string_view peekContent() {
-        while (next_ < lines_.size() && lines_[next_].find_first_not_of(" \t") == std::string_view::npos)
+        while (next_ < lines_.size() && isBlank(lines_[next_]))
             ++next_;
         return lines_[next_];
     }
@@ -105,7 +107,7 @@ public:
                 should = "1 or -1";
             else if (rule.lo == rule.hi)
                 should = std::to_string(rule.lo);
-            else if (rule.lo != -32768 || rule.hi != 32767 || r.status != NumberStatus::NotANumber)
+            else if (rule.lo != IntRule{}.lo || rule.hi != IntRule{}.hi)
                 should += " from " + std::to_string(rule.lo) + " to " + std::to_string(rule.hi);
             refuse(f, line, should);
         }
@@ -129,6 +131,10 @@ public:
     }
 
 private:
+    static bool isBlank(std::string_view line) {
+        return line.find_first_not_of(" \t") == std::string_view::npos;
+    }
+
     std::vector<std::string_view> lines_;
     std::size_t next_ = 0;
 };
@@ -168,15 +174,9 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     motion::CamOmegaPowers(m);
 
     in.integer(m.NumSegments, {"NumSegments"}, IntRule{1, model::kMaxSegments});
-    {
-        float step = 0.0f;
-        in.real(step, {"DeltaTheta"});
-        if (step != 1.0f && step != 0.5f && step != 0.25f)
-            throw Damage{in.lineNumber() - 1, "(DeltaTheta) should hold a step of 1, .5 or .25 "
-                                              "degree but holds " +
-                                                  Shown(EncodeReal(step))};
-        m.DeltaTheta = step;
-    }
+    in.real(m.DeltaTheta, {"DeltaTheta"});
+    if (m.DeltaTheta != 1.0f && m.DeltaTheta != 0.5f && m.DeltaTheta != 0.25f)
+        in.refuse({"DeltaTheta"}, in.lastLine(), "a step of 1, .5 or .25 degree");
     int numFunctions = 0, maxSegments = 0, maxBCs = 0, numPoints = 0;
     in.integer(numFunctions, {"NumFunctions"}, IntRule{1, model::kNumFunctions});
     in.integer(maxSegments, {"MaxSegments"}, IntRule{m.NumSegments, model::kMaxSegments});
@@ -231,7 +231,8 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
     host.setBusy(true);
     std::string bytes;
     auto fresh = std::make_unique<CamModel>(current);
-    const bool opened = model::RunGuarded(host, "Readfile", [&] { bytes = ReadWholeFile(path, kMaxFileBytes); });
+    const bool opened = model::RunGuarded(
+        host, "Readfile", [&] { bytes = ReadWholeFile(path, kMaxFileBytes); });
     if (!opened) {
         result.status = ReadStatus::Failed;
         return result;

@@ -39,7 +39,9 @@ const std::string kHeadLines = "File Cam1" + std::string(5 + 14, ' ') + "Design 
                                "Ann" + std::string(11, ' ') + "12/8/2026" + std::string(5, ' ') +
                                "09:30:05\r\n\r\n";
 
-int Count(const std::string& s, char c) { return static_cast<int>(std::count(s.begin(), s.end(), c)); }
+int Count(const std::string& s, char c) {
+    return static_cast<int>(std::count(s.begin(), s.end(), c));
+}
 
 } // namespace
 
@@ -146,7 +148,8 @@ TEST(Exports, CadkeyFileHoldsRoundedPairsOnly) {
     m->PlotEnd = 400.0f;
     EXPECT_FALSE(Export_Cadkey_to_File(*m, dir.file("x.cad"), host));
     EXPECT_EQ(host.lastText(),
-              "Error 9   (Subscript out of range)  has occurred in frm_Homescreen.Export.Cadkey\r\r");
+              "Error 9   (Subscript out of range)  has occurred in "
+              "frm_Homescreen.Export.Cadkey\r\r");
     EXPECT_TRUE(dir.entries().empty());
 }
 
@@ -169,7 +172,8 @@ TEST(Exports, PrintDataFileBytes) {
     const std::string expected = kHeadLines + "Angle\tDisplcmnt\tVelocity\tPhi\tTorque\t\r\n" +
                                  "Degrees\tin\tin/sec\tdeg\tlb-in\t\r\n" + "\r\n" +
                                  " 10 \t 1.23 \t-.123 \t 30 \t 1234.6 \t\r\n" +
-                                 " 11 \t 0 \t 0 \t 0 \t 0 \t\r\n" + " 12 \t 0 \t 0 \t 0 \t 0 \t\r\n";
+                                 " 11 \t 0 \t 0 \t 0 \t 0 \t\r\n" +
+                                 " 12 \t 0 \t 0 \t 0 \t 0 \t\r\n";
     EXPECT_EQ(PrintToFileText(*m, host.now()), expected);
 }
 

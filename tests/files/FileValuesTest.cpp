@@ -111,9 +111,10 @@ TEST(FileValues, IntegerBooleanAndTextLinesAreReadStrictly) {
         int value;
     } ints[] = {
         {"16", NumberStatus::Ok, 16},          {"-1", NumberStatus::Ok, -1},
-        {"+3", NumberStatus::Ok, 3},           {"32767", NumberStatus::Ok, 32767},
-        {"-32768", NumberStatus::Ok, -32768},  {"32768", NumberStatus::OutOfRange, 0},
-        {"99999999999", NumberStatus::OutOfRange, 0},
+        {"+3", NumberStatus::Ok, 3},           {"32768", NumberStatus::Ok, 32768},
+        {"-2147483648", NumberStatus::Ok, -2147483647 - 1},
+        {"2147483648", NumberStatus::OutOfRange, 0},
+        {"999999999999999999999", NumberStatus::OutOfRange, 0},
         {"1.0", NumberStatus::NotANumber, 0},  {"", NumberStatus::NotANumber, 0},
         {"3 4", NumberStatus::NotANumber, 0},  {"#TRUE#", NumberStatus::NotANumber, 0},
     };

@@ -24,7 +24,8 @@ using model::CamModel;
 class ScratchDir {
 public:
     ScratchDir() {
-        std::string templ = (std::filesystem::temp_directory_path() / "trochix-files-XXXXXX").string();
+        std::string templ =
+            (std::filesystem::temp_directory_path() / "trochix-files-XXXXXX").string();
         path_ = ::mkdtemp(templ.data());
     }
     ~ScratchDir() {
@@ -126,7 +127,8 @@ inline void FillStoredFields(CamModel& m, std::uint32_t seed, float step = 0.25f
     m.DeltaTheta = step;
     m.NumPoints = static_cast<int>(360.0f / step);
     const char* dirs[] = {"R", "F", "P", "D"};
-    const char* laws[] = {"MS - Mod Sine", "C1 - Cycloid 1st Half ", "PO - Polynomial", "DW - Dwell"};
+    const char* laws[] = {"MS - Mod Sine", "C1 - Cycloid 1st Half ", "PO - Polynomial",
+                          "DW - Dwell"};
     for (int s = 1; s <= model::kMaxSegments; ++s) {
         m.SegLow[s] = v.next();
         m.SegDir[s] = dirs[s % 4];

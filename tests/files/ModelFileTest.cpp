@@ -318,7 +318,8 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         {6, "\"Ann", "(UserName) should hold a text in quotes but holds \"\"Ann\""},
         {7, "12.5", "(DesignNo) should hold a whole number but holds \"12.5\""},
         {11, "17", "(NumSegments) should hold a whole number from 1 to 16 but holds \"17\""},
-        {12, ".3", "(DeltaTheta) should hold a step of 1, .5 or .25 degree but holds \".3\""},
+        {12, ".30", "(DeltaTheta) should hold a step of 1, .5 or .25 degree but holds \".30\""},
+        {7, "2147483648", "(DesignNo) should hold a whole number but holds \"2147483648\""},
         {16, "720", "(NumPoints) should hold 360 but holds \"720\""},
         {14, "17", "(MaxSegments) should hold 16 but holds \"17\""},
         {16 + 124, "21", "(segment 1, SegNumBC) should hold a whole number from 0 to 20 but "
