@@ -126,15 +126,6 @@ private slots:
         QCOMPARE(home->findChild<QAction*>("mnu_New")->isEnabled(), false);
         QVERIFY(home->findChild<QAction*>("mnu_unitpick_1")->isChecked());
     }
-
-    void newEntryOnlyAfterAMotionProgram() {
-        UiFixture f;
-        auto* home = f.screen<ui::HomeScreen>(ScreenId::HomeScreen);
-        QVERIFY(!home->findChild<QAction*>("mnu_New")->isEnabled());
-        f.model->SvajDone = true;
-        home->activate();
-        QVERIFY(home->findChild<QAction*>("mnu_New")->isEnabled());
-    }
 };
 
 TROCHIX_UI_TEST(FileNewTest)

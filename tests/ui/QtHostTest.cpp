@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDate>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -99,15 +98,6 @@ private slots:
             host.setBusy(true);
         } // a host going away leaves the normal pointer behind
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-    }
-
-    void clockIsTheSystemClock() {
-        ui::QtHost host;
-        const model::DateTime t = host.now();
-        const QDate today = QDate::currentDate();
-        QVERIFY(t.year == today.year() || t.year == today.addDays(-1).year());
-        QVERIFY(t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31);
-        QVERIFY(t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60);
     }
 };
 

@@ -45,7 +45,7 @@ AboutScreen::AboutScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::About) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->addWidget(panel);
-    setMinimumWidth(520);
+    setMinimumWidth(680);
 
     panel->installEventFilter(this);
     for (QLabel* label : panel->findChildren<QLabel*>())
