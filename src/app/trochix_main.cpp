@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <clocale>
+
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -55,6 +57,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // The toolkit adopts the user's locale; numbers in files and on screens use '.' always.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("TROCHIX");
     ui::ApplyLook(app);
 

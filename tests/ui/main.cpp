@@ -2,6 +2,8 @@
 #include "UiTestRegistry.h"
 
 #include <QApplication>
+
+#include <clocale>
 #include <QTest>
 
 #include <algorithm>
@@ -11,6 +13,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
     app.setAttribute(Qt::AA_Use96Dpi, true);
     auto& tests = trochix::uitest::RegisteredTests();
     std::sort(tests.begin(), tests.end(),
