@@ -1,0 +1,72 @@
+#include "files/Recalculate.h"
+
+#include "dynamics/Dynamics.h"
+#include "geometry/Sizing.h"
+#include "model/CamModel.h"
+#include "model/Fault.h"
+#include "model/Host.h"
+#include "model/Initialize.h"
+#include "model/ReportError.h"
+#include "motion/InputData.h"
+#include "motion/MotionLaws.h"
+#include "motion/SegmentDriver.h"
+#include "motion/SegmentTable.h"
+
+#include <string>
+
+namespace trochix::files {
+
+bool RecalculateMotion(CamModel& m, Host& host) {
+    m.SvajDone = false;
+    m.ProfileDone = false;
+    m.DynamicsDone = false;
+    const float lift = m.Lift;
+    bool completed = false;
+    model::RunGuarded(host, "RecalculateModel", [&] {
+        if (m.NumSegments < 1 || m.NumSegments > model::kMaxSegments)
+            throw model::Fault(model::kSubscriptOutOfRange);
+        for (int row = 0; row < model::kMaxSegments; ++row)
+            m.SegDone[row] = false;
+        // Points no segment reaches must not keep values of an earlier program.
+        model::ClearResults(m, m.NumPoints, m.NumFunctions);
+        motion::CamOmegaPowers(m);
+        motion::StartEnd(m);
+        for (int seg = 1; seg <= m.NumSegments; ++seg) {
+            // The same preparation as the row's Calc button: positions from the row's texts,
+            // the law from its law text; the laws work on Lift as the segment's height.
+            motion::SegmentPositions(m, seg);
+            m.Lift = m.SegLift[seg];
+            const int variant = motion::ReadLaw(m, seg);
+            // The polynomial laws write their degree into the description; the table's text
+            // (which may carry " rise" or " fall") is not ours to change.
+            const std::string description = m.SegDesc[seg];
+            const bool done = motion::CalcSegment(m, host, seg, variant);
+            m.SegDesc[seg] = description;
+            if (!done)
+                return;
+            m.SegDone[seg - 1] = true;
+        }
+        completed = true;
+    });
+    m.Lift = lift;
+    m.SvajDone = completed;
+    return completed;
+}
+
+bool RecalculateLaterStages(CamModel& m, Host& host) {
+    m.ProfileDone = false;
+    m.DynamicsDone = false;
+    // Autopress makes the profile of radial and oscillating cams itself; the radius of
+    // curvature of an oscillating follower reads the pressure angle, so the order is fixed.
+    if (!geometry::Autopress(m, host, m.FollowerType) ||
+        !geometry::RadiusOfCurvature(m, host, m.FollowerType))
+        return false;
+    m.ProfileDone = true;
+    return dynamics::Dynamics(m, host);
+}
+
+bool RecalculateModel(CamModel& m, Host& host) {
+    return RecalculateMotion(m, host) && RecalculateLaterStages(m, host);
+}
+
+} // namespace trochix::files

@@ -1,0 +1,42 @@
+// The whole chain of computations from a model's inputs, as the calculate buttons run it one
+// after another: every segment of the motion program, the sizing (pressure angle, radius of
+// curvature and, where the program makes one, the profile) and the dynamics.
+//
+// What is read: NumSegments, DeltaTheta/NumPoints, CamOmega, per segment SegBeta, SegBetaRadArr,
+// SegDir, SegLawText, SegStartText, SegEndText (a "P" segment: its stored conditions), the
+// follower geometry (FollowerType, Translating, CamType, PrimeRadius, Offset, arm data) and the
+// dynamics inputs. What is written: Results rows 0..16, SegStart/SegEnd, SegLift/SegLow, SegEnds,
+// TotalLift, the sizing extremes, the dynamics figures, SegDone of every row, and the flags
+// SvajDone, ProfileDone, DynamicsDone for the stages that completed.
+//
+// What it leaves alone: the texts of the segment table (SegDesc included), Lift (the laws use it
+// as their working height; it keeps the value the model had), the typed boxes and the files.
+// CamOmega is taken as stored, not re-read from OmegaText, so a model read from a file is
+// recomputed at exactly its own speed.
+#pragma once
+
+namespace trochix::model {
+struct CamModel;
+class Host;
+} // namespace trochix::model
+
+namespace trochix::files {
+
+using model::CamModel;
+using model::Host;
+
+// Clears Results (row 0 = the angles of the current step), computes every segment in order,
+// then Autopress and RadiusOfCurvature with FollowerType, then Dynamics. Stops at the first
+// stage that does not complete (its message already shown; a fault of the motion laws is
+// reported as "RecalculateModel"). Returns true when every stage completed.
+bool RecalculateModel(CamModel& model, Host& host);
+
+// Only the motion program: every segment 1..NumSegments and SvajDone. Returns true when every
+// segment was computed.
+bool RecalculateMotion(CamModel& model, Host& host);
+
+// Only the later stages on the motion program already in Results: sizing (ProfileDone), then
+// dynamics (DynamicsDone). Returns true when both completed.
+bool RecalculateLaterStages(CamModel& model, Host& host);
+
+} // namespace trochix::files
