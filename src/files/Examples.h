@@ -45,8 +45,9 @@ extern const std::array<std::string, kExampleCount> ExampleName;
 // message was shown; the model holds what was computed).
 bool LoadExample(CamModel& model, Host& host, int n);
 
-// The cam speed box text for omega in rad/s: the rpm value omega x 30 / 3.141592654 in the
-// fewest digits (7 at least) that the box reads back as exactly omega ("143.239449" for 15).
+// The cam speed box text for omega in rad/s: the rpm value omega x 30 / 3.141592654, shortest
+// form of up to 7 digits, or more digits when the box would not read it back as exactly omega
+// ("143.23945" for 15, where "143.2394" gives 14.999994).
 std::string OmegaRpmText(float camOmega);
 
 } // namespace trochix::files
