@@ -1,0 +1,39 @@
+// The command line of trochix-batch.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trochix::batch {
+
+struct BatchOptions {
+    int example = 0;         // --example N (1..5), 0 when a file is opened
+    std::string openPath;    // --open FILE
+    bool recalc = false;     // --recalc
+    std::string stepText;    // --step D, as given ("" = keep the model's step)
+    int units = 0;           // --units K (1..5), 0 = keep
+    std::string savePath;    // --save FILE
+    std::string exportAllPath;
+    std::string exportProfilePath;
+    std::string exportCadkeyPath;
+    bool continuity = false; // --continuity
+    int fftRow = 0;          // --fft ROW (1..16), 0 = no transform
+    int harmonics = 15;      // --harmonics H
+    std::string fftOutPath;  // --fft-out FILE
+    bool help = false;       // --help
+};
+
+struct ParseResult {
+    std::optional<BatchOptions> options; // empty on a usage error
+    std::string error;                   // what was wrong
+};
+
+// args are the arguments after the program name. Every option at most once; values are whole
+// numbers where a number is expected.
+ParseResult ParseArguments(const std::vector<std::string>& args);
+
+// The usage text, with the order in which the options are carried out.
+std::string UsageText();
+
+} // namespace trochix::batch

@@ -1,0 +1,140 @@
+#include "app/batch/BatchRun.h"
+
+#include "files/Examples.h"
+#include "files/Exports.h"
+#include "files/ModelFile.h"
+#include "files/Recalculate.h"
+#include "files/SafeFile.h"
+#include "geometry/Sizing.h"
+#include "model/CamModel.h"
+#include "model/Initialize.h"
+#include "model/ReportError.h"
+#include "model/Units.h"
+#include "motion/Continuity.h"
+#include "motion/InputData.h"
+#include "motion/NumberText.h"
+#include "spectrum/FftCommands.h"
+#include "spectrum/Spectrum.h"
+
+#include <memory>
+#include <string>
+
+namespace trochix::batch {
+
+using model::CamModel;
+
+namespace {
+
+// A number as the screens show it: the number-to-text rule without its leading blank.
+std::string Trimmed(float v) {
+    std::string s = motion::Str(v);
+    return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
+}
+
+bool Load(std::unique_ptr<CamModel>& m, const BatchOptions& o, StderrHost& host) {
+    if (o.example != 0)
+        return files::LoadExample(*m, host, o.example);
+    files::ReadResult read = files::Readfile(o.openPath, *m, host);
+    if (read.status != files::ReadStatus::Read)
+        return false;
+    m = std::move(read.model);
+    // As after Open in the program: the file holds no sizing extremes, so sizing runs again.
+    m->RollerRadiusText = motion::FNRoundStr(m->RollerRadius, 2);
+    if (m->ProfileDone)
+        return geometry::Autopress(*m, host, m->FollowerType) &&
+               geometry::RadiusOfCurvature(*m, host, m->FollowerType);
+    return true;
+}
+
+void SetStep(CamModel& m, StderrHost& host, const std::string& text) {
+    motion::InputScreenState state = motion::LoadInputScreen();
+    motion::SyncScreenState(m, state);
+    motion::DeltaLostFocus(m, host, state, text);
+}
+
+bool Continuity(CamModel& m, StderrHost& host, std::ostream& out) {
+    for (const std::string& line : motion::Continuity_Form(m, host))
+        out << line << '\n';
+    const motion::ContinuityResult r = motion::ContinuityDone(m, host);
+    if (r.ok)
+        out << "ContinuityOK=True\n";
+    else
+        out << "ContinuityOK=False largest=" << Trimmed(r.largest) << '\n';
+    return r.completed;
+}
+
+std::string FftText(const CamModel& m) {
+    std::string text;
+    for (std::size_t h = 0; h < m.FFTResult.size(); ++h) {
+        text += files::NumberItem(static_cast<float>(h)) + '\t';
+        for (float v : m.FFTResult[h])
+            text += files::NumberItem(v) + '\t';
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    if (!spectrum::SpectrumStep(m, host, o.fftRow, m.NumPoints))
+        return false;
+    m.FftDone = true;
+    // As the harmonics box: a count beyond N/2 is cut with the program's message.
+    if (!spectrum::ChooseHarmonics(m, host, std::to_string(o.harmonics)).accepted)
+        return false;
+    out << "HarmonicSum=" << Trimmed(m.HarmonicSum) << " HarmonicPower=" << Trimmed(m.HarmonicPower)
+        << " HarmonicRms=" << Trimmed(m.HarmonicRms) << '\n';
+    return model::RunGuarded(host, "Calc_DFT",
+                             [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });
+}
+
+bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
+    const bool any =
+        !o.exportAllPath.empty() || !o.exportProfilePath.empty() || !o.exportCadkeyPath.empty();
+    if (!any)
+        return true;
+    if (!files::CheckModelExportable(m, host))
+        return false;
+    if (!o.exportAllPath.empty() && !files::Export_All_to_File(m, o.exportAllPath, host))
+        return false;
+    if (!o.exportProfilePath.empty() &&
+        !files::Export_Profile_to_File(m, o.exportProfilePath, host))
+        return false;
+    if (!o.exportCadkeyPath.empty()) {
+        // The Cadkey points cover the whole revolution, whatever range was last plotted.
+        auto whole = std::make_unique<CamModel>(m);
+        whole->PlotStart = 0.0f;
+        whole->PlotEnd = 360.0f;
+        if (!files::Export_Cadkey_to_File(*whole, o.exportCadkeyPath, host))
+            return false;
+    }
+    return true;
+}
+
+int Status(bool ok, const StderrHost& host) { return ok && host.faultCount() == 0 ? 0 : 1; }
+
+} // namespace
+
+int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out) {
+    auto m = std::make_unique<CamModel>();
+    model::Initialize(*m, host);
+
+    bool ok = Load(m, o, host);
+    if (ok && o.units != 0)
+        model::SelectUnitSystem(*m, o.units);
+    if (ok && !o.stepText.empty())
+        SetStep(*m, host, o.stepText);
+    if (ok && host.faultCount() == 0 && o.recalc)
+        ok = files::RecalculateModel(*m, host);
+    if (ok && host.faultCount() == 0 && o.continuity)
+        ok = Continuity(*m, host, out);
+    if (ok && host.faultCount() == 0 && o.fftRow != 0)
+        ok = Fft(*m, host, o, out);
+    if (ok && host.faultCount() == 0 && !o.savePath.empty())
+        ok = files::SaveModel(*m, o.savePath, host, "frm_Homescreen.SaveAs");
+    if (ok && host.faultCount() == 0)
+        ok = Exports(*m, host, o);
+    out.flush();
+    return Status(ok, host);
+}
+
+} // namespace trochix::batch

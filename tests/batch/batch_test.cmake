@@ -1,0 +1,114 @@
+# Runs trochix-batch as a script would. Called by CTest as
+#   cmake -DBATCH=<trochix-batch> -DWORK=<scratch folder> -P batch_test.cmake
+
+if(NOT BATCH OR NOT WORK)
+    message(FATAL_ERROR "BATCH and WORK must be given")
+endif()
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+
+# Number of CR LF lines of a file; fails when a line ends otherwise.
+function(crlf_lines path out)
+    if(NOT EXISTS "${path}")
+        message(FATAL_ERROR "${path} was not written")
+    endif()
+    file(READ "${path}" text HEX)
+    # Count by the bytes: 0a line feeds, 0d0a CR LF pairs (the files are ASCII, so "0d0a" in
+    # the hex text can only be such a pair).
+    string(LENGTH "${text}" hex_len)
+    string(REPLACE "0d0a" "" without_crlf "${text}")
+    string(LENGTH "${without_crlf}" rest_len)
+    math(EXPR n_crlf "(${hex_len} - ${rest_len}) / 4")
+    set(n_lf 0)
+    string(REGEX MATCHALL "([0-9a-f][0-9a-f])" bytes "${text}")
+    foreach(b IN LISTS bytes)
+        if(b STREQUAL "0a")
+            math(EXPR n_lf "${n_lf} + 1")
+        endif()
+    endforeach()
+    if(NOT n_lf EQUAL n_crlf)
+        message(FATAL_ERROR "${path}: ${n_lf} lines but ${n_crlf} end in CR LF")
+    endif()
+    set(${out} ${n_crlf} PARENT_SCOPE)
+endfunction()
+
+function(expect what actual expected)
+    if(NOT "${actual}" STREQUAL "${expected}")
+        message(FATAL_ERROR "${what}: expected ${expected}, got ${actual}")
+    endif()
+endfunction()
+
+# ---- an example, every output at once (options deliberately out of their carrying-out order)
+execute_process(
+    COMMAND "${BATCH}" --fft-out "${WORK}/single.fft" --save "${WORK}/single.cam"
+            --export-all "${WORK}/single.txt" --export-cadkey "${WORK}/single.cad"
+            --fft 1 --continuity --example 1
+    WORKING_DIRECTORY "${WORK}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect("exit status of the example run (stderr: ${err})" "${rc}" 0)
+
+# Model file at a step of 1 degree: 16 header lines, 16 slots of 204, 17 result rows of 361
+# points, 27 closing lines.
+crlf_lines("${WORK}/single.cam" n)
+math(EXPR cam_lines "16 + 16 * 204 + 17 * 361 + 27")
+expect("model file lines" "${n}" "${cam_lines}")
+# All data: 6 header lines and points 0..360.
+crlf_lines("${WORK}/single.txt" n)
+expect("all-data lines" "${n}" 367)
+# Cadkey: points 0..360, two rounded numbers each, no header.
+crlf_lines("${WORK}/single.cad" n)
+expect("Cadkey lines" "${n}" 361)
+# Spectrum of 360 samples: harmonics 0..180, six items each.
+crlf_lines("${WORK}/single.fft" n)
+expect("spectrum lines" "${n}" 181)
+file(STRINGS "${WORK}/single.fft" first LIMIT_COUNT 1)
+string(REGEX MATCHALL "\t" tabs "${first}")
+list(LENGTH tabs n)
+expect("spectrum columns" "${n}" 6)
+# Harmonic 0 is twice the mean of S. A double-harmonic segment, S = h/2 [(1 - cos pi x) -
+# (1 - cos 2 pi x)/4], averages 3h/8; rise and fall take 180 of the 360 degrees, so the mean
+# is .1875 and harmonic 0 is .375 (real part and magnitude).
+if(NOT first MATCHES "^ 0 \t \\.375 \t 0 \t \\.375 \t")
+    message(FATAL_ERROR "harmonic 0 line: ${first}")
+endif()
+
+# The continuity table, then the verdict as the last line; the save said so on stderr.
+if(NOT out MATCHES "Resulting Boundary Values at Segment Interfaces")
+    message(FATAL_ERROR "no continuity table on stdout: ${out}")
+endif()
+if(NOT out MATCHES "ContinuityOK=True\n")
+    message(FATAL_ERROR "no continuity verdict: ${out}")
+endif()
+if(NOT err MATCHES "Information: File was successfully written to  / ")
+    message(FATAL_ERROR "the save message is missing from stderr: ${err}")
+endif()
+
+# ---- the saved model reopened, recomputed at a finer step
+execute_process(
+    COMMAND "${BATCH}" --open "${WORK}/single.cam" --recalc --step 0.5 --export-all "${WORK}/half.txt"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect("exit status of the reopened run (stderr: ${err})" "${rc}" 0)
+crlf_lines("${WORK}/half.txt" n)
+expect("all-data lines at half a degree" "${n}" 727)
+
+# ---- a usage error: status 2 and the usage text
+execute_process(COMMAND "${BATCH}" --example 1 --units 9
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect("exit status of a usage error" "${rc}" 2)
+if(NOT err MATCHES "usage: trochix-batch")
+    message(FATAL_ERROR "no usage text: ${err}")
+endif()
+execute_process(COMMAND "${BATCH}" --fft 1 --example 1
+    RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+expect("exit status of --fft without --fft-out" "${rc}" 2)
+
+# ---- a missing model file: status 1, the program's message, nothing written
+execute_process(COMMAND "${BATCH}" --open "${WORK}/missing.cam" --save "${WORK}/never.cam"
+    RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+expect("exit status of a missing file" "${rc}" 1)
+if(NOT err MATCHES "There are no files with your chosen name in the selected directory")
+    message(FATAL_ERROR "no file message: ${err}")
+endif()
+if(EXISTS "${WORK}/never.cam")
+    message(FATAL_ERROR "a refused run wrote its save file")
+endif()
