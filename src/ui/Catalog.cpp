@@ -1,6 +1,7 @@
 #include "ui/Catalog.h"
 
 #include "ui/AppContext.h"
+#include "ui/FileCommands.h"
 #include "ui/Navigator.h"
 #include "ui/screens/AboutScreen.h"
 #include "ui/screens/HomeScreen.h"
@@ -17,6 +18,7 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::User, Make<UserScreen>);
     nav.registerScreen(ScreenId::Quit, Make<QuitScreen>);
     nav.registerScreen(ScreenId::About, Make<AboutScreen>);
+    RegisterFileCommands(ctx);
 }
 
 } // namespace trochix::ui

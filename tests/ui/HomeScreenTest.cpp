@@ -154,6 +154,9 @@ private slots:
     // and it lights up as soon as the module registers.
     void targetsThatDoNotExistStayDisabled() {
         UiFixture f;
+        // As before the file and example modules registered their commands.
+        for (int c = 0; c < ui::kCommandCount; ++c)
+            f.commands.add(static_cast<Command>(c), {});
         RegisterHomeTargets(f);
         f.navigator.registerScreen(ScreenId::SizeCam, {});
         f.navigator.registerScreen(ScreenId::FFT, {});

@@ -1,0 +1,171 @@
+#include "ui/FileCommands.h"
+
+#include "files/Exports.h"
+#include "files/ModelFile.h"
+#include "geometry/Sizing.h"
+#include "model/CamModel.h"
+#include "model/Host.h"
+#include "model/ReportError.h"
+#include "motion/NumberText.h"
+#include "ui/Activatable.h"
+#include "ui/AppContext.h"
+#include "ui/Commands.h"
+#include "ui/Dialogs.h"
+#include "ui/Navigator.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace trochix::ui {
+
+namespace {
+
+using model::Answer;
+using model::CamModel;
+
+// The home screen is made once at start-up; creating it here would reset the flags it clears
+// when it is first built, so only an existing one is refreshed.
+void RefreshHome(AppContext& ctx) {
+    if (!ctx.navigator.isCreated(ScreenId::HomeScreen))
+        return;
+    if (auto* home = dynamic_cast<Activatable*>(ctx.navigator.screen(ScreenId::HomeScreen)))
+        home->activate();
+}
+
+// What the file does not hold: the sizing extremes (and the pressure-angle and curvature rows
+// they come from) of a sized cam. A model that was never sized keeps its rows as read; its
+// sizing screen computes them at its own Calc.
+void RecomputeSizing(CamModel& m, model::Host& host) {
+    m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
+    if (!m.ProfileDone)
+        return;
+    if (geometry::Autopress(m, host, m.FollowerType))
+        geometry::RadiusOfCurvature(m, host, m.FollowerType);
+}
+
+struct ExportKind {
+    Command command;
+    const char* title;
+    const char* filter;
+    const char* extension;
+    const char* routine;
+};
+
+constexpr ExportKind kExports[] = {
+    {Command::ExportSpreadsheet, "Export All Data to a Text File", "*.txt", ".txt",
+     "frm_Homescreen.Export"},
+    {Command::ExportCadkey, "Export XY data to a Cadkey file", "*.cad", ".cad",
+     "frm_Homescreen.Export.Cadkey"},
+    {Command::ExportProfile, "Export Profile Data to a Text File", "*.pts", ".pts",
+     "frm_Homescreen.Profile"},
+};
+
+const ExportKind* FindExport(Command command) {
+    for (const ExportKind& k : kExports)
+        if (k.command == command)
+            return &k;
+    return nullptr;
+}
+
+bool WriteExport(const CamModel& m, Command command, const std::string& path, model::Host& host) {
+    switch (command) {
+    case Command::ExportSpreadsheet:
+        return files::Export_All_to_File(m, path, host);
+    case Command::ExportProfile:
+        return files::Export_Profile_to_File(m, path, host);
+    case Command::ExportCadkey: {
+        // The whole revolution, whatever range the print selection last chose.
+        auto whole = std::make_unique<CamModel>(m);
+        whole->PlotStart = 0.0f;
+        whole->PlotEnd = 360.0f;
+        return files::Export_Cadkey_to_File(*whole, path, host);
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void RegisterFileCommands(AppContext& ctx) {
+    ctx.commands.add(Command::Save, [&ctx] { SaveCommand(ctx); });
+    ctx.commands.add(Command::SaveAs, [&ctx] { SaveAsCommand(ctx); });
+    ctx.commands.add(Command::Open, [&ctx] { OpenCommand(ctx); });
+    for (const ExportKind& k : kExports) {
+        const Command command = k.command;
+        ctx.commands.add(command, [&ctx, command] { ExportCommand(ctx, command); });
+    }
+}
+
+bool SaveCommand(AppContext& ctx) {
+    if (ctx.model.FileName.empty())
+        return SaveAsCommand(ctx);
+    bool saved = false;
+    // SaveModel reports its own faults under this name; the guard catches anything else.
+    model::RunGuarded(ctx.host, "frm_Homescreen.Save", [&] {
+        saved = files::SaveModel(ctx.model, ctx.model.FileName, ctx.host, "frm_Homescreen.Save");
+    });
+    RefreshHome(ctx);
+    return saved;
+}
+
+bool SaveAsCommand(AppContext& ctx) {
+    bool saved = false;
+    model::RunGuarded(ctx.host, "frm_Homescreen.SaveAs", [&] {
+        const std::optional<std::string> path = ctx.dialogs.saveFileName(
+            {"Save the Model", "*.cam", ctx.model.ModelName + ".cam", true});
+        if (!path)
+            return;
+        saved = files::SaveModel(ctx.model, *path, ctx.host, "frm_Homescreen.SaveAs");
+    });
+    RefreshHome(ctx);
+    return saved;
+}
+
+bool OpenCommand(AppContext& ctx) {
+    CamModel& m = ctx.model;
+    bool opened = false;
+    model::RunGuarded(ctx.host, "frm_Homescreen.Open", [&] {
+        if (m.SvajDone && !m.ModelSaved) {
+            const Answer save = ctx.host.message(
+                "The current data has not been saved.  Do you want to save it before resetting?",
+                model::Icon::Question, model::DefaultTitle(), model::Buttons::YesNo, Answer::Yes);
+            if (save == Answer::Yes)
+                SaveAsCommand(ctx);
+        }
+        const std::optional<std::string> path =
+            ctx.dialogs.openFileName({"Open a model", "*.cam", std::string(), false});
+        if (!path)
+            return;
+        files::ReadResult read = files::Readfile(*path, m, ctx.host);
+        if (read.status != files::ReadStatus::Read)
+            return; // the reader has said why; the model is as it was
+        m = std::move(*read.model);
+        read.model.reset();
+        opened = true;
+        RecomputeSizing(m, ctx.host);
+    });
+    ctx.host.setBusy(false);
+    RefreshHome(ctx);
+    return opened;
+}
+
+bool ExportCommand(AppContext& ctx, Command command) {
+    const ExportKind* kind = FindExport(command);
+    if (!kind)
+        return false;
+    bool written = false;
+    model::RunGuarded(ctx.host, kind->routine, [&] {
+        if (!files::CheckModelExportable(ctx.model, ctx.host))
+            return;
+        const std::optional<std::string> path = ctx.dialogs.saveFileName(
+            {kind->title, kind->filter, ctx.model.ModelName + kind->extension, true});
+        if (!path)
+            return;
+        written = WriteExport(ctx.model, command, *path, ctx.host);
+    });
+    return written;
+}
+
+} // namespace trochix::ui
