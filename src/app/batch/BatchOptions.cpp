@@ -111,34 +111,34 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return "usage: trochix-batch (--example N | --open FILE.cam) [--recalc] [--step D] [--units K]\n"
-           "                     [--save FILE.cam] [--export-all FILE] [--export-profile FILE]\n"
-           "                     [--export-cadkey FILE] [--continuity]\n"
-           "                     [--fft ROW [--harmonics H] --fft-out FILE]\n"
-           "\n"
-           "  --example N          load example N (1..5, in the Examples menu's order)\n"
-           "  --open FILE.cam      read a model file\n"
-           "  --units K            unit system K (1 ips, 2 fps, 3 SI, 4 cgs, 5 mm-Kg-s)\n"
-           "  --step D             step in degrees, snapped to 1, 0.5 or 0.25 as the input screen\n"
-           "                       does; the results are cleared, so add --recalc\n"
-           "  --recalc             recompute every segment, the sizing, profile and dynamics\n"
-           "  --continuity         print the continuity table, then ContinuityOK=True or\n"
-           "                       ContinuityOK=False largest=<value>\n"
-           "  --fft ROW            transform Results row ROW (1..16) over one revolution and write\n"
-           "                       harmonics 0..N/2 to --fft-out (number, real, imaginary,\n"
-           "                       magnitude, phase, power); prints the harmonic sum, power and rms\n"
-           "                       over H harmonics (--harmonics, default 15)\n"
-           "  --save FILE.cam      save the model\n"
-           "  --export-all FILE    all functions as text, as File > Export > Spreadsheet\n"
-           "  --export-profile FILE  profile X and Y, as File > Export > Profile\n"
-           "  --export-cadkey FILE   profile points over 0..360 degrees, as File > Export > Cadkey\n"
-           "\n"
-           "Whatever their order on the line, the options are carried out in this order:\n"
-           "load (--example/--open), --units, --step, --recalc, --continuity, --fft, --save,\n"
-           "then the exports.\n"
-           "Messages go to standard error, one per line, after their icon word.\n"
-           "Exit status: 0 success; 1 a file refused, a run-time fault, or a step that could not\n"
-           "be completed; 2 a usage error.\n";
+    return R"(usage: trochix-batch (--example N | --open FILE.cam) [--recalc] [--step D]
+         [--units K] [--save FILE.cam] [--export-all FILE] [--export-profile FILE]
+         [--export-cadkey FILE] [--continuity] [--fft ROW [--harmonics H] --fft-out FILE]
+
+  --example N            load example N (1..5, in the Examples menu's order)
+  --open FILE.cam        read a model file
+  --units K              unit system K (1 ips, 2 fps, 3 SI, 4 cgs, 5 mm-Kg-s)
+  --step D               step in degrees, snapped to 1, 0.5 or 0.25 as the input
+                         screen does; this clears the results, so add --recalc
+  --recalc               recompute every segment, the sizing, profile and dynamics
+  --continuity           print the continuity table, then ContinuityOK=True or
+                         ContinuityOK=False largest=<value>
+  --fft ROW              transform Results row ROW (1..16) over one revolution; write
+                         harmonics 0..N/2 to --fft-out FILE (number, real, imaginary,
+                         magnitude, phase, power) and print the harmonic sum, power
+                         and rms over H harmonics (--harmonics H, default 15)
+  --save FILE.cam        save the model
+  --export-all FILE      all functions as text (File > Export > Spreadsheet)
+  --export-profile FILE  profile X and Y (File > Export > Profile)
+  --export-cadkey FILE   profile points over 0..360 degrees (File > Export > Cadkey)
+
+Whatever their order on the line, the options are carried out in this order:
+load (--example or --open), --units, --step, --recalc, --continuity, --fft,
+--save, then the exports. The run stops at the first step that fails.
+Messages go to standard error, one per line, after their icon word.
+Exit status: 0 success; 1 a file refused, a run-time fault, or a step that
+could not be completed; 2 a usage error.
+)";
 }
 
 } // namespace trochix::batch

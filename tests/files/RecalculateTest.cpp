@@ -1,0 +1,164 @@
+// Recomputing a whole model from its inputs: a user's program with a polynomial segment, a change
+// of step, and the stages that stop the chain.
+#include "files/Recalculate.h"
+
+#include "model/CamModel.h"
+#include "model/Initialize.h"
+#include "model/RecordingHost.h"
+#include "motion/InputData.h"
+#include "motion/MotionLaws.h"
+#include "motion/Polynomial.h"
+#include "motion/SegmentDriver.h"
+#include "motion/SegmentTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace trochix;
+using model::CamModel;
+using model::Icon;
+using model::RecordingHost;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+void Row(CamModel& m, int s, const char* dir, int law, float beta, const char* start,
+         const char* end, const char* desc) {
+    m.SegDir[s] = dir;
+    m.SegLawText[s] = motion::LawList[law];
+    m.SegBeta[s] = beta;
+    m.SegBetaRadArr[s] = static_cast<float>(beta / 57.29577950560105);
+    m.SegStartText[s] = start;
+    m.SegEndText[s] = end;
+    m.SegDesc[s] = desc;
+}
+
+// A user's program: a polynomial rise of h = 2 over 120 degrees from S, V, A conditions at both
+// ends (the 3-4-5 law), a full cycloid fall over 120, a dwell at 0 over 120. Omega 10 rad/s.
+std::unique_ptr<CamModel> UserProgram(RecordingHost& host) {
+    auto m = std::make_unique<CamModel>();
+    model::Initialize(*m, host);
+    m->NumSegments = 3;
+    m->CamOmega = 10.0f;
+    motion::CamOmegaPowers(*m);
+    m->PrimeRadius = 5.0f;
+    Row(*m, 1, "P", motion::kLawPolynomial, 120.0f, "0", "2", "P");
+    Row(*m, 2, "F", motion::kLawCycloidFull, 120.0f, "2", "0", "my fall");
+    Row(*m, 3, "D", motion::kLawDwell, 120.0f, "0", "0", "D");
+    motion::StartEnd(*m);
+    m->CurSeg = 1;
+    motion::BoundsInput in;
+    in.requested = 6;
+    in.box[0] = {"0", "0", "0", ""};
+    in.box[4] = {"2", "0", "0", ""};
+    EXPECT_TRUE(motion::ReadBounds(*m, host, in));
+    m->Lift = 0.125f; // whatever the last calculation left
+    return m;
+}
+
+double Law345(double h, double x) {
+    return h * (10 * std::pow(x, 3) - 15 * std::pow(x, 4) + 6 * std::pow(x, 5));
+}
+double CycloidRise(double h, double x) {
+    return h * (x - std::sin(2 * kPi * x) / (2 * kPi));
+}
+
+} // namespace
+
+// Every segment from its stored inputs, checked against the closed forms, at every step.
+TEST(RecalculateModel, UserProgramWithAPolynomialSegmentAtEveryStep) {
+    for (const char* step : {"1", "0.5", "0.25"}) {
+        SCOPED_TRACE(step);
+        RecordingHost host;
+        auto m = UserProgram(host);
+        motion::InputScreenState state = motion::LoadInputScreen();
+        motion::DeltaLostFocus(*m, host, state, step);
+        host.clear();
+        ASSERT_TRUE(files::RecalculateModel(*m, host));
+        EXPECT_TRUE(host.messages.empty()) << host.lastText();
+        const auto S = [&](double deg) {
+            return m->Results[1][static_cast<int>(std::lround(deg / m->DeltaTheta))];
+        };
+        for (double deg : {0.0, 24.0, 60.0, 90.0, 120.0})
+            EXPECT_NEAR(S(deg), Law345(2.0, deg / 120.0), 2e-5) << deg;
+        for (double deg : {144.0, 180.0, 219.0})
+            EXPECT_NEAR(S(deg), 2.0 - CycloidRise(2.0, (deg - 120.0) / 120.0), 1e-5) << deg;
+        EXPECT_EQ(S(300.0), 0.0f);
+        EXPECT_NEAR(m->TotalLift, 2.0, 1e-5);
+        // Flags of every stage; the later stages filled their rows (force at 0: the preload).
+        EXPECT_TRUE(m->SvajDone);
+        EXPECT_TRUE(m->ProfileDone);
+        EXPECT_TRUE(m->DynamicsDone);
+        EXPECT_NEAR(m->Results[7][0], 173.0, 1e-3);
+        EXPECT_NEAR(m->Results[9][0], 5.0, 1e-5); // profile: (Rp + 0, 0) at theta 0
+        for (int row = 0; row < 3; ++row)
+            EXPECT_TRUE(m->SegDone[row]);
+        // The table's own texts and Lift stay as they were.
+        EXPECT_EQ(m->SegDesc[2], "my fall");
+        EXPECT_EQ(m->Lift, 0.125f);
+    }
+}
+
+// A shorter program leaves nothing of an earlier one behind.
+TEST(RecalculateModel, PointsNoSegmentReachesAreCleared) {
+    RecordingHost host;
+    auto m = UserProgram(host);
+    ASSERT_TRUE(files::RecalculateModel(*m, host));
+    m->NumSegments = 2; // the dwell row is no longer part of the program
+    m->Results[1][300] = 7.0f;
+    ASSERT_TRUE(files::RecalculateModel(*m, host));
+    EXPECT_EQ(m->Results[1][300], 0.0f);
+    EXPECT_EQ(m->Results[0][300], 300.0f); // the angles of the step
+}
+
+// A stage that cannot complete stops the chain, says why and leaves its flag and the later ones
+// false.
+TEST(RecalculateModel, StopsAtTheFirstStageThatFails) {
+    { // a row without a Beta: refused before anything is stored
+        RecordingHost host;
+        auto m = UserProgram(host);
+        m->SegBeta[2] = 0.0f;
+        m->SegBetaRadArr[2] = 0.0f;
+        host.clear();
+        EXPECT_FALSE(files::RecalculateModel(*m, host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, motion::ZeroBetaMessage(2));
+        EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
+        EXPECT_FALSE(m->SvajDone);
+        EXPECT_FALSE(m->ProfileDone);
+        EXPECT_FALSE(m->DynamicsDone);
+        EXPECT_TRUE(m->SegDone[0]);
+        EXPECT_FALSE(m->SegDone[1]);
+        EXPECT_EQ(m->Lift, 0.125f);
+    }
+    { // an arm that cannot reach the cam: the motion stands, sizing and dynamics do not
+        RecordingHost host;
+        auto m = UserProgram(host);
+        m->Translating = false;
+        m->ArmPivotX = 30.0f;
+        m->ArmPivotY = 0.0f;
+        m->ArmRadius = 2.0f;
+        host.clear();
+        EXPECT_FALSE(files::RecalculateModel(*m, host));
+        ASSERT_FALSE(host.messages.empty());
+        EXPECT_EQ(host.messages[0].text,
+                  "Your arm geometry is such that the roller cannot contact the cam");
+        EXPECT_TRUE(m->SvajDone);
+        EXPECT_FALSE(m->ProfileDone);
+        EXPECT_FALSE(m->DynamicsDone);
+    }
+    { // a segment count beyond the table is a subscript fault, reported once
+        RecordingHost host;
+        auto m = UserProgram(host);
+        m->NumSegments = 17;
+        host.clear();
+        EXPECT_FALSE(files::RecalculateModel(*m, host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].icon, Icon::Critical);
+        EXPECT_NE(host.messages[0].text.find("RecalculateModel"), std::string::npos);
+        EXPECT_FALSE(m->SvajDone);
+    }
+}
