@@ -1,6 +1,7 @@
 #include "ui/Catalog.h"
 
 #include "ui/AppContext.h"
+#include "ui/ExampleCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/Navigator.h"
 #include "ui/screens/AboutScreen.h"
@@ -19,6 +20,7 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Quit, Make<QuitScreen>);
     nav.registerScreen(ScreenId::About, Make<AboutScreen>);
     RegisterFileCommands(ctx);
+    RegisterExampleCommands(ctx);
 }
 
 } // namespace trochix::ui
