@@ -1,0 +1,18 @@
+#include "motion/PageHeader.h"
+
+#include "files/Exports.h"
+#include "model/CamModel.h"
+#include "motion/TextColumns.h"
+
+namespace trochix::motion {
+
+std::vector<std::string> PageHeader(const model::CamModel& m, model::Host& host) {
+    const model::DateTime now = host.now();
+    TextLine file("File " + m.ModelName);
+    file.zone().zone().text("Design #").number(m.DesignNo);
+    TextLine user(m.UserName);
+    user.zone().text(files::ExportDateText(now)).zone().text(files::ExportTimeText(now));
+    return {"", "", "", file.str(), user.str(), "", ""};
+}
+
+} // namespace trochix::motion
