@@ -5,7 +5,10 @@
 #include "ui/FileCommands.h"
 #include "ui/Navigator.h"
 #include "ui/screens/AboutScreen.h"
+#include "ui/screens/BoundsScreen.h"
+#include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/HomeScreen.h"
+#include "ui/screens/PolyScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/TitleScreen.h"
 #include "ui/screens/UserScreen.h"
@@ -19,6 +22,9 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::User, Make<UserScreen>);
     nav.registerScreen(ScreenId::Quit, Make<QuitScreen>);
     nav.registerScreen(ScreenId::About, Make<AboutScreen>);
+    nav.registerScreen(ScreenId::Bounds, Make<BoundsScreen>);
+    nav.registerScreen(ScreenId::Poly, Make<PolyScreen>);
+    nav.registerScreen(ScreenId::Continuity, Make<ContinuityScreen>);
     RegisterFileCommands(ctx);
     RegisterExampleCommands(ctx);
 }

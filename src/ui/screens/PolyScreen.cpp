@@ -1,0 +1,121 @@
+#include "ui/screens/PolyScreen.h"
+
+#include "model/CamModel.h"
+#include "motion/Polynomial.h"
+#include "ui/CommonButtons.h"
+#include "ui/Look.h"
+#include "ui/TextPagePrinter.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trochix::ui {
+
+namespace {
+
+// lbl_Name captions beside lbl_SegData(0..3), in the order the table gives the values.
+const char* const kSegDataNames[4] = {"Segment", "Start", "Beta", "End"};
+
+QLabel* Heading(const char* text, const char* objectName, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    SetFontScale(*label, 1.05, true);
+    return label;
+}
+
+} // namespace
+
+PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
+    auto* panel = new QFrame(this);
+    panel->setObjectName("pnl_Poly");
+    panel->setProperty("panel", true);
+
+    auto* title = new QLabel(
+        "Boundary Conditions Selected and Resulting Displacement Equation Coefficients", panel);
+    title->setObjectName("lbl_Title");
+    title->setAlignment(Qt::AlignCenter);
+    SetFontScale(*title, 1.2, true);
+
+    m_text[0] = MakeTextArea("pct_Poly_0", 48, 20, panel);
+    m_text[1] = MakeTextArea("pct_Poly_1", 36, 20, panel);
+
+    auto* conditions = new QVBoxLayout;
+    conditions->addWidget(
+        Heading("Boundary Conditions Selected for this Polynomial", "lbl_Bounds", panel));
+    conditions->addWidget(m_text[0], 1);
+    auto* coefficients = new QVBoxLayout;
+    coefficients->addWidget(Heading("Coefficients for S Equation with Theta/Beta as Variable",
+                                    "lbl_Exponents", panel));
+    coefficients->addWidget(m_text[1], 1);
+
+    auto* areas = new QHBoxLayout;
+    areas->setSpacing(16);
+    areas->addLayout(conditions, 5);
+    areas->addLayout(coefficients, 4);
+
+    // The segment's identification under the tables.
+    auto* data = new QGridLayout;
+    data->setHorizontalSpacing(10);
+    for (int i = 0; i < 4; ++i) {
+        auto* name = new QLabel(QString::fromLatin1(kSegDataNames[i]), panel);
+        name->setObjectName(QStringLiteral("lbl_Name_%1").arg(i));
+        name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_segData[i] = new QLabel(panel);
+        m_segData[i]->setObjectName(QStringLiteral("lbl_SegData_%1").arg(i));
+        m_segData[i]->setMinimumWidth(70);
+        m_segData[i]->setStyleSheet("QLabel { border: 1px solid #c3ccd6; border-radius: 3px; "
+                                    "background: #f4f7fa; padding: 2px 8px; }");
+        m_segData[i]->setAlignment(Qt::AlignCenter);
+        data->addWidget(name, 0, 2 * i);
+        data->addWidget(m_segData[i], 0, 2 * i + 1);
+        data->setColumnStretch(2 * i, 1);
+    }
+
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(18, 14, 18, 16);
+    inner->setSpacing(12);
+    inner->addWidget(title);
+    inner->addLayout(areas, 1);
+    inner->addLayout(data);
+
+    auto* print = new QPushButton("&Print Data", this);
+    print->setObjectName("cmd_Print");
+    connect(print, &QPushButton::clicked, this, &PolyScreen::PrintData);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeCopyButton(*this));
+    buttons->addWidget(print);
+    buttons->addStretch(1);
+    QPushButton* done = MakeDoneButton(*this);
+    done->setDefault(true);
+    buttons->addWidget(done);
+    for (auto* b : {print, done})
+        b->setMinimumWidth(120);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addWidget(panel, 1);
+    layout->addLayout(buttons);
+}
+
+void PolyScreen::activate() {
+    const motion::PolyTable table = motion::Polytable_Form(m_ctx.model, m_ctx.host);
+    SetLines(*m_text[0], table.conditions);
+    SetLines(*m_text[1], table.coefficients);
+    for (int i = 0; i < 4; ++i)
+        m_segData[i]->setText(QString::fromStdString(table.segData[i]));
+    if (QWidget* done = findChild<QWidget*>("cmd_Done"))
+        done->setFocus();
+}
+
+void PolyScreen::PrintData() {
+    PrintTextPages(m_ctx, this, "Polytable_Printer",
+                   [this] { return motion::Polytable_Printer(m_ctx.model, m_ctx.host); });
+}
+
+} // namespace trochix::ui
