@@ -8,6 +8,7 @@
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/HomeScreen.h"
+#include "ui/screens/InputDataScreen.h"
 #include "ui/screens/PolyScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/TitleScreen.h"
@@ -19,6 +20,7 @@ void RegisterAll(AppContext& ctx) {
     Navigator& nav = ctx.navigator;
     nav.registerScreen(ScreenId::Title, Make<TitleScreen>);
     nav.registerScreen(ScreenId::HomeScreen, Make<HomeScreen>);
+    nav.registerScreen(ScreenId::InputData, Make<InputDataScreen>);
     nav.registerScreen(ScreenId::User, Make<UserScreen>);
     nav.registerScreen(ScreenId::Quit, Make<QuitScreen>);
     nav.registerScreen(ScreenId::About, Make<AboutScreen>);

@@ -1,0 +1,591 @@
+#include "ui/screens/InputDataScreen.h"
+
+#include "files/Examples.h"
+#include "model/CamModel.h"
+#include "model/Host.h"
+#include "model/ReportError.h"
+#include "model/Units.h"
+#include "motion/NumberText.h"
+#include "ui/CommonButtons.h"
+#include "ui/Navigator.h"
+#include "ui/screens/HomeScreen.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace trochix::ui {
+
+namespace {
+
+const char* const kStyleSheet = R"(
+QGroupBox {
+    font-weight: bold; color: #1d3557; background: #f7f9fb;
+    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: 10px 8px 8px 8px;
+}
+QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }
+QGroupBox#fra_Follower { margin-top: 12px; padding: 4px 6px 2px 6px; background: #ffffff; }
+QLabel[header="true"] { font-weight: bold; color: #1d3557; }
+QLabel[angle="true"] {
+    background: #ffffff; color: #33475b; border: 1px solid #d0d7de; border-radius: 4px;
+    padding: 3px 6px;
+}
+QLabel[segment="true"] { border-radius: 4px; padding: 3px; font-weight: bold; }
+QPushButton[row="true"] { padding: 3px 10px; }
+QLineEdit:disabled { background: #edf0f3; color: #8a96a3; border-color: #d0d7de; }
+QComboBox QLineEdit { border: none; padding: 0px; background: transparent; }
+)";
+
+QLabel* Caption(const char* text, QWidget* parent, bool header = false) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    if (header)
+        label->setProperty("header", true);
+    return label;
+}
+
+QPushButton* Button(const char* caption, const char* objectName, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+QString Qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The S condition the user typed at x = 0 or 1 of the segment, "" when there is none.
+std::string EndConditionText(const model::CamModel& m, int seg, float x) {
+    const int n = std::min(m.SegNumBC[seg], model::kMaxBCs);
+    for (int i = 1; i <= n; ++i)
+        if (m.BcOrder[i][seg] == 0.0f && m.BcPos[i][seg] == x)
+            return motion::ShortestFloat(m.BcEntered[i][seg], 7);
+    return {};
+}
+
+bool IsCommitKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
+
+} // namespace
+
+InputDataScreen::InputDataScreen(AppContext& ctx)
+    : ScreenBase(ctx, ScreenId::InputData), m_state(motion::LoadInputScreen()) {
+    setStyleSheet(kStyleSheet);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setSpacing(10);
+    // Creation order is the tab order: cam data, the rows one by one, the buttons.
+    layout->addWidget(BuildCamData());
+    layout->addWidget(BuildSegments(), 1);
+    layout->addWidget(BuildButtons());
+
+    // No button is the dialog's default: Enter in a box must not press one. A button with
+    // the focus still takes Enter (eventFilter).
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
+
+    Refresh();
+    // Nothing has been shown from the model yet: the first activation rebuilds the rows.
+    m_shown.clear();
+}
+
+QWidget* InputDataScreen::BuildCamData() {
+    auto* frame = new QGroupBox("Cam Data", this);
+    frame->setObjectName("fra_CamData");
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(4);
+
+    m_omegaUnit = Caption("Cam Omega (rpm)", frame);
+    m_omegaUnit->setObjectName("lbl_OmegaUnit");
+    m_omega = new QLineEdit(frame);
+    m_omega->setObjectName("txt_Omega");
+    m_omega->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_omega->setFixedWidth(120);
+    m_omegaUnit->setBuddy(m_omega);
+
+    auto* segmtsCaption = Caption("No. Sgmts", frame);
+    m_segmts = new QLineEdit(frame);
+    m_segmts->setObjectName("txt_Segmts");
+    m_segmts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_segmts->setFixedWidth(70);
+    segmtsCaption->setBuddy(m_segmts);
+
+    auto* deltaCaption = Caption("Delta Theta (deg)", frame);
+    m_delta = new QComboBox(frame);
+    m_delta->setObjectName("cmb_Delta");
+    m_delta->setEditable(true);
+    m_delta->setInsertPolicy(QComboBox::NoInsert);
+    m_delta->setCompleter(nullptr);
+    for (const std::string& step : motion::DeltaList)
+        m_delta->addItem(Qs(step));
+    m_delta->setFixedWidth(110);
+    deltaCaption->setBuddy(m_delta);
+
+    auto* follower = new QGroupBox("Follower", frame);
+    follower->setObjectName("fra_Follower");
+    auto* options = new QHBoxLayout(follower);
+    options->setContentsMargins(8, 4, 8, 2);
+    m_trans = new QRadioButton("Trans", follower);
+    m_trans->setObjectName("opt_Folmotion_0");
+    m_osclt = new QRadioButton("Osclt", follower);
+    m_osclt->setObjectName("opt_Folmotion_1");
+    options->addWidget(m_trans);
+    options->addWidget(m_osclt);
+
+    auto* examplesCaption = Caption("Examples", frame);
+    m_examples = new QComboBox(frame);
+    m_examples->setObjectName("cmb_Examples");
+    for (const std::string& name : files::ExampleName)
+        m_examples->addItem(Qs(name));
+    m_examples->setPlaceholderText("Load an example model");
+    m_examples->setCurrentIndex(-1);
+    examplesCaption->setBuddy(m_examples);
+
+    grid->addWidget(m_omegaUnit, 0, 0);
+    grid->addWidget(m_omega, 1, 0);
+    grid->addWidget(segmtsCaption, 0, 1);
+    grid->addWidget(m_segmts, 1, 1);
+    grid->addWidget(deltaCaption, 0, 2);
+    grid->addWidget(m_delta, 1, 2);
+    grid->addWidget(follower, 0, 3, 2, 1);
+    grid->addWidget(examplesCaption, 0, 5);
+    grid->addWidget(m_examples, 1, 5);
+    grid->setColumnStretch(4, 1);
+
+    for (QWidget* box : {static_cast<QWidget*>(m_omega), static_cast<QWidget*>(m_segmts),
+                         static_cast<QWidget*>(m_delta)})
+        box->installEventFilter(this);
+    connect(m_segmts, &QLineEdit::textChanged, this, &InputDataScreen::Segmts_Change);
+    connect(m_delta, &QComboBox::activated, this, &InputDataScreen::Delta_Change);
+    connect(m_trans, &QRadioButton::toggled, this, &InputDataScreen::Folmotion_Click);
+    connect(m_examples, &QComboBox::activated, this, &InputDataScreen::Examples_Click);
+    return frame;
+}
+
+QWidget* InputDataScreen::BuildSegments() {
+    m_segmentFrame = new QGroupBox("Segment Data", this);
+    m_segmentFrame->setObjectName("fra_Segments");
+    auto* outer = new QVBoxLayout(m_segmentFrame);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    outer->addLayout(grid);
+    outer->addStretch(1);
+
+    // Two heading rows: the groups, then the columns.
+    auto* position = new QHBoxLayout;
+    position->setSpacing(6);
+    position->addStretch(1);
+    position->addWidget(Caption("Position", m_segmentFrame, true));
+    m_unit = Caption("", m_segmentFrame, true);
+    m_unit->setObjectName("lbl_Unit");
+    position->addWidget(m_unit);
+    position->addStretch(1);
+    grid->addLayout(position, 0, kColLow, 1, 2);
+    auto* angles = Caption("Angles (deg)", m_segmentFrame, true);
+    angles->setAlignment(Qt::AlignCenter);
+    grid->addWidget(angles, 0, kColStart, 1, 2);
+
+    const std::pair<SegmentColumn, const char*> columns[] = {
+        {kColNumber, "Seg"},  {kColBeta, "Beta"},  {kColMotion, "Motion"},
+        {kColProgram, "Program"}, {kColLow, "Start"}, {kColHigh, "End"},
+        {kColStart, "Start"}, {kColEnd, "End"},
+    };
+    for (const auto& [col, text] : columns) {
+        QLabel* caption = Caption(text, m_segmentFrame, true);
+        caption->setAlignment(Qt::AlignCenter);
+        grid->addWidget(caption, 1, col);
+    }
+
+    for (int row = 0; row < model::kMaxSegments; ++row) {
+        m_rows[row] = MakeSegmentRow(m_segmentFrame, grid, row, row + 2);
+        ConnectRow(row);
+    }
+    grid->setColumnStretch(kColProgram, 1);
+    return m_segmentFrame;
+}
+
+void InputDataScreen::ConnectRow(int row) {
+    const SegmentRowWidgets& w = m_rows[row];
+    for (QWidget* c : {static_cast<QWidget*>(w.beta), static_cast<QWidget*>(w.motion),
+                       static_cast<QWidget*>(w.program), static_cast<QWidget*>(w.low),
+                       static_cast<QWidget*>(w.high)})
+        c->installEventFilter(this);
+    connect(w.motion, &QComboBox::currentIndexChanged, this, [this, row] { Motion_Change(row); });
+    // Typing a code and picking from the list both choose the law.
+    connect(w.program, &QComboBox::editTextChanged, this, [this, row] { Program_Change(row); });
+    connect(w.program, &QComboBox::activated, this, [this, row] { Program_Change(row); });
+    connect(w.low, &QLineEdit::textChanged, this, [this, row] { Low_Change(row); });
+    connect(w.high, &QLineEdit::textChanged, this, [this, row] { High_Change(row); });
+    connect(w.calc, &QPushButton::clicked, this, [this, row] { CalcSeg_Click(row); });
+}
+
+QWidget* InputDataScreen::BuildButtons() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    auto* clearSegs = Button("Clear &Segs", "cmd_ClearSegs", bar);
+    m_calcAll = Button("Ca&lc All", "cmd_CalcAll", bar);
+    auto* clearAll = Button("Clear &All", "cmd_Clear_SVAJ", bar);
+    auto* cancel = Button("Ca&ncel", "cmd_Cancel", bar);
+    m_done = Button("&Done", "cmd_Done", bar);
+    row->addWidget(m_calcAll);
+    row->addWidget(clearSegs);
+    row->addWidget(clearAll);
+    row->addStretch(1);
+    row->addWidget(MakeCopyButton(*this));
+    row->addWidget(MakePrintFormButton(*this, "cmd_PlotPrint"));
+    row->addSpacing(16);
+    row->addWidget(cancel);
+    row->addWidget(m_done);
+    m_done->setMinimumWidth(100);
+
+    connect(clearSegs, &QPushButton::clicked, this, &InputDataScreen::ClearSegs_Click);
+    connect(m_calcAll, &QPushButton::clicked, this, &InputDataScreen::CalcAll_Click);
+    connect(clearAll, &QPushButton::clicked, this, &InputDataScreen::Clear_SVAJ_Click);
+    connect(cancel, &QPushButton::clicked, this, &InputDataScreen::Cancel_Click);
+    connect(m_done, &QPushButton::clicked, this, &InputDataScreen::Done_Click);
+    return bar;
+}
+
+// ---- showing the model
+
+std::vector<std::string> InputDataScreen::Shown() const {
+    const model::CamModel& m = m_ctx.model;
+    std::vector<std::string> v = {m.OmegaText, m.SegmentsText, m.DeltaText,
+                                  std::to_string(m.NumSegments), m.Translating ? "T" : "O"};
+    for (int seg = 1; seg <= model::kMaxSegments; ++seg) {
+        for (const std::string* s : {&m.SegBetaText[seg], &m.SegDir[seg], &m.SegLawText[seg],
+                                     &m.SegStartText[seg], &m.SegEndText[seg]})
+            v.push_back(*s);
+        v.push_back(m.SegDone[seg - 1] ? "1" : "0");
+    }
+    return v;
+}
+
+void InputDataScreen::activate() {
+    model::CamModel& m = m_ctx.model;
+    m_omegaUnit->setText("Cam Omega (rpm)");
+    model::RefreshUnitLabels(m);
+    // A model file, an example or New filled the model without this screen's handlers.
+    if (Shown() != m_shown)
+        motion::SyncScreenState(m, m_state);
+    Refresh();
+}
+
+void InputDataScreen::Refresh() {
+    const QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    const model::CamModel& m = m_ctx.model;
+    {
+        const QSignalBlocker b1(m_omega), b2(m_segmts), b3(m_delta), b4(m_trans), b5(m_osclt);
+        SetBoxText(m_omega, m.OmegaText);
+        SetBoxText(m_segmts, m.SegmentsText);
+        SetListText(m_delta, m.DeltaText);
+        m_trans->setChecked(m.Translating);
+        m_osclt->setChecked(!m.Translating);
+    }
+    RefreshUnitLabel();
+    m_segmentFrame->setEnabled(m_state.SegmentFrameEnabled);
+    for (int row = 0; row < model::kMaxSegments; ++row)
+        ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row);
+    m_calcAll->setEnabled(m_state.CalcAllEnabled);
+    m_done->setEnabled(m_state.DoneEnabled);
+    m_shown = Shown();
+}
+
+void InputDataScreen::RefreshUnitLabel() {
+    m_unit->setText(Qs("(" + m_ctx.model.UnitLabel[1] + ")"));
+}
+
+// ---- cam data
+
+void InputDataScreen::Omega_LostFocus() {
+    model::RunGuarded(m_ctx.host, "txt_Omega_LostFocus", [&] {
+        motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, m_omega->text().toStdString());
+    });
+    Refresh();
+}
+
+void InputDataScreen::Segmts_Change() {
+    model::RunGuarded(m_ctx.host, "txt_Segmts_Change", [&] {
+        motion::SegmentsChanged(m_ctx.model, m_state, m_segmts->text().toStdString());
+    });
+    Refresh();
+}
+
+void InputDataScreen::Delta_Change() {
+    model::RunGuarded(m_ctx.host, "cmb_Delta_Change", [&] {
+        motion::DeltaLostFocus(m_ctx.model, m_ctx.host, m_state,
+                               m_delta->currentText().toStdString());
+    });
+    Refresh();
+}
+
+void InputDataScreen::Folmotion_Click() {
+    model::RunGuarded(m_ctx.host, "opt_Folmotion_Click", [&] {
+        m_ctx.model.Translating = m_trans->isChecked();
+        model::RefreshUnitLabels(m_ctx.model);
+    });
+    Refresh();
+}
+
+void InputDataScreen::Examples_Click(int index) {
+    model::CamModel& m = m_ctx.model;
+    model::RunGuarded(m_ctx.host, "cmb_Examples_Click", [&] {
+        // The example computes the later stages itself; Done keeps them only if it completed.
+        m.ExampleLoaded = true;
+        m.ExampleLoaded = files::LoadExample(m, m_ctx.host, index + 1);
+        motion::SyncScreenState(m, m_state);
+    });
+    {
+        // The list is a command: it shows no choice afterwards, so any example can be reloaded.
+        const QSignalBlocker blocker(m_examples);
+        m_examples->setCurrentIndex(-1);
+    }
+    Refresh();
+}
+
+// ---- segment rows
+
+void InputDataScreen::Beta_LostFocus(int row) {
+    model::RunGuarded(m_ctx.host, "txt_Beta_LostFocus", [&] {
+        motion::BetaLostFocus(m_ctx.model, m_ctx.host, m_state, row,
+                              m_rows[row].beta->text().toStdString());
+    });
+    Refresh();
+}
+
+void InputDataScreen::Motion_Change(int row) {
+    model::RunGuarded(m_ctx.host, "cmb_Motion_Change", [&] {
+        motion::MotionChanged(m_ctx.model, m_state, row,
+                              m_rows[row].motion->currentText().toStdString());
+    });
+    Refresh();
+}
+
+void InputDataScreen::Program_Change(int row) {
+    bool chosen = false;
+    model::RunGuarded(m_ctx.host, "cmb_Program_Change", [&] {
+        chosen = motion::ProgramChanged(m_ctx.model, m_state, row,
+                                        m_rows[row].program->currentText().toStdString());
+    });
+    // A text that names no law yet ("c" on the way to "cf") stays as typed.
+    if (chosen)
+        Refresh();
+}
+
+void InputDataScreen::Low_Click(int row) {
+    motion::StartClicked(m_state, row);
+    Refresh();
+}
+
+void InputDataScreen::Low_Change(int row) {
+    model::RunGuarded(m_ctx.host, "txt_Low_Change", [&] {
+        motion::StartChanged(m_ctx.model, m_state, row, m_rows[row].low->text().toStdString());
+    });
+    Refresh();
+}
+
+void InputDataScreen::High_Change(int row) {
+    model::RunGuarded(m_ctx.host, "txt_High_Change", [&] {
+        motion::EndChanged(m_ctx.model, m_state, row, m_rows[row].high->text().toStdString());
+    });
+    Refresh();
+}
+
+motion::BoundaryResult InputDataScreen::SolvePolynomialRow(int row) {
+    model::CamModel& m = m_ctx.model;
+    Navigator& nav = m_ctx.navigator;
+    const int seg = row + 1;
+    if (!nav.isAvailable(ScreenId::Bounds)) {
+        m_ctx.host.message(
+            "Segment " + motion::ShortestFloat(static_cast<float>(seg), 7) +
+                " is a polynomial: its boundary conditions are entered on the boundary-"
+                "condition screen, which this version of the program does not include.\r"
+                "The segment has not been calculated.",
+            model::Icon::Information, model::DefaultTitle());
+        return {};
+    }
+    m.CurSeg = seg;
+    // Only a Done on the boundary-condition screen counts, not one left over from before.
+    m.BcValid = false;
+    nav.ShowScreen(ScreenId::Bounds);
+    if (!m.BcValid)
+        return {};
+    return {true, EndConditionText(m, seg, 0.0f), EndConditionText(m, seg, 1.0f)};
+}
+
+void InputDataScreen::CalcSeg_Click(int row) {
+    model::CamModel& m = m_ctx.model;
+    model::RunGuarded(m_ctx.host, "cmd_CalcSeg_Click", [&] {
+        if (motion::CalcRow(m, m_ctx.host, m_state, row) !=
+            motion::RowOutcome::NeedsBoundaryConditions)
+            return;
+        const motion::BoundaryResult r = SolvePolynomialRow(row);
+        if (r.solved) {
+            motion::PolynomialRowSolved(m, m_state, row, r.startText, r.endText);
+        } else {
+            m.ExampleLoaded = false;
+            motion::CheckDoneEnabled(m, m_state);
+        }
+    });
+    Refresh();
+}
+
+// ---- bottom buttons
+
+void InputDataScreen::CalcAll_Click() {
+    bool all = false;
+    model::RunGuarded(m_ctx.host, "cmd_CalcAll_Click", [&] {
+        all = motion::CalcAll(m_ctx.model, m_ctx.host, m_state,
+                              [this](int row) { return SolvePolynomialRow(row); });
+    });
+    Refresh();
+    if (all)
+        m_done->setFocus(Qt::OtherFocusReason);
+}
+
+void InputDataScreen::ClearSegs_Click() {
+    model::RunGuarded(m_ctx.host, "cmd_ClearSegs_Click",
+                      [&] { motion::ClearSegs(m_ctx.model, m_state); });
+    Refresh();
+}
+
+void InputDataScreen::Clear_SVAJ_Click() {
+    model::RunGuarded(m_ctx.host, "cmd_Clear_SVAJ_Click",
+                      [&] { motion::ClearAll(m_ctx.model, m_state); });
+    Refresh();
+    m_omega->setFocus(Qt::OtherFocusReason);
+}
+
+void InputDataScreen::Cancel_Click() {
+    motion::CancelInput(m_ctx.model);
+    closeScreen();
+}
+
+void InputDataScreen::reject() { Cancel_Click(); }
+
+void InputDataScreen::Done_Click() {
+    const bool completed =
+        motion::CompleteMotionProgram(m_ctx.model, m_ctx.host, m_state);
+    Refresh();
+    if (!completed)
+        return;
+    Navigator& nav = m_ctx.navigator;
+    closeScreen();
+    // The home screen's commands follow the completed program at once.
+    if (nav.isCreated(ScreenId::HomeScreen))
+        if (auto* home = nav.screenAs<HomeScreen>(ScreenId::HomeScreen))
+            home->activate();
+    if (nav.isAvailable(ScreenId::Continuity))
+        nav.ShowScreen(ScreenId::Continuity);
+}
+
+// ---- when boxes commit
+
+QString InputDataScreen::BoxText(QObject* box) const {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        return line->text();
+    if (auto* list = qobject_cast<QComboBox*>(box))
+        return list->currentText();
+    return {};
+}
+
+bool InputDataScreen::Commit(QObject* box) {
+    if (m_committing)
+        return true;
+    const QScopedValueRollback<bool> committing(m_committing, true);
+    if (box == m_omega) {
+        Omega_LostFocus();
+        return true;
+    }
+    if (box == m_delta) {
+        Delta_Change();
+        return true;
+    }
+    for (int row = 0; row < model::kMaxSegments; ++row) {
+        if (box == m_rows[row].beta) {
+            Beta_LostFocus(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool InputDataScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (m_refreshing || m_committing)
+        return ScreenBase::eventFilter(watched, event);
+    const auto lowRow = [&]() -> int {
+        for (int row = 0; row < model::kMaxSegments; ++row)
+            if (watched == m_rows[row].low)
+                return row;
+        return -1;
+    };
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            if (!IsCommitKey(key))
+                break;
+            button->click();
+            return true;
+        }
+        if (!IsCommitKey(key) && !IsTabKey(key))
+            break;
+        const QString text = BoxText(watched);
+        if (Commit(watched)) {
+            m_keyCommitted = watched;
+            m_keyCommittedText = text;
+        }
+        // Enter in a box never reaches the dialog, which would press a button for it; Tab
+        // goes on to the control the entry may just have enabled.
+        return IsCommitKey(key);
+    }
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // A message box or an open list takes the focus only for a moment.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const bool committedByKey =
+            watched == m_keyCommitted && BoxText(watched) == m_keyCommittedText;
+        m_keyCommitted = nullptr;
+        if (committedByKey)
+            break;
+        if (!Commit(watched))
+            Refresh(); // a law list left with a text that names no law shows its law again
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        const int row = lowRow();
+        if (row >= 0)
+            Low_Click(row);
+        break;
+    }
+    case QEvent::FocusIn: {
+        // Reaching Start from the keyboard counts as clicking it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const int row = lowRow();
+        if (row >= 0 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::ShortcutFocusReason))
+            Low_Click(row);
+        break;
+    }
+    default: break;
+    }
+    return ScreenBase::eventFilter(watched, event);
+}
+
+} // namespace trochix::ui

@@ -1,0 +1,68 @@
+// One row of the input screen's segment table: the controls of segment row + 1, named as the
+// program names them (txt_Beta_3 is txt_Beta(3)), and how a row shows the model and its state.
+#pragma once
+
+#include "motion/InputData.h"
+
+#include <array>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace trochix::ui {
+
+struct SegmentRowWidgets {
+    QLabel* number = nullptr;     // lbl_Segment
+    QLineEdit* beta = nullptr;    // txt_Beta
+    QComboBox* motion = nullptr;  // cmb_Motion
+    QComboBox* program = nullptr; // cmb_Program (editable: a law may be typed by its code)
+    QLineEdit* low = nullptr;     // txt_Low, Position Start
+    QLineEdit* high = nullptr;    // txt_High, Position End
+    QLabel* start = nullptr;      // lbl_Start, Angles Start
+    QLabel* end = nullptr;        // lbl_End, Angles End
+    QPushButton* calc = nullptr;  // cmd_CalcSeg
+    QPushButton* plot = nullptr;  // cmd_PlotSeg
+    QPushButton* print = nullptr; // cmd_PrntSeg
+
+    std::array<QWidget*, 11> all() const;
+};
+
+// Column of each control in the segment grid.
+enum SegmentColumn {
+    kColNumber,
+    kColBeta,
+    kColMotion,
+    kColProgram,
+    kColLow,
+    kColHigh,
+    kColStart,
+    kColEnd,
+    kColCalc,
+    kColPlot,
+    kColPrint,
+    kSegmentColumns
+};
+
+// Creates the controls of screen row `row` (0..15) in creation order Beta, Motion, Program,
+// Start, End, Calc, Plot, Print - which is also their tab order - and puts them into `grid` at
+// grid row `gridRow`. The lists are filled: Motion with the four directions, Program with the
+// thirteen laws. A hidden row keeps its place, so the table does not move as rows come and go.
+SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, int gridRow);
+
+// Shows the row's texts from the model and its enabling from the state, without running any
+// change handler. Plot and Print stay disabled: the segment plot and table screens they open
+// are not part of the program yet (the state still says when a row could be plotted).
+void ShowSegmentRow(const SegmentRowWidgets& w, const model::CamModel& model,
+                    const motion::SegmentRowState& state, int row);
+
+// Sets a box's text only when it differs, so that the cursor of a box being typed in stays put.
+void SetBoxText(QLineEdit* box, const std::string& text);
+// Shows text in a list box: the matching item, or the text itself in an editable box, or no
+// selection.
+void SetListText(QComboBox* list, const std::string& text);
+
+} // namespace trochix::ui
