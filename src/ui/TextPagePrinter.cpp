@@ -9,9 +9,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QStringList>
 #include <QTextDocument>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +40,8 @@ QPlainTextEdit* MakeTextArea(const char* objectName, int columns, int rows, QWid
     area->setFont(FixedPitchFont());
     area->setStyleSheet("QPlainTextEdit { background: #fbfcfd; border: 1px solid #c3ccd6; }");
     const QFontMetrics metrics(area->font());
-    const int frame = 2 * area->frameWidth() + 2 * static_cast<int>(area->document()->documentMargin());
+    const int frame =
+        2 * area->frameWidth() + 2 * static_cast<int>(area->document()->documentMargin());
     area->setMinimumSize(metrics.horizontalAdvance(QString(columns, QLatin1Char('0'))) + frame + 4,
                          metrics.lineSpacing() * rows + frame);
     return area;
@@ -75,8 +76,8 @@ bool TextPagePrinter::open(QWidget* parent) {
     m_lineSpacing = metrics.lineSpacing();
     m_ascent = metrics.ascent();
     const double width = metrics.horizontalAdvance(QLatin1Char('0'));
-    m_linesPerPage = m_lineSpacing > 0 ? std::max(1, static_cast<int>(area.height() / m_lineSpacing))
-                                       : 1;
+    m_linesPerPage =
+        m_lineSpacing > 0 ? std::max(1, static_cast<int>(area.height() / m_lineSpacing)) : 1;
     m_columns = width > 0 ? std::max(1, static_cast<int>(area.width() / width)) : kMinColumns;
     return true;
 }

@@ -155,19 +155,6 @@ private slots:
         QVERIFY(QDir(dir.path()).isEmpty());
         QVERIFY(s->isVisible());
     }
-
-    // A printer that cannot be written is reported; the screen stays.
-    void printFailureIsReported() {
-        UiFixture f;
-        TwoSegments(*f.model, 0.0f);
-        f.dialogs.printerAnswers = {std::string("/nonexistent-folder/continuity.pdf")};
-        auto* s = OpenContinuity(f);
-        Click(s, "cmd_PlotPrint");
-        QCOMPARE(f.host.messages.size(), std::size_t(1));
-        QCOMPARE(f.host.messages[0].text,
-                 std::string("Device I/O error- bad drive or disk - please try another"));
-        QVERIFY(s->isVisible());
-    }
 };
 
 TROCHIX_UI_TEST(ContinuityScreenTest)

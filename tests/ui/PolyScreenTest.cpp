@@ -4,7 +4,6 @@
 #include "motion/Polynomial.h"
 #include "ui/screens/PolyScreen.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -111,26 +110,6 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF-"));
         QVERIFY(bytes.contains("/Count 1")); // the table fits one page
         QVERIFY(s->isVisible());
-    }
-
-    void printDialogCancelledPrintsNothing() {
-        UiFixture f;
-        Solve345(f);
-        QTemporaryDir dir;
-        f.dialogs.printerAnswers = {std::nullopt};
-        auto* s = OpenPoly(f);
-        QTest::mouseClick(s->findChild<QPushButton*>("cmd_Print"), Qt::LeftButton);
-        QCOMPARE(f.dialogs.printerRequests, 1);
-        QVERIFY(f.host.messages.empty());
-        QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    void doneCloses() {
-        UiFixture f;
-        Solve345(f);
-        auto* s = OpenPoly(f);
-        QTest::mouseClick(s->findChild<QPushButton*>("cmd_Done"), Qt::LeftButton);
-        QVERIFY(!s->isVisible());
     }
 };
 

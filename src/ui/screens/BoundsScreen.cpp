@@ -265,8 +265,7 @@ bool BoundsScreen::IsConditionBox(const QLineEdit* box) const {
 }
 
 void BoundsScreen::CommitConditionCount() {
-    switch (motion::CheckConditionCount(m_ctx.model, m_ctx.host,
-                                        m_noConds->text().toStdString())) {
+    switch (motion::CheckConditionCount(m_ctx.model, m_ctx.host, m_noConds->text().toStdString())) {
     case motion::CountEntry::Empty:
         SetAllEnabled(false);
         RefreshSelected();
@@ -293,9 +292,9 @@ void BoundsScreen::CommitConditionCount() {
 void BoundsScreen::CommitInnerAngle(int k) {
     if (k < 1 || k > 3)
         return;
-    const motion::InnerAngle angle = motion::CheckInnerAngle(
-        m_ctx.host, m_theta[k]->text().toStdString(), m_end->text().toStdString(),
-        m_segAngle[0]->text().toStdString());
+    const motion::InnerAngle angle =
+        motion::CheckInnerAngle(m_ctx.host, m_theta[k]->text().toStdString(),
+                                m_end->text().toStdString(), m_segAngle[0]->text().toStdString());
     switch (angle.state) {
     case motion::InnerAngle::Empty:
         m_segAngle[k]->clear();

@@ -49,8 +49,8 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
         Heading("Boundary Conditions Selected for this Polynomial", "lbl_Bounds", panel));
     conditions->addWidget(m_text[0], 1);
     auto* coefficients = new QVBoxLayout;
-    coefficients->addWidget(Heading("Coefficients for S Equation with Theta/Beta as Variable",
-                                    "lbl_Exponents", panel));
+    coefficients->addWidget(
+        Heading("Coefficients for S Equation with Theta/Beta as Variable", "lbl_Exponents", panel));
     coefficients->addWidget(m_text[1], 1);
 
     auto* areas = new QHBoxLayout;
