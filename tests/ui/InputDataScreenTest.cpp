@@ -153,6 +153,10 @@ private slots:
             QVERIFY2(!Get<QWidget>(s, name, 0)->isEnabled(), name);
         QVERIFY(!Button(s, "cmd_CalcAll")->isEnabled());
         QVERIFY(!Button(s, "cmd_Done")->isEnabled());
+        // The access key of the disabled Done types nothing into the box.
+        Type(Box(s, "txt_Beta", 0), "90");
+        QTest::keyClick(Box(s, "txt_Beta", 0), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(Box(s, "txt_Beta", 0)->text(), QString("90"));
     }
 
     // Rise 0 -> 1 (full cycloid, 90), fall 1 -> 0 (modified sine, 90), dwell at 0 (180).

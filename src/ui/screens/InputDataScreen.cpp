@@ -536,7 +536,12 @@ bool InputDataScreen::eventFilter(QObject* watched, QEvent* event) {
     };
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        // The access key of a disabled button must not end up as a letter in a box.
+        if ((keyEvent->modifiers() & Qt::AltModifier) && !keyEvent->text().isEmpty() &&
+            keyEvent->text().at(0).isPrint())
+            return !qobject_cast<QPushButton*>(watched);
         if (auto* button = qobject_cast<QPushButton*>(watched)) {
             if (!IsCommitKey(key))
                 break;
