@@ -130,7 +130,7 @@ void FillTable(CamModel& m, const Example& ex) {
     m.RollerRadius = ex.rollerRadius;
     m.CamOmega = ex.camOmega;
     motion::CamOmegaPowers(m);
-    m.OmegaText = OmegaRpmText(m.CamOmega);
+    m.OmegaText = motion::OmegaRpmText(m.CamOmega);
     m.Lift = ex.lift;
     m.PrimeRadius = ex.primeRadius;
     m.Offset = ex.offset;
@@ -171,17 +171,6 @@ void FillTable(CamModel& m, const Example& ex) {
 }
 
 } // namespace
-
-std::string OmegaRpmText(float camOmega) {
-    const double rpm = camOmega * 30.0 / kPiWritten;
-    std::string text;
-    for (int digits = 7; digits <= 17; ++digits) {
-        text = motion::ShortestDouble(rpm, digits);
-        if (static_cast<float>(motion::Val(text) * kPiWritten / 30.0) == camOmega)
-            break;
-    }
-    return text;
-}
 
 bool LoadExample(CamModel& m, Host& host, int n) {
     if (n < 1 || n > kExampleCount)

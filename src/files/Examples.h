@@ -48,6 +48,6 @@ bool LoadExample(CamModel& model, Host& host, int n);
 // The cam speed box text for omega in rad/s: the rpm value omega x 30 / 3.141592654, shortest
 // form of up to 7 digits, or more digits when the box would not read it back as exactly omega
 // ("143.23945" for 15, where "143.2394" gives 14.999994).
-std::string OmegaRpmText(float camOmega);
+
 
 } // namespace trochix::files

@@ -215,7 +215,7 @@ void FillInputTexts(CamModel& m) {
         return s[0] == ' ' ? s.substr(1) : s;
     };
     m.DeltaText = trimmed(m.DeltaTheta);
-    m.OmegaText = trimmed(static_cast<float>(m.CamOmega * 30.0 / 3.141592654));
+    m.OmegaText = motion::OmegaRpmText(m.CamOmega);
     for (int s = 1; s <= model::kMaxSegments; ++s) {
         // An unused row stays empty, as it was on the screen when the model was saved.
         const bool unused = m.SegDir[s].empty() && m.SegLawText[s].empty() && m.SegBeta[s] == 0.0f;

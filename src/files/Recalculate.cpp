@@ -9,6 +9,7 @@
 #include "model/ReportError.h"
 #include "motion/InputData.h"
 #include "motion/MotionLaws.h"
+#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
 #include "motion/SegmentTable.h"
 
@@ -67,6 +68,14 @@ bool RecalculateLaterStages(CamModel& m, Host& host) {
 
 bool RecalculateModel(CamModel& m, Host& host) {
     return RecalculateMotion(m, host) && RecalculateLaterStages(m, host);
+}
+
+bool RecomputeSizingAfterRead(CamModel& m, Host& host) {
+    m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
+    if (!m.ProfileDone)
+        return true;
+    return geometry::Autopress(m, host, m.FollowerType) &&
+           geometry::RadiusOfCurvature(m, host, m.FollowerType);
 }
 
 } // namespace trochix::files

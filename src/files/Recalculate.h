@@ -39,4 +39,9 @@ bool RecalculateMotion(CamModel& model, Host& host);
 // dynamics (DynamicsDone). Returns true when both completed.
 bool RecalculateLaterStages(CamModel& model, Host& host);
 
+// What a model read from a file lacks: the roller-radius text and, for a sized cam, the sizing
+// extremes (Autopress then RadiusOfCurvature). A cam never sized keeps its rows as read.
+// Returns false when the sizing did not complete (its message shown).
+bool RecomputeSizingAfterRead(CamModel& model, Host& host);
+
 } // namespace trochix::files

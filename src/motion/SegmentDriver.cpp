@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/Host.h"
+#include "motion/NumberText.h"
 #include "motion/MathHelpers.h"
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
@@ -139,6 +140,17 @@ bool CalcSegment(CamModel& m, Host& host, int segment, int variant) {
     SegBoundary(m);
     UpdateTotalLift(m);
     return true;
+}
+
+std::string OmegaRpmText(float camOmega) {
+    const double rpm = camOmega * 30.0 / 3.141592654;
+    std::string text;
+    for (int digits = 7; digits <= 17; ++digits) {
+        text = ShortestDouble(rpm, digits);
+        if (static_cast<float>(Val(text) * 3.141592654 / 30.0) == camOmega)
+            break;
+    }
+    return text;
 }
 
 } // namespace trochix::motion

@@ -32,6 +32,10 @@ void SegBoundary(CamModel& model);
 // CamOmega from the cam speed in rpm. Zero shows a message and sets omega and its powers to 1.
 void ReadOmega(CamModel& model, Host& host, double rpm);
 
+// The cam-speed box text (rpm) for a stored CamOmega: the fewest digits (7 or more) that
+// ReadOmega turns back into exactly that speed.
+std::string OmegaRpmText(float camOmega);
+
 // CamOmega2 and CamOmega3 from CamOmega.
 void CamOmegaPowers(CamModel& model);
 

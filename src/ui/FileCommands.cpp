@@ -2,11 +2,10 @@
 
 #include "files/Exports.h"
 #include "files/ModelFile.h"
-#include "geometry/Sizing.h"
+#include "files/Recalculate.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
 #include "ui/Activatable.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
@@ -31,17 +30,6 @@ void RefreshHome(AppContext& ctx) {
         return;
     if (auto* home = dynamic_cast<Activatable*>(ctx.navigator.screen(ScreenId::HomeScreen)))
         home->activate();
-}
-
-// What the file does not hold: the sizing extremes (and the pressure-angle and curvature rows
-// they come from) of a sized cam. A model that was never sized keeps its rows as read; its
-// sizing screen computes them at its own Calc.
-void RecomputeSizing(CamModel& m, model::Host& host) {
-    m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
-    if (!m.ProfileDone)
-        return;
-    if (geometry::Autopress(m, host, m.FollowerType))
-        geometry::RadiusOfCurvature(m, host, m.FollowerType);
 }
 
 struct ExportKind {
@@ -144,7 +132,7 @@ bool OpenCommand(AppContext& ctx) {
         m = std::move(*read.model);
         read.model.reset();
         opened = true;
-        RecomputeSizing(m, ctx.host);
+        files::RecomputeSizingAfterRead(m, ctx.host);
     });
     ctx.host.setBusy(false);
     RefreshHome(ctx);

@@ -1,6 +1,7 @@
 // The example models: their tables, hand-worked points of each, the flags and texts the screens
 // rely on, repeatability, and the round trip through a model file.
 #include "files/Examples.h"
+#include "motion/SegmentDriver.h"
 
 #include "FilesTestSupport.h"
 #include "files/ModelFile.h"
@@ -210,9 +211,9 @@ TEST(Examples, TheMenusExampleFlagIsLeftAlone) {
 TEST(Examples, SpeedTexts) {
     // 15 rad/s = 143.2394488 rpm; seven digits (143.2394) read back as 14.999994 rad/s, one
     // float step below 15, so the eighth digit is needed.
-    EXPECT_EQ(OmegaRpmText(15.0f), "143.23945");
+    EXPECT_EQ(motion::OmegaRpmText(15.0f), "143.23945");
     // A speed whose rpm is whole needs no more.
-    EXPECT_EQ(OmegaRpmText(static_cast<float>(60.0 * 3.141592654 / 30.0)), "60");
+    EXPECT_EQ(motion::OmegaRpmText(static_cast<float>(60.0 * 3.141592654 / 30.0)), "60");
 }
 
 // Single dwell, double harmonic rise and fall of h = 1 over 90 degrees each, omega 15.

@@ -5,7 +5,6 @@
 #include "files/ModelFile.h"
 #include "files/Recalculate.h"
 #include "files/SafeFile.h"
-#include "geometry/Sizing.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
@@ -39,11 +38,7 @@ bool Load(std::unique_ptr<CamModel>& m, const BatchOptions& o, StderrHost& host)
         return false;
     m = std::move(read.model);
     // As after Open in the program: the file holds no sizing extremes, so sizing runs again.
-    m->RollerRadiusText = motion::FNRoundStr(m->RollerRadius, 2);
-    if (m->ProfileDone)
-        return geometry::Autopress(*m, host, m->FollowerType) &&
-               geometry::RadiusOfCurvature(*m, host, m->FollowerType);
-    return true;
+    return files::RecomputeSizingAfterRead(*m, host);
 }
 
 void SetStep(CamModel& m, StderrHost& host, const std::string& text) {
