@@ -205,8 +205,10 @@ private slots:
         QCOMPARE(LabelText(s, "lbl_Start", 2), QString("180."));
         QCOMPARE(LabelText(s, "lbl_End", 2), QString("360."));
         QVERIFY(!Button(s, "cmd_Done")->isEnabled());
-        QTest::mouseClick(Button(s, "cmd_CalcSeg", 2), Qt::LeftButton);
+        Button(s, "cmd_CalcSeg", 2)->setFocus();
+        QTest::keyClick(Button(s, "cmd_CalcSeg", 2), Qt::Key_Return);
         QVERIFY(Button(s, "cmd_Done")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), Button(s, "cmd_Done"));
         QVERIFY(f.host.messages.empty());
 
         // Midpoints of the symmetric rise and fall are half the lift (cycloid: x - sin(2 pi

@@ -298,11 +298,12 @@ void InputDataScreen::Refresh() {
         m_osclt->setChecked(!m.Translating);
     }
     RefreshUnitLabel();
+    // Buttons first: a Calc disabled under the focus hands it on to the next enabled control.
+    m_calcAll->setEnabled(m_state.CalcAllEnabled);
+    m_done->setEnabled(m_state.DoneEnabled);
     m_segmentFrame->setEnabled(m_state.SegmentFrameEnabled);
     for (int row = 0; row < model::kMaxSegments; ++row)
         ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row);
-    m_calcAll->setEnabled(m_state.CalcAllEnabled);
-    m_done->setEnabled(m_state.DoneEnabled);
     m_shown = Shown();
 }
 
@@ -443,6 +444,9 @@ void InputDataScreen::CalcSeg_Click(int row) {
         }
     });
     Refresh();
+    // After the last row the program is ready: Done is next, never Clear Segs.
+    if (row == m.NumSegments - 1 && m_done->isEnabled())
+        m_done->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- bottom buttons
