@@ -48,11 +48,8 @@ QLineEdit:disabled { background: #edf0f3; color: #8a96a3; border-color: #d0d7de;
 QComboBox QLineEdit { border: none; padding: 0px; background: transparent; }
 )";
 
-QLabel* Caption(const char* text, QWidget* parent, bool header = false) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    if (header)
-        label->setProperty("header", true);
-    return label;
+QLabel* Caption(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
 }
 
 QPushButton* Button(const char* caption, const char* objectName, QWidget* parent) {
@@ -184,33 +181,9 @@ QWidget* InputDataScreen::BuildSegments() {
     outer->addLayout(grid);
     outer->addStretch(1);
 
-    // Two heading rows: the groups, then the columns.
-    auto* position = new QHBoxLayout;
-    position->setSpacing(6);
-    position->addStretch(1);
-    position->addWidget(Caption("Position", m_segmentFrame, true));
-    m_unit = Caption("", m_segmentFrame, true);
-    m_unit->setObjectName("lbl_Unit");
-    position->addWidget(m_unit);
-    position->addStretch(1);
-    grid->addLayout(position, 0, kColLow, 1, 2);
-    auto* angles = Caption("Angles (deg)", m_segmentFrame, true);
-    angles->setAlignment(Qt::AlignCenter);
-    grid->addWidget(angles, 0, kColStart, 1, 2);
-
-    const std::pair<SegmentColumn, const char*> columns[] = {
-        {kColNumber, "Seg"},  {kColBeta, "Beta"},  {kColMotion, "Motion"},
-        {kColProgram, "Program"}, {kColLow, "Start"}, {kColHigh, "End"},
-        {kColStart, "Start"}, {kColEnd, "End"},
-    };
-    for (const auto& [col, text] : columns) {
-        QLabel* caption = Caption(text, m_segmentFrame, true);
-        caption->setAlignment(Qt::AlignCenter);
-        grid->addWidget(caption, 1, col);
-    }
-
+    m_unit = MakeSegmentHeadings(m_segmentFrame, grid);
     for (int row = 0; row < model::kMaxSegments; ++row) {
-        m_rows[row] = MakeSegmentRow(m_segmentFrame, grid, row, row + 2);
+        m_rows[row] = MakeSegmentRow(m_segmentFrame, grid, row, kSegmentHeadingRows + row);
         ConnectRow(row);
     }
     grid->setColumnStretch(kColProgram, 1);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +50,36 @@ QPushButton* MakeRowButton(QWidget* parent, const char* caption, const char* pre
     return button;
 }
 
+QLabel* Heading(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setProperty("header", true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
 } // namespace
+
+QLabel* MakeSegmentHeadings(QWidget* parent, QGridLayout* grid) {
+    auto* position = new QHBoxLayout;
+    position->setSpacing(6);
+    position->addStretch(1);
+    position->addWidget(Heading("Position", parent));
+    QLabel* unit = Heading("", parent);
+    unit->setObjectName("lbl_Unit");
+    position->addWidget(unit);
+    position->addStretch(1);
+    grid->addLayout(position, 0, kColLow, 1, 2);
+    grid->addWidget(Heading("Angles (deg)", parent), 0, kColStart, 1, 2);
+
+    const std::pair<SegmentColumn, const char*> columns[] = {
+        {kColNumber, "Seg"},      {kColBeta, "Beta"}, {kColMotion, "Motion"},
+        {kColProgram, "Program"}, {kColLow, "Start"}, {kColHigh, "End"},
+        {kColStart, "Start"},     {kColEnd, "End"},
+    };
+    for (const auto& [col, text] : columns)
+        grid->addWidget(Heading(text, parent), 1, col);
+    return unit;
+}
 
 std::array<QWidget*, 11> SegmentRowWidgets::all() const {
     return {number, beta, motion, program, low, high, start, end, calc, plot, print};

@@ -47,6 +47,11 @@ enum SegmentColumn {
     kSegmentColumns
 };
 
+// The two heading rows of the grid (Position and Angles over their Start and End, then the
+// column captions). Returns lbl_Unit, the length unit beside "Position".
+constexpr int kSegmentHeadingRows = 2;
+QLabel* MakeSegmentHeadings(QWidget* parent, QGridLayout* grid);
+
 // Creates the controls of screen row `row` (0..15) in creation order Beta, Motion, Program,
 // Start, End, Calc, Plot, Print - which is also their tab order - and puts them into `grid` at
 // grid row `gridRow`. The lists are filled: Motion with the four directions, Program with the
