@@ -12,10 +12,7 @@
 //                  torque already held when torques accumulate over several cams
 #pragma once
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::dynamics {
 

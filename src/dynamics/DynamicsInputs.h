@@ -4,10 +4,7 @@
 
 #include <string>
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::dynamics {
 

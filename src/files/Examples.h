@@ -23,10 +23,7 @@
 #include <array>
 #include <string>
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::files {
 

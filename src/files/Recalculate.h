@@ -15,10 +15,7 @@
 // recomputed at exactly its own speed.
 #pragma once
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::files {
 

@@ -4,10 +4,7 @@
 // Angles are in degrees unless a name says radians; pi is 3.141592654 throughout.
 #pragma once
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::geometry {
 

@@ -12,10 +12,7 @@
 // PivotY with the arm pivot in the cam frame at each point.
 #pragma once
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::geometry {
 

@@ -12,10 +12,7 @@
 //   oscillating                    from the arm triangle (Arm_Geometry, Arm_Contour)
 #pragma once
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::geometry {
 

@@ -5,10 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::geometry {
 

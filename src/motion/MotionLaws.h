@@ -14,10 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::motion {
 

@@ -10,10 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::motion {
 

@@ -7,10 +7,7 @@
 
 #include <functional>
 
-namespace trochix::model {
-struct CamModel;
-class Host;
-} // namespace trochix::model
+#include "model/Forward.h"
 
 namespace trochix::ui {
 

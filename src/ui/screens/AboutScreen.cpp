@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Headers.h"
 #include "ui/Look.h"
+#include "ui/screens/Banner.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -12,35 +13,14 @@
 namespace trochix::ui {
 
 AboutScreen::AboutScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::About) {
-    auto* panel = new QFrame(this);
-    panel->setObjectName("pnl_About");
-    panel->setProperty("banner", true);
-
-    auto* heading = new QLabel(
-        "A Program for the Synthesis and Analysis of Cam-Follower Systems", panel);
-    heading->setObjectName("lbl_Heading");
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setWordWrap(true);
-    SetFontScale(*heading, 1.15);
-    auto* name = new QLabel("TROCHIX", panel);
-    name->setObjectName("lbl_Name");
-    name->setAlignment(Qt::AlignCenter);
-    SetFontScale(*name, 2.6, true);
-    m_version = new QLabel(panel);
-    m_version->setObjectName("lbl_Version");
-    m_version->setAlignment(Qt::AlignCenter);
+    const Banner banner = MakeBanner(this, "pnl_About", 0.82);
+    QFrame* panel = banner.panel;
+    m_version = banner.version;
     auto* hint = new QLabel("Click anywhere to close", panel);
     hint->setAlignment(Qt::AlignCenter);
     SetFontScale(*hint, 0.85);
-
-    auto* inner = new QVBoxLayout(panel);
-    inner->setContentsMargins(36, 28, 36, 20);
-    inner->setSpacing(14);
-    inner->addWidget(heading);
-    inner->addWidget(name);
-    inner->addWidget(m_version);
-    inner->addSpacing(6);
-    inner->addWidget(hint);
+    banner.layout->addSpacing(6);
+    banner.layout->addWidget(hint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
