@@ -1,12 +1,17 @@
 #include "dynamics/Dynamics.h"
+#include "dynamics/DynamicsInputs.h"
 #include "dynamics/DynamicsText.h"
 #include "dynamics/DynamicsFixture.h"
 #include "model/ReportError.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace trochix;
 using dyntest::FillRow;
+using dynamics::DynamicsBox;
 using dyntest::NewModel;
 
 namespace {
@@ -20,17 +25,21 @@ void FillHarmonicCam(model::CamModel& m, double h, double w, double phiDeg) {
     FillRow(m, 5, [=](double) { return phiDeg; });
 }
 
+std::array<float, 9> Inputs(const model::CamModel& m) {
+    return {m.EffMass, m.Preload,          m.SpringK,         m.DampC,    m.JournalRadius,
+            m.DampRatio, m.FollowerFriction, m.JournalFriction, m.FluctCoef};
+}
+
 } // namespace
 
 // Expected values: OmegaN = sqrt(k/m), Cc = 2 sqrt(k m), c = zeta Cc and the textbook
 // OmegaD = OmegaN sqrt(1 - zeta^2) (a different formula from the one under test).
 TEST(NaturalFrequencies, MatchTextbookValues) {
-    struct Case {
+    const struct {
         float m, k, zeta;
-    };
-    const Case cases[] = {{0.073804f, 132.0f, 0.15f}, {2.0f, 800.0f, 0.0f},
+    } cases[] = {{0.073804f, 132.0f, 0.15f}, {2.0f, 800.0f, 0.0f},
                           {0.5f, 3.0e4f, 0.7f},      {10.0f, 1.0e6f, 0.05f}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         model::RecordingHost host;
         auto m = NewModel(host);
         m->EffMass = c.m;
@@ -46,17 +55,21 @@ TEST(NaturalFrequencies, MatchTextbookValues) {
     }
 }
 
-TEST(NaturalFrequencies, DefaultsShowOneDecimal) {
+// Labels show one decimal: with the start-up train sqrt(132 / 0.073804) = 42.2909, Cc = 6.2425,
+// c = 0.9364 and OmegaD = 41.8124 (hand values).
+TEST(NaturalFrequencies, LabelsShowOneDecimal) {
     model::RecordingHost host;
     auto m = NewModel(host);
     dynamics::NaturalFrequencies(*m);
     const auto labels = dynamics::FrequencyTexts(*m);
     ASSERT_TRUE(labels);
-    // sqrt(132 / 0.073804) = 42.2909; Cc = 6.2425; c = 0.9364; OmegaD = 41.8124 (hand values).
-    EXPECT_EQ(labels->omegaN, "42.3");
-    EXPECT_EQ(labels->cc, "6.2");
-    EXPECT_EQ(labels->damping, "0.9");
-    EXPECT_EQ(labels->omegaD, "41.8");
+    EXPECT_EQ(labels->omegaN + " " + labels->cc + " " + labels->damping + " " + labels->omegaD,
+              "42.3 6.2 0.9 41.8");
+    m->ForceMax = 1234.56f;
+    m->ForceMin = -12.34f;
+    m->TorqueMax = 7.0f;
+    const auto texts = dynamics::ExtremeTexts(*m);
+    EXPECT_EQ(texts.forceMax + " " + texts.forceMin + " " + texts.torqueMax, "1,234.6 -12.3 7.0");
 }
 
 // With zeta = 1 the float rounding of c may leave k/m - (c/2m)^2 slightly negative; a sweep over
@@ -75,12 +88,7 @@ TEST(NaturalFrequencies, CriticalDampingGivesZeroDampedFrequency) {
         }
     }
     EXPECT_EQ(dynamics::FrequencyTexts(*m)->omegaD, "0.0");
-}
-
-// A loaded model can carry zeta above 1: the damped frequency has no real value and stays blank.
-TEST(NaturalFrequencies, OverdampedLeavesOmegaDBlank) {
-    model::RecordingHost host;
-    auto m = NewModel(host);
+    // A loaded model can carry zeta above 1: the damped frequency has no real value, stays blank.
     FillHarmonicCam(*m, 1.0, 10.0, 0.0);
     m->DampRatio = 1.5f;
     ASSERT_TRUE(dynamics::Dynamics(*m, host));
@@ -105,10 +113,8 @@ TEST(Dynamics, ZeroSpringUsesTypedDamping) {
     m->CritDamp = 8.0f;
     m->OmegaD = 9.0f;
     ASSERT_TRUE(dynamics::Dynamics(*m, host));
-    EXPECT_EQ(m->DampC, 0.5f);
-    EXPECT_EQ(m->OmegaN, 7.0f);
-    EXPECT_EQ(m->CritDamp, 8.0f);
-    EXPECT_EQ(m->OmegaD, 9.0f);
+    EXPECT_EQ((std::array{m->DampC, m->OmegaN, m->CritDamp, m->OmegaD}),
+              (std::array{0.5f, 7.0f, 8.0f, 9.0f}));
     EXPECT_FALSE(dynamics::FrequencyTexts(*m));
     for (int deg : {0, 45, 90, 180, 300}) {
         const double t = deg * dyntest::kTruePi / 180;
@@ -133,35 +139,21 @@ TEST(Dynamics, ForceExtremesFollowTheClosedForm) {
     EXPECT_NEAR(m->ForceMin, F0 + k * h / 2 - amp, 1e-4 * amp + 1e-3);
 }
 
-TEST(Dynamics, ExtremeLabelsShowOneDecimal) {
-    model::RecordingHost host;
-    auto m = NewModel(host);
-    m->ForceMax = 1234.56f;
-    m->ForceMin = -12.34f;
-    m->TorqueMax = 7.0f;
-    const auto texts = dynamics::ExtremeTexts(*m);
-    EXPECT_EQ(texts.forceMax, "1,234.6");
-    EXPECT_EQ(texts.forceMin, "-12.3");
-    EXPECT_EQ(texts.torqueMax, "7.0");
-}
-
 // Friction torque hand values with F = 100, S = 0.5, Rp = 1.5, journal mu 0.01 and radius 0.5,
 // follower mu 0.1, at phi = 60 degrees: N = 200, Q = 173.2051, journal term 1.0.
 TEST(Dynamics, FrictionTorqueByFollowerAndCamType) {
-    struct Case {
+    const struct {
         int follower;
         const char* cam;
-        double phiDeg;
-        double expected;
-    };
-    const Case cases[] = {
+        double phiDeg, expected;
+    } cases[] = {
         {1, "Radial", 60, 1.0 + 200 * 0.1 * 2.0},       // roller: N on S + Rp
         {2, "Radial", 60, 1.0 + 173.20508 * 0.1 * 2.0}, // flat face: Q on S + Rp
         {1, "Barrel", 60, 1.0 + 200 * 0.1 * 0.5},       // barrel: R0 = 0
         {2, "Radial", 0, 0.5},                          // flat face, phi 0: journal only
         {1, "Radial", 0, 0.5 + 100 * 0.1 * 2.0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         model::RecordingHost host;
         auto m = NewModel(host);
         m->SpringK = 0.0f;
@@ -203,37 +195,170 @@ TEST(Dynamics, AccumulateTwiceDoublesTheTorque) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-// cos 90 degrees has no finite normal force: one report, the other points intact.
-TEST(Dynamics, RightPressureAngleIsReportedOnce) {
+// cos 90 degrees has no finite normal force: one report, the other points intact. A zero mass
+// with a spring is refused as a whole, the rows left as they were.
+TEST(Dynamics, DivisionsByZeroAreReportedOnce) {
     model::RecordingHost host;
     auto m = NewModel(host);
     FillHarmonicCam(*m, 1.0, 10.0, 20.0);
-    m->Results[5][40] = 90.0f;
+    m->Results[5][40] = m->Results[5][200] = 90.0f;
     m->Results[5][41] = -90.0f;
-    m->Results[5][200] = 90.0f;
     ASSERT_TRUE(dynamics::Dynamics(*m, host));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, model::ReportErrorText(11, "Dynamics"));
-    EXPECT_EQ(m->Results[15][40], 0.0f);
-    EXPECT_EQ(m->Results[15][200], 0.0f);
-    const double F = m->Results[7][39];
-    const double expected = std::fabs(F / std::cos(20 * dyntest::kTruePi / 180)) *
+    EXPECT_EQ(m->Results[15][40] + m->Results[15][200], 0.0f);
+    const double expected = std::fabs(m->Results[7][39] / std::cos(20 * dyntest::kTruePi / 180)) *
                             (0.01 * 0.5 + 0.1 * (m->Results[1][39] + 1.0));
     EXPECT_NEAR(m->Results[15][39], expected, 1e-4 * expected);
     EXPECT_TRUE(m->DynamicsDone);
     dyntest::ExpectAllRowsFinite(*m);
-}
 
-TEST(Dynamics, ZeroMassWithSpringIsAFault) {
-    model::RecordingHost host;
-    auto m = NewModel(host);
-    FillHarmonicCam(*m, 1.0, 10.0, 0.0);
-    m->EffMass = 0.0f;
-    m->Results[7][5] = 123.0f;
-    EXPECT_FALSE(dynamics::Dynamics(*m, host));
+    auto z = NewModel(host);
+    FillHarmonicCam(*z, 1.0, 10.0, 0.0);
+    z->EffMass = 0.0f;
+    z->Results[7][5] = 123.0f;
+    host.clear();
+    EXPECT_FALSE(dynamics::Dynamics(*z, host));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, model::ReportErrorText(11, "Dynamics"));
-    EXPECT_EQ(m->Results[7][5], 123.0f);
-    EXPECT_FALSE(m->DynamicsDone);
-    dyntest::ExpectAllRowsFinite(*m);
+    EXPECT_EQ(z->Results[7][5], 123.0f);
+    EXPECT_FALSE(z->DynamicsDone);
+    dyntest::ExpectAllRowsFinite(*z);
+}
+
+// A refused value shows its message (warning icon, default title), resets the box and leaves
+// the model as it was; a fluctuation outside 0..1 becomes .05 instead.
+TEST(DynamicsBoxes, RefusedValuesShowTheirMessageAndReset) {
+    const std::string positive = "This value must be positive.  Please redo.";
+    const std::string friction = "Friction cannot be negative.  Please redo.";
+    const std::string zeta = "Zeta must be between 0 and 1.  Please redo";
+    const std::string fluct = " Coefficient of fluctuation must be between zero and one - Try .05 ";
+    const struct {
+        DynamicsBox box;
+        const char* typed;
+        std::string message;
+        const char* reset;
+    } cases[] = {
+        {DynamicsBox::Mass, "-0.5", positive, "0.01"},
+        {DynamicsBox::Preload, "-1", positive, "1"},
+        {DynamicsBox::Spring, "-132", positive, "1"},
+        {DynamicsBox::Damping, "-.2", positive, "1"},
+        {DynamicsBox::Journal, "-2", positive, "1"},
+        {DynamicsBox::Zeta, "-0.1", zeta, "0.25"},
+        {DynamicsBox::Zeta, "1.01", zeta, "0.25"},
+        {DynamicsBox::FollowerFriction, "-0.1", friction, "0.1"},
+        {DynamicsBox::JournalFriction, "-3", friction, "0.01"},
+        {DynamicsBox::Fluctuation, "0", fluct, "0.05"},
+        {DynamicsBox::Fluctuation, "-0.2", fluct, "0.05"},
+        {DynamicsBox::Fluctuation, "1.5", fluct, "0.05"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        model::RecordingHost host;
+        auto m = NewModel(host);
+        m->FluctCoef = 0.3f;
+        auto before = Inputs(*m);
+        const auto r = dynamics::CommitDynamicsBox(*m, host, c.box, c.typed);
+        EXPECT_FALSE(r.accepted || r.rerun);
+        EXPECT_EQ(r.boxText, c.reset);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, c.message);
+        EXPECT_EQ(host.messages[0].icon, model::Icon::Warning);
+        EXPECT_EQ(host.messages[0].title, model::DefaultTitle());
+        if (c.box == DynamicsBox::Fluctuation)
+            before[8] = 0.05f;
+        EXPECT_EQ(Inputs(*m), before);
+    }
+}
+
+TEST(DynamicsBoxes, AcceptedValuesAreStored) {
+    model::RecordingHost host;
+    auto m = NewModel(host);
+    const struct {
+        DynamicsBox box;
+        const char* typed;
+        float model::CamModel::*field;
+        float stored;
+    } cases[] = {
+        {DynamicsBox::Mass, "0", &model::CamModel::EffMass, 0.0f}, // zero passes "< 0"
+        {DynamicsBox::Preload, "250", &model::CamModel::Preload, 250.0f},
+        {DynamicsBox::Spring, "0", &model::CamModel::SpringK, 0.0f},
+        {DynamicsBox::Damping, "1.25", &model::CamModel::DampC, 1.25f},
+        {DynamicsBox::Journal, "3", &model::CamModel::JournalRadius, 1.5f}, // diameter in
+        {DynamicsBox::Zeta, "1", &model::CamModel::DampRatio, 1.0f},
+        {DynamicsBox::Zeta, "0", &model::CamModel::DampRatio, 0.0f},
+        {DynamicsBox::FollowerFriction, "0", &model::CamModel::FollowerFriction, 0.0f},
+        {DynamicsBox::JournalFriction, ".02", &model::CamModel::JournalFriction, 0.02f},
+        {DynamicsBox::Fluctuation, "1", &model::CamModel::FluctCoef, 1.0f},
+    };
+    for (const auto& c : cases) {
+        m->TorqueStartFresh = true;
+        auto r = dynamics::CommitDynamicsBox(*m, host, c.box, c.typed);
+        EXPECT_TRUE(r.accepted && r.rerun) << c.typed;
+        EXPECT_EQ(r.boxText, c.typed);
+        EXPECT_EQ((*m).*c.field, c.stored) << c.typed;
+        m->TorqueStartFresh = false; // Accumulate: no automatic rerun
+        EXPECT_FALSE(dynamics::CommitDynamicsBox(*m, host, c.box, c.typed).rerun);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// The start-up follower train (MassProp) as the boxes show it, and the unit labels.
+TEST(DynamicsBoxes, DefaultsUnitsAndDampingEntry) {
+    model::RecordingHost host;
+    auto m = NewModel(host);
+    m->EffMass = m->SpringK = m->Preload = m->DampRatio = m->JournalRadius = 9.0f;
+    m->JournalFriction = m->FollowerFriction = m->FluctCoef = 9.0f;
+    model::MassProp(*m);
+    const auto t = dynamics::BoxTexts(*m);
+    EXPECT_EQ((std::vector{t.mass, t.spring, t.preload, t.zeta, t.journal, t.journalFriction,
+                           t.followerFriction, t.fluctuation}),
+              (std::vector<std::string>{"0.073804", "132", "173", "0.15", "1", "0.01", "0.1",
+                                        "0.05"})); // journal: twice the radius 0.5
+    EXPECT_EQ(dynamics::BoxText(-0.25f), "-0.25");
+    EXPECT_EQ(dynamics::BoxText(1.5e7f), "1.5E+07");
+    EXPECT_TRUE(dynamics::DampingBoxes(0.0f).coefficientEditable);
+    EXPECT_FALSE(dynamics::DampingBoxes(0.0f).zetaEditable);
+    EXPECT_TRUE(dynamics::DampingBoxes(132.0f).zetaEditable);
+    EXPECT_FALSE(dynamics::DampingBoxes(132.0f).coefficientEditable);
+
+    auto u = dynamics::UnitTexts(*m);
+    EXPECT_EQ((std::vector{u.mass, u.springForce, u.springLength, u.dampingForce, u.torque}),
+              (std::vector<std::string>{"bl", "lb", "in", "lb-s", "lb-in"}));
+    model::SelectUnitSystem(*m, 5);
+    u = dynamics::UnitTexts(*m);
+    EXPECT_EQ((std::vector{u.mass, u.dampingForce, u.journal, u.force, u.torque}),
+              (std::vector<std::string>{"kg", "KN-s", "mm", "KN", "KN-mm"}));
+}
+
+TEST(DynamicsScreen, OpeningClearsForceAndFreshTorque) {
+    for (bool fresh : {true, false}) {
+        model::RecordingHost host;
+        auto m = NewModel(host);
+        m->TorqueStartFresh = fresh;
+        m->DynamicsDone = true;
+        for (int i = 0; i <= m->NumPoints; ++i) {
+            m->Results[7][i] = 5.0f;
+            m->Results[8][i] = 6.0f;
+            m->Results[15][i] = 7.0f;
+        }
+        dynamics::ClearDynamicsResults(*m);
+        EXPECT_FALSE(m->DynamicsDone);
+        for (int i : {0, 180, 360})
+            EXPECT_EQ((std::array{m->Results[7][i], m->Results[8][i], m->Results[15][i]}),
+                      (std::array{0.0f, fresh ? 0.0f : 6.0f, 7.0f}));
+    }
+}
+
+TEST(DynamicsScreen, AccumulateWarning) {
+    model::RecordingHost host;
+    dynamics::ShowAccumulateWarning(host);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Selecting Torque Accumulation will cause each succeeding\r"
+              " torque calculation to add to the existing torque function.\r\r"
+              "So do not click the Calculate Button on this form more than once\r"
+              "for each new cam on the camshaft after designing it on the other forms.");
+    EXPECT_EQ(host.messages[0].icon, model::Icon::Warning);
+    EXPECT_EQ(host.messages[0].title, model::DefaultTitle());
 }

@@ -45,28 +45,11 @@ int Count(const std::string& s, char c) {
 
 } // namespace
 
-TEST(Exports, DateAndTimeTexts) {
-    EXPECT_EQ(ExportDateText({2026, 12, 8, 9, 30, 5}), "12/8/2026");
-    EXPECT_EQ(ExportDateText({1999, 1, 2, 23, 4, 0}), "1/2/1999");
-    EXPECT_EQ(ExportTimeText({1999, 1, 2, 23, 4, 0}), "23:04:00");
-}
-
-TEST(Exports, NumberItems) {
-    // A blank or "-", the shortest digits (7 at most for a float), no zero before the point,
-    // one trailing blank.
-    const std::pair<float, const char*> floats[] = {
-        {0.5f, " .5 "},   {-0.25f, "-.25 "},        {1.5e7f, " 1.5E+07 "},
-        {0.0f, " 0 "},    {1000.00006f, " 1000 "},  {1.0f / 3.0f, " .3333333 "},
-        {-1e-5f, "-1E-05 "},
-    };
-    for (const auto& [v, text] : floats)
-        EXPECT_EQ(NumberItem(v), text) << v;
-    // Rounded values as rounded.
-    EXPECT_EQ(NumberItem(1.235), " 1.235 ");
-    EXPECT_EQ(NumberItem(-12345.679), "-12345.679 ");
-}
-
+// Number items as the exports print them: a blank or "-", the shortest digits (7 at most for a
+// float), no zero before the point, one trailing blank; then TAB.
 TEST(Exports, ProfileFileBytes) {
+    EXPECT_EQ(ExportDateText({1999, 1, 2, 23, 4, 0}) + " " + ExportTimeText({1999, 1, 2, 23, 4, 0}),
+              "1/2/1999 23:04:00");
     RecordingHost host;
     auto m = SmallModel(host);
     m->PrintEvery = 90;
@@ -91,12 +74,10 @@ TEST(Exports, AllDataFileHasEveryFunctionAtEveryPoint) {
     const std::vector<std::string> lines = SplitLines(ExportAllText(*m, host.now()));
     ASSERT_EQ(lines.size(), 6u + 361u);
     EXPECT_EQ(lines[3].substr(0, 23), "Cam Angle\tDisplacement\t");
-    EXPECT_EQ(Count(lines[3], '\t'), 17);
     EXPECT_EQ(lines[4].substr(0, 18), "Degrees\tin\tin/sec\t");
-    EXPECT_EQ(Count(lines[4], '\t'), 17);
     EXPECT_EQ(lines[5], "");
-    for (std::size_t r = 6; r < lines.size(); ++r)
-        ASSERT_EQ(Count(lines[r], '\t'), 17) << r;
+    for (std::size_t r = 3; r < lines.size(); ++r)
+        ASSERT_EQ(Count(lines[r], '\t'), r == 5 ? 0 : 17) << r;
     // Point 10: the angle 10, then S = 0.5 as a blank, .5, a blank and TAB.
     EXPECT_EQ(lines[6 + 10].substr(0, 10), " 10 \t .5 \t");
     EXPECT_EQ(lines.back().substr(0, 6), " 360 \t");
@@ -104,10 +85,9 @@ TEST(Exports, AllDataFileHasEveryFunctionAtEveryPoint) {
 
 TEST(Exports, RowsStepByPrintEveryUpToTheLastPoint) {
     // The last row is the largest multiple of PrintEvery not above NumPoints.
-    struct Case {
+    const struct {
         float step;
-        int printEvery;
-        int rows;
+        int printEvery, rows;
         const char* lastAngle;
     } cases[] = {
         {1.0f, 5, 73, " 360 \t"},     // 360 = 72 x 5
@@ -116,7 +96,7 @@ TEST(Exports, RowsStepByPrintEveryUpToTheLastPoint) {
         {0.25f, 1000, 2, " 250 \t"},  // point 1000, 250 degrees
         {1.0f, 0, 361, " 360 \t"},    // a step below 1 steps by 1
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         RecordingHost host;
         auto m = SmallModel(host, c.step);
         m->PrintEvery = c.printEvery;
@@ -175,30 +155,22 @@ TEST(Exports, PrintDataFileBytes) {
                                  " 11 \t 0 \t 0 \t 0 \t 0 \t\r\n" +
                                  " 12 \t 0 \t 0 \t 0 \t 0 \t\r\n";
     EXPECT_EQ(PrintToFileText(*m, host.now()), expected);
-}
-
-TEST(Exports, PrintRangeInDegreesBecomesPoints) {
     // 0..90 degrees at a step of 0.5 is points 0..180; 90.2 rounds to the same last point.
     for (float end : {90.0f, 90.2f}) {
-        RecordingHost host;
-        auto m = SmallModel(host, 0.5f);
-        m->PlotStart = 0.0f;
-        m->PlotEnd = end;
-        m->PrintEvery = 1;
-        const std::vector<std::string> lines = SplitLines(PrintToFileText(*m, host.now()));
+        auto half = SmallModel(host, 0.5f);
+        half->PlotStart = 0.0f;
+        half->PlotEnd = end;
+        half->PrintEvery = 1;
+        const std::vector<std::string> lines = SplitLines(PrintToFileText(*half, host.now()));
         ASSERT_EQ(lines.size(), 6u + 181u) << end;
-        EXPECT_EQ(lines[6].substr(0, 4), " 0 \t");
-        EXPECT_EQ(lines[7].substr(0, 5), " .5 \t");
-        EXPECT_EQ(lines.back().substr(0, 5), " 90 \t");
+        EXPECT_EQ(lines[7].substr(0, 5) + lines.back().substr(0, 5), " .5 \t 90 \t");
     }
 }
 
 TEST(Exports, BlankModelIsNotExported) {
     RecordingHost host;
     auto m = SmallModel(host);
-    host.clear();
     EXPECT_TRUE(CheckModelExportable(*m, host));
-    EXPECT_TRUE(host.messages.empty());
     m->SvajDone = false;
     EXPECT_FALSE(CheckModelExportable(*m, host));
     ASSERT_EQ(host.messages.size(), 1u);

@@ -45,6 +45,19 @@ inline std::unique_ptr<model::CamModel> ModelWithMotion(const MotionLaw& law, do
     return m;
 }
 
+// An oscillating roller follower: prime radius, arm pivot (px, py), arm length L and the turning
+// senses of arm and cam.
+inline void SetArm(model::CamModel& m, double Rp, double px, double py, double L,
+                   double armDir = 1.0, int camDir = -1) {
+    m.Translating = false;
+    m.PrimeRadius = static_cast<float>(Rp);
+    m.ArmPivotX = static_cast<float>(px);
+    m.ArmPivotY = static_cast<float>(py);
+    m.ArmRadius = static_cast<float>(L);
+    m.ArmDirection = static_cast<float>(armDir);
+    m.CamDirection = camDir;
+}
+
 // S = h/2 (1 - cos theta): one smooth rise and fall over the cycle.
 inline MotionLaw Harmonic(double h) {
     return [h](double t) {

@@ -20,10 +20,6 @@ using model::RecordingHost;
 
 namespace {
 
-const std::string kFollowerTooBig = "Something is wrong\r\rThe follower radius is greater than "
-                                    "the prime circle radius\r\rPlease check your data.";
-const std::string kFollowerNegative = "The follower radius must be zero or positive";
-
 std::string ArmMissesText(const std::string& c, const std::string& unit) {
     return "The roller follower arm misses the cam entirely\r"
            "with your current choice of arm center location. \r"
@@ -32,47 +28,48 @@ std::string ArmMissesText(const std::string& c, const std::string& unit) {
            c + " " + unit + " for this arm center location.";
 }
 
-TEST(SizingChecks, FollowerRadius) {
-    struct Case {
-        double Rf;
-        bool accepted;
-        const std::string* text;
-    };
-    const std::vector<Case> cases = {{2.0, false, &kFollowerTooBig},
-                                     {2.5, false, &kFollowerTooBig},
-                                     {-0.1, false, &kFollowerNegative},
-                                     {0.0, true, nullptr},
-                                     {1.99, true, nullptr}};
-    auto m = ModelWithMotion(Dwell(0.0));
-    m->PrimeRadius = 2.0f;
+// The follower radius must lie in 0 <= Rf < Rp; a refused value leaves box and model as they
+// were; an accepted one shows two decimals.
+TEST(SizingCommits, FollowerRadius) {
+    const std::string tooBig = "Something is wrong\r\rThe follower radius is greater than the "
+                               "prime circle radius\r\rPlease check your data.";
+    const std::string negative = "The follower radius must be zero or positive";
+    const struct {
+        const char *text, *rollerText; // "" when refused
+        std::string message;
+    } cases[] = {{"2", "", tooBig},      {"2.5", "", tooBig},     {"-0.1", "", negative},
+                 {"0", "0.00", ""},      {"0.375", "0.38", ""},   {"1.99", "1.99", ""}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto m = ModelWithMotion(Dwell(0.0));
+        m->PrimeRadius = 2.0f;
+        m->RollerRadius = 0.25f;
+        m->RollerRadiusText = "0.25";
         RecordingHost host;
-        EXPECT_EQ(CheckFollowerRadius(*m, host, c.Rf), c.accepted) << c.Rf;
-        if (c.text) {
+        const FieldCommit r = CommitFollower(*m, host, c.text);
+        EXPECT_EQ(r.accepted, c.message.empty());
+        EXPECT_EQ(r.boxText, c.message.empty() ? c.text : "");
+        EXPECT_EQ(m->RollerRadius, c.message.empty() ? std::stof(c.text) : 0.25f);
+        EXPECT_EQ(m->RollerRadiusText, c.message.empty() ? c.rollerText : "0.25");
+        if (!c.message.empty()) {
             ASSERT_EQ(host.messages.size(), 1u);
-            EXPECT_EQ(host.messages[0].text, *c.text);
+            EXPECT_EQ(host.messages[0].text, c.message);
             EXPECT_EQ(host.messages[0].icon, Icon::Warning);
-        } else {
-            EXPECT_TRUE(host.messages.empty());
         }
     }
 }
 
+// C = 3, Rp = 1: lengths strictly between C - Rp = 2 and C + Rp = 4 reach the prime circle.
 TEST(SizingChecks, ArmMustReachThePrimeCircle) {
-    // C = 3, Rp = 1: lengths strictly between 2 and 4 reach the prime circle.
-    struct Case {
-        double L;
-        bool accepted;
-    };
     auto m = ModelWithMotion(Dwell(0.0));
-    for (const Case c : {Case{2.0, false}, Case{4.0, false}, Case{1.0, false}, Case{2.001, true},
-                         Case{3.999, true}}) {
+    for (const auto& [L, accepted] :
+         {std::pair{2.0, false}, {4.0, false}, {1.0, false}, {2.001, true}, {3.999, true}}) {
         RecordingHost host;
-        EXPECT_EQ(CheckArmRadius(*m, host, c.L, 3.0), c.accepted) << c.L;
-        if (!c.accepted) {
-            ASSERT_EQ(host.messages.size(), 1u);
-            EXPECT_EQ(host.messages[0].text, ArmMissesText("3.00", "in"));
-            EXPECT_EQ(host.messages[0].icon, Icon::Warning);
+        EXPECT_EQ(CheckArmRadius(*m, host, L, 3.0), accepted) << L;
+        EXPECT_EQ(host.messages.size(), accepted ? 0u : 1u);
+        for (const auto& msg : host.messages) {
+            EXPECT_EQ(msg.text, ArmMissesText("3.00", "in"));
+            EXPECT_EQ(msg.icon, Icon::Warning);
         }
     }
     model::SelectUnitSystem(*m, 3);
@@ -81,100 +78,47 @@ TEST(SizingChecks, ArmMustReachThePrimeCircle) {
     EXPECT_EQ(host.lastText(), ArmMissesText("2.35", "m"));
 }
 
-TEST(SizingCommits, PrimeRadius) {
-    struct Case {
+// Prime radius (box "1" when refused) must exceed the offset's size; the offset (box " 0")
+// must stay below the prime radius, and names the prime frame. Refusals leave the model alone.
+TEST(SizingCommits, PrimeRadiusAndOffset) {
+    const std::string prime = "Prime radius cannot be zero or negative or less than the offset";
+    const std::string ecc = "Cannot compute - Eccentricity is >= Prime Radius.  "
+                            "Try a smaller absolute value of eccentricity";
+    const struct {
+        bool isPrime;
         float offset;
-        const char* text;
+        const char *text, *caption;
         bool accepted;
-    };
-    const std::vector<Case> cases = {
-        {0.0f, "2.5", true},    {0.0f, "0", false},    {0.0f, "-1", false},
-        {0.5f, "0.5", false},   {0.5f, "0.6", true},
+    } cases[] = {
+        {true, 0.0f, "2.5", "", true}, {true, 0.0f, "0", "", false},
+        {true, 0.0f, "-1", "", false},
+        {true, 0.5f, "0.5", "", false},  {true, 0.5f, "0.6", "", true},
         // A negative offset does not open the way to a radius at or below its size.
-        {-0.5f, "-0.2", false}, {-0.5f, "0.4", false}, {-0.5f, "0.75", true},
+        {true, -0.5f, "-0.2", "", false}, {true, -0.5f, "0.4", "", false},
+        {true, -0.5f, "0.75", "", true},  {false, 0.3f, "2", "", false},
+        {false, 0.3f, "-2.5", "", false}, {false, 0.3f, "0", "Prime Radius", true},
+        {false, 0.3f, "-0.7", "Prime Distance", true},
+        {false, 0.3f, "1.99", "Prime Distance", true},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.isPrime << " " << c.offset << " " << c.text);
         auto m = ModelWithMotion(Dwell(0.0));
-        m->PrimeRadius = 7.0f;
+        m->PrimeRadius = c.isPrime ? 7.0f : 2.0f;
         m->Offset = c.offset;
         RecordingHost host;
-        const FieldCommit r = CommitPrime(*m, host, c.text);
-        SCOPED_TRACE(::testing::Message() << c.offset << " " << c.text);
+        const FieldCommit r =
+            c.isPrime ? CommitPrime(*m, host, c.text) : CommitOffset(*m, host, c.text);
         EXPECT_EQ(r.accepted, c.accepted);
-        EXPECT_EQ(r.redraw, c.accepted);
-        EXPECT_EQ(r.clearResults, c.accepted);
-        if (c.accepted) {
-            EXPECT_EQ(r.boxText, c.text);
-            EXPECT_EQ(m->PrimeRadius, std::stof(c.text));
-            EXPECT_TRUE(host.messages.empty());
-        } else {
-            EXPECT_EQ(r.boxText, "1");
-            EXPECT_EQ(m->PrimeRadius, 7.0f);
-            ASSERT_EQ(host.messages.size(), 1u);
-            EXPECT_EQ(host.messages[0].text,
-                      "Prime radius cannot be zero or negative or less than the offset");
-        }
-    }
-}
-
-TEST(SizingCommits, Offset) {
-    struct Case {
-        const char* text;
-        bool accepted;
-        const char* caption;
-    };
-    for (const Case c : {Case{"2", false, ""}, Case{"-2.5", false, ""}, Case{"0", true, "Prime Radius"},
-                         Case{"-0.7", true, "Prime Distance"}, Case{"1.99", true, "Prime Distance"}}) {
-        auto m = ModelWithMotion(Dwell(0.0));
-        m->PrimeRadius = 2.0f;
-        m->Offset = 0.3f;
-        RecordingHost host;
-        const FieldCommit r = CommitOffset(*m, host, c.text);
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(r.accepted, c.accepted);
+        EXPECT_TRUE(r.redraw == c.accepted && r.clearResults == c.accepted);
+        EXPECT_EQ(r.boxText, c.accepted ? c.text : c.isPrime ? "1" : " 0");
         EXPECT_EQ(r.primeCaption, c.caption);
-        if (c.accepted) {
-            EXPECT_EQ(m->Offset, std::stof(c.text));
-            EXPECT_EQ(r.boxText, c.text);
-            EXPECT_TRUE(r.redraw && r.clearResults);
-        } else {
-            EXPECT_EQ(m->Offset, 0.3f);
-            EXPECT_EQ(r.boxText, " 0");
-            ASSERT_EQ(host.messages.size(), 1u);
-            EXPECT_EQ(host.messages[0].text, "Cannot compute - Eccentricity is >= Prime Radius.  "
-                                             "Try a smaller absolute value of eccentricity");
-            EXPECT_EQ(host.messages[0].title, "TROCHIX");
-        }
-    }
-}
-
-TEST(SizingCommits, FollowerRadius) {
-    struct Case {
-        const char* text;
-        const char* rollerText; // "" when refused
-        const std::string* message;
-    };
-    for (const Case c : {Case{"2", "", &kFollowerTooBig}, Case{"-0.1", "", &kFollowerNegative},
-                         Case{"0", "0.00", nullptr}, Case{"0.375", "0.38", nullptr},
-                         Case{"1.5", "1.50", nullptr}}) {
-        auto m = ModelWithMotion(Dwell(0.0));
-        m->PrimeRadius = 2.0f;
-        m->RollerRadius = 0.25f;
-        m->RollerRadiusText = "0.25";
-        RecordingHost host;
-        const FieldCommit r = CommitFollower(*m, host, c.text);
-        SCOPED_TRACE(c.text);
-        if (c.message) {
-            EXPECT_FALSE(r.accepted);
-            EXPECT_EQ(r.boxText, "");
-            EXPECT_EQ(m->RollerRadius, 0.25f);
-            EXPECT_EQ(m->RollerRadiusText, "0.25");
-            EXPECT_EQ(host.lastText(), *c.message);
-        } else {
-            EXPECT_TRUE(r.accepted);
-            EXPECT_EQ(r.boxText, c.text);
-            EXPECT_EQ(m->RollerRadius, std::stof(c.text));
-            EXPECT_EQ(m->RollerRadiusText, c.rollerText);
+        const float value = c.accepted ? std::stof(c.text) : 0.0f;
+        EXPECT_EQ(m->PrimeRadius, c.isPrime && c.accepted ? value : c.isPrime ? 7.0f : 2.0f);
+        EXPECT_EQ(m->Offset, !c.isPrime && c.accepted ? value : c.offset);
+        EXPECT_EQ(host.messages.size(), c.accepted ? 0u : 1u);
+        for (const auto& msg : host.messages) {
+            EXPECT_EQ(msg.text, c.isPrime ? prime : ecc);
+            EXPECT_EQ(msg.title, c.isPrime ? model::DefaultTitle() : "TROCHIX");
         }
     }
 }
@@ -186,22 +130,18 @@ TEST(SizingCommits, ArmRadiusAndPivot) {
     m->ArmPivotY = 4.0f;
     m->ArmRadius = 4.5f;
     RecordingHost host;
-
     FieldCommit r = CommitArmRadius(*m, host, "4"); // C - Rp
     EXPECT_FALSE(r.accepted);
     EXPECT_EQ(m->PivotDistance, 5.0f);
     EXPECT_EQ(m->ArmRadius, 4.5f);
     EXPECT_EQ(r.boxText, "5.00");
-    EXPECT_EQ(host.lastText(), ArmMissesText("5.00", "in"));
+    EXPECT_EQ(host.messages.size(), 1u); // the arm message
     EXPECT_TRUE(r.redraw && r.clearResults);
-
     r = CommitArmRadius(*m, host, "5.5");
     EXPECT_TRUE(r.accepted);
     EXPECT_EQ(m->ArmRadius, 5.5f);
     EXPECT_EQ(r.boxText, "5.5");
-
     // Moving the pivot reruns the arm check with the arm box's text.
-    host.clear();
     r = CommitArmPivotY(*m, host, "0", "2");
     EXPECT_EQ(m->ArmPivotY, 0.0f);
     EXPECT_EQ(m->PivotDistance, 3.0f);
@@ -212,7 +152,7 @@ TEST(SizingCommits, ArmRadiusAndPivot) {
     EXPECT_EQ(m->PivotDistance, 2.5f);
     EXPECT_TRUE(r.accepted);
     EXPECT_EQ(m->ArmRadius, 2.0f);
-    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages.size(), 2u);
 }
 
 TEST(MinBasecircle, FromTheLeastAcceleration) {
@@ -227,9 +167,7 @@ TEST(MinBasecircle, FromTheLeastAcceleration) {
     EXPECT_EQ(host.messages[0].text,
               "The minimum base circle radius for no negative Radius of Curvature is 4.82  in");
     EXPECT_EQ(host.messages[0].icon, Icon::Information);
-
-    // The least acceleration at the first point.
-    m->Results[3][0] = -100.0f;
+    m->Results[3][0] = -100.0f; // the least acceleration at the first point
     m->Results[1][0] = 0.5f;
     EXPECT_NEAR(*MinBasecircle(*m, host), 100.0 / 4.0 - 0.5, 1e-5);
 }
@@ -241,32 +179,28 @@ TEST(PrintPressMax, SummaryLines) {
     m->PressMin = -12.3f;
     m->PressMinAngle = 200.5f;
     m->RhoPosMinText = "1.25";
-    m->RhoPosMinAngle = 10.0f;
     m->RhoPosMaxText = "+ Infinity";
-    m->RhoPosMaxAngle = 120.0f;
     m->RhoNegMinText = "None";
-    m->RhoNegMinAngle = 0.0f;
     m->RhoNegMaxText = "-7.";
+    m->RhoPosMinAngle = 10.0f;
+    m->RhoPosMaxAngle = 120.0f;
+    m->RhoNegMinAngle = 0.0f;
     m->RhoNegMaxAngle = 300.25f;
     const PressMaxSummary s = PrintPressMax(*m);
     const std::vector<std::string> pang = {
         "", "", "", "  Max pressure angle =  25.46  deg @ cam angle 45  deg", "",
         "  Min pressure angle = -12.3  deg @ cam angle 200.5  deg"};
     const std::vector<std::string> radcurv = {
-        "",
-        "",
-        "  Smallest pos radius of curvature = 1.25  in @ cam angle 10  deg",
-        "",
-        "  Largest pos radius of curvature = + Infinity  in @ cam angle 120  deg",
-        "",
-        "",
-        "  Smallest neg radius of curvature = None  in @ cam angle 0  deg",
-        "",
+        "", "", "  Smallest pos radius of curvature = 1.25  in @ cam angle 10  deg", "",
+        "  Largest pos radius of curvature = + Infinity  in @ cam angle 120  deg", "", "",
+        "  Smallest neg radius of curvature = None  in @ cam angle 0  deg", "",
         "  Largest neg radius of curvature = -7.  in @ cam angle 300.25  deg"};
     EXPECT_EQ(s.pang, pang);
     EXPECT_EQ(s.radcurv, radcurv);
 }
 
+// Roller: Rp = 2 and e = .5 put the zero-lift roller centre at R0 = sqrt(4.25), angle
+// atan(.25); the base circle is R0 - Rf. The base circle must stay positive.
 TEST(SizePictureSetup, RollerFollower) {
     auto m = ModelWithMotion(Harmonic(1.0));
     m->PrimeRadius = 2.0f;
@@ -278,13 +212,16 @@ TEST(SizePictureSetup, RollerFollower) {
     const double R0 = std::sqrt(4.25);
     EXPECT_NEAR(p.R0, R0, 1e-6);
     EXPECT_NEAR(p.t0, Deg(std::atan(0.25)), 1e-6);
-    EXPECT_EQ(p.Rf, 0.5);
-    EXPECT_EQ(p.halfLow, 0.25);
-    EXPECT_EQ(p.halfHigh, 0.25);
+    EXPECT_EQ((std::array{p.Rf, p.halfLow, p.halfHigh, p.drawnOffset}),
+              (std::array{0.5, 0.25, 0.25, -0.5})); // clockwise
     EXPECT_NEAR(p.Rb, R0 - 0.5, 1e-6);
     EXPECT_NEAR(p.extent, 1.2 * (R0 + 0.5 + 1.0), 1e-6);
-    EXPECT_EQ(p.drawnOffset, -0.5); // clockwise
     EXPECT_TRUE(host.messages.empty());
+    m->Offset = 0.0f;
+    m->RollerRadius = 2.0f; // Rb = Rp - Rf = 0
+    EXPECT_FALSE(SizePictureSetup(*m, host).drawable);
+    EXPECT_EQ(host.lastText(), "Something Wrong - Base Circle has become zero or minus.  "
+                               "Change follower radius or prime/base circle");
 }
 
 TEST(SizePictureSetup, FlatFaceSpansTheVelocityRange) {
@@ -312,8 +249,8 @@ TEST(SizePictureSetup, FlatFaceSpansTheVelocityRange) {
         EXPECT_NEAR(p.t0, Deg(std::atan2(0.5, 2.0)), 1e-5);
         EXPECT_EQ(p.Rf, 0.0);
         EXPECT_NEAR(p.faceVmax, 0.5, 1e-6);
-        EXPECT_NEAR(p.faceVmin, 0.25625, 2e-5);
         EXPECT_NEAR(p.halfHigh, 0.5, 1e-6);
+        EXPECT_NEAR(p.faceVmin, 0.25625, 2e-5);
         EXPECT_NEAR(p.halfLow, 0.25625, 2e-5);
         EXPECT_NEAR(p.Rb, p.R0, 1e-12);
         EXPECT_NEAR(p.extent, 1.2 * (p.R0 + maxS), 1e-5);
@@ -321,36 +258,17 @@ TEST(SizePictureSetup, FlatFaceSpansTheVelocityRange) {
     }
 }
 
-TEST(SizePictureSetup, BaseCircleMustStayPositive) {
-    auto m = ModelWithMotion(Harmonic(1.0));
-    m->PrimeRadius = 2.0f;
-    m->RollerRadius = 2.0f;
-    RecordingHost host;
-    const SizePicture p = SizePictureSetup(*m, host);
-    EXPECT_FALSE(p.drawable);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Something Wrong - Base Circle has become zero or minus.  "
-                                     "Change follower radius or prime/base circle");
-}
-
 TEST(SizePictureSetup, OscillatingArmReach) {
-    struct Case {
-        float L;
-        bool reaches;
-    };
-    for (const Case c : {Case{2.5f, true}, Case{2.0f, false}, Case{4.0f, false}}) {
+    for (const auto& [L, reaches] : {std::pair{2.5f, true}, {2.0f, false}, {4.0f, false}}) {
         auto m = ModelWithMotion(Harmonic(10.0));
-        m->Translating = false;
-        m->PrimeRadius = 1.0f;
+        SetArm(*m, 1.0, 3.0, 0.0, L);
         m->RollerRadius = 0.25f;
-        m->ArmPivotX = 3.0f;
-        m->ArmRadius = c.L;
         RecordingHost host;
         const SizePicture p = SizePictureSetup(*m, host);
         EXPECT_TRUE(p.drawable);
-        EXPECT_EQ(p.armReaches, c.reaches) << c.L;
+        EXPECT_EQ(p.armReaches, reaches) << L;
         EXPECT_TRUE(host.messages.empty());
-        if (c.reaches) { // the zero-lift roller centre is on the prime circle, L from the pivot
+        if (reaches) { // the zero-lift roller centre is on the prime circle, L from the pivot
             EXPECT_NEAR(std::hypot(m->RollerX0, m->RollerY0), 1.0, 1e-6);
             EXPECT_NEAR(std::hypot(m->RollerX0 - 3.0, m->RollerY0), 2.5, 1e-6);
         }
@@ -369,9 +287,7 @@ TEST(SizeCamCalc, FillsTheLabelsFromAnEccentricCircle) {
     const SizeCamCalcResult r = SizeCamCalc(*m, host, in);
     ASSERT_TRUE(r.completed);
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(r.state.pamax, "17.5");
-    EXPECT_EQ(r.state.pamin, "-17.5");
-    EXPECT_EQ(r.state.rhomin, "2.00");
+    EXPECT_EQ(r.state.pamax + " " + r.state.pamin + " " + r.state.rhomin, "17.5 -17.5 2.00");
     EXPECT_FALSE(r.state.calcEnabled);
     EXPECT_TRUE(r.state.summaryEnabled && r.state.copyEnabled && r.state.printFormEnabled &&
                 r.state.doneEnabled);
@@ -379,7 +295,6 @@ TEST(SizeCamCalc, FillsTheLabelsFromAnEccentricCircle) {
     EXPECT_EQ(m->RollerRadiusText, "0.50");
     EXPECT_EQ(m->PressMaxAngle, 270.0f);
     EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
-
     // A flat face shows its face width instead: V/omega runs over +-0.6.
     in.followerType = 2;
     in.ccw = true;
@@ -406,8 +321,7 @@ TEST(SizeCamCalc, StoppedPassLeavesTheLabelsBlank) {
     EXPECT_EQ(host.messages.size(), 1u); // the arm warning, once
     EXPECT_EQ(r.state.pamax, "");
     EXPECT_TRUE(r.state.calcEnabled);
-    EXPECT_FALSE(r.state.doneEnabled || r.state.summaryEnabled);
-    EXPECT_FALSE(host.busy);
+    EXPECT_FALSE(r.state.doneEnabled || r.state.summaryEnabled || host.busy);
     const SizeResultsState cleared = ClearSizeResults();
     EXPECT_EQ(cleared.rhomin, "");
     EXPECT_TRUE(cleared.calcEnabled);

@@ -6,139 +6,56 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 using namespace trochix::model;
 
-namespace {
-
-const char* const kSaveQuestion =
-    "The current data has not been saved.  Do you want to save it before resetting?";
-const char* const kConfirm = "Please confirm your order to reset all variables to initial values";
-
-std::unique_ptr<CamModel> StartedModel(RecordingHost& host) {
+// Quit and New offer to save only results never saved. New then asks for confirmation, and Cancel
+// leaves the model alone; "Yes" without a save command still asks. (The buttons and menus, and
+// New with its save and cancel, are driven through the home screen's own tests.)
+TEST(HomeRules, SaveOfferAndConfirmation) {
+    const bool quit[][4] = {{false, false, false, false}, {true, false, false, true},
+                            {false, true, false, true},   {true, true, true, false},
+                            {true, false, true, false}}; // svaj, profile, saved, offered
+    RecordingHost host;
     auto m = std::make_unique<CamModel>();
     Initialize(*m, host);
-    return m;
-}
-
-} // namespace
-
-TEST(HomeRules, ButtonsAndFileMenuFollowTheFlags) {
-    struct Case {
-        bool svaj, profile;
-        const char* camType;
-        HomeButtons buttons; // SVAJ, SizeCam, DrawCam, Dynamics, Plot, Print, Quit
-        FileMenu file;       // New, Save, SaveAs, CalculateFFT, Export
-    } cases[] = {
-        {false, false, "Radial", {true, false, false, false, false, false, true},
-         {false, false, false, false, false}},
-        {true, false, "Radial", {true, true, false, false, true, true, true},
-         {true, true, true, true, false}},
-        {true, true, "Radial", {true, true, true, true, true, true, true},
-         {true, true, true, true, true}},
-        // A barrel cam is sized and has dynamics, but is never drawn.
-        {true, true, "Barrel", {true, true, false, true, true, true, true},
-         {true, true, true, true, true}},
-        // A profile without a motion program (not reachable by the screens) still only
-        // opens what the profile allows.
-        {false, true, "Radial", {true, false, true, true, false, false, true},
-         {false, false, false, false, true}},
-    };
-    RecordingHost host;
-    auto m = StartedModel(host);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.svaj << c.profile << c.camType);
-        m->SvajDone = c.svaj;
-        m->ProfileDone = c.profile;
-        m->CamType = c.camType;
-        const HomeButtons b = SetHomeButtons(*m);
-        EXPECT_EQ(b.SVAJ, c.buttons.SVAJ);
-        EXPECT_EQ(b.SizeCam, c.buttons.SizeCam);
-        EXPECT_EQ(b.DrawCam, c.buttons.DrawCam);
-        EXPECT_EQ(b.Dynamics, c.buttons.Dynamics);
-        EXPECT_EQ(b.Plot, c.buttons.Plot);
-        EXPECT_EQ(b.Print, c.buttons.Print);
-        EXPECT_EQ(b.Quit, c.buttons.Quit);
-        const FileMenu f = FileMenuEnabling(*m);
-        EXPECT_EQ(f.New, c.file.New);
-        EXPECT_EQ(f.Save, c.file.Save);
-        EXPECT_EQ(f.SaveAs, c.file.SaveAs);
-        EXPECT_EQ(f.CalculateFFT, c.file.CalculateFFT);
-        EXPECT_EQ(f.Export, c.file.Export);
+    for (const auto& c : quit) {
+        m->SvajDone = c[0];
+        m->ProfileDone = c[1];
+        m->ModelSaved = c[2];
+        EXPECT_EQ(SaveBeforeQuit(*m), c[3]) << c[0] << c[1] << c[2];
     }
-}
-
-TEST(HomeRules, SaveBeforeQuitOnlyForUnsavedResults) {
-    struct Case {
-        bool svaj, profile, saved, expected;
+    const std::string save =
+        "The current data has not been saved.  Do you want to save it before resetting?";
+    const std::string confirm =
+        "Please confirm your order to reset all variables to initial values";
+    const struct {
+        bool svaj, saved;
+        std::vector<Answer> answers;
+        bool reset;
+        std::vector<std::string> texts;
     } cases[] = {
-        {false, false, false, false}, {true, false, false, true}, {false, true, false, true},
-        {true, true, true, false},    {true, false, true, false},
+        {false, false, {Answer::OK}, true, {confirm}}, // right after start-up
+        {true, false, {Answer::Yes, Answer::Cancel}, false, {save, confirm}},
+        {true, true, {Answer::Cancel}, false, {confirm}},
     };
-    RecordingHost host;
-    auto m = StartedModel(host);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        host.clear();
+        Initialize(*m, host);
         m->SvajDone = c.svaj;
-        m->ProfileDone = c.profile;
         m->ModelSaved = c.saved;
-        EXPECT_EQ(SaveBeforeQuit(*m), c.expected) << c.svaj << c.profile << c.saved;
+        host.answers.assign(c.answers.begin(), c.answers.end());
+        EXPECT_EQ(NewCommand(*m, host, {}), c.reset);
+        std::vector<std::string> texts;
+        for (const auto& msg : host.messages)
+            texts.push_back(msg.text);
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(host.messages.back().buttons, Buttons::OKCancel);
+        EXPECT_EQ(m->SvajDone, c.svaj && !c.reset);
     }
-}
-
-TEST(NewCommand, RightAfterStartUpOnlyConfirms) {
-    RecordingHost host;
-    auto m = StartedModel(host);
-    host.answers = {Answer::OK};
-    int saves = 0;
-    EXPECT_TRUE(NewCommand(*m, host, [&] { ++saves; }));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, kConfirm);
-    EXPECT_EQ(host.messages[0].buttons, Buttons::OKCancel);
-    EXPECT_EQ(saves, 0);
-}
-
-TEST(NewCommand, UnsavedResultsAreOfferedForSavingFirst) {
-    struct Case {
-        Answer save;
-        int expectedSaves;
-    } cases[] = {{Answer::Yes, 1}, {Answer::No, 0}};
-    for (const Case& c : cases) {
-        RecordingHost host;
-        auto m = StartedModel(host);
-        m->SvajDone = true;
-        m->ModelSaved = false;
-        host.answers = {c.save, Answer::OK};
-        int saves = 0;
-        EXPECT_TRUE(NewCommand(*m, host, [&] { ++saves; }));
-        ASSERT_EQ(host.messages.size(), 2u);
-        EXPECT_EQ(host.messages[0].text, kSaveQuestion);
-        EXPECT_EQ(host.messages[0].buttons, Buttons::YesNo);
-        EXPECT_EQ(host.messages[1].text, kConfirm);
-        EXPECT_EQ(saves, c.expectedSaves);
-        EXPECT_FALSE(m->SvajDone);
-    }
-}
-
-TEST(NewCommand, YesWithoutASaveCommandStillAsksForConfirmation) {
-    RecordingHost host;
-    auto m = StartedModel(host);
-    m->SvajDone = true;
-    host.answers = {Answer::Yes, Answer::Cancel};
-    EXPECT_FALSE(NewCommand(*m, host, {}));
-    EXPECT_EQ(host.messages.size(), 2u);
-    EXPECT_TRUE(m->SvajDone);
-}
-
-TEST(NewCommand, SavedModelIsNotOfferedForSaving) {
-    RecordingHost host;
-    auto m = StartedModel(host);
-    m->SvajDone = true;
-    m->ModelSaved = true;
-    host.answers = {Answer::Cancel};
-    EXPECT_FALSE(NewCommand(*m, host, {}));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, kConfirm);
 }
 
 TEST(SelectAnother, FifthPressShowsTheStackMessageAndStartsAgain) {
@@ -154,7 +71,6 @@ TEST(SelectAnother, FifthPressShowsTheStackMessageAndStartsAgain) {
                                      " You can re-enter it from the Home screen to plot more.");
     EXPECT_EQ(host.messages[0].icon, Icon::Exclamation);
     EXPECT_EQ(counter.count(), 0);
-    // The sixth visit counts from zero again.
-    EXPECT_TRUE(counter.Press(host));
+    EXPECT_TRUE(counter.Press(host)); // the sixth visit counts from zero again
     EXPECT_EQ(counter.count(), 1);
 }

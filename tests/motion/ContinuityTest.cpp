@@ -17,20 +17,15 @@ namespace {
 
 std::string Pad(int blanks) { return std::string(static_cast<size_t>(blanks), ' '); }
 
-// Sets S, V, A, J at one end of a segment.
-void SetEnd(CamModel& m, int seg, int e, float s, float v, float a, float j) {
-    m.SegEnds[seg][e] = {s, v, a, j};
-}
-
 // Adds a polynomial segment with S, V, A = 0 at both ends and S going from s0 to s1.
-void AddPolySegment(CamModel& m, RecordingHost& host, int seg, float start, float beta,
-                    const char* s0, const char* s1) {
+void AddPolySegment(CamModel& m, RecordingHost& host, int seg, float start, const char* s0,
+                    const char* s1) {
     m.CurSeg = seg;
     m.SegDir[seg] = "P";
-    m.SegBeta[seg] = beta;
-    m.SegBetaRadArr[seg] = static_cast<float>(beta / 57.29577950560105);
+    m.SegBeta[seg] = 180.0f;
+    m.SegBetaRadArr[seg] = static_cast<float>(180.0 / 57.29577950560105);
     m.SegStart[seg] = start;
-    m.SegEnd[seg] = start + beta;
+    m.SegEnd[seg] = start + 180.0f;
     motion::BoundsInput in;
     in.requested = 6;
     in.box[0] = {s0, "0", "0", ""};
@@ -38,13 +33,15 @@ void AddPolySegment(CamModel& m, RecordingHost& host, int seg, float start, floa
     ASSERT_TRUE(motion::ReadBounds(m, host, in));
 }
 
-const std::string kWarning1 =
-    "There is a potential problem with your cam design.\r\r"
-    "At least one of your segment boundaries is discontinuous.\r"
-    "The largest discontinuity between S, V, or A is. 1\r"
-    "If this value is very small it may just be computational roundoff error.\r\r"
-    "This screen shows the problem(s), as will S-V-A plots of the whole cam.\r"
-    "Please identify the error(s) and return to the SVAJ screen to redesign the cam program.\r";
+std::string Warning(const std::string& largest) {
+    return "There is a potential problem with your cam design.\r\r"
+           "At least one of your segment boundaries is discontinuous.\r"
+           "The largest discontinuity between S, V, or A is." + largest + "\r"
+           "If this value is very small it may just be computational roundoff error.\r\r"
+           "This screen shows the problem(s), as will S-V-A plots of the whole cam.\r"
+           "Please identify the error(s) and return to the SVAJ screen to redesign the cam "
+           "program.\r";
+}
 
 } // namespace
 
@@ -54,13 +51,11 @@ TEST(ContinuityCheck, MatchingProgramPasses) {
     auto m = std::make_unique<CamModel>();
     RecordingHost host;
     m->NumSegments = 2;
-    AddPolySegment(*m, host, 1, 0.0f, 180.0f, "0", "1");
-    AddPolySegment(*m, host, 2, 180.0f, 180.0f, "1", "0");
+    AddPolySegment(*m, host, 1, 0.0f, "0", "1");
+    AddPolySegment(*m, host, 2, 180.0f, "1", "0");
     const auto r = motion::ContinuityDone(*m, host);
-    EXPECT_TRUE(r.ok);
-    EXPECT_TRUE(r.completed);
+    EXPECT_TRUE(r.ok && r.completed && m->ContinuityOK);
     EXPECT_LT(r.largest, 1e-4f);
-    EXPECT_TRUE(m->ContinuityOK);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -68,46 +63,39 @@ TEST(ContinuityCheck, MatchingProgramPasses) {
 TEST(ContinuityCheck, ClosingMismatchIsReportedWithItsSize) {
     auto m = std::make_unique<CamModel>();
     m->NumSegments = 3;
-    SetEnd(*m, 1, 1, 0, 0, 0, 0);
-    SetEnd(*m, 1, 2, .5f, .2f, 0, 0);
-    SetEnd(*m, 2, 1, .5f, .2f, 0, 0);
-    SetEnd(*m, 2, 2, 1, 0, 0, 0);
-    SetEnd(*m, 3, 1, 1, 0, 0, 0);
-    SetEnd(*m, 3, 2, 1, 0, 0, 0);
+    m->SegEnds[1][2] = m->SegEnds[2][1] = {.5f, .2f, 0, 0};
+    m->SegEnds[2][2] = m->SegEnds[3][1] = m->SegEnds[3][2] = {1, 0, 0, 0};
     RecordingHost host;
     const auto r = motion::ContinuityDone(*m, host);
     EXPECT_FALSE(r.ok);
     EXPECT_FLOAT_EQ(r.largest, 1.0f);
     EXPECT_FALSE(m->ContinuityOK);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, kWarning1);
+    EXPECT_EQ(host.messages[0].text, Warning(" 1"));
     EXPECT_EQ(host.messages[0].icon, model::Icon::Exclamation);
     EXPECT_EQ(host.messages[0].title, model::DefaultTitle());
+    EXPECT_EQ(motion::ContinuityWarningText(0.0015f), Warning(" .0015"));
 }
 
 // One segment: its own end is compared with its own start. The tolerance is 0.001 inclusive,
 // and J is never tested.
 TEST(ContinuityCheck, ToleranceAndUntestedJerk) {
-    struct Case {
-        const char* name;
+    const struct {
         int k;
         float jump;
         bool ok;
-    } cases[] = {
-        {"S by exactly 0.001", 0, 0.001f, true}, {"S by 0.0011", 0, 0.0011f, false},
-        {"V by 0.0011", 1, 0.0011f, false},      {"A by 0.0011", 2, 0.0011f, false},
-        {"A by -0.001", 2, -0.001f, true},       {"J by 50", 3, 50.0f, true},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, 0.001f, true},  {0, 0.0011f, false}, {1, 0.0011f, false},
+                 {2, 0.0011f, false}, {2, -0.001f, true},  {3, 50.0f, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "quantity " << c.k << " jump " << c.jump);
         auto m = std::make_unique<CamModel>();
         m->NumSegments = 1;
         m->SegEnds[1][2][c.k] = c.jump;
         RecordingHost host;
         const auto r = motion::ContinuityCheck(*m, host);
-        EXPECT_EQ(r.ok, c.ok) << c.name;
-        const float largest = c.k < 3 ? std::fabs(c.jump) : 0.0f;
-        EXPECT_FLOAT_EQ(r.largest, largest) << c.name;
-        EXPECT_TRUE(host.messages.empty()) << c.name;
+        EXPECT_EQ(r.ok, c.ok);
+        EXPECT_FLOAT_EQ(r.largest, c.k < 3 ? std::fabs(c.jump) : 0.0f);
+        EXPECT_TRUE(host.messages.empty());
     }
 }
 
@@ -115,22 +103,10 @@ TEST(ContinuityCheck, FaultIsReportedUnderItsName) {
     auto m = std::make_unique<CamModel>();
     m->NumSegments = 0;
     RecordingHost host;
-    const auto r = motion::ContinuityDone(*m, host);
-    EXPECT_FALSE(r.completed);
+    EXPECT_FALSE(motion::ContinuityDone(*m, host).completed);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text,
               model::ReportErrorText(model::kSubscriptOutOfRange, "ContinuityCheck"));
-}
-
-TEST(ContinuityWarningText, SmallLargestValue) {
-    EXPECT_EQ(motion::ContinuityWarningText(0.0015f),
-              "There is a potential problem with your cam design.\r\r"
-              "At least one of your segment boundaries is discontinuous.\r"
-              "The largest discontinuity between S, V, or A is. .0015\r"
-              "If this value is very small it may just be computational roundoff error.\r\r"
-              "This screen shows the problem(s), as will S-V-A plots of the whole cam.\r"
-              "Please identify the error(s) and return to the SVAJ screen to redesign the cam "
-              "program.\r");
 }
 
 // Columns worked out by hand: seg at 11, end at 21, then a blank and each value at 30, 40, 50, 60
@@ -138,10 +114,8 @@ TEST(ContinuityWarningText, SmallLargestValue) {
 TEST(Continuity_Form, RowsPairEachEndWithTheNextStart) {
     auto m = std::make_unique<CamModel>();
     m->NumSegments = 2;
-    SetEnd(*m, 1, 1, 0, 0, 0, 0);
-    SetEnd(*m, 1, 2, 1.04f, -2.25f, 3.96f, 100);
-    SetEnd(*m, 2, 1, 1, -2.2f, 4, -7.5f);
-    SetEnd(*m, 2, 2, 0, 0, 0, 0);
+    m->SegEnds[1][2] = {1.04f, -2.25f, 3.96f, 100};
+    m->SegEnds[2][1] = {1, -2.2f, 4, -7.5f};
     RecordingHost host;
     const auto lines = motion::Continuity_Form(*m, host);
     EXPECT_TRUE(host.messages.empty());
@@ -149,19 +123,15 @@ TEST(Continuity_Form, RowsPairEachEndWithTheNextStart) {
         return Pad(10) + seg + Pad(7) + e + values;
     };
     const std::string zeros = Pad(6) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 ";
+    const std::string mid = Pad(6) + " 1 " + Pad(7) + "-2.2 " + Pad(5) + " 4 " + Pad(7);
     const std::vector<std::string> expected = {
-        Pad(10) + " Resulting Boundary Values at Segment Interfaces",
-        "",
-        Pad(7) + "Segment" + Pad(5) + "End" + Pad(7) + "S" + Pad(9) + "V" + Pad(9) + "A" + Pad(9) +
-            "J",
-        row(" 1 ", " 1 ", zeros),
-        "",
+        Pad(10) + " Resulting Boundary Values at Segment Interfaces", "",
+        Pad(7) + "Segment" + Pad(5) + "End" + Pad(7) + "S" + Pad(9) + "V" + Pad(9) + "A" +
+            Pad(9) + "J",
+        row(" 1 ", " 1 ", zeros), "",
         // 1.04 -> 1, -2.25 -> -2.2 (halves round up), 3.96 -> 4
-        row(" 1 ", " 2 ", Pad(6) + " 1 " + Pad(7) + "-2.2 " + Pad(5) + " 4 " + Pad(7) + " 100 "),
-        row(" 2 ", " 1 ", Pad(6) + " 1 " + Pad(7) + "-2.2 " + Pad(5) + " 4 " + Pad(7) + "-7.5 "),
-        "",
-        row(" 2 ", " 2 ", zeros),
-        row(" 1 ", " 1 ", zeros),
+        row(" 1 ", " 2 ", mid + " 100 "), row(" 2 ", " 1 ", mid + "-7.5 "), "",
+        row(" 2 ", " 2 ", zeros), row(" 1 ", " 1 ", zeros),
     };
     EXPECT_EQ(lines, expected);
 }
@@ -169,22 +139,19 @@ TEST(Continuity_Form, RowsPairEachEndWithTheNextStart) {
 TEST(Continuity_Print, HeaderRuleAndShiftedColumns) {
     auto m = std::make_unique<CamModel>();
     m->NumSegments = 1;
-    SetEnd(*m, 1, 2, 0.5f, 0, 0, 0);
+    m->SegEnds[1][2] = {0.5f, 0, 0, 0};
     RecordingHost host;
-    const std::vector<std::string> header = {"", "File Model1", "user"};
-    const auto lines = motion::Continuity_Print(*m, host, header);
-    ASSERT_EQ(lines.size(), 3u + 4u + 4u);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "File Model1");
-    EXPECT_EQ(lines[3], Pad(19) + "     Resulting Boundary Values at Segment Interfaces");
-    EXPECT_EQ(lines[4], Pad(12) + std::string(58, '_'));
-    EXPECT_EQ(lines[5], "");
-    EXPECT_EQ(lines[6], Pad(12) + "Segment" + Pad(2) + "End" + Pad(6) + "S" + Pad(9) + "V" +
-                            Pad(9) + "A" + Pad(9) + "J");
+    const auto lines = motion::Continuity_Print(*m, host, {"", "File Model1", "user"});
     const std::string zeros = Pad(5) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 ";
-    EXPECT_EQ(lines[7], Pad(14) + " 1 " + Pad(4) + " 1 " + zeros);
-    EXPECT_EQ(lines[8], "");
-    EXPECT_EQ(lines[9], Pad(14) + " 1 " + Pad(4) + " 2 " + Pad(5) + " .5 " + Pad(6) + " 0 " +
-                            Pad(7) + " 0 " + Pad(7) + " 0 ");
-    EXPECT_EQ(lines[10], lines[7]);
+    const std::vector<std::string> expected = {
+        "", "File Model1", "user", Pad(19) + "     Resulting Boundary Values at Segment Interfaces",
+        Pad(12) + std::string(58, '_'), "",
+        Pad(12) + "Segment" + Pad(2) + "End" + Pad(6) + "S" + Pad(9) + "V" + Pad(9) + "A" +
+            Pad(9) + "J",
+        Pad(14) + " 1 " + Pad(4) + " 1 " + zeros, "",
+        Pad(14) + " 1 " + Pad(4) + " 2 " + Pad(5) + " .5 " + Pad(6) + " 0 " + Pad(7) + " 0 " +
+            Pad(7) + " 0 ",
+        Pad(14) + " 1 " + Pad(4) + " 1 " + zeros,
+    };
+    EXPECT_EQ(lines, expected);
 }

@@ -33,43 +33,34 @@ TEST(MathHelpers, DegreeTrigonometry) {
     EXPECT_NEAR(CosD(90), -(1.570796327 - kTruePi / 2), 1e-16);
 }
 
-struct Point {
-    double x, y, rad;
-};
-
-// The program's arc tangent: left of the vertical axis adds pi, so angles run -pi/2..3pi/2.
+// The program's arc tangent: left of the vertical axis adds pi, so angles run -pi/2..3pi/2;
+// Atan2D gives the same in degrees.
 TEST(MathHelpers, Atan2Quadrants) {
     const double q = kTruePi / 4; // arctan(1)
-    const Point cases[] = {
-        {1, 0, 0.0},           {1, 1, q},
-        {-1, -1, q + kProgramPi}, // about 225 degrees, not -135
-        {-1, 1, -q + kProgramPi}, {1, -1, -q},
-        {-1, 0, kProgramPi},   {0, 2, kProgramPi / 2},
-        {0, -5, -kProgramPi / 2}, {0, 0, 0.0},
+    const struct {
+        double x, y, rad, deg;
+    } cases[] = {
+        {1, 0, 0.0, 0.0},         {1, 1, q, 45},
+        {-1, -1, q + kProgramPi, 225}, // not -135
+        {-1, 1, -q + kProgramPi, 135}, {1, -1, -q, -45},
+        {-1, 0, kProgramPi, 180}, {0, 2, kProgramPi / 2, 90},
+        {0, -5, -kProgramPi / 2, -90}, {0, 0, 0.0, 0.0},
+        {-1, -std::sqrt(3.0), kTruePi / 3 + kProgramPi, 240},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_NEAR(Atan2(c.x, c.y), c.rad, 1e-12) << c.x << ", " << c.y;
+        EXPECT_NEAR(Atan2D(c.x, c.y), c.deg, 1e-7) << c.x << ", " << c.y;
+    }
 }
-
-TEST(MathHelpers, Atan2InDegrees) {
-    EXPECT_NEAR(Atan2D(-1, -1), 225.0, 1e-7);
-    EXPECT_NEAR(Atan2D(0, -5), -90.0, 1e-12);
-    EXPECT_NEAR(Atan2D(-1, 0), 180.0, 1e-12);
-    EXPECT_NEAR(Atan2D(1, -1), -45.0, 1e-7);
-    EXPECT_EQ(Atan2D(0, 0), 0.0);
-    EXPECT_NEAR(Atan2D(-1, -std::sqrt(3.0)), 240.0, 1e-7);
-}
-
-struct Arc {
-    double x, asin, acos;
-};
 
 // arctan(x / sqrt(1 - x^2)) is the true arc sine; the arc cosine subtracts it from the
 // program's pi/2. The ends of the range give the true angles (pi/2, 0 and pi).
 TEST(MathHelpers, GuardedArcSineAndCosine) {
     const double p6 = kTruePi / 6; // arcsin(0.5)
     const double h = kProgramPi / 2;
-    const Arc cases[] = {
+    const struct {
+        double x, asin, acos;
+    } cases[] = {
         {0.0, 0.0, h},       {0.5, p6, h - p6}, {-0.5, -p6, h + p6},
         {1.0, h, 0.0},       {-1.0, -h, kProgramPi},
         {0.6, std::asin(0.6), h - std::asin(0.6)},
@@ -127,12 +118,10 @@ TEST(MathHelpers, CosineLawSide) {
     EXPECT_EQ(host.messages.back().icon, Icon::Exclamation);
 }
 
-struct Triangle {
-    double a, b, c, deg;
-};
-
 TEST(MathHelpers, CosineLawAngle) {
-    const Triangle cases[] = {
+    const struct {
+        double a, b, c, deg;
+    } cases[] = {
         {3, 4, 5, std::asin(0.6) * 180 / kTruePi}, // 36.8699 degrees of the 3-4-5 triangle
         {5, 3, 4, 90.0},
         {1, 1, 1, 60.0},
@@ -174,16 +163,12 @@ TEST(MathHelpers, Modulo) {
 
 TEST(MathHelpers, Averages) {
     const float v[] = {2, 4, 6, 8};
-    EXPECT_EQ(Average(0, 3, v), 5.0);
-    EXPECT_EQ(Average(1, 2, v), 5.0);
-    EXPECT_EQ(Average(2, 2, v), 6.0);
-    EXPECT_EQ(Average(3, 2, v), 0.0); // no elements: the (empty) sum
-
+    EXPECT_EQ((std::vector{Average(0, 3, v), Average(1, 2, v), Average(2, 2, v), Average(3, 2, v)}),
+              (std::vector<double>{5, 5, 6, 0})); // no elements: the (empty) sum
     const float m[3][4] = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
     EXPECT_EQ(Average2(0, 2, m, Order::I_Pointer, 1), 6.0);  // (2 + 6 + 10) / 3
     EXPECT_EQ(Average2(1, 3, m, Order::Pointer_I, 2), 11.0); // (10 + 11 + 12) / 3
     EXPECT_EQ(Average2(2, 1, m, Order::Pointer_I, 0), 0.0);
-
     float t[3][2][2] = {};
     t[0][1][0] = 1;
     t[1][1][0] = 2;
@@ -193,86 +178,56 @@ TEST(MathHelpers, Averages) {
     EXPECT_EQ(Average3(t, 1, 2, 1, 0), 4.0);
 }
 
+std::vector<double> Of(const MaxMinAt& r) {
+    return {r.max, r.min, double(r.maxIndex), double(r.minIndex)};
+}
+
 TEST(MathHelpers, ExtremesKeepTheFirstOccurrence) {
     const float v[] = {3, 7, -2, 7, -2, 5};
-    const MaxMin a = MaxMin1(v, 0, 5);
-    EXPECT_EQ(a.max, 7.0);
-    EXPECT_EQ(a.min, -2.0);
-    const MaxMin one = MaxMin1(v, 2, 2);
-    EXPECT_EQ(one.max, -2.0);
-    EXPECT_EQ(one.min, -2.0);
-
+    EXPECT_EQ(MaxMin1(v, 0, 5).max, 7.0);
+    EXPECT_EQ(MaxMin1(v, 0, 5).min, -2.0);
+    EXPECT_EQ(MaxMin1(v, 2, 2).max, -2.0);
     // The same run as a row (Pointer_I) and as a column (I_Pointer) of a table.
     float row[2][6] = {{0, 0, 0, 0, 0, 0}, {3, 7, -2, 7, -2, 5}};
     float col[6][2] = {{0, 3}, {0, 7}, {0, -2}, {0, 7}, {0, -2}, {0, 5}};
-    for (const MaxMinAt r :
-         {MaxMin2(row, Order::Pointer_I, 1, 0, 5), MaxMin2(col, Order::I_Pointer, 1, 0, 5)}) {
-        EXPECT_EQ(r.max, 7.0);
-        EXPECT_EQ(r.maxIndex, 1);
-        EXPECT_EQ(r.min, -2.0);
-        EXPECT_EQ(r.minIndex, 2);
-    }
+    EXPECT_EQ(Of(MaxMin2(row, Order::Pointer_I, 1, 0, 5)), (std::vector<double>{7, -2, 1, 2}));
+    EXPECT_EQ(Of(MaxMin2(col, Order::I_Pointer, 1, 0, 5)), (std::vector<double>{7, -2, 1, 2}));
     // Nothing beats the first element: its index is the answer.
     const float flat[1][3] = {{4, 4, 4}};
-    const MaxMinAt f = MaxMin2(flat, Order::Pointer_I, 0, 0, 2);
-    EXPECT_EQ(f.maxIndex, 0);
-    EXPECT_EQ(f.minIndex, 0);
+    EXPECT_EQ(Of(MaxMin2(flat, Order::Pointer_I, 0, 0, 2)), (std::vector<double>{4, 4, 0, 0}));
     const float later[1][5] = {{9, 1, 5, 5, 8}};
-    const MaxMinAt g = MaxMin2(later, Order::Pointer_I, 0, 2, 4);
-    EXPECT_EQ(g.max, 8.0);
-    EXPECT_EQ(g.maxIndex, 4);
-    EXPECT_EQ(g.min, 5.0);
-    EXPECT_EQ(g.minIndex, 2);
+    EXPECT_EQ(Of(MaxMin2(later, Order::Pointer_I, 0, 2, 4)), (std::vector<double>{8, 5, 4, 2}));
 }
 
-TEST(MathHelpers, MaxMinAvgLeavesElementZeroOutOfTheMean) {
+// Element 0 counts for the maxima but not for the means; no elements is a division by zero,
+// reported under the routine's name.
+TEST(MathHelpers, MaximaAndMeans) {
     const float v[] = {10, 2, 4, 9};
     const MaxMinMean r = MaxMinAvg(v, 3);
-    EXPECT_EQ(r.max, 10.0);
-    EXPECT_EQ(r.min, 2.0);
-    EXPECT_EQ(r.mean, 5.0); // (2 + 4 + 9) / 3
-
+    EXPECT_EQ((std::vector{r.max, r.min, r.mean}), (std::vector<double>{10, 2, 5})); // 15 / 3
     EXPECT_THROW(MaxMinAvg(v, 0), Fault);
     RecordingHost host;
     const MaxMinMean z = MaxMinAvg(host, v, 0);
     EXPECT_EQ(host.lastText(), "Error 11   (Division by zero)  has occurred in MaxMinAvg\r\r");
-    EXPECT_EQ(z.max, 10.0);
-    EXPECT_EQ(z.min, 10.0);
-    EXPECT_EQ(z.mean, 0.0);
-}
+    EXPECT_EQ((std::vector{z.max, z.min, z.mean}), (std::vector<double>{10, 10, 0}));
 
-TEST(MathHelpers, LargestMagnitudes) {
-    const float u[] = {1, -5, 3};
-    const float w[] = {2, 4, -1};
-    EXPECT_EQ(GlobalMax(u, w, 0, 2), 5.0);
-    EXPECT_EQ(GlobalMax(u, w, 2, 2), 3.0); // |3| beats |-1|
-    const float u2[] = {1, 2};
-    const float w2[] = {-7, 3};
-    EXPECT_EQ(GlobalMax(u2, w2, 0, 1), 7.0);
-
-    const float c1[] = {-3, 2};
-    const float c2[] = {1, 2.5f, -2};
-    EXPECT_EQ(CartesianMax(c1, 0, 1), 3.0);
-    EXPECT_EQ(CartesianMax(c2, 0, 2), 2.5);
-}
-
-TEST(MathHelpers, PolarMaximaAndMeans) {
     const float a[] = {-9, 1, -2, 4};
     const float b[] = {1, 3, -6, 2};
-    const PolarMax r = PolarmaXAv(a, b, 3);
-    EXPECT_EQ(r.maxA, 9.0); // element 0 counts for the maxima
-    EXPECT_EQ(r.maxB, 6.0);
-    EXPECT_EQ(r.overall, 9.0);
-    EXPECT_EQ(r.meanA, 1.0); // (1 - 2 + 4) / 3: element 0 not in the mean
-    EXPECT_NEAR(r.meanB, -1.0 / 3.0, 1e-15);
-
+    const PolarMax p = PolarmaXAv(a, b, 3);
+    EXPECT_EQ((std::vector{p.maxA, p.maxB, p.overall, p.meanA}), (std::vector<double>{9, 6, 9, 1}));
+    EXPECT_NEAR(p.meanB, -1.0 / 3.0, 1e-15);
     EXPECT_THROW(PolarmaXAv(a, b, 0), Fault);
-    RecordingHost host;
-    const PolarMax z = PolarmaXAv(host, a, b, 0);
+    const PolarMax pz = PolarmaXAv(host, a, b, 0);
     EXPECT_EQ(host.lastText(), "Error 11   (Division by zero)  has occurred in PolarmaXAv\r\r");
-    EXPECT_EQ(z.maxA, 9.0);
-    EXPECT_EQ(z.maxB, 1.0);
-    EXPECT_EQ(z.overall, 9.0);
+    EXPECT_EQ((std::vector{pz.maxA, pz.maxB, pz.overall}), (std::vector<double>{9, 1, 9}));
+
+    const float u[] = {1, -5, 3}, w[] = {2, 4, -1}, u2[] = {1, 2}, w2[] = {-7, 3};
+    EXPECT_EQ(GlobalMax(u, w, 0, 2), 5.0);
+    EXPECT_EQ(GlobalMax(u, w, 2, 2), 3.0); // |3| beats |-1|
+    EXPECT_EQ(GlobalMax(u2, w2, 0, 1), 7.0);
+    const float c1[] = {-3, 2}, c2[] = {1, 2.5f, -2};
+    EXPECT_EQ(CartesianMax(c1, 0, 1), 3.0);
+    EXPECT_EQ(CartesianMax(c2, 0, 2), 2.5);
 }
 
 TEST(MathHelpers, Rms2DividesByThePoints) {
@@ -301,22 +256,14 @@ TEST(MathHelpers, ShortTakesTheTail) {
 }
 
 TEST(MathHelpers, StripFilename) {
-    const struct {
-        const char* path;
-        const char* name;
-    } cases[] = {
-        {"C:\\CAMS\\MODEL1.CAM", "MODEL1"},
-        {"MODEL1.CAM", "MODEL1"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\CAMS\\MODEL1.CAM", "MODEL1"}, {"MODEL1.CAM", "MODEL1"},
         {"C:\\CAMS\\MODEL1", ""}, // no three-letter extension
-        {"/home/u/cams/model1.cam", "model1"},
-        {"C:\\CAMS/sub\\X.CAM", "X"},
-        {"MODEL1.CAMS", ""},
-        {".CAM", ""},
-        {"a/.cam", ""},
-        {"A.CA", ""},
+        {"/home/u/cams/model1.cam", "model1"}, {"C:\\CAMS/sub\\X.CAM", "X"},
+        {"MODEL1.CAMS", ""}, {".CAM", ""}, {"a/.cam", ""}, {"A.CA", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(StripFilename(c.path), c.name) << c.path;
+    for (const auto& [path, name] : cases)
+        EXPECT_EQ(StripFilename(path), name) << path;
     try {
         StripFilename("ABC");
         ADD_FAILURE() << "no fault";
@@ -325,7 +272,8 @@ TEST(MathHelpers, StripFilename) {
     }
     RecordingHost host;
     EXPECT_EQ(StripFilename(host, "ABC"), "");
-    EXPECT_EQ(host.lastText(), "Error 5   (Invalid procedure call)  has occurred in StripFilename\r\r");
+    EXPECT_EQ(host.lastText(),
+              "Error 5   (Invalid procedure call)  has occurred in StripFilename\r\r");
     EXPECT_EQ(StripFilename(host, "/tmp/m2.cam"), "m2");
 }
 

@@ -1,9 +1,11 @@
 #include "dynamics/DynamicsFixture.h"
 #include "spectrum/Dft.h"
+#include "spectrum/FftCommands.h"
 #include "spectrum/Spectrum.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +13,8 @@ using namespace trochix;
 using dyntest::FillRow;
 using dyntest::kTruePi;
 using dyntest::NewModel;
+using model::Icon;
+using spectrum::FftFocus;
 
 namespace {
 
@@ -35,6 +39,17 @@ std::vector<float> Samples(int N, const Fn& f) {
     for (int i = 0; i < N; ++i)
         x[i] = static_cast<float>(f(2 * kTruePi * i / N));
     return x;
+}
+
+const std::vector<spectrum::FftFunction> kList = {
+    {"Displcmnt", 1}, {"Velocity", 2}, {"Accel", 3}, {"Jerk", 4}};
+
+// 1 + 3 cos 2t - 4 sin 5t: single-sided magnitudes 2, 3 and 4 at harmonics 0, 2 and 5.
+std::unique_ptr<model::CamModel> MixtureModel(model::RecordingHost& host) {
+    auto m = NewModel(host);
+    FillRow(*m, 2, [](double t) { return 1 + 3 * std::cos(2 * t) - 4 * std::sin(5 * t); });
+    spectrum::OpenFftScreen(*m, "15");
+    return m;
 }
 
 } // namespace
@@ -96,16 +111,6 @@ TEST(Spectrum, HarmonicsOfClosedForms) {
     }
 }
 
-// The sine's imaginary part is -2 to single precision, not eroded by zeroing partial sums, and
-// its phase is the +90 degree branch exactly.
-TEST(Spectrum, SineOfAmplitudeTwoIsExact) {
-    model::RecordingHost host;
-    auto m = Transform(host, [](double t) { return 2.0 * std::sin(t); });
-    EXPECT_EQ(m->FFTResult[1][1], -2.0f);
-    EXPECT_EQ(m->FFTResult[1][0], 0.0f);
-    EXPECT_EQ(m->FFTResult[1][3], 90.0f);
-}
-
 TEST(Spectrum, TinyAmplitudesTransformToZeros) {
     model::RecordingHost host;
     auto m = Transform(host, [](double t) {
@@ -116,10 +121,14 @@ TEST(Spectrum, TinyAmplitudesTransformToZeros) {
             ASSERT_EQ(v, 0.0f);
 }
 
-// A lift-1 cam S = (1 - cos t) / 2 at 0.25 degree: every single term x/N is below 0.001, yet the
-// mean (1 at harmonic 0 after doubling) and the first harmonic (-0.5) must come through.
-TEST(Spectrum, SmallLiftAtQuarterDegreeKeepsItsHarmonics) {
+// Zeroing small sums must not erode what is there: a lift-1 cam S = (1 - cos t) / 2 at 0.25
+// degree, where every single term x/N is below 0.001, keeps its mean (1 at harmonic 0 after
+// doubling) and its first harmonic (-0.5); 2 sin t gives exactly -2 and the +90 degree branch.
+TEST(Spectrum, SmallTermsStillAddUp) {
     model::RecordingHost host;
+    auto s = Transform(host, [](double t) { return 2.0 * std::sin(t); });
+    EXPECT_EQ((std::array{s->FFTResult[1][0], s->FFTResult[1][1], s->FFTResult[1][3]}),
+              (std::array{0.0f, -2.0f, 90.0f}));
     auto m = Transform(host, [](double t) { return (1 - std::cos(t)) / 2; }, 0.25f);
     ASSERT_EQ(m->NumPoints, 1440);
     EXPECT_NEAR(m->FFTResult[0][0], 1.0, 1e-6);
@@ -169,7 +178,9 @@ TEST(Dft, TabulatedFormGivesTheDirectNumbers) {
         return (seed >> 8) / 16777216.0 * 4 - 2;
     };
     const std::vector<Fn> signals = {
-        [](double t) { return t < kTruePi ? 0.4 * (t / kTruePi - std::sin(2 * t) / (2 * kTruePi)) : 0.4; },
+        [](double t) {
+            return t < kTruePi ? 0.4 * (t / kTruePi - std::sin(2 * t) / (2 * kTruePi)) : 0.4;
+        },
         [](double t) { return 173 + 132 * (1 - std::cos(t)) + 25 * std::sin(3 * t); },
         [](double t) { return 0.002 * std::cos(9 * t) + 0.0011 * std::sin(40 * t); },
         noise,
@@ -203,4 +214,114 @@ TEST(Dft, RawTransformCoversEveryHarmonic) {
     for (int k = 0; k < 8; ++k)
         EXPECT_NEAR(raw[k].re, (k == 3 || k == 5) ? 0.5 : 0.0, 1e-7) << k;
     EXPECT_EQ(spectrum::Calc_DFT({}, 5).size(), 0u);
+}
+
+TEST(FftScreen, ChoosingAFunctionTransformsIt) {
+    model::RecordingHost host;
+    auto m = MixtureModel(host);
+    const auto r = spectrum::ChooseFftFunction(*m, host, "Velocity", kList, "15");
+    EXPECT_TRUE(r.computed && m->FftDone);
+    EXPECT_EQ(m->FftRow, 2);
+    EXPECT_EQ(r.functionLabel, "Velocity");
+    EXPECT_EQ(r.title, "Fourier Transform of  Velocity");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
+    // sum of magnitudes 2 + 3 + 4, powers 4 + 9 + 16 (hand values), rms sqrt(29)
+    EXPECT_NEAR(m->HarmonicSum, 9.0, 1e-5);
+    EXPECT_NEAR(m->HarmonicPower, 29.0, 1e-4);
+    EXPECT_NEAR(m->HarmonicRms, std::sqrt(29.0), 1e-5);
+    const auto labels = spectrum::SummaryTexts(*m);
+    EXPECT_EQ(labels.sum + " " + labels.power + " " + labels.rms, "9. 29. 5.");
+    EXPECT_EQ(spectrum::SpectrumSeries(*m, spectrum::kMag).size(), 16u);
+}
+
+TEST(FftScreen, RefusedChoices) {
+    const struct {
+        const char *text, *harmonics;
+        std::string message;
+        Icon icon;
+        FftFocus focus;
+        bool clearFunction;
+    } cases[] = {
+        {"", "15", " Please select a function for FFT calculation", Icon::Question,
+         FftFocus::FunctionList, false},
+        {"Torque", "15", "Please select a variable from the list provided", Icon::Question,
+         FftFocus::Stay, false},
+        {"Accel", "0", " Must set the number of harmonics to a value > 0", Icon::Warning,
+         FftFocus::HarmonicsBox, true},
+    };
+    for (const auto& c : cases) {
+        model::RecordingHost host;
+        auto m = MixtureModel(host);
+        const auto r = spectrum::ChooseFftFunction(*m, host, c.text, kList, c.harmonics);
+        EXPECT_FALSE(r.computed || m->FftDone);
+        EXPECT_EQ(r.focus, c.focus);
+        EXPECT_EQ(r.clearFunctionBox, c.clearFunction);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, c.message);
+        EXPECT_EQ(host.messages[0].icon, c.icon);
+        EXPECT_EQ(host.messages[0].title, model::DefaultTitle());
+        EXPECT_FALSE(host.busy);
+    }
+}
+
+TEST(FftScreen, HarmonicCountIsCappedAtHalfThePoints) {
+    model::RecordingHost host;
+    auto m = MixtureModel(host);
+    spectrum::ChooseFftFunction(*m, host, "Velocity", kList, "15");
+    auto r = spectrum::ChooseHarmonics(*m, host, "500");
+    EXPECT_TRUE(r.accepted);
+    EXPECT_EQ(r.boxText, "180");
+    EXPECT_EQ(m->NumHarmonics, 180);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Number of harmonics cannot exceed 1/2 the number of data points available.\r"
+              "If you want more bandwidth, recalculate all data with smaller increments. \r"
+              "Use the [INPUT] button from the Home Screen to do so.");
+    EXPECT_EQ(host.messages[0].icon, Icon::Question);
+    EXPECT_EQ(spectrum::SpectrumSeries(*m, spectrum::kReal).size(), 181u);
+
+    // three harmonics leave out the sine at 5: sum 2 + 3, power 4 + 9
+    r = spectrum::ChooseHarmonics(*m, host, "3");
+    EXPECT_TRUE(r.accepted);
+    EXPECT_EQ(r.boxText, "3");
+    EXPECT_NEAR(m->HarmonicSum, 5.0, 1e-5);
+    EXPECT_NEAR(m->HarmonicPower, 13.0, 1e-5);
+
+    r = spectrum::ChooseHarmonics(*m, host, "0"); // the message of a refused choice
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.focus, FftFocus::HarmonicsBox);
+    EXPECT_EQ(m->NumHarmonics, 3);
+    EXPECT_EQ(host.messages.size(), 2u);
+    // Opening the screen again forgets the transform.
+    spectrum::OpenFftScreen(*m, "30");
+    EXPECT_FALSE(m->FftDone);
+    EXPECT_EQ(m->NumHarmonics, 30);
+    EXPECT_EQ(m->HarmonicSum, 0.0f);
+    ASSERT_EQ(m->FFTResult.size(), 181u);
+    EXPECT_EQ(m->FFTResult[0][2], 0.0f);
+}
+
+TEST(FftScreen, HarmonicsListBySteps) {
+    const auto l360 = spectrum::HarmonicsList(360);
+    ASSERT_EQ(l360.size(), 12u);
+    EXPECT_EQ(l360.front(), 15);
+    EXPECT_EQ(l360.back(), 180);
+    EXPECT_EQ(spectrum::HarmonicsList(720).back(), 360);
+    EXPECT_EQ(spectrum::HarmonicsList(1440).size(), 48u);
+    EXPECT_EQ(spectrum::HarmonicsListTexts(360)[1], "30");
+    EXPECT_EQ(spectrum::HarmonicLimit(1440), 720);
+    EXPECT_EQ(spectrum::HarmonicLimit(7), 4); // integer part of 3.5 + 0.5
+}
+
+TEST(FftScreen, TextsOfTheScreen) {
+    model::RecordingHost host;
+    spectrum::ShowFftDone(host);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, " The FFT of the selected function is \r"
+                                     " now available for output as \r"
+                                     " 'Current FFT' from the Preset Format\r"
+                                     " lists on the PRINT and PLOT screens");
+    EXPECT_EQ(host.messages[0].icon, Icon::Information);
+    EXPECT_EQ(spectrum::HarmonicAxisTitle(), "Harmonic Number");
 }
