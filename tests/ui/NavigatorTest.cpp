@@ -1,13 +1,6 @@
+#include "UiFixture.h"
 #include "UiTestRegistry.h"
-#include "ScriptedDialogs.h"
-#include "model/CamModel.h"
-#include "model/RecordingHost.h"
-#include "ui/AppContext.h"
-#include "ui/Commands.h"
-#include "ui/Navigator.h"
-#include "ui/ScreenBase.h"
 
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -20,13 +13,8 @@ namespace {
 class CountingScreen : public ui::ScreenBase {
 public:
     CountingScreen(ui::AppContext& ctx, ScreenId id) : ScreenBase(ctx, id) { resize(200, 100); }
-    void activate() override {
-        ++activations;
-        if (onActivate)
-            onActivate();
-    }
+    void activate() override { ++activations; }
     int activations = 0;
-    std::function<void()> onActivate;
 };
 
 // The real navigator with its modal loops, on two counting screens.
@@ -67,14 +55,9 @@ private slots:
         QWidget* first = r.navigator.screen(ScreenId::Plot1);
         QCOMPARE(r.navigator.screen(ScreenId::Plot1), first);
         QCOMPARE(r.created, 1);
-        QCOMPARE(first->objectName(), QString("frm_Plot1"));
-    }
-
-    void captionsReachScreensMadeBeforeAndAfter() {
-        Rig r;
-        QWidget* early = r.navigator.screen(ScreenId::Plot1);
+        // Captions reach screens made before and after they are set.
         r.navigator.setCaptions(model::SetCaptions("APP"));
-        QCOMPARE(early->windowTitle(), QString("APP"));
+        QCOMPARE(first->windowTitle(), QString("APP"));
         QCOMPARE(r.navigator.screen(ScreenId::PlotSelect1)->windowTitle(),
                  QString("APP         Select Plot Data"));
     }
@@ -122,15 +105,6 @@ private slots:
         QCOMPARE(plot->activations, 2);
         QVERIFY(!plot->isVisible());
         QVERIFY(!r.navigator.isOpen(ScreenId::Plot1));
-    }
-
-    void centredOnTheDisplay() {
-        Rig r;
-        QWidget* w = r.navigator.screen(ScreenId::Plot1);
-        ui::Navigator::Centre(*w);
-        const QRect area = w->screen()->availableGeometry();
-        QCOMPARE(w->x(), area.x() + (area.width() - w->width()) / 2);
-        QCOMPARE(w->y(), area.y() + (area.height() - w->height()) / 2);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <tuple>
 
 using namespace trochix;
 using model::Answer;
@@ -17,52 +18,30 @@ using model::Icon;
 class QtHostTest : public QObject {
     Q_OBJECT
 private slots:
-    void iconsMapToTheFourBoxIcons() {
-        QCOMPARE(ui::MessageBoxIcon(Icon::Information), QMessageBox::Information);
-        QCOMPARE(ui::MessageBoxIcon(Icon::Exclamation), QMessageBox::Warning);
-        QCOMPARE(ui::MessageBoxIcon(Icon::Warning), QMessageBox::Warning);
-        QCOMPARE(ui::MessageBoxIcon(Icon::Question), QMessageBox::Question);
-        QCOMPARE(ui::MessageBoxIcon(Icon::Critical), QMessageBox::Critical);
-    }
-
-    void textKeepsBlanksAndBreaksAtCarriageReturns() {
-        const std::string text = "Error 6   (Overflow)  has occurred in X\r\rGood luck! \r";
-        QCOMPARE(ui::MessageBoxText(text),
+    // Texts keep their blanks and break at '\r'; markup is shown as typed.
+    void plainTextWithBreaksAtCarriageReturns() {
+        QCOMPARE(ui::MessageBoxText("Error 6   (Overflow)  has occurred in X\r\rGood luck! \r"),
                  QString("Error 6   (Overflow)  has occurred in X\n\nGood luck! \n"));
         std::unique_ptr<QMessageBox> box(
             ui::MakeMessageBox("a <b>c</b>", Icon::Critical, "TROCHIX", Buttons::OK, Answer::OK));
         QCOMPARE(box->text(), QString("a <b>c</b>"));
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(box->windowTitle(), QString("TROCHIX"));
+        QCOMPARE(box->icon(), QMessageBox::Critical);
     }
 
-    void buttonSetsAndDefaults_data() {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("defaultAnswer");
-        QTest::addColumn<int>("expectedButtons");
-        QTest::addColumn<int>("expectedDefault");
-        QTest::newRow("OK") << int(Buttons::OK) << int(Answer::OK) << int(QMessageBox::Ok)
-                            << int(QMessageBox::Ok);
-        QTest::newRow("OK Cancel, Cancel default")
-            << int(Buttons::OKCancel) << int(Answer::Cancel)
-            << int(QMessageBox::Ok | QMessageBox::Cancel) << int(QMessageBox::Cancel);
-        QTest::newRow("Yes No, No default") << int(Buttons::YesNo) << int(Answer::No)
-                                            << int(QMessageBox::Yes | QMessageBox::No)
-                                            << int(QMessageBox::No);
-        // A default that is not in the set falls back to the first button.
-        QTest::newRow("Yes No, OK asked") << int(Buttons::YesNo) << int(Answer::OK)
-                                          << int(QMessageBox::Yes | QMessageBox::No)
-                                          << int(QMessageBox::Yes);
-    }
+    // A default that is not in the set falls back to the first button.
     void buttonSetsAndDefaults() {
-        QFETCH(int, buttons);
-        QFETCH(int, defaultAnswer);
-        QFETCH(int, expectedButtons);
-        QFETCH(int, expectedDefault);
-        std::unique_ptr<QMessageBox> box(ui::MakeMessageBox(
-            "?", Icon::Question, "T", Buttons(buttons), Answer(defaultAnswer)));
-        QCOMPARE(int(box->standardButtons()), expectedButtons);
-        QCOMPARE(int(box->standardButton(box->defaultButton())), expectedDefault);
+        using Box = QMessageBox;
+        for (const auto& [set, asked, shown, chosen] :
+             {std::tuple{Buttons::OK, Answer::OK, Box::StandardButtons(Box::Ok), Box::Ok},
+              {Buttons::OKCancel, Answer::Cancel, Box::Ok | Box::Cancel, Box::Cancel},
+              {Buttons::YesNo, Answer::No, Box::Yes | Box::No, Box::No},
+              {Buttons::YesNo, Answer::OK, Box::Yes | Box::No, Box::Yes}}) {
+            std::unique_ptr<Box> box(ui::MakeMessageBox("?", Icon::Question, "T", set, asked));
+            QCOMPARE(box->standardButtons(), shown);
+            QCOMPARE(box->standardButton(box->defaultButton()), chosen);
+        }
     }
 
     void messageWaitsForTheAnswer() {

@@ -5,6 +5,7 @@
 #include "ui/Navigator.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace trochix::uitest {
@@ -12,6 +13,8 @@ namespace trochix::uitest {
 class RecordingNavigator : public ui::Navigator {
 public:
     std::vector<model::ScreenId> shown;
+    // What the user does while a screen is up, before ShowScreen returns to its caller.
+    std::function<void(model::ScreenId, QWidget&)> onPresent;
 
     int timesShown(model::ScreenId id) const {
         return static_cast<int>(std::count(shown.begin(), shown.end(), id));
@@ -22,6 +25,8 @@ protected:
     void present(model::ScreenId id, QWidget& w) override {
         shown.push_back(id);
         w.show();
+        if (onPresent)
+            onPresent(id, w);
     }
 };
 

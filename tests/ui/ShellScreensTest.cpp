@@ -1,35 +1,19 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
-#include "model/CamModel.h"
+#include "model/Units.h"
+#include "ui/HeaderPanels.h"
 #include "ui/screens/AboutScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/TitleScreen.h"
 #include "ui/screens/UserScreen.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QGroupBox>
 
 using namespace trochix;
 using namespace trochix::uitest;
 
 namespace {
-
-const QString kRelease = "Release 6.0 -32-bit,  Rev 2.1   11/30/99";
-
-// Shows the screen through the navigator and makes it the active window, so that keys and
-// focus behave as for the user.
-template <class T> T* Open(UiFixture& f, ScreenId id) {
-    f.navigator.ShowScreen(id);
-    T* screen = f.screen<T>(id);
-    QApplication::setActiveWindow(screen);
-    if (!QTest::qWaitForWindowActive(screen))
-        qWarning("screen did not become active");
-    return screen;
-}
-
+const char* const kRelease = "Release 6.0 -32-bit,  Rev 2.1   11/30/99";
 } // namespace
 
 class ShellScreensTest : public QObject {
@@ -37,133 +21,92 @@ class ShellScreensTest : public QObject {
 private slots:
     void titleShowsTheReleaseAndStartsTheProgram() {
         UiFixture f;
-        auto* title = Open<ui::TitleScreen>(f, ScreenId::Title);
-        QCOMPARE(title->findChild<QLabel*>("lbl_Version")->text(), kRelease);
-        QCOMPARE(title->findChild<QLabel*>("lbl_Name")->text(), QString("TROCHIX"));
-        QCOMPARE(title->findChild<QLabel*>("lbl_Heading")->text(),
-                 QString("A Program for the Synthesis and Analysis of Cam-Follower Systems"));
-        auto* start = title->findChild<QPushButton*>("cmd_Start");
-        QCOMPARE(start->text(), QString("&Start"));
+        auto* title = f.open<ui::TitleScreen>(ScreenId::Title);
+        ExpectTexts(title, {{"lbl_Version", kRelease}, {"lbl_Name", "TROCHIX"},
+                            {"cmd_Start", "&Start"},
+                            {"lbl_Heading",
+                             "A Program for the Synthesis and Analysis of Cam-Follower Systems"}});
         QCOMPARE(title->windowTitle(), QString("TROCHIX for Windows"));
-
-        // Enter while Start has the focus.
+        auto* start = Child<QPushButton>(title, "cmd_Start");
         start->setFocus();
         QTest::keyClick(start, Qt::Key_Return);
-        QVERIFY(!title->isVisible());
-        QVERIFY(f.navigator.lastShownIs(ScreenId::HomeScreen));
+        QVERIFY(!title->isVisible() && f.navigator.lastShownIs(ScreenId::HomeScreen));
     }
 
-    void userScreenShowsTheModel() {
+    // Tab selects the next box's text; Enter in the name box moves to Done, Enter on Done is Done.
+    void userScreenShowsTheModelAndTakesKeys() {
         UiFixture f;
         f.model->UserName = "Ada";
-        f.model->DesignNo = 12;
-        auto* user = Open<ui::UserScreen>(f, ScreenId::User);
-        QCOMPARE(user->findChild<QLineEdit*>("txt_UserName")->text(), QString("Ada"));
-        QCOMPARE(user->findChild<QLineEdit*>("txt_DesignNo")->text(), QString("12"));
-        QCOMPARE(user->findChild<QLineEdit*>("txt_Filename")->text(), QString("Model1"));
+        f.model->DesignNo = 314;
+        auto* user = f.open<ui::UserScreen>(ScreenId::User);
+        auto* name = Child<QLineEdit>(user, "txt_UserName");
+        auto* design = Child<QLineEdit>(user, "txt_DesignNo");
+        QCOMPARE(name->text(), QString("Ada"));
+        QCOMPARE(Child<QLineEdit>(user, "txt_Filename")->text(), QString("Model1"));
         QStringList captions;
         for (const QLabel* l : user->findChildren<QLabel*>())
             captions << l->text();
-        QVERIFY(captions.contains("Please enter your name and/or a project ID:"));
-        QVERIFY(captions.contains("Please enter a design number:"));
-        QVERIFY(captions.contains("Please enter a disk filename (< 9 chars)"));
-    }
-
-    void userDoneWithoutANameDoesNothing() {
-        UiFixture f;
-        auto* user = Open<ui::UserScreen>(f, ScreenId::User);
-        user->findChild<QLineEdit*>("txt_DesignNo")->setText("55");
-        QTest::mouseClick(user->findChild<QPushButton*>("cmd_Done"), Qt::LeftButton);
-        QVERIFY(user->isVisible());
-        QCOMPARE(f.model->DesignNo, 1);
-        QCOMPARE(f.navigator.shown, std::vector<ScreenId>({ScreenId::User}));
-        QVERIFY(f.host.messages.empty());
-    }
-
-    void enterInTheNameBoxMovesToDone() {
-        UiFixture f;
-        auto* user = Open<ui::UserScreen>(f, ScreenId::User);
-        auto* name = user->findChild<QLineEdit*>("txt_UserName");
-        name->setFocus();
-        QTest::keyClicks(name, "Ada");
-        QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), user->findChild<QPushButton*>("cmd_Done"));
-        QVERIFY(user->isVisible()); // Enter in the name box is not Done
-        QCOMPARE(f.model->UserName, std::string());
-        // Enter on Done is Done.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(!user->isVisible());
-        QCOMPARE(f.model->UserName, std::string("Ada"));
-        QVERIFY(f.navigator.lastShownIs(ScreenId::HomeScreen));
-    }
-
-    void enteringABoxSelectsItsText() {
-        UiFixture f;
-        f.model->DesignNo = 314;
-        auto* user = Open<ui::UserScreen>(f, ScreenId::User);
-        auto* name = user->findChild<QLineEdit*>("txt_UserName");
-        auto* design = user->findChild<QLineEdit*>("txt_DesignNo");
+        for (const char* c : {"Please enter your name and/or a project ID:",
+                              "Please enter a design number:",
+                              "Please enter a disk filename (< 9 chars)"})
+            QVERIFY2(captions.contains(c), c);
         name->setFocus();
         QTest::keyClick(name, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), design);
         QTRY_COMPARE(design->selectedText(), QString("314"));
-    }
-
-    void userDoneTakesTheEntries_data() {
-        QTest::addColumn<QString>("design");
-        QTest::addColumn<int>("designNo");
-        QTest::newRow("whole") << "7" << 7;
-        QTest::newRow("rounded up") << "41.6" << 42;
-        QTest::newRow("half rounds up") << "2.5" << 3;
-        QTest::newRow("negative half") << "-2.5" << -2;
-        QTest::newRow("leading number") << "12abc" << 12;
-        QTest::newRow("not a number") << "abc" << 0;
-        QTest::newRow("largest") << "32767" << 32767;
-    }
-    void userDoneTakesTheEntries() {
-        QFETCH(QString, design);
-        UiFixture f;
-        auto* user = Open<ui::UserScreen>(f, ScreenId::User);
-        user->findChild<QLineEdit*>("txt_UserName")->setText("Project 7-B");
-        user->findChild<QLineEdit*>("txt_DesignNo")->setText(design);
-        // Model names are not limited to eight characters here.
-        user->findChild<QLineEdit*>("txt_Filename")->setText("intake_valve_cam");
-        user->Done();
-        QCOMPARE(f.model->UserName, std::string("Project 7-B"));
-        QTEST(f.model->DesignNo, "designNo");
-        QCOMPARE(f.model->ModelName, std::string("intake_valve_cam"));
+        Type(name, "Grace");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), Child(user, "cmd_Done"));
+        QVERIFY(user->isVisible());
+        QCOMPARE(f.model->UserName, std::string("Ada"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!user->isVisible());
+        QCOMPARE(f.model->UserName, std::string("Grace"));
         QVERIFY(f.navigator.lastShownIs(ScreenId::HomeScreen));
     }
 
-    void designNumberBeyondAnIntegerIsRefused() {
-        UiFixture f;
-        auto* user = Open<ui::UserScreen>(f, ScreenId::User);
-        user->findChild<QLineEdit*>("txt_UserName")->setText("Ada");
-        user->findChild<QLineEdit*>("txt_DesignNo")->setText("40000");
-        user->Done();
-        QCOMPARE(f.host.messages.size(), std::size_t(1));
-        QCOMPARE(f.host.messages[0].text,
-                 std::string("Error 6   (Overflow)  has occurred in frm_User.Done\r\r"));
-        QVERIFY(user->isVisible());
-        QCOMPARE(f.model->DesignNo, 1);
-        QCOMPARE(f.model->UserName, std::string()); // nothing half-taken
+    // Done takes the entries, the design number rounded; without a name it does nothing, and
+    // a number beyond an integer takes nothing.
+    void userDoneTakesTheEntries() {
+        const struct {
+            const char *name, *design;
+            int designNo;
+            const char* message;
+        } cases[] = {{"Project 7-B", "41.6", 42, ""},
+                     {"Ada", "-2.5", -2, ""},
+                     {"Ada", "12abc", 12, ""},
+                     {"Ada", "32767", 32767, ""},
+                     {"", "55", 1, ""},
+                     {"Ada", "40000", 1,
+                      "Error 6   (Overflow)  has occurred in frm_User.Done\r\r"}};
+        for (const auto& c : cases) {
+            const Row row{c.design};
+            UiFixture f;
+            auto* user = f.open<ui::UserScreen>(ScreenId::User);
+            Type(Child(user, "txt_UserName"), c.name);
+            Type(Child(user, "txt_DesignNo"), c.design);
+            // Model names are not limited to eight characters here.
+            Type(Child(user, "txt_Filename"), "intake_valve_cam");
+            Click(user, "cmd_Done");
+            const bool taken = *c.name && !*c.message;
+            QCOMPARE(f.texts(), *c.message ? Strings{c.message} : Strings());
+            QCOMPARE(f.model->DesignNo, c.designNo);
+            QCOMPARE(f.model->UserName, std::string(taken ? c.name : ""));
+            QCOMPARE(f.model->ModelName, std::string(taken ? "intake_valve_cam" : "Model1"));
+            QCOMPARE(user->isVisible(), !taken);
+            QCOMPARE(f.navigator.lastShownIs(ScreenId::HomeScreen), taken);
+        }
     }
 
     void quitScreenYesEndsNoReturns() {
         UiFixture f;
-        auto* quit = Open<ui::QuitScreen>(f, ScreenId::Quit);
-        QCOMPARE(quit->findChild<QLabel*>("lbl_Question")->text(),
-                 QString("Do you really want to Quit?"));
-        QCOMPARE(quit->findChild<QPushButton*>("cmd_Yes")->text(), QString("&Yes"));
-        QCOMPARE(quit->findChild<QPushButton*>("cmd_No")->text(), QString("&No"));
-
-        QTest::mouseClick(quit->findChild<QPushButton*>("cmd_No"), Qt::LeftButton);
+        auto* quit = f.open<ui::QuitScreen>(ScreenId::Quit);
+        ExpectTexts(quit, {{"lbl_Question", "Do you really want to Quit?"}, {"cmd_Yes", "&Yes"},
+                           {"cmd_No", "&No"}});
+        Click(quit, "cmd_No");
         QVERIFY(!quit->isVisible());
         QCOMPARE(f.quitCalls, 0);
-
-        quit = Open<ui::QuitScreen>(f, ScreenId::Quit);
-        QTest::mouseClick(quit->findChild<QPushButton*>("cmd_Yes"), Qt::LeftButton);
+        quit = f.open<ui::QuitScreen>(ScreenId::Quit);
+        Click(quit, "cmd_Yes");
         QCOMPARE(f.quitCalls, 1);
         QVERIFY(!quit->isVisible());
     }
@@ -171,31 +114,51 @@ private slots:
     void aboutShowsTheReleaseAndClosesOnAnyClick() {
         UiFixture f;
         for (const char* target : {"lbl_Heading", "lbl_Version", "pnl_About", "frm_About"}) {
-            auto* about = Open<ui::AboutScreen>(f, ScreenId::About);
-            QCOMPARE(about->findChild<QLabel*>("lbl_Version")->text(), kRelease);
-            QWidget* w = about->objectName() == target ? about : about->findChild<QWidget*>(target);
-            QVERIFY2(w, target);
+            auto* about = f.open<ui::AboutScreen>(ScreenId::About);
+            ExpectTexts(about, {{"lbl_Version", kRelease}});
+            QWidget* w = about->objectName() == target ? about : Child(about, target);
             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
             QVERIFY2(!about->isVisible(), target);
         }
     }
 
-    void everyScreenCarriesItsTitle() {
+    // The plot screens' header panels show the texts the core builds.
+    void headerPanelsShowTheCoreTexts() {
         UiFixture f;
-        const model::Captions captions = model::SetCaptions(f.model->AppTitle);
-        int checked = 0;
-        for (int i = 0; i < model::kScreenCount; ++i) {
-            const auto id = static_cast<ScreenId>(i);
-            if (!f.navigator.isAvailable(id))
-                continue;
-            QWidget* w = f.navigator.screen(id);
-            QCOMPARE(w->windowTitle(), QString::fromStdString(captions[i]));
-            QCOMPARE(w->objectName(), QString(model::ScreenName(id)));
-            ++checked;
-        }
-        QVERIFY(checked >= 5); // at least the shell's own screens
-        QCOMPARE(f.navigator.screen(ScreenId::HomeScreen)->windowTitle(),
-                 QString("TROCHIX for Windows         Home Screen"));
+        model::CamModel& m = *f.model;
+        m.UserName = "Ada";
+        m.DesignNo = 3;
+        m.CamOmega = 10.471976f; // 100 rpm
+        m.CamDirection = 1;
+        m.NumSegments = 2;
+        m.SegStart[2] = 180.0f;
+        m.SegEnd[2] = 270.0f;
+        m.PrimeRadius = 1.5f;
+        m.RollerRadiusText = "0.50";
+        model::SelectUnitSystem(m, 3);
+        ui::HeaderPanels panels;
+        panels.fill(model::FillHeaders(m, 2));
+        ExpectTexts(&panels, {{"lbl_Header", "Ada\n Design No. 3\n12-08-2026\n at 09:30:05"},
+                              {"lbl_HdrOmega", "100.0"}, {"lbl_HdrRotates", "Ccw"},
+                              {"lbl_HdrSegment", "2"},   {"lbl_HdrStart", "180"},
+                              {"lbl_HdrEnd", "270"},     {"lbl_HdrDelta", "1"},
+                              {"lbl_HdrPrime", "1.50"},  {"lbl_HdrFolwr", "0.50"}});
+        auto* size = Child<QGroupBox>(&panels, "fra_CamSize");
+        QCOMPARE(size->title(), QString("Cam Size Data"));
+        QVERIFY(size->isHidden()); // not sized yet
+        // Prime Radius, Offset, Min Rho +, Min Rho - and Folwr Rad follow the unit system.
+        int metres = 0;
+        for (const QLabel* l : size->findChildren<QLabel*>())
+            metres += l->text() == "m";
+        QCOMPARE(metres, 5);
+
+        m.ProfileDone = true;
+        panels.fill(model::FillHeaders(m, 0));
+        QVERIFY(!size->isHidden());
+        ExpectTexts(&panels, {{"lbl_HdrSegment", "All"}});
+        m.ProfileDone = false;
+        panels.fill(model::FillHeaders(m, 0));
+        QVERIFY(size->isHidden());
     }
 };
 

@@ -1,9 +1,6 @@
-// One ui_tests executable, one file per test class. At the end of a test file:
-//
+// One ui_tests executable, one file per test class, which ends with
 //   TROCHIX_UI_TEST(HomeScreenTest)
 //   #include "HomeScreenTest.moc"
-//
-// main.cpp runs every registered class (QTest::qExec) and returns the total number of failures.
 // Run one class with its own Qt Test arguments:  ui_tests HomeScreenTest [testfunction] [-v2]
 #pragma once
 

@@ -2,14 +2,13 @@
 #include "UiTestRegistry.h"
 
 #include <QApplication>
-
-#include <clocale>
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
+#include <clocale>
 #include <iostream>
 #include <memory>
+#include <string>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,26 +19,22 @@ int main(int argc, char** argv) {
               [](const auto& a, const auto& b) { return a.name < b.name; });
 
     // "ui_tests ClassName [qtest args]" runs one class.
-    const char* only = nullptr;
+    std::vector<char*> args(argv, argv + argc);
+    std::string only;
     if (argc > 1 && argv[1][0] != '-') {
-        for (const auto& t : tests)
-            if (t.name == argv[1])
-                only = argv[1];
-        if (!only) {
-            std::cerr << "no test class named " << argv[1] << "\n";
+        only = argv[1];
+        args.erase(args.begin() + 1);
+        if (std::none_of(tests.begin(), tests.end(),
+                         [&](const auto& t) { return t.name == only; })) {
+            std::cerr << "no test class named " << only << "\n";
             return 1;
         }
     }
-    std::vector<char*> args(argv, argv + argc);
-    if (only)
-        args.erase(args.begin() + 1);
-
     int failures = 0;
-    for (const auto& t : tests) {
-        if (only && t.name != only)
-            continue;
-        std::unique_ptr<QObject> object(t.make());
-        failures += QTest::qExec(object.get(), static_cast<int>(args.size()), args.data());
-    }
+    for (const auto& t : tests)
+        if (only.empty() || t.name == only) {
+            std::unique_ptr<QObject> object(t.make());
+            failures += QTest::qExec(object.get(), static_cast<int>(args.size()), args.data());
+        }
     return std::min(failures, 127);
 }
