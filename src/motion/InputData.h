@@ -19,9 +19,7 @@
 #include <string>
 #include <string_view>
 
-namespace trochix::model {
-class Host;
-}
+#include "model/Forward.h"
 
 namespace trochix::motion {
 

@@ -31,9 +31,7 @@
 #include <string>
 #include <vector>
 
-namespace trochix::model {
-class Host;
-}
+#include "model/Forward.h"
 
 namespace trochix::motion {
 

@@ -2,9 +2,7 @@
 // start and end angles of every segment.
 #pragma once
 
-namespace trochix::model {
-struct CamModel;
-}
+#include "model/Forward.h"
 
 namespace trochix::motion {
 
