@@ -2,7 +2,7 @@
 
 #include "model/CamModel.h"
 #include "model/Host.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <array>
 
@@ -70,7 +70,7 @@ const std::string& BoxResetText(DynamicsBox box) { return Rule(box).reset; }
 
 BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box,
                             const std::string& text) {
-    const double v = motion::Val(text);
+    const double v = text::Val(text);
     if (Refused(box, v)) {
         host.message(BoxRefusalMessage(box), model::Icon::Warning, model::DefaultTitle());
         if (box == DynamicsBox::Fluctuation)
@@ -84,7 +84,7 @@ BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box,
 
 std::string BoxText(float value) {
     // A box shows a zero before the decimal point, unlike the printed number form.
-    const std::string s = motion::ShortestFloat(value, 7);
+    const std::string s = text::ShortestFloat(value, 7);
     if (s[0] == '.')
         return std::string("0").append(s);
     if (s.size() > 1 && s[0] == '-' && s[1] == '.')

@@ -2,11 +2,11 @@
 
 #include "model/CamModel.h"
 #include "model/Host.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 namespace trochix::dynamics {
 
-using motion::FNRoundStr;
+using text::FNRoundStr;
 
 std::optional<FrequencyLabels> FrequencyTexts(const CamModel& model) {
     if (model.SpringK == 0.0f)

@@ -4,8 +4,8 @@
 #include "model/Fault.h"
 #include "model/ReportError.h"
 #include "motion/MathHelpers.h"
-#include "motion/NumberText.h"
-#include "motion/TextColumns.h"
+#include "text/NumberText.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -114,8 +114,8 @@ void Fly(CamModel& model, Host& host) {
 }
 
 std::vector<std::string> PulseTableLines(const CamModel& model) {
-    using motion::FNRound;
-    using motion::TextLine;
+    using text::FNRound;
+    using text::TextLine;
     std::vector<std::string> lines = {
         " Areas of Camshaft Torque",
         " Pulses in Order over 1 cycle ",

@@ -7,9 +7,9 @@
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
 #include "motion/SegmentTable.h"
+#include "text/NumberText.h"
 
 #include <string>
 #include <vector>
@@ -100,7 +100,7 @@ const Example& ExampleData(int n) {
 
 // A number as a box shows it: the number-to-text rule without its leading blank.
 std::string BoxText(float v) {
-    std::string s = motion::Str(v);
+    std::string s = text::Str(v);
     return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
 }
 
@@ -112,8 +112,8 @@ std::string Description(int law) {
     case kLawModTrap: return motion::LawName[4];
     case kLawCycloidFull: return motion::LawName[2];
     case kLawDoubleHarm: return motion::LawName[5];
-    case kLaw345: return motion::LawName[6] + motion::Str(5.0f);
-    case kLaw4567: return motion::LawName[6] + motion::Str(7.0f);
+    case kLaw345: return motion::LawName[6] + text::Str(5.0f);
+    case kLaw4567: return motion::LawName[6] + text::Str(7.0f);
     default: return motion::LawName[7];
     }
 }
@@ -188,7 +188,7 @@ bool LoadExample(CamModel& m, Host& host, int n) {
     const bool computed = ready && RecalculateModel(m, host);
     if (ex.flat)
         m.RollerRadius = 1.0f;
-    m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
+    m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
     m.ModelSaved = false;
     m.ExampleSizing = false;
     return computed;

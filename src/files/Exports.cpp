@@ -4,9 +4,9 @@
 #include "model/Fault.h"
 #include "model/FunctionNames.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
-#include "motion/TextColumns.h"
+#include "text/NumberText.h"
+#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <vector>
@@ -21,8 +21,8 @@ std::string ExportDateText(const DateTime& t) {
 
 std::string ExportTimeText(const DateTime& t) { return model::TimeText(t); }
 
-std::string NumberItem(float value) { return motion::PrintNumberF(value); }
-std::string NumberItem(double value) { return motion::PrintNumber(value); }
+std::string NumberItem(float value) { return text::PrintNumberF(value); }
+std::string NumberItem(double value) { return text::PrintNumber(value); }
 
 namespace {
 
@@ -30,9 +30,9 @@ constexpr const char* kEnd = "\r\n";
 
 void Header(std::string& out, const CamModel& m, const DateTime& now,
             const std::vector<std::string>& titles, const std::vector<std::string>& units) {
-    motion::TextLine first("File " + m.ModelName);
+    text::TextLine first("File " + m.ModelName);
     first.zone().zone().text("Design #").number(m.DesignNo);
-    motion::TextLine second(m.UserName);
+    text::TextLine second(m.UserName);
     second.zone().text(ExportDateText(now)).zone().text(ExportTimeText(now));
     out += first.str() + kEnd + second.str() + kEnd + kEnd;
     for (const std::string& t : titles)
@@ -117,8 +117,8 @@ std::string CadkeyText(const CamModel& m) {
     const PointRange r = PlotRange(m);
     std::string out;
     for (int p = r.first; p <= r.last; p += Step(m))
-        out += NumberItem(motion::FNRound(m.Results[9][p], 3)) + '\t' +
-               NumberItem(motion::FNRound(m.Results[10][p], 3)) + '\t' + kEnd;
+        out += NumberItem(text::FNRound(m.Results[9][p], 3)) + '\t' +
+               NumberItem(text::FNRound(m.Results[10][p], 3)) + '\t' + kEnd;
     return out;
 }
 
@@ -136,9 +136,9 @@ std::string PrintToFileText(const CamModel& m, const DateTime& now) {
     std::string out;
     Header(out, m, now, titles, units);
     for (int p = r.first; p <= r.last; p += Step(m)) {
-        out += NumberItem(motion::FNRound(m.Results[0][p], 2)) + '\t';
+        out += NumberItem(text::FNRound(m.Results[0][p], 2)) + '\t';
         for (int i = 1; i <= columns; ++i)
-            out += NumberItem(motion::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) +
+            out += NumberItem(text::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) +
                    '\t';
         out += kEnd;
     }

@@ -1,6 +1,6 @@
 #include "files/FileValues.h"
 
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -66,7 +66,7 @@ std::string EncodeReal(float value) {
     // Minus zero keeps its sign so that the value reads back bit for bit.
     if (value == 0.0f && std::signbit(value))
         return "-0";
-    return motion::ShortestFloat(value, 9);
+    return text::ShortestFloat(value, 9);
 }
 
 std::string EncodeBoolean(bool value) { return value ? "#TRUE#" : "#FALSE#"; }

@@ -8,9 +8,9 @@
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
 #include "motion/SegmentTable.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 #include <vector>
@@ -159,7 +159,7 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     std::string third;
     in.text(third, {"FileVersion"});
     // Files before version 1.3 have the model name here and no reserved line.
-    const bool older = motion::Val(third.substr(0, 3)) < 1.3;
+    const bool older = text::Val(third.substr(0, 3)) < 1.3;
     if (older) {
         m.ModelName = third;
     } else {
@@ -211,7 +211,7 @@ void FillInputTexts(CamModel& m) {
     m.LawVariant = lawVariant;
     m.SegmentsText = std::to_string(m.NumSegments);
     auto trimmed = [](float v) {
-        std::string s = motion::Str(v);
+        std::string s = text::Str(v);
         return s[0] == ' ' ? s.substr(1) : s;
     };
     m.DeltaText = trimmed(m.DeltaTheta);

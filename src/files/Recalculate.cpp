@@ -9,9 +9,9 @@
 #include "model/ReportError.h"
 #include "motion/InputData.h"
 #include "motion/MotionLaws.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
 #include "motion/SegmentTable.h"
+#include "text/NumberText.h"
 
 #include <string>
 
@@ -71,7 +71,7 @@ bool RecalculateModel(CamModel& m, Host& host) {
 }
 
 bool RecomputeSizingAfterRead(CamModel& m, Host& host) {
-    m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
+    m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
     if (!m.ProfileDone)
         return true;
     return geometry::Autopress(m, host, m.FollowerType) &&

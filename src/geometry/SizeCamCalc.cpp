@@ -6,7 +6,7 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 namespace trochix::geometry {
 
@@ -17,26 +17,26 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
     result.state = ClearSizeResults();
     host.setBusy(true);
     const bool read = model::RunGuarded(host, "frm_SizeCam.Calc", [&] {
-        m.PrimeRadius = static_cast<float>(motion::Val(in.primeText));
-        m.Offset = static_cast<float>(motion::Val(in.offsetText));
+        m.PrimeRadius = static_cast<float>(text::Val(in.primeText));
+        m.Offset = static_cast<float>(text::Val(in.offsetText));
         m.CamDirection = in.ccw ? 1 : -1;
         m.Translating = in.translating;
         m.FollowerType = in.followerType;
         if (in.followerType == 2) {
             m.FaceWidth = ToSingle(FlatFaceExtents(m).width());
-            m.RollerRadiusText = motion::FNRoundStr(m.FaceWidth, 2);
+            m.RollerRadiusText = text::FNRoundStr(m.FaceWidth, 2);
         } else {
-            m.RollerRadius = static_cast<float>(motion::Val(in.followerText));
-            m.RollerRadiusText = motion::FNRoundStr(m.RollerRadius, 2);
+            m.RollerRadius = static_cast<float>(text::Val(in.followerText));
+            m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
         }
         m.CamType = in.barrel ? "Barrel" : "Radial";
     });
     if (read && Autopress(m, host, m.FollowerType) &&
         RadiusOfCurvature(m, host, m.FollowerType)) {
         SizeResultsState& s = result.state;
-        s.pamin = motion::FNRoundStr(m.PressMin, 1);
-        s.pamax = motion::FNRoundStr(m.PressMax, 1);
-        s.rhomin = motion::FNRoundStr(m.RhoMin, 2);
+        s.pamin = text::FNRoundStr(m.PressMin, 1);
+        s.pamax = text::FNRoundStr(m.PressMax, 1);
+        s.rhomin = text::FNRoundStr(m.RhoMin, 2);
         s.calcEnabled = false;
         s.summaryEnabled = s.copyEnabled = s.printFormEnabled = s.doneEnabled = true;
         result.completed = true;

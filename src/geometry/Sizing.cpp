@@ -1,15 +1,15 @@
 #include "geometry/Sizing.h"
 
 #include "geometry/ArmGeometry.h"
-#include "geometry/Profile.h"
 #include "geometry/Checked.h"
+#include "geometry/Profile.h"
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
 #include "motion/MathHelpers.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 #include <string>
@@ -32,7 +32,7 @@ void DivideByZeroMessage(CamModel& m, Host& host, float theta, const char* term)
     m.DivZeroTerm = term;
     host.message("An attempt to divide by zero was detected in Autopress when calculating\r"
                  "the pressure angle at theta = " +
-                     motion::Str(theta) +
+                     text::Str(theta) +
                      "\rWill continue to attempt calculation at other points" + m.DivZeroTerm,
                  model::Icon::Warning, model::DefaultTitle());
 }
@@ -284,13 +284,13 @@ void RhoExtremes(CamModel& m) {
         }
     }
     if (posMax)
-        m.RhoPosMaxText = motion::FNRoundStr(m.RhoPosMax, 0);
+        m.RhoPosMaxText = text::FNRoundStr(m.RhoPosMax, 0);
     if (posMin)
-        m.RhoPosMinText = motion::FNRoundStr(m.RhoPosMin, 2);
+        m.RhoPosMinText = text::FNRoundStr(m.RhoPosMin, 2);
     if (negMax)
-        m.RhoNegMaxText = motion::FNRoundStr(m.RhoNegMax, 0);
+        m.RhoNegMaxText = text::FNRoundStr(m.RhoNegMax, 0);
     if (negMin)
-        m.RhoNegMinText = motion::FNRoundStr(m.RhoNegMin, 2);
+        m.RhoNegMinText = text::FNRoundStr(m.RhoNegMin, 2);
     m.RhoMin = std::fabs(m.RhoNegMin) < m.RhoPosMin ? m.RhoNegMin : m.RhoPosMin;
     if (m.RhoPosMax > 99999.0f)
         m.RhoPosMaxText = "+ Infinity";

@@ -6,7 +6,7 @@
 #include "model/Host.h"
 #include "model/ReportError.h"
 #include "motion/MathHelpers.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -18,7 +18,7 @@ using model::Icon;
 
 namespace {
 
-float BoxValue(const std::string& text) { return static_cast<float>(motion::Val(text)); }
+float BoxValue(const std::string& text) { return static_cast<float>(text::Val(text)); }
 
 } // namespace
 
@@ -32,7 +32,7 @@ std::optional<double> MinBasecircle(const CamModel& m, Host& host) {
         const double omega2 = model::CheckDivisor(static_cast<double>(m.CamOmega) * m.CamOmega);
         const double rb = -a.min / omega2 - m.Results[1][k];
         host.message("The minimum base circle radius for no negative Radius of Curvature is " +
-                         motion::FNRoundStr(rb, 2) + "  " + m.UnitLabel[1],
+                         text::FNRoundStr(rb, 2) + "  " + m.UnitLabel[1],
                      Icon::Information, model::DefaultTitle());
         rbMin = rb;
     });
@@ -59,7 +59,7 @@ bool CheckArmRadius(const CamModel& m, Host& host, double L, double C) {
     if (L <= C - Rp || L >= C + Rp) {
         host.message("The roller follower arm misses the cam entirely\rwith your current choice "
                      "of arm center location. \r\rPlease adjust the arm radius to be about\r" +
-                         motion::FNRoundStr(C, 2) + " " + m.UnitLabel[6] +
+                         text::FNRoundStr(C, 2) + " " + m.UnitLabel[6] +
                          " for this arm center location.",
                      Icon::Warning, model::DefaultTitle());
         return false;
@@ -92,7 +92,7 @@ FieldCommit CommitOffset(CamModel& m, Host& host, const std::string& text) {
         host.message("Cannot compute - Eccentricity is >= Prime Radius.  Try a smaller absolute "
                      "value of eccentricity",
                      Icon::Exclamation, "TROCHIX");
-        c.boxText = motion::Str(0.0f);
+        c.boxText = text::Str(0.0f);
         return c;
     }
     m.Offset = v;
@@ -111,7 +111,7 @@ FieldCommit CommitFollower(CamModel& m, Host& host, const std::string& text) {
         return c;
     }
     m.RollerRadius = v;
-    m.RollerRadiusText = motion::FNRoundStr(v, 2);
+    m.RollerRadiusText = text::FNRoundStr(v, 2);
     c.accepted = true;
     c.boxText = text;
     c.redraw = c.clearResults = true;
@@ -128,7 +128,7 @@ FieldCommit CommitArmRadius(CamModel& m, Host& host, const std::string& text) {
         c.accepted = true;
         c.boxText = text;
     } else {
-        c.boxText = motion::FNRoundStr(m.PivotDistance, 2);
+        c.boxText = text::FNRoundStr(m.PivotDistance, 2);
     }
     c.redraw = c.clearResults = true;
     return c;

@@ -7,13 +7,13 @@
 #include "model/Host.h"
 #include "model/ReportError.h"
 #include "motion/MathHelpers.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 
 namespace trochix::geometry {
 
-using motion::PrintNumber;
+using text::PrintNumber;
 
 namespace {
 
@@ -23,7 +23,7 @@ std::string RhoLine(const CamModel& m, const char* what, const std::string& text
 }
 
 std::string PressLine(const char* what, float value, float angle) {
-    return std::string("  ") + what + PrintNumber(motion::FNRound(value, 2)) +
+    return std::string("  ") + what + PrintNumber(text::FNRound(value, 2)) +
            " deg @ cam angle" + PrintNumber(angle) + " deg";
 }
 

@@ -2,7 +2,7 @@
 
 #include "model/CamModel.h"
 #include "model/Units.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 
@@ -11,7 +11,7 @@ namespace trochix::model {
 namespace {
 
 // A number as a label shows it: shortest form, no leading blank ("2", ".5", "-3").
-std::string Plain(float value) { return motion::ShortestFloat(value, 7); }
+std::string Plain(float value) { return text::ShortestFloat(value, 7); }
 
 std::string HeaderPanel(const CamModel& m) {
     std::string text = m.UserName + "\r" + " Design No. " +
@@ -29,7 +29,7 @@ HeaderTexts FillHeaders(const CamModel& m, int segment) {
     h.Header = HeaderPanel(m);
 
     const double rpm = static_cast<double>(m.CamOmega) * 30.0 / 3.141592654;
-    h.CamOmega = motion::FNRoundStr(rpm, 1);
+    h.CamOmega = text::FNRoundStr(rpm, 1);
     h.CamRotates = m.CamDirection == 1 ? "Ccw" : "Cw";
     if (segment < 1 || segment > std::min(m.NumSegments, kMaxSegments)) {
         h.Segment = "All";
@@ -43,10 +43,10 @@ HeaderTexts FillHeaders(const CamModel& m, int segment) {
     h.DeltaTheta = m.DeltaText;
 
     h.SizeDataVisible = m.ProfileDone;
-    h.PrimeRadius = motion::FNRoundStr(m.PrimeRadius, 2);
-    h.Offset = motion::FNRoundStr(m.Offset, 2);
-    h.MaxPhi = motion::FNRoundStr(m.PressMax, 1);
-    h.MinPhi = motion::FNRoundStr(m.PressMin, 1);
+    h.PrimeRadius = text::FNRoundStr(m.PrimeRadius, 2);
+    h.Offset = text::FNRoundStr(m.Offset, 2);
+    h.MaxPhi = text::FNRoundStr(m.PressMax, 1);
+    h.MinPhi = text::FNRoundStr(m.PressMin, 1);
     h.MinRhoPos = m.RhoPosMinText;
     h.MinRhoNeg = m.RhoNegMinText;
     h.FolwrRad = m.FollowerType == 2 ? "Infinite" : m.RollerRadiusText;

@@ -4,12 +4,15 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
-#include "motion/TextColumns.h"
+#include "text/NumberText.h"
+#include "text/TextColumns.h"
 
 #include <cmath>
 
 namespace trochix::motion {
+using text::FNRound;
+using text::Str;
+using text::TextLine;
 
 namespace {
 

@@ -5,15 +5,18 @@
 #include "model/Initialize.h"
 #include "model/ReportError.h"
 #include "motion/MotionLaws.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
 #include "motion/SegmentTable.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 
 namespace trochix::motion {
+using text::FNRoundStr;
+using text::ShortestFloat;
+using text::Val;
 
 const std::array<std::string, 4> MotionList = {"Rise", "Fall", "Poly", "Dwell"};
 const std::array<std::string, 3> DeltaList = {"1.0", "0.5", "0.25"};

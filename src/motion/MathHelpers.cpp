@@ -3,11 +3,12 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 
 namespace trochix::motion {
+using text::StrD;
 
 using model::Fault;
 using model::Icon;

@@ -3,13 +3,14 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
 #include "motion/SegmentDriver.h"
+#include "text/NumberText.h"
 
 #include <cctype>
 #include <cmath>
 
 namespace trochix::motion {
+using text::Str;
 
 const std::array<std::string, kLawCount> LawList = {
     "MS - Mod Sine",        "MT - Mod Trap",     "CF - Cycloid Full", "C1 - Cycloid 1st Half ",

@@ -2,9 +2,10 @@
 
 #include "files/Exports.h"
 #include "model/CamModel.h"
-#include "motion/TextColumns.h"
+#include "text/TextColumns.h"
 
 namespace trochix::motion {
+using text::TextLine;
 
 std::vector<std::string> PageHeader(const model::CamModel& m, model::Host& host) {
     const model::DateTime now = host.now();

@@ -4,15 +4,21 @@
 #include "model/FunctionNames.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "motion/SegmentDriver.h"
-#include "motion/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <cmath>
 #include <limits>
 #include <utility>
 
 namespace trochix::motion {
+using text::FNRound;
+using text::FormatDecimals;
+using text::Str;
+using text::StrD;
+using text::TextLine;
+using text::Val;
 
 using model::Fault;
 using model::Icon;

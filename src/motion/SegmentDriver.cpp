@@ -3,7 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/Host.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "motion/MathHelpers.h"
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
@@ -13,6 +13,8 @@
 #include <string>
 
 namespace trochix::motion {
+using text::ShortestDouble;
+using text::Val;
 
 void SegSetup(CamModel& m) {
     m.SegBetaDeg = m.SegBeta[m.CurSeg];

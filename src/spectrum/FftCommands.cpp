@@ -2,7 +2,7 @@
 
 #include "model/CamModel.h"
 #include "model/Host.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "spectrum/Spectrum.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ using model::Icon;
 
 // A typed count as a whole number (halves to even), kept within the range of counts.
 int CountFromText(const std::string& text) {
-    const double v = std::nearbyint(motion::Val(text));
+    const double v = std::nearbyint(text::Val(text));
     return static_cast<int>(std::clamp(v, -1.0e6, 1.0e6));
 }
 
@@ -124,7 +124,7 @@ HarmonicsChoice ChooseHarmonics(CamModel& model, Host& host, const std::string& 
     if (count > limit) {
         host.message(TooManyHarmonicsText(), Icon::Question, DefaultTitle());
         count = limit;
-        result.boxText = motion::ShortestDouble(count, 15);
+        result.boxText = text::ShortestDouble(count, 15);
     }
     model.NumHarmonics = count;
     result.accepted = true;

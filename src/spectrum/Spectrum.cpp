@@ -3,7 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "spectrum/Dft.h"
 
 #include <algorithm>
@@ -79,7 +79,7 @@ std::vector<float> SpectrumSeries(const CamModel& model, int column) {
 }
 
 SummaryLabels SummaryTexts(const CamModel& model) {
-    using motion::FNRoundStr;
+    using text::FNRoundStr;
     return {FNRoundStr(model.HarmonicSum, 0), FNRoundStr(model.HarmonicPower, 0),
             FNRoundStr(model.HarmonicRms, 0)};
 }
@@ -94,7 +94,7 @@ std::vector<int> HarmonicsList(int numSamples) {
 std::vector<std::string> HarmonicsListTexts(int numSamples) {
     std::vector<std::string> texts;
     for (int n : HarmonicsList(numSamples))
-        texts.push_back(motion::ShortestDouble(n, 15));
+        texts.push_back(text::ShortestDouble(n, 15));
     return texts;
 }
 

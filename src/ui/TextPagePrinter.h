@@ -1,7 +1,7 @@
 // Fixed-pitch text on paper and on screen: the continuity report, the polynomial table and the
 // printed result tables all go through here.
 //
-// The lines come laid out already (motion/TextColumns.h: tab columns and 14-character print
+// The lines come laid out already (text/TextColumns.h: tab columns and 14-character print
 // zones), so one character is one column on paper as on screen. A page holds as many lines as
 // fit its printable height; a line beyond that starts a new page, and newPage() starts one on
 // request. Nothing reaches the printer until endDoc(), which paints every page and ends the

@@ -9,7 +9,7 @@
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "motion/Continuity.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -104,12 +104,12 @@ TEST(Examples, EachLoadsCompletelyAtEveryStep) {
                                   m.Offset}),
                       (std::array{c.roller, c.omega, c.omega * c.omega, c.lift, c.prime,
                                   c.offset}));
-            EXPECT_EQ(m.RollerRadiusText, motion::FNRoundStr(c.roller, 2));
+            EXPECT_EQ(m.RollerRadiusText, text::FNRoundStr(c.roller, 2));
             EXPECT_EQ(m.Translating, c.translating);
             EXPECT_EQ(m.FollowerType, c.followerType);
             EXPECT_EQ(m.CamType, "Radial");
             EXPECT_EQ(m.CamDirection, c.direction);
-            EXPECT_EQ(static_cast<float>(motion::Val(m.OmegaText) * 3.141592654 / 30.0), c.omega)
+            EXPECT_EQ(static_cast<float>(text::Val(m.OmegaText) * 3.141592654 / 30.0), c.omega)
                 << m.OmegaText;
         }
 }

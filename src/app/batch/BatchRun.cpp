@@ -11,9 +11,9 @@
 #include "model/Units.h"
 #include "motion/Continuity.h"
 #include "motion/InputData.h"
-#include "motion/NumberText.h"
 #include "spectrum/FftCommands.h"
 #include "spectrum/Spectrum.h"
+#include "text/NumberText.h"
 
 #include <memory>
 #include <string>
@@ -26,7 +26,7 @@ namespace {
 
 // A number as the screens show it: the number-to-text rule without its leading blank.
 std::string Trimmed(float v) {
-    std::string s = motion::Str(v);
+    std::string s = text::Str(v);
     return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
 }
 

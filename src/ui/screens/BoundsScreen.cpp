@@ -3,7 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "motion/Polynomial.h"
 #include "ui/CommonButtons.h"
 #include "ui/Look.h"
@@ -201,11 +201,11 @@ void BoundsScreen::activate() {
         const int seg = m.CurSeg;
         if (seg < 1 || seg > m.MaxSegments)
             throw model::Fault(model::kSubscriptOutOfRange);
-        m_segment->setText(Text(motion::Str(static_cast<float>(seg))));
+        m_segment->setText(Text(text::Str(static_cast<float>(seg))));
         m_start->setText("0");
-        m_end->setText(Text(motion::Str(m.SegBeta[seg])));
-        m_segAngle[0]->setText(Text(motion::Str(m.SegStart[seg])));
-        m_segAngle[4]->setText(Text(motion::Str(m.SegEnd[seg])));
+        m_end->setText(Text(text::Str(m.SegBeta[seg])));
+        m_segAngle[0]->setText(Text(text::Str(m.SegStart[seg])));
+        m_segAngle[4]->setText(Text(text::Str(m.SegEnd[seg])));
         m_box[0][0]->setText(Text(m.SegStartText[seg]));
         m_box[4][0]->setText(Text(m.SegEndText[seg]));
         m_noConds->setText("2");
@@ -222,7 +222,7 @@ void BoundsScreen::activate() {
     }
     SetAllEnabled(false);
     const int filled = motion::CountFilledBoxes(Input());
-    m_selected->setText(Text(motion::Str(static_cast<float>(filled))));
+    m_selected->setText(Text(text::Str(static_cast<float>(filled))));
     m_done->setEnabled(filled == m.BcRequested);
     m_noConds->setFocus();
     m_noConds->selectAll();
@@ -313,7 +313,7 @@ void BoundsScreen::CommitInnerAngle(int k) {
 
 void BoundsScreen::RefreshSelected() {
     const int filled = motion::CountFilledBoxes(Input());
-    m_selected->setText(Text(motion::Str(static_cast<float>(filled))));
+    m_selected->setText(Text(text::Str(static_cast<float>(filled))));
     switch (motion::CheckFilledCount(m_ctx.host, filled, m_ctx.model.BcRequested)) {
     case motion::FilledCount::TooFew:
     case motion::FilledCount::TooMany:
@@ -336,7 +336,7 @@ void BoundsScreen::ClearBounds() {
         m_segAngle[k]->clear();
     }
     SetAllEnabled(false);
-    m_selected->setText(Text(motion::Str(0.0f)));
+    m_selected->setText(Text(text::Str(0.0f)));
     m_done->setEnabled(false);
     motion::ClearConditionsUnchanged(m_ctx.model);
 }

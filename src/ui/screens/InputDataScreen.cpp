@@ -5,7 +5,7 @@
 #include "model/Host.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
 #include "ui/screens/HomeScreen.h"
@@ -65,7 +65,7 @@ std::string EndConditionText(const model::CamModel& m, int seg, float x) {
     const int n = std::min(m.SegNumBC[seg], model::kMaxBCs);
     for (int i = 1; i <= n; ++i)
         if (m.BcOrder[i][seg] == 0.0f && m.BcPos[i][seg] == x)
-            return motion::ShortestFloat(m.BcEntered[i][seg], 7);
+            return text::ShortestFloat(m.BcEntered[i][seg], 7);
     return {};
 }
 
@@ -386,7 +386,7 @@ motion::BoundaryResult InputDataScreen::SolvePolynomialRow(int row) {
     const int seg = row + 1;
     if (!nav.isAvailable(ScreenId::Bounds)) {
         m_ctx.host.message(
-            "Segment " + motion::ShortestFloat(static_cast<float>(seg), 7) +
+            "Segment " + text::ShortestFloat(static_cast<float>(seg), 7) +
                 " is a polynomial: its boundary conditions are entered on the boundary-"
                 "condition screen, which this version of the program does not include.\r"
                 "The segment has not been calculated.",

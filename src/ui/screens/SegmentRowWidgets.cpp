@@ -2,7 +2,7 @@
 
 #include "model/CamModel.h"
 #include "motion/MotionLaws.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -88,7 +88,7 @@ std::array<QWidget*, 11> SegmentRowWidgets::all() const {
 SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, int gridRow) {
     SegmentRowWidgets w;
     w.number = new QLabel(
-        QString::fromStdString(motion::ShortestFloat(static_cast<float>(row + 1), 7)), parent);
+        QString::fromStdString(text::ShortestFloat(static_cast<float>(row + 1), 7)), parent);
     w.number->setObjectName(Name("lbl_Segment", row));
     w.number->setProperty("segment", true);
     w.number->setAlignment(Qt::AlignCenter);

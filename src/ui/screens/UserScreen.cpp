@@ -3,7 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 #include "ui/Navigator.h"
 
 #include <QEvent>
@@ -61,7 +61,7 @@ void UserScreen::activate() {
     const QSignalBlocker b1(m_userName), b2(m_designNo), b3(m_fileName);
     m_userName->setText(QString::fromStdString(m.UserName));
     m_designNo->setText(
-        QString::fromStdString(motion::ShortestFloat(static_cast<float>(m.DesignNo), 7)));
+        QString::fromStdString(text::ShortestFloat(static_cast<float>(m.DesignNo), 7)));
     m_fileName->setText(QString::fromStdString(m.ModelName));
     m_userName->setFocus();
 }
@@ -87,7 +87,7 @@ void UserScreen::Done() {
         return;
     model::CamModel& m = m_ctx.model;
     const bool ok = model::RunGuarded(m_ctx.host, "frm_User.Done", [&] {
-        const double number = motion::FNRound(motion::Val(m_designNo->text().toStdString()), 0);
+        const double number = text::FNRound(text::Val(m_designNo->text().toStdString()), 0);
         // The design number is a 16-bit integer; anything beyond is an overflow, not a wrap.
         if (number < std::numeric_limits<short>::min() ||
             number > std::numeric_limits<short>::max())

@@ -1,8 +1,8 @@
-#include "motion/TextColumns.h"
+#include "text/TextColumns.h"
 
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
-namespace trochix::motion {
+namespace trochix::text {
 
 int NextZoneColumn(int column) {
     if (column < 1)
@@ -47,4 +47,4 @@ TextLine& TextLine::right(int lastColumn, std::string_view s) {
     return text(s);
 }
 
-} // namespace trochix::motion
+} // namespace trochix::text

@@ -1,12 +1,12 @@
 // Number-to-text rule, Val, FNRound and the format pictures, against hand-worked texts.
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-using namespace trochix::motion;
+using namespace trochix::text;
 
 namespace {
 

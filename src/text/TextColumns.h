@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-namespace trochix::motion {
+namespace trochix::text {
 
 constexpr int kPrintZoneWidth = 14;
 
@@ -52,4 +52,4 @@ private:
     std::string m_text;
 };
 
-} // namespace trochix::motion
+} // namespace trochix::text

@@ -1,4 +1,4 @@
-#include "motion/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace trochix::motion {
+namespace trochix::text {
 
 double Val(std::string_view text) {
     std::string s;
@@ -365,4 +365,4 @@ std::string FormatPicture(double value, std::string_view picture) {
     return negative ? "-" + s : s;
 }
 
-} // namespace trochix::motion
+} // namespace trochix::text

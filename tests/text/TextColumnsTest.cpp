@@ -2,15 +2,15 @@
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "motion/PageHeader.h"
-#include "motion/TextColumns.h"
+#include "text/TextColumns.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace trochix;
-using trochix::motion::NextZoneColumn;
-using trochix::motion::TextLine;
+using trochix::text::NextZoneColumn;
+using trochix::text::TextLine;
 
 namespace {
 

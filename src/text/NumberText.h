@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace trochix::motion {
+namespace trochix::text {
 
 // Leading number of a text, as a numeric box reads it: blanks are skipped, then an optional
 // sign, digits, a decimal point and an exponent; anything else ends the number. "" -> 0.
@@ -55,4 +55,4 @@ std::string PrintNumber(double value);
 std::string PrintNumber(float value);
 std::string PrintNumber(int value);
 
-} // namespace trochix::motion
+} // namespace trochix::text
