@@ -5,10 +5,10 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/SegmentTable.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
-#include "motion/SegmentTable.h"
 #include "text/NumberText.h"
 
 #include <string>
@@ -121,7 +121,7 @@ std::string Description(int law) {
 void FillTable(CamModel& m, const Example& ex) {
     // The previous program goes, but whether the menu marked this as an example is its own say.
     const bool exampleLoaded = m.ExampleLoaded;
-    motion::ClearSegments(m);
+    model::ClearSegments(m);
     m.ExampleLoaded = exampleLoaded;
 
     m.NumSegments = static_cast<int>(ex.rows.size());
@@ -162,7 +162,7 @@ void FillTable(CamModel& m, const Example& ex) {
         else if (r.dir == 'F')
             m.SegDesc[s] += " fall";
     }
-    motion::StartEnd(m);
+    model::StartEnd(m);
 
     // Labels follow the follower motion (an arm's S is an angle); label 0 keeps its start-up text.
     const std::string angleLabel = m.UnitLabel[0];

@@ -6,10 +6,10 @@
 #include "files/SafeFile.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/SegmentTable.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
-#include "motion/SegmentTable.h"
 #include "text/NumberText.h"
 
 #include <cmath>
@@ -187,7 +187,7 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
 
     // The input screen's rows are reset before the file fills them; this also sets row 0 to
     // the cam angles of the file's step, which an older-layout file does not hold.
-    motion::ClearSegments(m);
+    model::ClearSegments(m);
     for (int f = 0; f <= model::kNumFunctions; ++f)
         for (int p = m.NumPoints + 1; p <= model::kMaxPoints; ++p)
             m.Results[f][p] = 0.0f;

@@ -7,10 +7,10 @@
 #include "model/Host.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
+#include "model/SegmentTable.h"
 #include "motion/InputData.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
-#include "motion/SegmentTable.h"
 #include "text/NumberText.h"
 
 #include <string>
@@ -31,7 +31,7 @@ bool RecalculateMotion(CamModel& m, Host& host) {
         // Points no segment reaches must not keep values of an earlier program.
         model::ClearResults(m, m.NumPoints, m.NumFunctions);
         motion::CamOmegaPowers(m);
-        motion::StartEnd(m);
+        model::StartEnd(m);
         for (int seg = 1; seg <= m.NumSegments; ++seg) {
             // The same preparation as the row's Calc button: positions from the row's texts,
             // the law from its law text; the laws work on Lift as the segment's height.

@@ -3,8 +3,8 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/Host.h"
+#include "model/SegmentTable.h"
 #include "model/Units.h"
-#include "motion/SegmentTable.h"
 
 namespace trochix::model {
 
@@ -78,7 +78,7 @@ void Initialize(CamModel& model, Host& host) {
 
 void ResetModel(CamModel& model, Host& host) {
     Initialize(model, host);
-    motion::ClearSVAJ(model);
+    ClearSVAJ(model);
     model.SvajDone = false;
     model.BcUnchanged = false;
 }

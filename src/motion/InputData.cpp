@@ -4,9 +4,9 @@
 #include "model/Host.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
+#include "model/SegmentTable.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
-#include "motion/SegmentTable.h"
 #include "text/NumberText.h"
 
 #include <algorithm>
@@ -14,6 +14,9 @@
 #include <cmath>
 
 namespace trochix::motion {
+using model::ClearSegments;
+using model::ClearSVAJ;
+using model::StartEnd;
 using text::FNRoundStr;
 using text::ShortestFloat;
 using text::Val;

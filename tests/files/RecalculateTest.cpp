@@ -5,11 +5,11 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "model/SegmentTable.h"
 #include "motion/InputData.h"
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
 #include "motion/SegmentDriver.h"
-#include "motion/SegmentTable.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ std::unique_ptr<CamModel> UserProgram(RecordingHost& host) {
     Row(*m, 1, "P", motion::kLawPolynomial, 120.0f, "0", "2", "P");
     Row(*m, 2, "F", motion::kLawCycloidFull, 120.0f, "2", "0", "my fall");
     Row(*m, 3, "D", motion::kLawDwell, 120.0f, "0", "0", "D");
-    motion::StartEnd(*m);
+    model::StartEnd(*m);
     m->CurSeg = 1;
     motion::BoundsInput in;
     in.requested = 6;

@@ -1,14 +1,14 @@
-#include "motion/SegmentTable.h"
+#include "model/SegmentTable.h"
 
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 
-namespace trochix::motion {
+namespace trochix::model {
 
 void ClearSegments(CamModel& m) {
-    for (int row = 0; row < model::kMaxSegments; ++row)
+    for (int row = 0; row < kMaxSegments; ++row)
         m.SegDone[row] = false;
-    for (int s = 1; s <= model::kMaxSegments; ++s) {
+    for (int s = 1; s <= kMaxSegments; ++s) {
         m.SegBetaText[s].clear();
         m.SegDir[s].clear();
         m.SegLawText[s].clear();
@@ -23,7 +23,7 @@ void ClearSegments(CamModel& m) {
         m.SegLow[s] = 0.0f;
         m.SegDesc[s].clear();
     }
-    model::ClearResults(m, m.NumPoints, m.NumFunctions);
+    ClearResults(m, m.NumPoints, m.NumFunctions);
     m.ExampleLoaded = false;
     m.SvajDone = false;
 }
@@ -49,4 +49,4 @@ void StartEnd(CamModel& m) {
     }
 }
 
-} // namespace trochix::motion
+} // namespace trochix::model

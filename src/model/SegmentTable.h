@@ -4,9 +4,7 @@
 
 #include "model/Forward.h"
 
-namespace trochix::motion {
-
-using model::CamModel;
+namespace trochix::model {
 
 // Empties every segment row (Beta, motion, law, Start, End), marks all rows not calculated,
 // clears the results and the example and S-V-A-J flags.
@@ -18,4 +16,4 @@ void ClearSVAJ(CamModel& model);
 // SegStart and SegEnd of segments 1..NumSegments from their Betas.
 void StartEnd(CamModel& model);
 
-} // namespace trochix::motion
+} // namespace trochix::model
