@@ -2,6 +2,7 @@
 
 #include "files/SafeFile.h"
 #include "model/Fault.h"
+#include "model/PageHeader.h"
 #include "model/FunctionNames.h"
 #include "model/ReportError.h"
 #include "motion/SegmentDriver.h"
@@ -15,12 +16,6 @@ namespace trochix::files {
 
 using model::Fault;
 
-std::string ExportDateText(const DateTime& t) {
-    return std::to_string(t.month) + "/" + std::to_string(t.day) + "/" + std::to_string(t.year);
-}
-
-std::string ExportTimeText(const DateTime& t) { return model::TimeText(t); }
-
 std::string NumberItem(float value) { return text::PrintNumberF(value); }
 std::string NumberItem(double value) { return text::PrintNumber(value); }
 
@@ -30,11 +25,8 @@ constexpr const char* kEnd = "\r\n";
 
 void Header(std::string& out, const CamModel& m, const DateTime& now,
             const std::vector<std::string>& titles, const std::vector<std::string>& units) {
-    text::TextLine first("File " + m.ModelName);
-    first.zone().zone().text("Design #").number(m.DesignNo);
-    text::TextLine second(m.UserName);
-    second.zone().text(ExportDateText(now)).zone().text(ExportTimeText(now));
-    out += first.str() + kEnd + second.str() + kEnd + kEnd;
+    const std::vector<std::string> id = model::IdentificationLines(m, now);
+    out += id[0] + kEnd + id[1] + kEnd + kEnd;
     for (const std::string& t : titles)
         out += t + '\t';
     out += kEnd;

@@ -13,9 +13,8 @@
 //   column units, each followed by TAB
 //   (empty)
 // Print zones are 14 characters wide (columns 1, 15, 29, ...); a zone step pads with blanks to
-// the next zone start, always at least one blank. The date is month/day/year without leading
-// zeros ("12/8/2026") and the time hours:minutes:seconds on 24 hours ("09:30:05"), both from
-// Host::now().
+// the next zone start, always at least one blank. The first two lines are those of a printed
+// page (model/PageHeader.h).
 //
 // Rows step by PrintEvery points (a PrintEvery below 1 steps by 1). Each writer builds the whole
 // file, writes it beside the target and renames it into place, so a failure leaves any
@@ -32,9 +31,6 @@ namespace trochix::files {
 using model::CamModel;
 using model::DateTime;
 using model::Host;
-
-std::string ExportDateText(const DateTime& t);
-std::string ExportTimeText(const DateTime& t);
 
 // Number items: a float value as stored, a double as rounded by FNRound.
 std::string NumberItem(float value);

@@ -3,6 +3,7 @@
 
 #include "FilesTestSupport.h"
 #include "model/Initialize.h"
+#include "model/PageHeader.h"
 #include "model/RecordingHost.h"
 #include "model/Units.h"
 
@@ -48,7 +49,8 @@ int Count(const std::string& s, char c) {
 // Number items as the exports print them: a blank or "-", the shortest digits (7 at most for a
 // float), no zero before the point, one trailing blank; then TAB.
 TEST(Exports, ProfileFileBytes) {
-    EXPECT_EQ(ExportDateText({1999, 1, 2, 23, 4, 0}) + " " + ExportTimeText({1999, 1, 2, 23, 4, 0}),
+    const model::DateTime t{1999, 1, 2, 23, 4, 0};
+    EXPECT_EQ(model::ExportDateText(t) + " " + model::ExportTimeText(t),
               "1/2/1999 23:04:00");
     RecordingHost host;
     auto m = SmallModel(host);

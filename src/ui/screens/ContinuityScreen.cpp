@@ -2,7 +2,7 @@
 
 #include "model/CamModel.h"
 #include "motion/Continuity.h"
-#include "motion/PageHeader.h"
+#include "model/PageHeader.h"
 #include "ui/CommonButtons.h"
 #include "ui/TextPagePrinter.h"
 
@@ -74,7 +74,7 @@ void ContinuityScreen::activate() {
 void ContinuityScreen::PrintData() {
     PrintTextPages(m_ctx, this, "Continuity_Print", [this] {
         return motion::Continuity_Print(m_ctx.model, m_ctx.host,
-                                        motion::PageHeader(m_ctx.model, m_ctx.host));
+                                        model::PageHeader(m_ctx.model, m_ctx.host));
     });
 }
 
