@@ -1,7 +1,7 @@
 // The later stages of a whole model - sizing (pressure angle, radius of curvature, profile) and
 // dynamics - on a 16-segment program of mixed laws at a step of 0.25 degree (1441 points), for a
 // translating roller and for a roller on an oscillating arm; and the whole chain from the inputs.
-#include "files/Recalculate.h"
+#include "chain/Recalculate.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
@@ -67,12 +67,12 @@ struct Model {
 
 void LaterStages(benchmark::State& state, bool oscillating) {
     Model t(oscillating);
-    if (!files::RecalculateModel(*t.m, t.host) || !t.host.messages.empty()) {
+    if (!chain::RecalculateModel(*t.m, t.host) || !t.host.messages.empty()) {
         state.SkipWithError("the model does not compute");
         return;
     }
     for (auto _ : state) {
-        files::RecalculateLaterStages(*t.m, t.host);
+        chain::RecalculateLaterStages(*t.m, t.host);
         benchmark::DoNotOptimize(t.m->Results[8][720]);
     }
 }
@@ -86,7 +86,7 @@ BENCHMARK(BM_SizingProfileDynamics_Arm)->Unit(benchmark::kMicrosecond);
 void BM_RecalculateModel(benchmark::State& state) {
     Model t(false);
     for (auto _ : state) {
-        if (!files::RecalculateModel(*t.m, t.host)) {
+        if (!chain::RecalculateModel(*t.m, t.host)) {
             state.SkipWithError("the model does not compute");
             return;
         }

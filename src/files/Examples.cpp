@@ -1,6 +1,6 @@
 #include "files/Examples.h"
 
-#include "files/Recalculate.h"
+#include "chain/Recalculate.h"
 #include "geometry/ArmGeometry.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
@@ -185,7 +185,7 @@ bool LoadExample(CamModel& m, Host& host, int n) {
         m.ArmDirection = 1.0f;
         ready = geometry::Arm_Geometry(m, host);
     }
-    const bool computed = ready && RecalculateModel(m, host);
+    const bool computed = ready && chain::RecalculateModel(m, host);
     if (ex.flat)
         m.RollerRadius = 1.0f;
     m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);

@@ -1,8 +1,8 @@
 #include "ui/FileCommands.h"
 
+#include "chain/Recalculate.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
-#include "files/Recalculate.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -132,7 +132,7 @@ bool OpenCommand(AppContext& ctx) {
         m = std::move(*read.model);
         read.model.reset();
         opened = true;
-        files::RecomputeSizingAfterRead(m, ctx.host);
+        chain::RecomputeSizingAfterRead(m, ctx.host);
     });
     ctx.host.setBusy(false);
     RefreshHome(ctx);

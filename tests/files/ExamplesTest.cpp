@@ -4,8 +4,8 @@
 #include "motion/SegmentDriver.h"
 
 #include "FilesTestSupport.h"
+#include "chain/Recalculate.h"
 #include "files/ModelFile.h"
-#include "files/Recalculate.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "motion/Continuity.h"
@@ -230,7 +230,7 @@ TEST(Examples, ReloadRecalculateSaveAndReopen) {
         EXPECT_EQ((std::array{first.m->PressMax, first.m->RhoMin, first.m->TorqueMax}),
                   (std::array{again.m->PressMax, again.m->RhoMin, again.m->TorqueMax}));
 
-        ASSERT_TRUE(RecalculateModel(*again.m, again.host));
+        ASSERT_TRUE(chain::RecalculateModel(*again.m, again.host));
         EXPECT_EQ(DifferingResults(*first.m, *again.m), 0);
         for (int s = 1; s <= model::kMaxSegments; ++s)
             EXPECT_EQ(again.m->SegDesc[s], first.m->SegDesc[s]);
@@ -242,7 +242,7 @@ TEST(Examples, ReloadRecalculateSaveAndReopen) {
         ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
         ExpectSameStoredFields(*first.m, *r.model);
         EXPECT_EQ(r.model->PlotStart, 0.0f);
-        ASSERT_TRUE(RecalculateModel(*r.model, again.host));
+        ASSERT_TRUE(chain::RecalculateModel(*r.model, again.host));
         EXPECT_EQ(DifferingResults(*first.m, *r.model), 0);
     }
 }

@@ -1,9 +1,9 @@
 #include "app/batch/BatchRun.h"
 
+#include "chain/Recalculate.h"
 #include "files/Examples.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
-#include "files/Recalculate.h"
 #include "files/SafeFile.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
@@ -38,7 +38,7 @@ bool Load(std::unique_ptr<CamModel>& m, const BatchOptions& o, StderrHost& host)
         return false;
     m = std::move(read.model);
     // As after Open in the program: the file holds no sizing extremes, so sizing runs again.
-    return files::RecomputeSizingAfterRead(*m, host);
+    return chain::RecomputeSizingAfterRead(*m, host);
 }
 
 void SetStep(CamModel& m, StderrHost& host, const std::string& text) {
@@ -119,7 +119,7 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out) {
     if (ok && !o.stepText.empty())
         SetStep(*m, host, o.stepText);
     if (ok && host.faultCount() == 0 && o.recalc)
-        ok = files::RecalculateModel(*m, host);
+        ok = chain::RecalculateModel(*m, host);
     if (ok && host.faultCount() == 0 && o.continuity)
         ok = Continuity(*m, host, out);
     if (ok && host.faultCount() == 0 && o.fftRow != 0)

@@ -1,4 +1,4 @@
-#include "files/Recalculate.h"
+#include "chain/Recalculate.h"
 
 #include "dynamics/Dynamics.h"
 #include "geometry/Sizing.h"
@@ -15,7 +15,7 @@
 
 #include <string>
 
-namespace trochix::files {
+namespace trochix::chain {
 
 bool RecalculateMotion(CamModel& m, Host& host) {
     m.SvajDone = false;
@@ -78,4 +78,4 @@ bool RecomputeSizingAfterRead(CamModel& m, Host& host) {
            geometry::RadiusOfCurvature(m, host, m.FollowerType);
 }
 
-} // namespace trochix::files
+} // namespace trochix::chain

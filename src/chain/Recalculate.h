@@ -17,7 +17,7 @@
 
 #include "model/Forward.h"
 
-namespace trochix::files {
+namespace trochix::chain {
 
 using model::CamModel;
 using model::Host;
@@ -41,4 +41,4 @@ bool RecalculateLaterStages(CamModel& model, Host& host);
 // Returns false when the sizing did not complete (its message shown).
 bool RecomputeSizingAfterRead(CamModel& model, Host& host);
 
-} // namespace trochix::files
+} // namespace trochix::chain

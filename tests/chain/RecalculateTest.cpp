@@ -1,6 +1,6 @@
 // Recomputing a whole model from its inputs: a user's program with a polynomial segment, a change
 // of step, and the stages that stop the chain.
-#include "files/Recalculate.h"
+#include "chain/Recalculate.h"
 
 #include "model/CamModel.h"
 #include "model/Initialize.h"
@@ -77,7 +77,7 @@ TEST(RecalculateModel, UserProgramWithAPolynomialSegmentAtEveryStep) {
         motion::InputScreenState state = motion::LoadInputScreen();
         motion::DeltaLostFocus(*m, host, state, step);
         host.clear();
-        ASSERT_TRUE(files::RecalculateModel(*m, host));
+        ASSERT_TRUE(chain::RecalculateModel(*m, host));
         EXPECT_TRUE(host.messages.empty()) << host.lastText();
         const auto S = [&](double deg) {
             return m->Results[1][static_cast<int>(std::lround(deg / m->DeltaTheta))];
@@ -103,10 +103,10 @@ TEST(RecalculateModel, UserProgramWithAPolynomialSegmentAtEveryStep) {
 TEST(RecalculateModel, PointsNoSegmentReachesAreCleared) {
     RecordingHost host;
     auto m = UserProgram(host);
-    ASSERT_TRUE(files::RecalculateModel(*m, host));
+    ASSERT_TRUE(chain::RecalculateModel(*m, host));
     m->NumSegments = 2; // the dwell row is no longer part of the program
     m->Results[1][300] = 7.0f;
-    ASSERT_TRUE(files::RecalculateModel(*m, host));
+    ASSERT_TRUE(chain::RecalculateModel(*m, host));
     EXPECT_EQ(m->Results[1][300], 0.0f);
     EXPECT_EQ(m->Results[0][300], 300.0f); // the angles of the step
 }
@@ -141,7 +141,7 @@ TEST(RecalculateModel, StopsAtTheFirstStageThatFails) {
         auto m = UserProgram(host);
         c.damage(*m);
         host.clear();
-        EXPECT_FALSE(files::RecalculateModel(*m, host));
+        EXPECT_FALSE(chain::RecalculateModel(*m, host));
         ASSERT_FALSE(host.messages.empty());
         EXPECT_TRUE(c.svaj || host.messages.size() == 1u); // a refusal or a fault: once
         EXPECT_EQ(host.messages[0].text.substr(0, c.start.size()), c.start);
