@@ -3,7 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
-#include "motion/InputData.h"
+#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
 

@@ -8,7 +8,7 @@
 #include "model/Initialize.h"
 #include "model/ReportError.h"
 #include "model/SegmentTable.h"
-#include "motion/InputData.h"
+#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"

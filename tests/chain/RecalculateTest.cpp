@@ -6,7 +6,7 @@
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "model/SegmentTable.h"
-#include "motion/InputData.h"
+#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
 #include "motion/SegmentDriver.h"

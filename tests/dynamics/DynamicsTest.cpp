@@ -1,7 +1,7 @@
 #include "dynamics/Dynamics.h"
-#include "dynamics/DynamicsInputs.h"
-#include "dynamics/DynamicsText.h"
 #include "dynamics/DynamicsFixture.h"
+#include "dynamics/DynamicsForm.h"
+#include "dynamics/DynamicsText.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
 

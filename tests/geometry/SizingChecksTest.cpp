@@ -1,10 +1,10 @@
 // Input checks, field commits, the Calc sequence, the summary lines and the picture set-up:
 // exact texts and the state each leaves behind.
-#include "geometry/SizeCamCalc.h"
+#include "GeometryFixture.h"
+#include "geometry/SizeCamForm.h"
 #include "geometry/SizingChecks.h"
 #include "geometry/SizingSummary.h"
 #include "model/Units.h"
-#include "GeometryFixture.h"
 
 #include <gtest/gtest.h>
 

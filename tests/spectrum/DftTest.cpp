@@ -1,6 +1,6 @@
 #include "dynamics/DynamicsFixture.h"
 #include "spectrum/Dft.h"
-#include "spectrum/FftCommands.h"
+#include "spectrum/FftForm.h"
 #include "spectrum/Spectrum.h"
 
 #include <gtest/gtest.h>

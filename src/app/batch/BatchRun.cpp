@@ -10,8 +10,8 @@
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "motion/Continuity.h"
-#include "motion/InputData.h"
-#include "spectrum/FftCommands.h"
+#include "motion/InputDataForm.h"
+#include "spectrum/FftForm.h"
 #include "spectrum/Spectrum.h"
 #include "text/NumberText.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/CamModel.h"
 #include "model/Headers.h"
-#include "model/HomeRules.h"
+#include "model/HomeForm.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "ui/Commands.h"

@@ -1,6 +1,6 @@
 // frm_HomeScreen: the hub. Seven buttons and the menus; everything else opens from here.
 //
-// A button or menu entry is enabled when the model's flags allow it (model/HomeRules.h) AND
+// A button or menu entry is enabled when the model's flags allow it (model/HomeForm.h) AND
 // its target exists: the screen is registered with the navigator, or the command with
 // ctx.commands (ui/Commands.h). New screens and commands therefore light up by themselves.
 // Other screens refresh the buttons by activating the home screen:

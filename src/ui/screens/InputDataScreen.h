@@ -12,7 +12,7 @@
 // that does not exist.
 #pragma once
 
-#include "motion/InputData.h"
+#include "motion/InputDataForm.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/SegmentRowWidgets.h"
 

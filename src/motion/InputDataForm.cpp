@@ -1,4 +1,4 @@
-#include "motion/InputData.h"
+#include "motion/InputDataForm.h"
 
 #include "model/Fault.h"
 #include "model/Host.h"

@@ -1,4 +1,4 @@
-#include "model/HomeRules.h"
+#include "model/HomeForm.h"
 
 #include "model/CamModel.h"
 #include "model/Host.h"

@@ -1,4 +1,4 @@
-#include "geometry/SizeCamCalc.h"
+#include "geometry/SizeCamForm.h"
 
 #include "geometry/Checked.h"
 #include "geometry/Sizing.h"

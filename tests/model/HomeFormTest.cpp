@@ -1,5 +1,5 @@
 #include "model/CamModel.h"
-#include "model/HomeRules.h"
+#include "model/HomeForm.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "model/SelectAnother.h"

@@ -1,9 +1,9 @@
-#include "spectrum/FftCommands.h"
+#include "spectrum/FftForm.h"
 
 #include "model/CamModel.h"
 #include "model/Host.h"
-#include "text/NumberText.h"
 #include "spectrum/Spectrum.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

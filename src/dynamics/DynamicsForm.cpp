@@ -1,4 +1,4 @@
-#include "dynamics/DynamicsInputs.h"
+#include "dynamics/DynamicsForm.h"
 
 #include "model/CamModel.h"
 #include "model/Host.h"
