@@ -12,11 +12,12 @@ const std::array<std::string, 21> FuncShort = {
     "Ycoord", "Radius", "Theta", "Xshftd 90 ", "Yshftd 90 ", "Frictn Trq", "Flywhl Trq",
     "Real FFT", "Imag FFT", "Mag FFT", "Ang FFT"};
 
-const std::array<std::string, 20> FuncAbbrev = {
-    "Displ ", "Veloc", "Acc", "Jrk", "Phi   ", "Rho   ", "Force", "Torque", "Xcoord", "Ycoord",
-    "Radius", "Theta ", "X-shift", "Y-shift", "T-frict ", "T-Flywl", "Real", "Imag", "Mag", "Phs"};
+const std::array<std::string, 21> FuncAbbrev = {
+    "",       "Displ ", "Veloc",   "Acc",     "Jrk",      "Phi   ",  "Rho   ",
+    "Force",  "Torque", "Xcoord",  "Ycoord",  "Radius",   "Theta ",  "X-shift",
+    "Y-shift", "T-frict ", "T-Flywl", "Real", "Imag", "Mag", "Phs"};
 
-const std::array<std::string, 20> FuncLetter = {"S", "V", "A", "J", "P", "r", "F",
+const std::array<std::string, 21> FuncLetter = {"", "S", "V", "A", "J", "P", "r", "F",
                                                 "T", "X", "Y", "R", "0", "X", "Y",
                                                 "Fr", "Fl", "Re", "Im", "Mg", "Ph"};
 

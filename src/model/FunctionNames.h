@@ -1,4 +1,5 @@
-// Fixed name tables for column headers, lists and plot labels.
+// Fixed name tables for column headers, lists and plot labels, each indexed by Results row
+// (model/ResultRow.h).
 #pragma once
 
 #include <array>
@@ -10,10 +11,11 @@ namespace trochix::model {
 extern const std::array<std::string, 18> FuncName;
 // Short names, indexed like Results rows (1 = displacement .. 20 = FFT phase); 0 unused.
 extern const std::array<std::string, 21> FuncShort;
-// Abbreviations and one-letter symbols, indexed from 0 = displacement (row - 1);
-// 16..19 are the real, imaginary, magnitude and phase of the Fourier transform.
-extern const std::array<std::string, 20> FuncAbbrev;
-extern const std::array<std::string, 20> FuncLetter;
+// Abbreviations and one-letter symbols, indexed like FuncShort (1 = displacement .. 20 = FFT
+// phase; 0, the cam angle, has none). The program numbers these from 0 = displacement; we
+// index them by row so that every table is read the same way.
+extern const std::array<std::string, 21> FuncAbbrev;
+extern const std::array<std::string, 21> FuncLetter;
 extern const std::array<std::string, 4> SvajName;
 
 } // namespace trochix::model

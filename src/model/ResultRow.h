@@ -1,0 +1,40 @@
+// The rows of Results, by the names the program gives its functions. Rows 0..16 are functions
+// of cam angle (point i at i x DeltaTheta degrees); rows 17..21 hold the current Fourier
+// transform by harmonic number. The enumerators convert to int, so they index Results and the
+// name tables directly: m.Results[ResultRow::Force][i], FuncShort[ResultRow::Force].
+#pragma once
+
+namespace trochix::model {
+
+struct ResultRow {
+    enum : int {
+        CamAngle = 0,          // degrees
+        Displacement = 1,      // S, length (degrees of arm rotation for an oscillating follower)
+        Velocity = 2,          // per second
+        Acceleration = 3,      // per second squared
+        Jerk = 4,              // per second cubed
+        PressureAngle = 5,     // degrees
+        RadiusOfCurvature = 6, // length, clamped to +-10 PrimeRadius
+        Force = 7,
+        Torque = 8,
+        XCoord = 9, // profile, cam frame
+        YCoord = 10,
+        CamRadius = 11,
+        CamTheta = 12, // degrees
+        XShifted90 = 13,
+        YShifted90 = 14,
+        FrictionTorque = 15,
+        FlywheelTorque = 16,
+        FftReal = 17,
+        FftImag = 18,
+        FftMagnitude = 19,
+        FftPhase = 20,
+        FftPower = 21,
+    };
+};
+
+// The screen row (0..15) of segment 1..16, and back: SegDone is kept by screen row.
+constexpr int SegmentRow(int segment) { return segment - 1; }
+constexpr int RowSegment(int row) { return row + 1; }
+
+} // namespace trochix::model

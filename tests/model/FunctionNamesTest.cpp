@@ -1,0 +1,39 @@
+// Every name table is read by Results row: a table shifted by one would label the torque
+// column "Force" on every plot and printout.
+#include "model/FunctionNames.h"
+#include "model/ResultRow.h"
+
+#include <gtest/gtest.h>
+
+using namespace trochix::model;
+
+namespace {
+
+TEST(FunctionNames, EveryTableIsIndexedByResultRow) {
+    const struct {
+        int row;
+        const char *name, *shortName, *abbrev, *letter;
+    } rows[] = {
+        {ResultRow::Displacement, "Displacement", "Displcmnt", "Displ ", "S"},
+        {ResultRow::Jerk, "Jerk", "Jerk", "Jrk", "J"},
+        {ResultRow::PressureAngle, "Pressure Angle", "Phi", "Phi   ", "P"},
+        {ResultRow::RadiusOfCurvature, "Radius of Curvature", "Rho", "Rho   ", "r"},
+        {ResultRow::Torque, "Torque", "Torque", "Torque", "T"},
+        {ResultRow::CamTheta, "Cam Theta", "Theta", "Theta ", "0"},
+        {ResultRow::YShifted90, "Y-shifted 90 deg", "Yshftd 90 ", "Y-shift", "Y"},
+        {ResultRow::FlywheelTorque, "Flywheel Torque", "Flywhl Trq", "T-Flywl", "Fl"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(FuncName[r.row], r.name) << r.row;
+        EXPECT_EQ(FuncShort[r.row], r.shortName) << r.row;
+        EXPECT_EQ(FuncAbbrev[r.row], r.abbrev) << r.row;
+        EXPECT_EQ(FuncLetter[r.row], r.letter) << r.row;
+    }
+    // The transform rows have short names, abbreviations and letters but no long name.
+    EXPECT_EQ(FuncShort[ResultRow::FftPhase], "Ang FFT");
+    EXPECT_EQ(FuncAbbrev[ResultRow::FftReal], "Real");
+    EXPECT_EQ(FuncLetter[ResultRow::FftMagnitude], "Mg");
+    EXPECT_EQ(FuncName[ResultRow::FftReal], "");
+}
+
+} // namespace
