@@ -2,6 +2,7 @@
 
 #include "dynamics/Flywheel.h"
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
 #include "motion/MathHelpers.h"
@@ -9,6 +10,8 @@
 #include <cmath>
 
 namespace trochix::dynamics {
+
+using model::ToSingle;
 
 namespace {
 
@@ -19,13 +22,6 @@ constexpr double kRightAngleCos = 1e-9;
 // With zeta = 1 the float roundings of OmegaN, Cc and c leave k/m - (c/2m)^2 a few parts in
 // 10^7 of k/m away from zero, on either side; such a residue is the zero it stands for.
 constexpr double kRootTolerance = 2e-6;
-
-float ToSingle(double v) {
-    const float f = static_cast<float>(v);
-    if (!std::isfinite(f))
-        throw model::Fault(model::kOverflow);
-    return f;
-}
 
 } // namespace
 
@@ -68,7 +64,7 @@ bool Dynamics(CamModel& model, Host& host) {
             const float F = ToSingle(k * S + F0 + c * V + m * A);
             R[7][i] = F;
 
-            const double phi = R[5][i] * kDegToRad;
+            const double phi = R[5][i] * model::kDegToRad;
             const double cosPhi = std::cos(phi);
             double Tf = 0.0;
             if (std::fabs(cosPhi) < kRightAngleCos) {

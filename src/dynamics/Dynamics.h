@@ -20,7 +20,6 @@ using model::CamModel;
 using model::Host;
 
 // Degrees to radians for the pressure angle of row 5.
-constexpr double kDegToRad = 0.017453292522222223;
 
 // OmegaN, CritDamp, DampC and OmegaD from m, k and zeta; does nothing when k = 0.
 // Raises fault 11 for m = 0 and fault 5 when k/m is negative (no real frequency).

@@ -33,7 +33,7 @@ PulseAreas Flywheel(std::span<const float> torque, int first, int last, double d
                     double average) {
     if (first < 0 || last >= static_cast<int>(torque.size()))
         throw model::Fault(model::kSubscriptOutOfRange);
-    const double stepRad = deltaTheta * motion::kPi / 180.0;
+    const double stepRad = deltaTheta * model::kDegToRad;
     std::vector<double> pos(kMinPulses + 1, 0.0), neg(kMinPulses + 1, 0.0);
     int p = 1, q = 1;
     bool inPositive = false, inNegative = false;

@@ -3,6 +3,7 @@
 #include "chain/Recalculate.h"
 #include "geometry/ArmGeometry.h"
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
 #include "model/SegmentTable.h"
@@ -34,8 +35,6 @@ const std::array<std::string, kExampleCount> ExampleName = {
 
 namespace {
 
-constexpr double kRadToDeg = 57.29577950560105;
-constexpr double kPiWritten = 3.141592654;
 
 // One row of an example's segment table. Positions are 0 or the example's lift.
 struct Row {
@@ -150,7 +149,7 @@ void FillTable(CamModel& m, const Example& ex) {
         m.SegLawText[s] = motion::LawList[r.law];
         motion::ReadLaw(m, s);
         m.SegBeta[s] = r.beta;
-        m.SegBetaRadArr[s] = static_cast<float>(r.beta / kRadToDeg);
+        m.SegBetaRadArr[s] = static_cast<float>(r.beta / model::kRadToDeg);
         m.SegBetaText[s] = BoxText(r.beta);
         m.SegStartText[s] = r.startHigh ? liftText : "0";
         m.SegEndText[s] = r.endHigh ? liftText : "0";

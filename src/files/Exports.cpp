@@ -2,8 +2,8 @@
 
 #include "files/SafeFile.h"
 #include "model/Fault.h"
-#include "model/PageHeader.h"
 #include "model/FunctionNames.h"
+#include "model/PageHeader.h"
 #include "model/ReportError.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"

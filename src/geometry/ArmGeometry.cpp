@@ -2,6 +2,7 @@
 
 #include "geometry/Checked.h"
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -12,9 +13,9 @@
 
 namespace trochix::geometry {
 
-using motion::kDegToRad;
-using motion::kPi;
-using motion::kRadToDeg;
+using model::kDegToRad;
+using model::kPi;
+using model::kRadToDeg;
 
 Polar Cart_to_Polar(double x, double y) {
     double angle;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 
 #include <algorithm>
@@ -16,11 +17,7 @@ namespace trochix::geometry {
 // The radius of curvature that stands for "infinite" (a straight pitch curve).
 constexpr double kRhoInfinite = 1000000.0;
 
-inline float ToSingle(double value) {
-    if (!(std::fabs(value) <= static_cast<double>(FLT_MAX)))
-        throw model::Fault(model::kOverflow);
-    return static_cast<float>(value);
-}
+using model::ToSingle;
 
 // num / den for a radius of curvature: a zero denominator, or a quotient too large for a
 // float, is a straight stretch and gives kRhoInfinite with the sign of the quotient.

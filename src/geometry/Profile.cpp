@@ -3,6 +3,7 @@
 #include "geometry/ArmGeometry.h"
 #include "geometry/Checked.h"
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -12,7 +13,7 @@
 
 namespace trochix::geometry {
 
-using motion::kDegToRad;
+using model::kDegToRad;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "geometry/Checked.h"
 #include "geometry/Profile.h"
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -18,13 +19,13 @@ namespace trochix::geometry {
 
 using model::CheckDivisor;
 using model::Fault;
-using motion::kDegToRad;
-using motion::kRadToDeg;
+using model::kDegToRad;
+using model::kHalfPi;
+using model::kPi;
+using model::kRadToDeg;
 
 namespace {
 
-constexpr double kPiWritten = 3.141592654;
-constexpr double kHalfPiWritten = 1.570796327;
 
 bool IsBarrel(const CamModel& m) { return m.CamType == "Barrel"; }
 
@@ -74,9 +75,9 @@ bool PressureOscillating(CamModel& m, Host& host, int n) {
         const ArmContour ac = Arm_Contour(m, host, mu, gamma);
         const double r = ac.r;
         const double muR = mu * kDegToRad;
-        const double w = V * kPiWritten / (180.0 * omega);
-        const double T1 = kHalfPiWritten;
-        const double T2 = kPiWritten - muR - ac.alpha * kDegToRad;
+        const double w = V * kPi / (180.0 * omega);
+        const double T1 = kHalfPi;
+        const double T2 = kPi - muR - ac.alpha * kDegToRad;
 
         const double D1 = L * C * std::sin(muR) * w;
         if (D1 == 0.0) { // a dwell: the arm stands still
@@ -151,8 +152,8 @@ bool RhoOscillatingPass(CamModel& m, Host& host, int n) {
         const double V = m.Results[2][i], A = m.Results[3][i];
         const double mu = m.ArmAngle0 + S;
         const double phiR = m.Results[5][i] * kDegToRad;
-        const double w = V * kPiWritten / (omega * 180.0);
-        const double w2 = A * (kPiWritten / (omega2 * 180.0));
+        const double w = V * kPi / (omega * 180.0);
+        const double w2 = A * (kPi / (omega2 * 180.0));
         if (w != 0.0) {
             m.Results[6][i] = RhoOscillating(C, L, mu * kDegToRad, phiR, w, w2, K);
         } else { // a dwell: the pitch curve is a circle about the cam centre

@@ -1,6 +1,7 @@
 #include "model/Headers.h"
 
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Units.h"
 #include "text/NumberText.h"
 
@@ -28,7 +29,7 @@ HeaderTexts FillHeaders(const CamModel& m, int segment) {
     HeaderTexts h;
     h.Header = HeaderPanel(m);
 
-    const double rpm = static_cast<double>(m.CamOmega) * 30.0 / 3.141592654;
+    const double rpm = static_cast<double>(m.CamOmega) * 30.0 / kPi;
     h.CamOmega = text::FNRoundStr(rpm, 1);
     h.CamRotates = m.CamDirection == 1 ? "Ccw" : "Cw";
     if (segment < 1 || segment > std::min(m.NumSegments, kMaxSegments)) {

@@ -1,5 +1,6 @@
 #include "motion/InputDataForm.h"
 
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
@@ -27,7 +28,6 @@ const std::array<std::string, 3> DeltaList = {"1.0", "0.5", "0.25"};
 namespace {
 
 constexpr int kRows = model::kMaxSegments;
-constexpr double kRadToDegree = 57.29577950560105;
 
 bool ValidRow(int row) { return row >= 0 && row < kRows; }
 
@@ -308,7 +308,7 @@ bool BetaLostFocus(CamModel& m, Host& host, InputScreenState& st, int row, std::
         if (CheckInput(host, v, 0.0, 360.0, "Beta cannot be > 360 or < 0")) {
             if (UpdateAngles(m, host, st, row)) {
                 m.SegBeta[seg] = static_cast<float>(v);
-                m.SegBetaRadArr[seg] = static_cast<float>(v / kRadToDegree);
+                m.SegBetaRadArr[seg] = static_cast<float>(v / model::kRadToDeg);
                 st.Rows[row].MotionEnabled = true;
                 stored = true;
             } else {

@@ -14,15 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "model/Constants.h"
 #include "model/Forward.h"
 
 namespace trochix::motion {
 
 using model::Host;
 
-constexpr double kPi = 3.141592654;
-constexpr double kDegToRad = kPi / 180.0;
-constexpr double kRadToDeg = 180.0 / kPi; // 57.29577950560105
+using model::kDegToRad;
+using model::kPi;
+using model::kRadToDeg;
 
 struct DegRad {
     double rad;
@@ -149,6 +150,7 @@ std::string StripFilename(Host& host, const std::string& path);
 
 } // namespace trochix::motion
 
+#include "model/Constants.h"
 #include "model/Fault.h"
 
 #include <cmath>

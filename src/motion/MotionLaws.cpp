@@ -1,6 +1,7 @@
 #include "motion/MotionLaws.h"
 
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
 #include "motion/SegmentDriver.h"
@@ -67,8 +68,8 @@ void FallConvert(CamModel& m) {
 
 namespace {
 
-constexpr double kPi = 3.141592654;
-constexpr double kTwoPi = 6.283185308;
+using model::kPi;
+using model::kTwoPi;
 constexpr double kFourPi = 12.566370616;
 
 // Values of one point, in double until stored.

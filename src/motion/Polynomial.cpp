@@ -1,11 +1,12 @@
 #include "motion/Polynomial.h"
 
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/FunctionNames.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "text/NumberText.h"
 #include "motion/SegmentDriver.h"
+#include "text/NumberText.h"
 #include "text/TextColumns.h"
 
 #include <cmath>
@@ -44,12 +45,6 @@ double Finite(double v) {
     if (!std::isfinite(v))
         throw Fault(model::kOverflow);
     return v;
-}
-
-float ToFloat(double v) {
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max())
-        throw Fault(model::kOverflow);
-    return static_cast<float>(v);
 }
 
 int CheckedSegment(int seg) {
@@ -187,7 +182,7 @@ bool CalPoly(CamModel& m, Host& host) {
         const int seg = CheckedSegment(m.CurSeg);
         const int n = CheckedTerms(m.SegNumBC[seg]);
         for (int i = 1; i <= n; ++i) {
-            m.PolyCoef[i][seg] = ToFloat(m.BcRhs[i]);
+            m.PolyCoef[i][seg] = model::ToSingle(m.BcRhs[i]);
             m.PolyBcPos[i][seg] = m.BcPos[i][seg];
             m.PolyBcOrder[i][seg] = m.BcOrder[i][seg];
         }
@@ -213,10 +208,10 @@ bool CalPoly(CamModel& m, Host& host) {
                 if (i >= 4)
                     j += p * (p - 1.0) * (p - 2.0) * c * std::pow(x, p - 3.0);
             }
-            m.Sval = ToFloat(s);
-            m.Vval = ToFloat(r1 * v);
-            m.Aval = ToFloat(r2 * a);
-            m.Jval = ToFloat(r3 * j);
+            m.Sval = model::ToSingle(s);
+            m.Vval = model::ToSingle(r1 * v);
+            m.Aval = model::ToSingle(r2 * a);
+            m.Jval = model::ToSingle(r3 * j);
             StorePoint(m, k, m.ThetaLocal);
             theta += m.DeltaTheta;
         }

@@ -1,12 +1,13 @@
 #include "motion/SegmentDriver.h"
 
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
-#include "text/NumberText.h"
 #include "motion/MathHelpers.h"
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
+#include "text/NumberText.h"
 
 #include <cctype>
 #include <cmath>
@@ -64,7 +65,7 @@ void CamOmegaPowers(CamModel& m) {
 }
 
 void ReadOmega(CamModel& m, Host& host, double rpm) {
-    m.CamOmega = static_cast<float>(rpm * 3.141592654 / 30.0);
+    m.CamOmega = static_cast<float>(rpm * model::kPi / 30.0);
     if (m.CamOmega == 0.0f) {
         host.message(" Shaft Omega cannot be zero - Please check", model::Icon::Exclamation,
                      model::DefaultTitle());
@@ -145,11 +146,11 @@ bool CalcSegment(CamModel& m, Host& host, int segment, int variant) {
 }
 
 std::string OmegaRpmText(float camOmega) {
-    const double rpm = camOmega * 30.0 / 3.141592654;
+    const double rpm = camOmega * 30.0 / model::kPi;
     std::string text;
     for (int digits = 7; digits <= 17; ++digits) {
         text = ShortestDouble(rpm, digits);
-        if (static_cast<float>(Val(text) * 3.141592654 / 30.0) == camOmega)
+        if (static_cast<float>(Val(text) * model::kPi / 30.0) == camOmega)
             break;
     }
     return text;

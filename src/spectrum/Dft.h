@@ -10,14 +10,16 @@
 // value keeps its full precision.
 #pragma once
 
+#include "model/Constants.h"
+
 #include <span>
 #include <vector>
 
 namespace trochix::spectrum {
 
-constexpr double kPi = 3.141592654;
-constexpr double kHalfPi = 1.570796327;
-constexpr double kRadToDeg = 57.29577950560105;
+using model::kHalfPi;
+using model::kPi;
+using model::kRadToDeg;
 constexpr double kSmallSum = 0.001;
 
 struct DftTerm {

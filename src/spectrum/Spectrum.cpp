@@ -1,10 +1,11 @@
 #include "spectrum/Spectrum.h"
 
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "text/NumberText.h"
 #include "spectrum/Dft.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,17 +13,12 @@
 
 namespace trochix::spectrum {
 
+using model::ToSingle;
+
 namespace {
 
 constexpr int kHarmonicsStep = 15;
 constexpr int kFirstSpectrumRow = 17;
-
-float ToSingle(double v) {
-    const float f = static_cast<float>(v);
-    if (!std::isfinite(f))
-        throw model::Fault(model::kOverflow);
-    return f;
-}
 
 // The last harmonic the summary and graphs use: NumHarmonics, but never past the transform.
 int LastShown(const CamModel& model) {

@@ -1,8 +1,8 @@
 #include "ui/screens/ContinuityScreen.h"
 
 #include "model/CamModel.h"
-#include "motion/Continuity.h"
 #include "model/PageHeader.h"
+#include "motion/Continuity.h"
 #include "ui/CommonButtons.h"
 #include "ui/TextPagePrinter.h"
 
