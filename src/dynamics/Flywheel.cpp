@@ -3,6 +3,8 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
+#include "model/Units.h"
 #include "motion/MathHelpers.h"
 #include "text/NumberText.h"
 #include "text/TextColumns.h"
@@ -11,6 +13,11 @@
 #include <cmath>
 
 namespace trochix::dynamics {
+
+using model::ResultRow;
+using model::kLengthLabel;
+using model::kForceLabel;
+using model::kTorqueLabel;
 
 namespace {
 
@@ -97,7 +104,7 @@ void Fly(CamModel& model, Host& host) {
         model.AvgTorque = static_cast<float>(average);
 
         model::RunGuarded(host, "Flywheel", [&] {
-            PulseAreas a = Flywheel(R[8], 1, n, model.DeltaTheta, average);
+            PulseAreas a = Flywheel(R[ResultRow::Torque], 1, n, model.DeltaTheta, average);
             model.PosAreas = std::move(a.pos);
             model.NegAreas = std::move(a.neg);
             model.FirstSign = a.firstSign;
@@ -105,10 +112,10 @@ void Fly(CamModel& model, Host& host) {
         });
 
         for (int i = 1; i <= n; ++i) {
-            const float v = static_cast<float>(static_cast<double>(R[8][i]) * model.FluctCoef);
+            const float v = static_cast<float>(static_cast<double>(R[ResultRow::Torque][i]) * model.FluctCoef);
             if (!std::isfinite(v))
                 throw model::Fault(model::kOverflow);
-            R[16][i] = v;
+            R[ResultRow::FlywheelTorque][i] = v;
         }
     });
 }
@@ -121,7 +128,7 @@ std::vector<std::string> PulseTableLines(const CamModel& model) {
         " Pulses in Order over 1 cycle ",
         "",
         "    in Energy Units of :",
-        "   " + model.UnitLabel[7] + " - " + model.UnitLabel[6] + " - Radians",
+        "   " + model.UnitLabel[kForceLabel] + " - " + model.UnitLabel[kLengthLabel] + " - Radians",
         "",
     };
     if (model.FirstSign != 0) {
@@ -154,7 +161,7 @@ std::vector<std::string> PulseTableLines(const CamModel& model) {
     lines.push_back(TextLine("   ")
                         .number(FNRound(model.AvgTorque, 2))
                         .text("  ")
-                        .text(model.UnitLabel[8]));
+                        .text(model.UnitLabel[kTorqueLabel]));
     return lines;
 }
 

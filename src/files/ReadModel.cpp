@@ -6,6 +6,7 @@
 #include "files/SafeFile.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "model/SegmentTable.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace trochix::files {
+
+using model::ResultRow;
 
 using model::Fault;
 
@@ -275,7 +278,7 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
                   static_cast<double>(m.ArmPivotY) * m.ArmPivotY));
     FillInputTexts(m);
     model::RefreshUnitLabels(m);
-    m.UnitLabel[0] = "Degrees";
+    m.UnitLabel[ResultRow::CamAngle] = "Degrees";
     m.FileName = path;
     m.ModelName = ModelNameFromPath(path);
     m.ModelSaved = true;

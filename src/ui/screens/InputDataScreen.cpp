@@ -4,6 +4,7 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "model/Units.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
@@ -27,6 +28,8 @@
 #include <algorithm>
 
 namespace trochix::ui {
+
+using model::ResultRow;
 
 namespace {
 
@@ -281,7 +284,7 @@ void InputDataScreen::Refresh() {
 }
 
 void InputDataScreen::RefreshUnitLabel() {
-    m_unit->setText(Qs("(" + m_ctx.model.UnitLabel[1] + ")"));
+    m_unit->setText(Qs("(" + m_ctx.model.UnitLabel[ResultRow::Displacement] + ")"));
 }
 
 // ---- cam data
