@@ -1,5 +1,5 @@
-#include "dynamics/Flywheel.h"
 #include "dynamics/DynamicsFixture.h"
+#include "dynamics/Flywheel.h"
 #include "model/Fault.h"
 #include "model/Units.h"
 

@@ -1,9 +1,9 @@
 // Pressure angle and radius of curvature against closed forms of circular cams, hand values
 // and the triangle of an oscillating arm worked out by the laws of cosines.
+#include "GeometryFixture.h"
 #include "geometry/ArmGeometry.h"
 #include "geometry/Profile.h"
 #include "geometry/Sizing.h"
-#include "GeometryFixture.h"
 
 #include <gtest/gtest.h>
 
