@@ -122,8 +122,7 @@ void RhoRadial(CamModel& m, int n, bool flat) {
         if (flat) {
             m.Results[6][i] = ToSingle(Rp + S + A / omega2);
         } else {
-            const Polar p = Cart_to_Polar(Rp + S, e);
-            m.Results[6][i] = RhoRadialRoller(p.radius, V / omega, A / omega2);
+            m.Results[6][i] = RhoRadialRoller(Rp + S, e, V / omega, A / omega2);
         }
     }
 }
@@ -166,9 +165,11 @@ bool RhoOscillatingPass(CamModel& m, Host& host, int n) {
 
 } // namespace
 
-float RhoRadialRoller(double r, double v, double a) {
-    const double r2v2 = r * r + v * v;
-    return RhoRatio(std::sqrt(r2v2 * r2v2 * r2v2), r * r + 2.0 * v * v - r * a);
+float RhoRadialRoller(double X, double e, double v, double a) {
+    // For e = 0 and X >= 0 this is the polar form on r = X operation by operation, bit for bit.
+    const double ve = v - e;
+    const double speed2 = X * X + ve * ve;
+    return RhoRatio(std::sqrt(speed2 * speed2 * speed2), X * X + ve * (2.0 * v - e) - X * a);
 }
 
 float RhoOscillating(double C, double L, double muR, double phiR, double w, double w2, int K) {
