@@ -19,7 +19,7 @@ void ClearResults(CamModel& model, int numPoints, int numFunctions) {
         angle += model.DeltaTheta;
     }
     for (int f = 1; f <= numFunctions; ++f) {
-        if (f == 8 && !model.TorqueStartFresh)
+        if (f == ResultRow::Torque && !model.TorqueStartFresh)
             continue;
         for (int i = 0; i <= numPoints; ++i)
             model.Results[f][i] = 0.0f;

@@ -4,6 +4,7 @@
 #include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "spectrum/Dft.h"
 #include "text/NumberText.h"
 
@@ -18,7 +19,7 @@ using model::ToSingle;
 namespace {
 
 constexpr int kHarmonicsStep = 15;
-constexpr int kFirstSpectrumRow = 17;
+constexpr int kFirstSpectrumRow = model::ResultRow::FftReal;
 
 // The last harmonic the summary and graphs use: NumHarmonics, but never past the transform.
 int LastShown(const CamModel& model) {
