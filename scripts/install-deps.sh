@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
           libgtest-dev libbenchmark-dev xvfb xauth)
 
 missing=()
