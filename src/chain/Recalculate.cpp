@@ -70,6 +70,28 @@ bool RecalculateModel(CamModel& m, Host& host) {
     return RecalculateMotion(m, host) && RecalculateLaterStages(m, host);
 }
 
+bool RefreshDynamics(CamModel& m, Host& host) {
+    if (!m.DynamicsDone)
+        return true;
+    if (!m.TorqueStartFresh) {
+        m.DynamicsDone = false;
+        return true;
+    }
+    m.DynamicsDone = false;
+    return dynamics::Dynamics(m, host);
+}
+
+bool RecalculateSizing(CamModel& m, Host& host) {
+    m.ModelSaved = false;
+    m.ProfileDone = geometry::Autopress(m, host, m.FollowerType) &&
+                    geometry::RadiusOfCurvature(m, host, m.FollowerType);
+    if (!m.ProfileDone) {
+        m.DynamicsDone = false;
+        return false;
+    }
+    return RefreshDynamics(m, host);
+}
+
 bool RecomputeSizingAfterRead(CamModel& m, Host& host) {
     m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
     if (!m.ProfileDone)

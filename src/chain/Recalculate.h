@@ -36,6 +36,17 @@ bool RecalculateMotion(CamModel& model, Host& host);
 // dynamics (DynamicsDone). Returns true when both completed.
 bool RecalculateLaterStages(CamModel& model, Host& host);
 
+// After the cam geometry changed on a screen: the dynamics, when they had been computed, are
+// computed again from the new pressure angle so that force and torque stay true to the cam.
+// Torque accumulated over several cams (TorqueStartFresh false) cannot be recomputed; those
+// results are withdrawn instead (DynamicsDone false). Returns false when a pass stopped.
+bool RefreshDynamics(CamModel& model, Host& host);
+
+// The chain from the sizing on, after a change of prime radius, offset or rotation: pressure
+// angle (with the profile), radius of curvature, then RefreshDynamics. ProfileDone tells
+// whether the sizing completed; the model now differs from its file (ModelSaved false).
+bool RecalculateSizing(CamModel& model, Host& host);
+
 // What a model read from a file lacks: the roller-radius text and, for a sized cam, the sizing
 // extremes (Autopress then RadiusOfCurvature). A cam never sized keeps its rows as read.
 // Returns false when the sizing did not complete (its message shown).

@@ -5,12 +5,100 @@
 #include "geometry/SizingSummary.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
+#include "geometry/SizingChecks.h"
 #include "model/ReportError.h"
+#include "model/Units.h"
 #include "text/NumberText.h"
 
 namespace trochix::geometry {
 
+namespace {
+
+// A number as a box shows it: without the leading blank of a non-negative value.
+std::string BoxNumber(float v) {
+    std::string s = text::Str(v);
+    return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
+}
+
+SizeResultsState Calculated(const CamModel& m) {
+    SizeResultsState s;
+    s.pamin = text::FNRoundStr(m.PressMin, 1);
+    s.pamax = text::FNRoundStr(m.PressMax, 1);
+    s.rhomin = text::FNRoundStr(m.RhoMin, 2);
+    s.calcEnabled = false;
+    s.summaryEnabled = s.copyEnabled = s.printFormEnabled = s.doneEnabled = true;
+    return s;
+}
+
+} // namespace
+
 SizeResultsState ClearSizeResults() { return SizeResultsState{}; }
+
+SizeResultsState SizeResultsShown(const CamModel& m) {
+    return m.ProfileDone ? Calculated(m) : ClearSizeResults();
+}
+
+SizeCamInputs SizeCamOptionsOf(const CamModel& m) {
+    SizeCamInputs in;
+    in.ccw = m.CamDirection == 1;
+    in.translating = m.Translating;
+    in.followerType = m.FollowerType == 2 ? 2 : 1;
+    in.barrel = m.CamType == "Barrel";
+    in.armCcw = m.ArmDirection >= 0.0f;
+    return in;
+}
+
+SizeCamEnabling SizeCamInputsEnabled(const SizeCamInputs& in) {
+    SizeCamEnabling e;
+    e.offset = in.translating && !in.barrel && in.followerType == 1;
+    e.follower = in.followerType == 1;
+    e.arm = !in.translating;
+    return e;
+}
+
+std::string PrimeCaptionOf(const CamModel& m) {
+    const bool offset = SizeCamInputsEnabled(SizeCamOptionsOf(m)).offset;
+    return offset && m.Offset != 0.0f ? "Prime Distance" : "Prime Radius";
+}
+
+SizeCamBoxes SizeCamBoxesOf(const CamModel& m) {
+    SizeCamBoxes b;
+    b.prime = BoxNumber(m.PrimeRadius);
+    b.offset = SizeCamInputsEnabled(SizeCamOptionsOf(m)).offset ? BoxNumber(m.Offset) : "0";
+    b.follower = BoxNumber(m.RollerRadius);
+    b.clx = BoxNumber(m.ArmPivotX);
+    b.cly = BoxNumber(m.ArmPivotY);
+    b.armRadius = BoxNumber(m.ArmRadius);
+    return b;
+}
+
+SizeCamOptionResult SizeCamOptionClick(CamModel& m, Host& host, const SizeCamInputs& in,
+                                       SizeCamOption changed) {
+    SizeCamOptionResult r;
+    model::RunGuarded(host, "frm_SizeCam.Options", [&] {
+        m.CamDirection = in.ccw ? 1 : -1;
+        m.FollowerType = in.followerType;
+        m.CamType = in.barrel ? "Barrel" : "Radial";
+        m.ArmDirection = in.armCcw ? 1.0f : -1.0f;
+        if (m.Translating != in.translating) {
+            m.Translating = in.translating;
+            model::RefreshUnitLabels(m);
+        }
+        const bool zero = (changed == SizeCamOption::Foltype && in.followerType == 2) ||
+                          (changed == SizeCamOption::FolDirect && in.barrel) ||
+                          (changed == SizeCamOption::Folmotion && !in.translating);
+        if (zero) {
+            m.Offset = 0.0f;
+            r.offsetZeroed = true;
+        }
+        if (changed == SizeCamOption::Foltype && in.followerType == 2 && m.SvajDone &&
+            !m.ExampleSizing && !m.Loading)
+            MinBasecircle(m, host);
+        r.redraw = r.clearResults = m.SvajDone;
+    });
+    r.enabling = SizeCamInputsEnabled(in);
+    return r;
+}
 
 SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) {
     SizeCamCalcResult result;
@@ -33,12 +121,7 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
     });
     if (read && Autopress(m, host, m.FollowerType) &&
         RadiusOfCurvature(m, host, m.FollowerType)) {
-        SizeResultsState& s = result.state;
-        s.pamin = text::FNRoundStr(m.PressMin, 1);
-        s.pamax = text::FNRoundStr(m.PressMax, 1);
-        s.rhomin = text::FNRoundStr(m.RhoMin, 2);
-        s.calcEnabled = false;
-        s.summaryEnabled = s.copyEnabled = s.printFormEnabled = s.doneEnabled = true;
+        result.state = Calculated(m);
         result.completed = true;
     }
     host.setBusy(false);

@@ -15,6 +15,12 @@ const std::array<UnitSystemNames, kUnitSystems + 1> UnitSystems = {{
     {"mm-Kg-s", "mm", "KN", "kg"},
 }};
 
+double MillimetresPerLength(int system) {
+    // in, ft, m, cm, mm
+    constexpr std::array<double, kUnitSystems + 1> mm = {25.4, 25.4, 304.8, 1000.0, 10.0, 1.0};
+    return system >= 1 && system <= kUnitSystems ? mm[system] : mm[1];
+}
+
 template <std::size_t N>
 void SetUnitLabels(std::array<std::string, N>& labels, int count, int system, bool translating) {
     system = std::clamp(system, 1, kUnitSystems);

@@ -27,6 +27,10 @@ struct UnitSystemNames {
 // Index 1..5; entry 0 is unused.
 extern const std::array<UnitSystemNames, kUnitSystems + 1> UnitSystems;
 
+// Millimetres in one length unit of system k (1..5; outside that, the first system): what a
+// drawing at true scale is laid out with.
+double MillimetresPerLength(int system);
+
 // Fills labels[0..count] for `system` and the follower motion (translating or oscillating).
 template <std::size_t N>
 void SetUnitLabels(std::array<std::string, N>& labels, int count, int system, bool translating);

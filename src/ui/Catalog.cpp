@@ -5,12 +5,14 @@
 #include "ui/FileCommands.h"
 #include "ui/Navigator.h"
 #include "ui/screens/AboutScreen.h"
+#include "ui/screens/AnimateScreen.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/HomeScreen.h"
 #include "ui/screens/InputDataScreen.h"
 #include "ui/screens/PolyScreen.h"
 #include "ui/screens/QuitScreen.h"
+#include "ui/screens/SizeCamScreen.h"
 #include "ui/screens/TitleScreen.h"
 #include "ui/screens/UserScreen.h"
 
@@ -27,6 +29,8 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Bounds, Make<BoundsScreen>);
     nav.registerScreen(ScreenId::Poly, Make<PolyScreen>);
     nav.registerScreen(ScreenId::Continuity, Make<ContinuityScreen>);
+    nav.registerScreen(ScreenId::SizeCam, Make<SizeCamScreen>);
+    nav.registerScreen(ScreenId::Animate, Make<AnimateScreen>);
     RegisterFileCommands(ctx);
     RegisterExampleCommands(ctx);
 }

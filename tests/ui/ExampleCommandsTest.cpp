@@ -39,6 +39,7 @@ private slots:
         QTemporaryDir dir;
         const std::string path = dir.filePath("example.cam").toStdString();
         UiFixture f;
+        f.navigator.registerScreen(ScreenId::Animate, nullptr);
         LoadExample(f, k);
         QVERIFY(f.navigator.shown.empty() && !f.model->ExampleLoaded && !f.host.busy);
         std::vector<bool> drawn;

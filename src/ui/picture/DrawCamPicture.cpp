@@ -1,11 +1,47 @@
 #include "ui/picture/DrawCamPicture.h"
 
+#include "model/CamModel.h"
+#include "model/Units.h"
+#include "ui/AppContext.h"
+#include "ui/DrawingSurface.h"
+#include "ui/Navigator.h"
+#include "ui/PictureFile.h"
+#include "ui/screens/AnimateScreen.h"
+
+#include <QPainter>
+
 namespace trochix::ui {
 
-// Filled in by the Draw Cam screen's work.
-bool RenderDrawCamPicture(AppContext&, const std::string&, std::string& error) {
-    error = "the cam drawing cannot be rendered yet";
-    return false;
+namespace {
+
+// Pixels of a PNG drawing (SVG and PDF are at true scale).
+constexpr int kPngPixels = 900;
+
+} // namespace
+
+bool RenderDrawCamPicture(AppContext& ctx, const std::string& path, std::string& error) {
+    auto* screen = ctx.navigator.screenAs<AnimateScreen>(ScreenId::Animate);
+    if (!screen) {
+        error = "the Draw Cam screen is not available";
+        return false;
+    }
+    // Opened off screen as the user opens it, every frame drawn at once.
+    screen->activate();
+    screen->FinishDrawing();
+    const geometry::Scene scene = screen->picture()->scene();
+    if (!screen->drawing().drawable() || scene.empty()) {
+        error = "the cam cannot be drawn (see the message above); no picture written";
+        return false;
+    }
+    const geometry::SceneWindow w = scene.window();
+    const double mm = model::MillimetresPerLength(ctx.model.UnitSystem);
+    const QSizeF trueSize(w.width() * mm, w.height() * mm);
+    return WritePicture(
+        path, QSize(kPngPixels, kPngPixels), trueSize,
+        [&scene](QPainter& painter, const QRectF& area) {
+            PaintScene(painter, scene, area, SceneScale::Equal);
+        },
+        error);
 }
 
 } // namespace trochix::ui

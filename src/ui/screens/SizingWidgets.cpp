@@ -1,0 +1,83 @@
+#include "ui/screens/SizingWidgets.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace trochix::ui {
+
+void OptionPair::choose(bool firstChosen) {
+    const QSignalBlocker b1(first), b2(second);
+    (firstChosen ? first : second)->setChecked(true);
+}
+
+bool OptionPair::firstChosen() const { return first->isChecked(); }
+
+OptionPair MakeOptionPair(QWidget* parent, const char* caption, const char* name,
+                          const char* first, const char* second) {
+    OptionPair p;
+    p.frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    p.frame->setObjectName(QStringLiteral("fra_%1").arg(QLatin1String(name)));
+    p.first = new QRadioButton(QString::fromUtf8(first), p.frame);
+    p.first->setObjectName(QStringLiteral("opt_%1_0").arg(QLatin1String(name)));
+    p.second = new QRadioButton(QString::fromUtf8(second), p.frame);
+    p.second->setObjectName(QStringLiteral("opt_%1_1").arg(QLatin1String(name)));
+    p.first->setChecked(true);
+    auto* row = new QHBoxLayout(p.frame);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->addWidget(p.first);
+    row->addWidget(p.second);
+    row->addStretch(1);
+    return p;
+}
+
+ValueBox MakeValueBox(QWidget* parent, const QString& caption, const char* boxName,
+                      const char* unitName) {
+    ValueBox v;
+    v.frame = new QGroupBox(caption, parent);
+    v.box = new QLineEdit(v.frame);
+    v.box->setObjectName(QLatin1String(boxName));
+    v.box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    v.box->setMinimumWidth(90);
+    v.unit = new QLabel(v.frame);
+    v.unit->setObjectName(QLatin1String(unitName));
+    v.unit->setMinimumWidth(28);
+    auto* row = new QHBoxLayout(v.frame);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->addWidget(v.box, 1);
+    row->addWidget(v.unit);
+    return v;
+}
+
+QLabel* MakeResultLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setProperty("result", true);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(80);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+const char* SizingStyleSheet() {
+    return R"(
+QGroupBox {
+    font-weight: bold; color: #1d3557; background: #f7f9fb;
+    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: 8px 6px 4px 6px;
+}
+QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
+QRadioButton, QLineEdit, QLabel { font-weight: normal; color: #1b2a3a; }
+QLineEdit:enabled { background: #fffbe6; }
+QLineEdit:disabled { background: #edf0f3; color: #8a96a3; border-color: #d0d7de; }
+QLabel[result="true"] {
+    background: #ffffff; border: 1px solid #c3ccd6; border-radius: 4px; padding: 3px 6px;
+    font-weight: bold; color: #1d3557;
+}
+QPlainTextEdit { background: #ffffff; border: 1px solid #c3ccd6; border-radius: 4px; }
+)";
+}
+
+} // namespace trochix::ui
