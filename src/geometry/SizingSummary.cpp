@@ -7,6 +7,7 @@
 #include "model/Host.h"
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
+#include "model/Units.h"
 #include "motion/MathHelpers.h"
 #include "text/NumberText.h"
 
@@ -20,9 +21,10 @@ using text::PrintNumber;
 
 namespace {
 
+// A radius of curvature is a length even where S is the angle of an oscillating arm.
 std::string RhoLine(const CamModel& m, const char* what, const std::string& text, float angle) {
-    return std::string("  ") + what + text + "  " + m.UnitLabel[ResultRow::Displacement] + " @ cam angle" +
-           PrintNumber(angle) + " deg";
+    return std::string("  ") + what + text + "  " + m.UnitLabel[model::kLengthLabel] +
+           " @ cam angle" + PrintNumber(angle) + " deg";
 }
 
 std::string PressLine(const char* what, float value, float angle) {

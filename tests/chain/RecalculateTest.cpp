@@ -152,3 +152,46 @@ TEST(RecalculateModel, StopsAtTheFirstStageThatFails) {
         EXPECT_EQ(m->Lift, 0.125f);
     }
 }
+
+// A new prime radius on a computed model: the sizing and the dynamics after it come out as a
+// whole recalculation of the changed model gives them. With torque accumulated over several
+// cams the dynamics cannot be redone and are withdrawn.
+TEST(RecalculateSizing, FollowsAGeometryChangeThroughTheDynamics) {
+    RecordingHost host;
+    auto m = UserProgram(host);
+    m->RollerRadius = 1.0f;
+    ASSERT_TRUE(chain::RecalculateModel(*m, host));
+    ASSERT_TRUE(m->DynamicsDone);
+    m->ModelSaved = true;
+    m->PrimeRadius = 4.0f;
+    m->CamDirection = 1;
+    auto fresh = std::make_unique<CamModel>(*m);
+    ASSERT_TRUE(chain::RecalculateModel(*fresh, host));
+    ASSERT_TRUE(chain::RecalculateSizing(*m, host));
+    EXPECT_TRUE(m->ProfileDone && m->DynamicsDone && !m->ModelSaved);
+    for (int row = 5; row <= 16; ++row)
+        EXPECT_TRUE(m->Results[row] == fresh->Results[row]) << row;
+
+    m->TorqueStartFresh = false;
+    const auto torque = m->Results[8];
+    ASSERT_TRUE(chain::RecalculateSizing(*m, host));
+    EXPECT_TRUE(m->ProfileDone);
+    EXPECT_FALSE(m->DynamicsDone);
+    EXPECT_TRUE(m->Results[8] == torque); // not added to again
+}
+
+// Dynamics never computed stay so; a sizing that stops leaves the cam unsized.
+TEST(RecalculateSizing, StoppedSizingLeavesTheCamUnsized) {
+    RecordingHost host;
+    auto m = UserProgram(host);
+    ASSERT_TRUE(chain::RecalculateMotion(*m, host));
+    m->ProfileDone = true;
+    EXPECT_TRUE(chain::RefreshDynamics(*m, host));
+    EXPECT_FALSE(m->DynamicsDone);
+    m->Translating = false; // an arm of length 0 cannot reach the cam
+    m->ArmRadius = 0.0f;
+    m->ArmPivotX = 10.0f;
+    EXPECT_FALSE(chain::RecalculateSizing(*m, host));
+    EXPECT_FALSE(m->ProfileDone || m->DynamicsDone);
+    EXPECT_EQ(host.lastText(), "Your arm geometry is such that the roller cannot contact the cam");
+}

@@ -53,7 +53,10 @@ SizeCamScreen::SizeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::SizeCa
     setStyleSheet(SizingStyleSheet());
     m_commits = new LeaveCommits(this);
 
-    auto* left = new QVBoxLayout;
+    auto* leftColumn = new QWidget(this);
+    leftColumn->setMaximumWidth(520);
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(6);
     left->addWidget(BuildOptions());
     left->addWidget(BuildInputs());
@@ -62,7 +65,7 @@ SizeCamScreen::SizeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::SizeCa
 
     auto* body = new QHBoxLayout;
     body->setSpacing(12);
-    body->addLayout(left);
+    body->addWidget(leftColumn);
     body->addWidget(BuildPictures(), 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -74,7 +77,7 @@ SizeCamScreen::SizeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::SizeCa
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
     ShowResults(geometry::ClearSizeResults());
-    resize(980, 640);
+    resize(1140, 680);
 }
 
 QWidget* SizeCamScreen::BuildOptions() {
