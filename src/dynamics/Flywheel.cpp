@@ -112,7 +112,8 @@ void Fly(CamModel& model, Host& host) {
         });
 
         for (int i = 1; i <= n; ++i) {
-            const float v = static_cast<float>(static_cast<double>(R[ResultRow::Torque][i]) * model.FluctCoef);
+            const float v =
+                static_cast<float>(static_cast<double>(R[ResultRow::Torque][i]) * model.FluctCoef);
             if (!std::isfinite(v))
                 throw model::Fault(model::kOverflow);
             R[ResultRow::FlywheelTorque][i] = v;
