@@ -17,7 +17,8 @@
 //
 // The "conditions unchanged" flag, model.BcUnchanged:
 //   set    after a segment's polynomial was solved and evaluated successfully (ReadBounds or
-//          EvaluateStoredPolynomial);
+//          EvaluateStoredPolynomial), and when a model file was read (its conditions were
+//          solved when it was saved);
 //   clear  on New (Initialize), and on any edit that can change a polynomial segment's solution:
 //          a polynomial row's Beta, motion, law or positions, any box of the boundary-condition
 //          screen, the cam speed or the step (call ClearConditionsUnchanged).

@@ -62,6 +62,28 @@ void TypeProgram(QWidget* s, std::initializer_list<std::array<const char*, 5>> r
     }
 }
 
+// Answers the boundary-condition screen whenever it opens: the count, then "box=value" pairs
+// typed and confirmed with Enter, then Done. Counts the openings.
+struct BoundsAnswers {
+    QString count;
+    std::vector<std::pair<const char*, const char*>> boxes;
+    int opened = 0;
+    void install(UiFixture& f) {
+        f.navigator.onPresent = [this](ScreenId id, QWidget& bounds) {
+            if (id != ScreenId::Bounds)
+                return;
+            ++opened;
+            Type(Child(&bounds, "txt_NoConds"), count);
+            QTest::keyClick(Child(&bounds, "txt_NoConds"), Qt::Key_Return);
+            for (const auto& [name, value] : boxes) {
+                Type(Child(&bounds, name), value);
+                QTest::keyClick(Child(&bounds, name), Qt::Key_Return);
+            }
+            Click(&bounds, "cmd_Done");
+        };
+    }
+};
+
 } // namespace
 
 class InputDataScreenTest : public QObject {
@@ -341,6 +363,46 @@ private slots:
         QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_Done"}), QString("01"));
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
         QVERIFY(f.model->SvajDone && f.model->ProfileDone);
+    }
+
+    // A model saved with a polynomial row and opened again: Calc All re-evaluates the row from
+    // its stored conditions instead of asking for them afresh. Segment 3 falls from 1 to 0 with
+    // S, V, A stated at both ends: the 3-4-5 polynomial, S = 1 - (10x^3 - 15x^4 + 6x^5).
+    void reopenedPolynomialKeepsItsConditions() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("fall.cam").toStdString();
+        UiFixture f;
+        f.home();
+        BoundsAnswers answers{"6", {{"txt_Vbound_0", "0"}, {"txt_Abound_0", "0"},
+                                    {"txt_Vbound_4", "0"}, {"txt_Abound_4", "0"}}};
+        answers.install(f);
+        ui::InputDataScreen* s = Open(f);
+        TypeProgram(s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""},
+                        {"180", "p", "", "", "0"}});
+        QCOMPARE(answers.opened, 1);
+        QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
+        QVERIFY(f.model->SvajDone);
+        f.dialogs.saveAnswers = {path};
+        f.trigger("mnu_Saveas");
+        f.trigger("mnu_New");
+        f.dialogs.openAnswers = {path};
+        f.trigger("mnu_Open");
+        QCOMPARE(f.model->SegNumBC[3], 6);
+        f.host.clear();
+
+        s = Open(f);
+        QTest::mouseClick(Get(s, "cmd_CalcAll"), Qt::LeftButton);
+        QCOMPARE(answers.opened, 1);
+        QCOMPARE(f.texts(), Strings());
+        QVERIFY(f.model->SegDone[0] && f.model->SegDone[1] && f.model->SegDone[2]);
+        QVERIFY(Get(s, "cmd_Done")->isEnabled());
+        for (const auto& [point, x] : {std::pair{180, 0.0}, {225, 0.25}, {270, 0.5}, {360, 1.0}}) {
+            const double expected = 1.0 - (10 * std::pow(x, 3) - 15 * std::pow(x, 4) +
+                                           6 * std::pow(x, 5));
+            QVERIFY2(std::abs(f.model->Results[1][point] - expected) < 1e-6,
+                     qPrintable(QString::number(point)));
+        }
+        ExpectTexts(s, {{"txt_Low_2", "1"}, {"txt_High_2", "0"}});
     }
 };
 
