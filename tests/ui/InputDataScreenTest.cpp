@@ -404,6 +404,26 @@ private slots:
         }
         ExpectTexts(s, {{"txt_Low_2", "1"}, {"txt_High_2", "0"}});
     }
+
+    // A changed motion program takes every later stage with it: after an example, a new
+    // segment count leaves nothing to size, draw or export.
+    void changedProgramClearsTheLaterStages() {
+        UiFixture f;
+        f.homeTargets();
+        f.trigger("mnu_Example_1");
+        f.model->FftDone = true;
+        QCOMPARE(HomeButtons(f.home()), QString("1111111"));
+        ui::InputDataScreen* s = Open(f);
+        f.host.answers = {model::Answer::Yes};
+        Type(Get(s, "txt_Segmts"), "4");
+        QTest::keyClick(Get(s, "txt_Segmts"), Qt::Key_Return);
+        const model::CamModel& m = *f.model;
+        QVERIFY(!m.SvajDone && !m.ProfileDone && !m.DynamicsDone && !m.FftDone);
+        Click(s, "cmd_Cancel");
+        f.home()->activate();
+        QCOMPARE(HomeButtons(f.home()), QString("1000001"));
+        QVERIFY(!Child<QMenu>(f.home(), "mnu_Export")->menuAction()->isEnabled());
+    }
 };
 
 TROCHIX_UI_TEST(InputDataScreenTest)
