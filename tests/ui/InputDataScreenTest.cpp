@@ -424,6 +424,28 @@ private slots:
         QCOMPARE(HomeButtons(f.home()), QString("1000001"));
         QVERIFY(!Child<QMenu>(f.home(), "mnu_Export")->menuAction()->isEnabled());
     }
+
+    // A zero cam speed is reported once by each command that reads it, however many rows
+    // Calc All calculates.
+    void zeroSpeedIsReportedOncePerCommand() {
+        const std::string zero = " Shaft Omega cannot be zero - Please check";
+        UiFixture f;
+        f.navigator.registerScreen(ScreenId::Continuity, {});
+        ui::InputDataScreen* s = Open(f);
+        Type(Get(s, "txt_Omega"), "0");
+        Leave(s);
+        QCOMPARE(f.texts(), Strings{zero});
+        TypeProgram(s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""},
+                        {"180", "f", "cf", "", "0"}});
+        QCOMPARE(f.texts(), Strings(4, zero)); // one for each row's Calc
+        f.host.clear();
+        QTest::mouseClick(Get(s, "cmd_CalcAll"), Qt::LeftButton);
+        QCOMPARE(f.texts(), Strings{zero});
+        QCOMPARE(f.model->CamOmega, 1.0f);
+        QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
+        QCOMPARE(f.texts(), Strings(2, zero));
+        QVERIFY(f.model->SvajDone);
+    }
 };
 
 TROCHIX_UI_TEST(InputDataScreenTest)
