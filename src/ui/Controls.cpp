@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -113,8 +114,9 @@ bool CommitOnLeave::eventFilter(QObject* watched, QEvent* event) {
         m_keyCommitted = watched;
         m_keyCommittedText = TextOf(watched);
         run(*box);
-        // Tab goes on to the next control; Enter stops here.
-        return enter;
+        // Tab goes on to the next control, unless the commit itself has put the focus where
+        // the user goes next; Enter stops here.
+        return enter || QApplication::focusWidget() != watched;
     }
     case QEvent::FocusOut: {
         if (!(box->triggers & Leave))

@@ -25,7 +25,7 @@
 //     or a list's popup only borrows the focus for a moment;
 //   - Enter is pressed in it (the key goes no further: it never presses a dialog button);
 //   - Tab or Backtab leaves it, before the focus moves, so that Tab lands on a control the
-//     entry has just enabled;
+//     entry has just enabled (a commit that puts the focus somewhere itself keeps it there);
 //   - optionally, the box is double-clicked.
 // A box committed by Enter or Tab is not committed again when it then loses the focus with
 // the same text, so a refusal is said once. While a commit runs (its message box takes the
