@@ -67,7 +67,8 @@ SizePicture SizePictureSetup(CamModel& m, Host& host) {
         const double Rp = m.PrimeRadius;
         if (m.FollowerType == 2) {
             const FlatFace face = FlatFaceExtents(m);
-            const Polar z = Cart_to_Polar(Rp, m.Results[ResultRow::Velocity][0] / model::CheckDivisor(m.CamOmega));
+            const Polar z = Cart_to_Polar(Rp, m.Results[ResultRow::Velocity][0] /
+                                                  model::CheckDivisor(m.CamOmega));
             p.R0 = z.radius;
             p.t0 = z.angle;
             m.FaceWidth = ToSingle(face.width());

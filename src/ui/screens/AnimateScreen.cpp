@@ -11,7 +11,7 @@
 #include "model/Units.h"
 #include "ui/CommonButtons.h"
 #include "ui/DrawingSurface.h"
-#include "ui/screens/LeaveCommits.h"
+#include "ui/Controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,7 +37,7 @@ constexpr int kDefaultWait = 2;
 
 AnimateScreen::AnimateScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Animate) {
     setStyleSheet(SizingStyleSheet());
-    m_commits = new LeaveCommits(this);
+    m_commits = new CommitOnLeave(this);
     m_timer.setParent(this);
     connect(&m_timer, &QTimer::timeout, this, &AnimateScreen::NextFrame);
 
@@ -109,14 +109,11 @@ QWidget* AnimateScreen::BuildControls() {
         grid->addWidget(value, r++, 1);
     }
 
-    m_run = new QPushButton("&Run", w);
-    m_run->setObjectName("cmd_Run");
+    m_run = MakeButton(w, "&Run", "cmd_Run");
     connect(m_run, &QPushButton::clicked, this, &AnimateScreen::Run_Click);
-    m_print = new QPushButton("&Print", w);
-    m_print->setObjectName("cmd_AnimatePrint");
+    m_print = MakeButton(w, "&Print", "cmd_AnimatePrint");
     connect(m_print, &QPushButton::clicked, this, &AnimateScreen::AnimatePrint_Click);
-    m_done = new QPushButton("&Done", w);
-    m_done->setObjectName("cmd_Done");
+    m_done = MakeButton(w, "&Done", "cmd_Done");
     connect(m_done, &QPushButton::clicked, this, &AnimateScreen::Done_Click);
 
     for (QGroupBox* c : {m_rotate.frame, m_prime.frame, m_offset.frame, m_follower.frame, wait,
@@ -141,7 +138,7 @@ void AnimateScreen::activate() {
 bool AnimateScreen::Profile() { return geometry::CamProfile(m_ctx.model, m_ctx.host); }
 
 void AnimateScreen::ShowTexts() {
-    const LeaveCommits::Pause pause(*m_commits);
+    const CommitOnLeave::Pause pause(*m_commits);
     const model::CamModel& m = m_ctx.model;
     const geometry::AnimateTexts t = geometry::AnimateResults(m);
     m_pamax->setText(Qs(t.pamax));
@@ -151,9 +148,9 @@ void AnimateScreen::ShowTexts() {
     m_prime.frame->setTitle(Qs(t.primeCaption));
     m_follower.frame->setTitle(Qs(t.followerCaption));
     const geometry::SizeCamBoxes boxes = geometry::SizeCamBoxesOf(m);
-    m_prime.box->setText(Qs(boxes.prime));
-    m_offset.box->setText(Qs(boxes.offset));
-    m_follower.box->setText(Qs(t.followerText));
+    SetBoxText(m_prime.box, boxes.prime);
+    SetBoxText(m_offset.box, boxes.offset);
+    SetBoxText(m_follower.box, t.followerText);
     m_offset.box->setEnabled(t.offsetEditable);
     m_follower.box->setEnabled(t.followerEditable);
     m_primeEdited = m_offsetEdited = m_followerEdited = false;
@@ -228,7 +225,7 @@ void AnimateScreen::Prime_Change() {
     const geometry::FieldCommit c =
         geometry::CommitPrime(m_ctx.model, m_ctx.host, m_prime.box->text().toStdString());
     if (!c.accepted) {
-        const LeaveCommits::Pause pause(*m_commits);
+        const CommitOnLeave::Pause pause(*m_commits);
         m_prime.box->setText(Qs(c.boxText));
         return;
     }
@@ -242,7 +239,7 @@ void AnimateScreen::Offset_Change() {
     const geometry::FieldCommit c =
         geometry::CommitOffset(m_ctx.model, m_ctx.host, m_offset.box->text().toStdString());
     if (!c.accepted) {
-        const LeaveCommits::Pause pause(*m_commits);
+        const CommitOnLeave::Pause pause(*m_commits);
         m_offset.box->setText(Qs(c.boxText));
         return;
     }
@@ -257,7 +254,7 @@ void AnimateScreen::Follower_Change() {
     const geometry::FieldCommit c =
         geometry::CommitFollower(m, m_ctx.host, m_follower.box->text().toStdString());
     if (!c.accepted) {
-        const LeaveCommits::Pause pause(*m_commits);
+        const CommitOnLeave::Pause pause(*m_commits);
         m_follower.box->setText(Qs(c.boxText));
         return;
     }

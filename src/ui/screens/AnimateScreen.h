@@ -22,7 +22,7 @@ class QPushButton;
 namespace trochix::ui {
 
 class DrawingSurface;
-class LeaveCommits;
+class CommitOnLeave;
 
 class AnimateScreen : public ScreenBase {
     Q_OBJECT
@@ -70,7 +70,7 @@ private:
     geometry::CamDrawing m_drawing;
     int m_nextFrame = 0;
     QTimer m_timer;
-    LeaveCommits* m_commits = nullptr;
+    CommitOnLeave* m_commits = nullptr;
     // Boxes edited since they were last taken: only an edit is committed.
     bool m_primeEdited = false, m_offsetEdited = false, m_followerEdited = false;
 

@@ -9,7 +9,7 @@
 #include "model/Units.h"
 #include "ui/CommonButtons.h"
 #include "ui/DrawingSurface.h"
-#include "ui/screens/LeaveCommits.h"
+#include "ui/Controls.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -51,7 +51,7 @@ QPlainTextEdit* SummaryArea(QWidget* parent, const char* name) {
 
 SizeCamScreen::SizeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::SizeCam) {
     setStyleSheet(SizingStyleSheet());
-    m_commits = new LeaveCommits(this);
+    m_commits = new CommitOnLeave(this);
 
     auto* leftColumn = new QWidget(this);
     leftColumn->setMaximumWidth(520);
@@ -117,21 +117,19 @@ QWidget* SizeCamScreen::BuildInputs() {
 
     m_armCentre = new QGroupBox("Follower Arm CL", w);
     m_armCentre->setObjectName("fra_ArmCentre");
-    m_clx = new QLineEdit(m_armCentre);
-    m_clx->setObjectName("txt_CLx");
-    m_cly = new QLineEdit(m_armCentre);
-    m_cly->setObjectName("txt_CLy");
+    m_clx = MakeLineEdit(m_armCentre, "txt_CLx", Qt::AlignRight | Qt::AlignVCenter);
+    m_cly = MakeLineEdit(m_armCentre, "txt_CLy", Qt::AlignRight | Qt::AlignVCenter);
     m_clUnit = new QLabel(m_armCentre);
     m_clUnit->setObjectName("lbl_CLUnit");
     auto* centre = new QHBoxLayout(m_armCentre);
     centre->setContentsMargins(8, 4, 8, 4);
-    centre->addWidget(new QLabel("X", m_armCentre));
+    centre->addWidget(MakeCaption(m_armCentre, "X"));
     centre->addWidget(m_clx, 1);
-    centre->addWidget(new QLabel("Y", m_armCentre));
+    centre->addWidget(MakeCaption(m_armCentre, "Y"));
     centre->addWidget(m_cly, 1);
     centre->addWidget(m_clUnit);
     for (QLineEdit* box : {m_clx, m_cly}) {
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        SelectAllOnFocus(box);
         box->setMinimumWidth(60);
     }
     m_armRadius = MakeValueBox(w, "Fol Arm Radius", "txt_ArmRadius", "lbl_ArmUnit");
@@ -210,13 +208,11 @@ QWidget* SizeCamScreen::BuildButtons() {
     auto* w = new QWidget(this);
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
-    m_calc = new QPushButton("&Calc", w);
-    m_calc->setObjectName("cmd_Calc");
+    m_calc = MakeButton(w, "&Calc", "cmd_Calc");
     connect(m_calc, &QPushButton::clicked, this, &SizeCamScreen::Calc_Click);
     m_copy = MakeCopyButton(*this);
     m_printForm = MakePrintFormButton(*this);
-    m_done = new QPushButton("&Done", w);
-    m_done->setObjectName("cmd_Done");
+    m_done = MakeButton(w, "&Done", "cmd_Done");
     connect(m_done, &QPushButton::clicked, this, &SizeCamScreen::Done_Click);
     row->addStretch(1);
     for (QPushButton* b : {m_calc, m_copy, m_printForm, m_done}) {
@@ -227,7 +223,7 @@ QWidget* SizeCamScreen::BuildButtons() {
 }
 
 void SizeCamScreen::activate() {
-    const LeaveCommits::Pause pause(*m_commits);
+    const CommitOnLeave::Pause pause(*m_commits);
     const model::CamModel& m = m_ctx.model;
     const geometry::SizeCamBoxes boxes = geometry::SizeCamBoxesOf(m);
     const std::pair<QLineEdit*, const std::string*> texts[] = {
@@ -235,7 +231,7 @@ void SizeCamScreen::activate() {
         {m_clx, &boxes.clx},          {m_cly, &boxes.cly},           {m_armRadius.box, &boxes.armRadius},
     };
     for (const auto& [box, text] : texts)
-        box->setText(Qs(*text));
+        SetBoxText(box, *text);
     m_prime.frame->setTitle(Qs(geometry::PrimeCaptionOf(m)));
     ShowOptions(geometry::SizeCamOptionsOf(m));
     RefreshUnits();
@@ -329,7 +325,7 @@ void SizeCamScreen::Option_Click(SizeCamOption changed) {
     const geometry::SizeCamOptionResult r =
         geometry::SizeCamOptionClick(m_ctx.model, m_ctx.host, in, changed);
     m_changed = true;
-    const LeaveCommits::Pause pause(*m_commits);
+    const CommitOnLeave::Pause pause(*m_commits);
     if (r.offsetZeroed) {
         m_offset.box->setText("0");
         m_prime.frame->setTitle(Qs(geometry::PrimeCaptionOf(m_ctx.model)));
@@ -343,7 +339,7 @@ void SizeCamScreen::Option_Click(SizeCamOption changed) {
 }
 
 void SizeCamScreen::Apply(const geometry::FieldCommit& c, QLineEdit* box) {
-    const LeaveCommits::Pause pause(*m_commits);
+    const CommitOnLeave::Pause pause(*m_commits);
     box->setText(Qs(c.boxText));
     if (!c.primeCaption.empty())
         m_prime.frame->setTitle(Qs(c.primeCaption));

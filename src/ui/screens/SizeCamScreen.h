@@ -24,7 +24,7 @@ class QPushButton;
 namespace trochix::ui {
 
 class DrawingSurface;
-class LeaveCommits;
+class CommitOnLeave;
 
 class SizeCamScreen : public ScreenBase {
     Q_OBJECT
@@ -72,7 +72,7 @@ private:
 
     geometry::SizeResultsState m_state;
     bool m_changed = false; // an input changed since the screen came up
-    LeaveCommits* m_commits = nullptr;
+    CommitOnLeave* m_commits = nullptr;
 
     OptionPair m_rotate, m_folmotion, m_foltype, m_folDirect, m_armRotate, m_show;
     ValueBox m_prime, m_offset, m_follower, m_armRadius;

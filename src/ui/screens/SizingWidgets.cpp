@@ -1,5 +1,7 @@
 #include "ui/screens/SizingWidgets.h"
 
+#include "ui/Controls.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,9 +24,10 @@ OptionPair MakeOptionPair(QWidget* parent, const char* caption, const char* name
     p.frame = new QGroupBox(QString::fromUtf8(caption), parent);
     p.frame->setObjectName(QStringLiteral("fra_%1").arg(QLatin1String(name)));
     p.first = new QRadioButton(QString::fromUtf8(first), p.frame);
-    p.first->setObjectName(QStringLiteral("opt_%1_0").arg(QLatin1String(name)));
+    const QByteArray option = "opt_" + QByteArray(name);
+    p.first->setObjectName(IndexedName(option.constData(), 0));
     p.second = new QRadioButton(QString::fromUtf8(second), p.frame);
-    p.second->setObjectName(QStringLiteral("opt_%1_1").arg(QLatin1String(name)));
+    p.second->setObjectName(IndexedName(option.constData(), 1));
     p.first->setChecked(true);
     auto* row = new QHBoxLayout(p.frame);
     row->setContentsMargins(8, 4, 8, 4);
@@ -38,9 +41,8 @@ ValueBox MakeValueBox(QWidget* parent, const QString& caption, const char* boxNa
                       const char* unitName) {
     ValueBox v;
     v.frame = new QGroupBox(caption, parent);
-    v.box = new QLineEdit(v.frame);
-    v.box->setObjectName(QLatin1String(boxName));
-    v.box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    v.box = MakeLineEdit(v.frame, QLatin1String(boxName), Qt::AlignRight | Qt::AlignVCenter);
+    SelectAllOnFocus(v.box);
     v.box->setMinimumWidth(90);
     v.unit = new QLabel(v.frame);
     v.unit->setObjectName(QLatin1String(unitName));
