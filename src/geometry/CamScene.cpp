@@ -5,6 +5,7 @@
 #include "model/Constants.h"
 #include "model/Host.h"
 #include "model/ResultRow.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,6 +191,11 @@ Scene SizeCam(CamModel& m, Host& host, const model::ColourTable& table) {
     Stem(s, Rp + Rf / 4, axisY, p.halfLow, p.halfHigh, E, c.ColInk);
     s.ring({Rp, axisY}, Rf, Rf / 4, c.ColFollower);
     return s;
+}
+
+PageMillimetres TrueScalePage(const SceneWindow& w, int unitSystem) {
+    const double mm = model::MillimetresPerLength(unitSystem);
+    return {w.width() * mm, w.height() * mm};
 }
 
 const std::array<std::string, 6> WaitList = {"1", "10", "100", "1000", "10000", "100000"};

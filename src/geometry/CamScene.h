@@ -63,6 +63,13 @@ void DrawArrow(Scene& scene, const SizePicture& picture, const CamColours& colou
 // when there is nothing to draw.
 Scene SizeCam(CamModel& model, Host& host, const model::ColourTable& table);
 
+// The page of a drawing at true scale: one model length unit is one length unit of the unit
+// system (in, ft, m, cm, mm), in millimetres.
+struct PageMillimetres {
+    double width, height;
+};
+PageMillimetres TrueScalePage(const SceneWindow& window, int unitSystem);
+
 // The pause choices of cmb_wait and the pause between animation frames. DelayCount is ten
 // times the choice; FramePauseMs maps it onto a timer interval that keeps the choices in
 // order: a whole turn well under a second at "1", about a second per frame at "100000".

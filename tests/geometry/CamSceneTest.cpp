@@ -368,3 +368,16 @@ TEST(ArmSwing, SpansTheArmOverTheCycle) {
     EXPECT_NEAR(b.start, 190.0 * 3.141592654 / 180, 1e-9);
     EXPECT_NEAR(b.end, 250.0 * 3.141592654 / 180, 1e-9);
 }
+
+// A drawing 4.5 units wide and 3 high, at true scale in each unit system.
+TEST(CamScene, TrueScalePage) {
+    const SceneWindow w{-2.0, 2.5, -1.0, 2.0};
+    const std::pair<int, PageMillimetres> cases[] = {
+        {1, {114.3, 76.2}}, {2, {1371.6, 914.4}}, {3, {4500.0, 3000.0}}, {4, {45.0, 30.0}},
+        {5, {4.5, 3.0}}};
+    for (const auto& [system, page] : cases) {
+        const PageMillimetres p = TrueScalePage(w, system);
+        EXPECT_NEAR(p.width, page.width, 1e-9) << system;
+        EXPECT_NEAR(p.height, page.height, 1e-9) << system;
+    }
+}

@@ -129,6 +129,30 @@ private slots:
         }
     }
 
+    // Only a sized plate cam is drawn, as on the home screen.
+    void onlyASizedRadialCam() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cam.png");
+        UiFixture f;
+        QVERIFY(files::LoadExample(*f.model, f.host, 1));
+        const struct {
+            bool sized;
+            const char* camType;
+            const char* error;
+        } cases[] = {
+            {false, "Radial", "the cam is not sized; no picture written"},
+            {true, "Barrel", "a barrel cam has no Draw Cam picture; no picture written"},
+        };
+        for (const auto& c : cases) {
+            f.model->ProfileDone = c.sized;
+            f.model->CamType = c.camType;
+            std::string error;
+            QVERIFY(!ui::RenderDrawCamPicture(f.ctx, path.toStdString(), error));
+            QCOMPARE(error, std::string(c.error));
+            QVERIFY(!QFile::exists(path));
+        }
+    }
+
     // A cam that cannot be drawn writes no file and says why.
     void nothingToDraw() {
         QTemporaryDir dir;

@@ -1,7 +1,6 @@
 #include "ui/picture/DrawCamPicture.h"
 
 #include "model/CamModel.h"
-#include "model/Units.h"
 #include "ui/AppContext.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Navigator.h"
@@ -20,6 +19,12 @@ constexpr int kPngPixels = 900;
 } // namespace
 
 bool RenderDrawCamPicture(AppContext& ctx, const std::string& path, std::string& error) {
+    // As on the home screen: only a sized plate cam is drawn.
+    if (!ctx.model.ProfileDone || ctx.model.CamType != "Radial") {
+        error = ctx.model.ProfileDone ? "a barrel cam has no Draw Cam picture; no picture written"
+                                      : "the cam is not sized; no picture written";
+        return false;
+    }
     auto* screen = ctx.navigator.screenAs<AnimateScreen>(ScreenId::Animate);
     if (!screen) {
         error = "the Draw Cam screen is not available";
@@ -33,9 +38,9 @@ bool RenderDrawCamPicture(AppContext& ctx, const std::string& path, std::string&
         error = "the cam cannot be drawn (see the message above); no picture written";
         return false;
     }
-    const geometry::SceneWindow w = scene.window();
-    const double mm = model::MillimetresPerLength(ctx.model.UnitSystem);
-    const QSizeF trueSize(w.width() * mm, w.height() * mm);
+    const geometry::PageMillimetres page =
+        geometry::TrueScalePage(scene.window(), ctx.model.UnitSystem);
+    const QSizeF trueSize(page.width, page.height);
     return WritePicture(
         path, QSize(kPngPixels, kPngPixels), trueSize,
         [&scene](QPainter& painter, const QRectF& area) {
