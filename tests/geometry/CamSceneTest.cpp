@@ -381,3 +381,19 @@ TEST(CamScene, TrueScalePage) {
         EXPECT_NEAR(p.height, page.height, 1e-9) << system;
     }
 }
+
+// A barrel cam seen end on: a box Rf/2 wide and 2 Rf high on the roller, with a disc of Rf/4.
+TEST(SizeCamPicture, BarrelRoller) {
+    auto m = Roller(1, 0.0);
+    m->CamType = "Barrel";
+    RecordingHost host;
+    const Scene s = SizeCam(*m, host, Colours());
+    const auto box = Of(s, PrimitiveKind::Box, kBlack);
+    ASSERT_EQ(box.size(), std::size_t(1));
+    EXPECT_EQ(box[0]->points[0], (Point{2.875, -0.5}));
+    EXPECT_EQ(box[0]->points[1], (Point{3.125, 0.5}));
+    const auto disc = Of(s, PrimitiveKind::Ring, kBlue);
+    ASSERT_EQ(disc.size(), std::size_t(1));
+    EXPECT_EQ(disc[0]->points[0], (Point{3.0, 0.0}));
+    EXPECT_EQ(std::pair(disc[0]->radius, disc[0]->inner), std::pair(0.125, 0.00125));
+}

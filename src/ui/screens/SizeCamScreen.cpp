@@ -208,7 +208,7 @@ QWidget* SizeCamScreen::BuildButtons() {
     auto* w = new QWidget(this);
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
-    m_calc = MakeButton(w, "&Calc", "cmd_Calc");
+    m_calc = MakeButton(w, "C&alc", "cmd_Calc");
     connect(m_calc, &QPushButton::clicked, this, &SizeCamScreen::Calc_Click);
     m_copy = MakeCopyButton(*this);
     m_printForm = MakePrintFormButton(*this);
