@@ -4,6 +4,7 @@
 #include "model/CamModel.h"
 #include "model/Constants.h"
 #include "model/Host.h"
+#include "model/ReportError.h"
 #include "model/ResultRow.h"
 #include "model/Units.h"
 
@@ -133,16 +134,10 @@ ArcSpan ArmSwing(double pivotAngleDeg, double armDirection, double armAngle0Deg,
     return {(std::min(a, b) - margin) * kDegToRad, (std::max(a, b) + margin) * kDegToRad};
 }
 
-Scene SizeCam(CamModel& m, Host& host, const model::ColourTable& table) {
-    Scene s;
-    const CamColours c = SetCamColours(table);
-    s.setBackground(c.ColBack);
-    const SizePicture p = SizePictureSetup(m, host);
-    if (!p.drawable)
-        return s;
-    s.setWindow(Sizescale(m, p.Rf));
-    DrawArrow(s, p, c, m.CamDirection);
+namespace {
 
+// The follower at zero lift, for each kind of cam and follower.
+void SizeCamFollower(Scene& s, const CamModel& m, const SizePicture& p, const CamColours& c) {
     const double Rp = m.PrimeRadius, Rf = p.Rf, E = p.extent;
     const int dir = m.CamDirection;
     if (!m.Translating) {
@@ -169,14 +164,14 @@ Scene SizeCam(CamModel& m, Host& host, const model::ColourTable& table) {
             const double k = C > 0.0 ? std::min(L, C) / C : 0.0;
             s.line(pivot, {pivot.x * (1 - k), pivot.y * (1 - k)}, c.ColArm);
         }
-        return s;
+        return;
     }
     if (m.CamType == "Barrel") {
         const Point roller{Rp, -dir * static_cast<double>(m.Offset)};
         s.box(Add(roller, -Rf / 4, -Rf), Add(roller, Rf / 4, Rf), c.ColInk);
         if (Rf > 0.0)
             s.ring(roller, Rf / 4, 0.01 * Rf / 4, c.ColFollower);
-        return s;
+        return;
     }
     if (m.FollowerType == 2) {
         const FaceSpan face = FaceAcross(p, dir);
@@ -185,11 +180,29 @@ Scene SizeCam(CamModel& m, Host& host, const model::ColourTable& table) {
         s.line({Rp, face.lo}, {Rp, face.hi}, c.ColFollower, 2.0);
         const double mark = 0.004 * s.window().width();
         s.ring({Rp, -dir * v0}, mark, 0.0, c.ColFollower);
-        return s;
+        return;
     }
     const double axisY = -p.drawnOffset;
     Stem(s, Rp + Rf / 4, axisY, p.halfLow, p.halfHigh, E, c.ColInk);
     s.ring({Rp, axisY}, Rf, Rf / 4, c.ColFollower);
+}
+
+} // namespace
+
+Scene SizeCam(CamModel& m, Host& host, const model::ColourTable& table) {
+    Scene s;
+    const CamColours c = SetCamColours(table);
+    s.setBackground(c.ColBack);
+    const SizePicture p = SizePictureSetup(m, host);
+    if (!p.drawable)
+        return s;
+    const bool drawn = model::RunGuarded(host, "SizeCam", [&] {
+        s.setWindow(Sizescale(m, p.Rf));
+        DrawArrow(s, p, c, m.CamDirection);
+        SizeCamFollower(s, m, p, c);
+    });
+    if (!drawn)
+        s.clear();
     return s;
 }
 
@@ -250,7 +263,9 @@ CamDrawing CamDrawing::DrawCam_Setup(CamModel& m, Host& host, const model::Colou
 
     d.m_frames.push_back(0);
     if (d.m_ready && n > 0) {
-        const int step = std::max(1, static_cast<int>(std::lround(6.0 / m.DeltaTheta)));
+        // A frame every 6 degrees; a step the model cannot have counts as 1 degree.
+        const double delta = m.DeltaTheta > 0.0f && m.DeltaTheta <= 6.0f ? m.DeltaTheta : 1.0;
+        const int step = std::max(1, static_cast<int>(std::lround(6.0 / delta)));
         for (int i = step; i < n; i += step)
             d.m_frames.push_back(i);
         d.m_frames.push_back(n);
