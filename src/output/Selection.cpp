@@ -38,6 +38,12 @@ bool AnySpectrum(const SelectionForm& f) {
     return false;
 }
 
+// An angle with the decimals of the input screen's angle columns, without a bare point.
+std::string Angle(float degrees, int decimals) {
+    static const char* const pictures[3] = {"0", "0.0", "0.00"};
+    return text::FormatPicture(degrees, pictures[std::clamp(decimals, 0, 2)]);
+}
+
 } // namespace
 
 SelectionForm NewSelection(int boxes, bool switched) {
@@ -220,8 +226,7 @@ std::vector<std::string> Load_SegmentList(const model::CamModel& m) {
         const std::string motion = motion::MotionText(m.SegDir[seg]);
         if (!motion.empty())
             entry += motion + "  ";
-        entry += text::FNRoundStr(m.SegStart[seg], d) + " - " + text::FNRoundStr(m.SegEnd[seg], d) +
-                 " deg";
+        entry += Angle(m.SegStart[seg], d) + " - " + Angle(m.SegEnd[seg], d) + " deg";
         list.push_back(entry);
     }
     return list;
