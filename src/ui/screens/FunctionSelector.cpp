@@ -68,6 +68,8 @@ void SetCaptionColour(QGroupBox* frame, bool active) {
 
 } // namespace
 
+const char* FunctionSelector::StyleSheet() { return kStyleSheet; }
+
 FunctionSelector::FunctionSelector(AppContext& ctx, const SelectorSetup& setup, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_form(output::NewSelection(setup.boxes, setup.switched)) {
     setObjectName("pnl_FunctionSelector");
@@ -144,13 +146,23 @@ QWidget* FunctionSelector::BuildFunction(int k) {
         row->addWidget(r.off);
         connect(r.on, &QPushButton::clicked, this, [this, k] { On_Click(k); });
         connect(r.off, &QPushButton::clicked, this, [this, k] { Off_Click(k); });
+    } else if (m_form.switched) {
+        // Function 1 is always on: room where the others have On and Off keeps the rows aligned.
+        for (const char* caption : {"&On", "O&ff"}) {
+            auto* room = new QPushButton(QString::fromUtf8(caption), r.frame);
+            QSizePolicy policy = room->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            room->setSizePolicy(policy);
+            room->hide();
+            row->addWidget(room);
+        }
     }
     r.clear = SmallButton("&Clear", Indexed("cmd_Clear", k - 1), r.frame);
     row->addWidget(r.clear);
     r.label = new QLabel(r.frame);
     r.label->setObjectName(Indexed("lbl_Function", k - 1));
     r.label->setProperty("indicator", true);
-    r.label->setMinimumWidth(110);
+    r.label->setMinimumWidth(130);
     row->addSpacing(12);
     row->addWidget(r.label);
 

@@ -32,6 +32,7 @@ PlotSelectScreen::PlotSelectScreen(AppContext& ctx, ScreenId id, int layout)
     : ScreenBase(ctx, id), m_layout(layout) {
     const SelectorSetup setup{layout == 2 ? 2 : 4, layout == 1, "Plot",
                               "Select Segment(s) to Plot"};
+    setStyleSheet(FunctionSelector::StyleSheet());
     m_selector = new FunctionSelector(ctx, setup, this);
     auto* layoutBox = new QVBoxLayout(this);
     layoutBox->setContentsMargins(16, 14, 16, 14);
@@ -42,13 +43,11 @@ PlotSelectScreen::PlotSelectScreen(AppContext& ctx, ScreenId id, int layout)
     if (layout == 2 || layout == 3) {
         auto* style = new QGroupBox("Plot Style", this);
         style->setObjectName("fra_Plotstyle");
-        style->setStyleSheet("QGroupBox { font-weight: bold; color: #1d3557; }");
         auto* row = new QHBoxLayout(style);
         const char* captions[2] = {"Aligned", "Annotated"};
         for (int i = 0; i < 2; ++i) {
             m_style[i] = new QRadioButton(captions[i], style);
             m_style[i]->setObjectName(QStringLiteral("opt_Plotstyle_%1").arg(i));
-            m_style[i]->setStyleSheet("font-weight: normal;");
             row->addWidget(m_style[i]);
         }
         bottom->addWidget(style);

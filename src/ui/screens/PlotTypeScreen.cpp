@@ -34,6 +34,8 @@ constexpr const char* kCaptions[4] = {
 PlotTypeScreen::PlotTypeScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::PlotType) {
     auto* grid = new QGridLayout;
     grid->setSpacing(14);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     m_group = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         const int layout = i + 1;
