@@ -5,6 +5,7 @@
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
 #include "model/ResultRow.h"
+#include "ui/screens/InputDataScreen.h"
 #include "ui/screens/PlotSelect4Screen.h"
 #include "ui/screens/PlotSelectScreen.h"
 #include "ui/screens/PlotTypeScreen.h"
@@ -389,6 +390,40 @@ private slots:
         s->selectByProgram({"DI"}, 0);
         Click(s, "cmd_Cancel");
         QVERIFY(!s->timer().isActive());
+    }
+
+    // An input row's Plot: S, V, A, J of its segment in four windows, Done by the timer.
+    void inputRowPlotsItsSegment() {
+        UiFixture f;
+        DoubleDwell(f);
+        auto* input = f.open<ui::InputDataScreen>(ScreenId::InputData);
+        QVERIFY(Enabled(input, "cmd_PlotSeg_2"));
+        PlotScreens(f);
+        // The user's own choice on that screen gives way to the segment's S-V-A-J.
+        auto* select = Open<ui::PlotSelectScreen>(f, ScreenId::PlotSelect3);
+        QTest::mouseClick(Child(select, "opt_Plotstyle_0"), Qt::LeftButton);
+        Pick(Box(select, "cmb_Preset"), "Radius, Theta, X-coord, Y-coord");
+        Click(select, "cmd_Cancel");
+        Click(input, "cmd_PlotSeg_2");
+        QVERIFY(f.navigator.lastShownIs(ScreenId::PlotSelect3));
+        QCOMPARE(Labels(select), (QStringList{"Displcmnt", "Velocity", "Accel", "Jerk"}));
+        QCOMPARE(Box(select, "cmb_Segment")->currentText(), QString("3  Fall  180 - 270 deg"));
+        QTRY_VERIFY(f.navigator.lastShownIs(ScreenId::MyPlot3));
+        QVERIFY(!select->isVisible());
+        const model::CamModel& m = *f.model;
+        QCOMPARE(m.PlotType, 3);
+        QCOMPARE(m.PlotStyle, 1);
+        QCOMPARE(m.NumPlotFuncs, 4);
+        QCOMPARE(m.PlotFunc, (std::array<int, 5>{0, 1, 2, 3, 4}));
+        QCOMPARE(m.CurSeg, 3);
+        QCOMPARE(m.PlotStart, 180.0f);
+        QCOMPARE(m.PlotEnd, 270.0f);
+        QVERIFY(!m.PlotAllSegments);
+        QCOMPARE(f.texts(), Strings());
+
+        // Rows with points have Plot; a row beyond the program has none.
+        QCOMPARE(EnabledFlags(input, {"cmd_PlotSeg_0", "cmd_PlotSeg_3", "cmd_PlotSeg_4"}),
+                 QString("110"));
     }
 
     void polarScreenPlotsTheCamProfile() {

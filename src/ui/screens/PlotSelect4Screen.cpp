@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/ReportError.h"
 #include "output/Selection.h"
+#include "ui/Controls.h"
 #include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
@@ -33,8 +34,7 @@ QComboBox, QRadioButton, QLabel, QPushButton { font-weight: normal; }
 )";
 
 QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = MakeButton(parent, caption, QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
 }
@@ -69,7 +69,7 @@ PlotSelect4Screen::PlotSelect4Screen(AppContext& ctx) : ScreenBase(ctx, ScreenId
     const char* devices[3] = {"Screen", "Printer", "Disk File"};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(devices[i], output);
-        option->setObjectName(QStringLiteral("opt_Output_%1").arg(i));
+        option->setObjectName(IndexedName("opt_Output", i));
         option->setChecked(i == 0);
         outputs->addWidget(option);
     }
