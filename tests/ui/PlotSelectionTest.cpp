@@ -37,7 +37,9 @@ void PlotScreens(UiFixture& f) {
                 ScreenId::MyPlot3, ScreenId::Plot4});
 }
 
-QComboBox* Box(QWidget* s, const char* name) { return Child<QComboBox>(s, name); }
+QComboBox* Box(QWidget* s, const char* name) {
+    return Child<QComboBox>(s, name);
+}
 
 QStringList Items(QComboBox* box) {
     QStringList items;
@@ -82,9 +84,13 @@ QStringList Titles(QWidget* s, std::initializer_list<const char*> frames) {
     return titles;
 }
 
-bool Enabled(QWidget* s, const QString& name) { return Child(s, name)->isEnabled(); }
+bool Enabled(QWidget* s, const QString& name) {
+    return Child(s, name)->isEnabled();
+}
 
-template <class T> T* Open(UiFixture& f, ScreenId id) { return f.open<T>(id); }
+template <class T> T* Open(UiFixture& f, ScreenId id) {
+    return f.open<T>(id);
+}
 
 } // namespace
 
@@ -101,10 +107,11 @@ private slots:
                            {"lbl_PlotType_1", "Two Windows - Two Functions"},
                            {"lbl_PlotType_2", "Four Windows - Four Functions"},
                            {"lbl_PlotType_3", "Polar Plot - One Function"},
-                           {"opt_Select_0", "Select"}, {"cmd_Done", "&Done"},
+                           {"opt_Select_0", "Select"},
+                           {"cmd_Done", "&Done"},
                            {"cmd_Cancel", "&Cancel"}});
-        QCOMPARE(EnabledFlags(type, {"opt_Select_0", "opt_Select_1", "opt_Select_2",
-                                     "opt_Select_3", "cmd_Done", "cmd_Cancel"}),
+        QCOMPARE(EnabledFlags(type, {"opt_Select_0", "opt_Select_1", "opt_Select_2", "opt_Select_3",
+                                     "cmd_Done", "cmd_Cancel"}),
                  QString("111001"));
         QTest::mouseClick(Child(type, "pct_PlotType_3"), Qt::LeftButton); // not offered
         QVERIFY(!Enabled(type, "cmd_Done"));
@@ -169,8 +176,10 @@ private slots:
                             "fra_Method", "fra_Plotstyle"}),
                  (QStringList{"Plot 1", "Plot 2", "Select Segment(s) to Plot",
                               "Select from Preset Formats", "Choose Setup Method", "Plot Style"}));
-        ExpectTexts(s, {{"opt_PrintSet_0", "Preset Formats"}, {"opt_PrintSet_1", "Mix and Match"},
-                        {"opt_Plotstyle_0", "Aligned"}, {"opt_Plotstyle_1", "Annotated"}});
+        ExpectTexts(s, {{"opt_PrintSet_0", "Preset Formats"},
+                        {"opt_PrintSet_1", "Mix and Match"},
+                        {"opt_Plotstyle_0", "Aligned"},
+                        {"opt_Plotstyle_1", "Annotated"}});
     }
 
     // A preset, a segment and the Aligned style: Done hands the request to the plot screen.
@@ -241,8 +250,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Box(s, "cmb_Var1"));
         QCOMPARE(Captions(s), QString("Rggg"));
         const auto buttons = [s] {
-            return EnabledFlags(s, {"cmb_Preset", "cmb_Var2", "cmd_On_1", "cmd_Off_1",
-                                    "cmd_On_2", "cmd_Done"});
+            return EnabledFlags(
+                s, {"cmb_Preset", "cmb_Var2", "cmd_On_1", "cmd_Off_1", "cmd_On_2", "cmd_Done"});
         };
         QCOMPARE(buttons(), QString("000000"));
 
@@ -323,8 +332,8 @@ private slots:
         Box(s, "cmb_Preset")->setCurrentIndex(10);
         QTest::mouseDClick(Box(s, "cmb_Preset")->lineEdit(), Qt::LeftButton);
         QVERIFY(!s->isVisible());
-        QCOMPARE(f.model->PlotFunc, (std::array<int, 5>{0, ResultRow::Torque,
-                                                        ResultRow::FrictionTorque, 0, 0}));
+        QCOMPARE(f.model->PlotFunc,
+                 (std::array<int, 5>{0, ResultRow::Torque, ResultRow::FrictionTorque, 0, 0}));
         QCOMPARE(f.model->NumPlotFuncs, 2);
 
         // A function box: only once every box holds a function.
@@ -431,10 +440,14 @@ private slots:
         DoubleDwell(f);
         PlotScreens(f);
         auto* s = Open<ui::PlotSelect4Screen>(f, ScreenId::PlotSelect4);
-        ExpectTexts(s, {{"cmb_Var1", "Cam Profile"}, {"lbl_Function_0", "Cam Profile"},
+        ExpectTexts(s, {{"cmb_Var1", "Cam Profile"},
+                        {"lbl_Function_0", "Cam Profile"},
                         {"opt_Output_0", "Screen"},
-                        {"opt_Output_1", "Printer"}, {"opt_Output_2", "Disk File"},
-                        {"cmd_Demo", "De&mo"}, {"cmd_OK", "&OK"}, {"cmd_Clear_0", "&Clear"}});
+                        {"opt_Output_1", "Printer"},
+                        {"opt_Output_2", "Disk File"},
+                        {"cmd_Demo", "De&mo"},
+                        {"cmd_OK", "&OK"},
+                        {"cmd_Clear_0", "&Clear"}});
         QCOMPARE(Titles(s, {"fra_Function_0", "fra_Output"}),
                  (QStringList{"Plot 1", "Direct Output to:"}));
         QCOMPARE(EnabledFlags(s, {"opt_Output_1", "cmd_Demo", "cmd_OK", "cmd_Done"}),

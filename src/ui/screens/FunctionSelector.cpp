@@ -55,7 +55,9 @@ void SetCaptionColour(QGroupBox* frame, bool active) {
 
 } // namespace
 
-const char* FunctionSelector::StyleSheet() { return kStyleSheet; }
+const char* FunctionSelector::StyleSheet() {
+    return kStyleSheet;
+}
 
 FunctionSelector::FunctionSelector(AppContext& ctx, const SelectorSetup& setup, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_form(output::NewSelection(setup.boxes, setup.switched)) {

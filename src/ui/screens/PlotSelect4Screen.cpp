@@ -108,9 +108,13 @@ void PlotSelect4Screen::activate() {
     m_done->setFocus();
 }
 
-void PlotSelect4Screen::OK_Click() { m_label->setText(m_box->currentText()); }
+void PlotSelect4Screen::OK_Click() {
+    m_label->setText(m_box->currentText());
+}
 
-void PlotSelect4Screen::Clear_Click() { m_box->setCurrentIndex(-1); }
+void PlotSelect4Screen::Clear_Click() {
+    m_box->setCurrentIndex(-1);
+}
 
 void PlotSelect4Screen::Done() {
     if (!m_ctx.model.ProfileDone)
@@ -123,6 +127,8 @@ void PlotSelect4Screen::Done() {
     ShowPlotScreen(m_ctx, plot);
 }
 
-void PlotSelect4Screen::Cancel() { closeScreen(); }
+void PlotSelect4Screen::Cancel() {
+    closeScreen();
+}
 
 } // namespace trochix::ui

@@ -84,7 +84,9 @@ void PlotSelectScreen::activate() {
     RefreshDone();
 }
 
-void PlotSelectScreen::RefreshDone() { m_done->setEnabled(m_selector->form().doneEnabled); }
+void PlotSelectScreen::RefreshDone() {
+    m_done->setEnabled(m_selector->form().doneEnabled);
+}
 
 void PlotSelectScreen::selectByProgram(const std::vector<std::string>& codes, int segment) {
     m_selector->selectByProgram(codes, segment);
@@ -116,6 +118,8 @@ void PlotSelectScreen::Cancel() {
     closeScreen();
 }
 
-void PlotSelectScreen::reject() { Cancel(); }
+void PlotSelectScreen::reject() {
+    Cancel();
+}
 
 } // namespace trochix::ui

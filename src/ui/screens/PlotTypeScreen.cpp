@@ -60,9 +60,8 @@ PlotTypeScreen::PlotTypeScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Plot
         column->addWidget(m_options[i], 0, Qt::AlignHCenter);
         grid->addWidget(frame, i / 2, i % 2);
 
-        connect(m_pictures[i], &LayoutPicture::clicked, this, [this, layout] {
-            Picture_Click(layout);
-        });
+        connect(m_pictures[i], &LayoutPicture::clicked, this,
+                [this, layout] { Picture_Click(layout); });
         connect(m_pictures[i], &LayoutPicture::doubleClicked, this, [this, layout] {
             Picture_Click(layout);
             Done();
@@ -104,11 +103,18 @@ void PlotTypeScreen::activate() {
         }
     }
     RefreshDone();
+    // The keyboard starts at the chosen layout, or at the first one.
+    const int layout = selectedLayout();
+    m_options[layout ? layout - 1 : 0]->setFocus();
 }
 
-int PlotTypeScreen::selectedLayout() const { return std::max(m_group->checkedId(), 0); }
+int PlotTypeScreen::selectedLayout() const {
+    return std::max(m_group->checkedId(), 0);
+}
 
-void PlotTypeScreen::RefreshDone() { m_done->setEnabled(selectedLayout() != 0); }
+void PlotTypeScreen::RefreshDone() {
+    m_done->setEnabled(selectedLayout() != 0);
+}
 
 void PlotTypeScreen::Picture_Click(int layout) {
     QRadioButton* option = m_options[layout - 1];
@@ -129,7 +135,9 @@ void PlotTypeScreen::Done() {
         m_ctx.navigator.ShowScreen(selection);
 }
 
-void PlotTypeScreen::Cancel() { closeScreen(); }
+void PlotTypeScreen::Cancel() {
+    closeScreen();
+}
 
 bool PlotTypeScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick)
