@@ -10,6 +10,9 @@
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/HomeScreen.h"
 #include "ui/screens/InputDataScreen.h"
+#include "ui/screens/PlotSelect4Screen.h"
+#include "ui/screens/PlotSelectScreen.h"
+#include "ui/screens/PlotTypeScreen.h"
 #include "ui/screens/PolyScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/SizeCamScreen.h"
@@ -31,6 +34,11 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Continuity, Make<ContinuityScreen>);
     nav.registerScreen(ScreenId::SizeCam, Make<SizeCamScreen>);
     nav.registerScreen(ScreenId::Animate, Make<AnimateScreen>);
+    nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);
+    nav.registerScreen(ScreenId::PlotSelect1, Make<PlotSelect1Screen>);
+    nav.registerScreen(ScreenId::PlotSelect2, Make<PlotSelect2Screen>);
+    nav.registerScreen(ScreenId::PlotSelect3, Make<PlotSelect3Screen>);
+    nav.registerScreen(ScreenId::PlotSelect4, Make<PlotSelect4Screen>);
     RegisterFileCommands(ctx);
     RegisterExampleCommands(ctx);
 }
