@@ -39,6 +39,15 @@ bool IsDwellRow(const CamModel& m, int seg) {
     return m.SegDir[seg] == "D" || m.SegLawText[seg] == LawList[kLawDwell];
 }
 
+bool AnyRowEntered(const CamModel& m) {
+    for (int s = 1; s <= model::kMaxSegments; ++s)
+        for (const std::string* t : {&m.SegBetaText[s], &m.SegDir[s], &m.SegLawText[s],
+                                     &m.SegStartText[s], &m.SegEndText[s]})
+            if (!t->empty())
+                return true;
+    return false;
+}
+
 bool AnyEnd(const CamModel& m) {
     for (int s = 1; s <= m.NumSegments; ++s)
         if (!m.SegEndText[s].empty())
@@ -234,14 +243,27 @@ void SegmentPositions(CamModel& m, int seg) {
 
 // ---- cam data boxes
 
-std::string SegmentsChanged(CamModel& m, InputScreenState& st, std::string_view text) {
+const std::string& SegmentCountQuestion() {
+    static const std::string text =
+        "Changing the number of segments clears the segment table.  Continue?";
+    return text;
+}
+
+bool SegmentsCommitted(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {
     const SegmentCount c = ClampSegmentCount(text);
+    const bool clears = c.NumSegments != m.NumSegments && !(m.Loading && !m.TorqueStartFresh);
+    if (clears && AnyRowEntered(m) &&
+        host.message(SegmentCountQuestion(), model::Icon::Question, model::DefaultTitle(),
+                     model::Buttons::YesNo, model::Answer::No) != model::Answer::Yes) {
+        ShowRows(m, st);
+        return false;
+    }
     m.SegmentsText = c.text;
     m.NumSegments = c.NumSegments;
-    if (!(m.Loading && !m.TorqueStartFresh))
+    if (clears)
         ClearSegs(m, st);
     ShowRows(m, st);
-    return c.text;
+    return true;
 }
 
 void OmegaLostFocus(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {

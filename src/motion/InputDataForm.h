@@ -92,9 +92,15 @@ int AngleDecimals(float deltaTheta);
 void SegmentPositions(CamModel& model, int segment);
 
 // ---- handlers of the cam data boxes
-// txt_Segmts changed: clamps the text, sets NumSegments, clears every row (except while a
-// model loads with torques accumulating), shows rows 0..NumSegments-1. Returns the box text.
-std::string SegmentsChanged(CamModel& model, InputScreenState& state, std::string_view text);
+// The question asked before a new segment count clears rows the user has filled in.
+const std::string& SegmentCountQuestion();
+// txt_Segmts committed (left, or Enter): the count is clamped (ClampSegmentCount). A count
+// other than NumSegments clears every row (except while a model loads with torques
+// accumulating); when a row holds anything entered, SegmentCountQuestion is asked first (Yes /
+// No) and No keeps the old count and its text. Rows 0..NumSegments-1 are shown. Returns true
+// when the typed count was taken.
+bool SegmentsCommitted(CamModel& model, Host& host, InputScreenState& state,
+                       std::string_view text);
 // txt_Omega left: ReadOmega from the text; when the speed changed and a row has an End,
 // every row is invalidated and (unless loading) Results are cleared.
 void OmegaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);

@@ -111,9 +111,10 @@ bool CommitOnLeave::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = IsEnterKey(key) && (box->triggers & Enter);
         if (!enter && !(IsTabKey(key) && (box->triggers & Tab)))
             return false;
+        run(*box);
+        // As the commit left it (it may have put a clamped or earlier value back).
         m_keyCommitted = watched;
         m_keyCommittedText = TextOf(watched);
-        run(*box);
         // Tab goes on to the next control, unless the commit itself has put the focus where
         // the user goes next; Enter stops here.
         return enter || QApplication::focusWidget() != watched;

@@ -28,7 +28,7 @@
 //     entry has just enabled (a commit that puts the focus somewhere itself keeps it there);
 //   - optionally, the box is double-clicked.
 // A box committed by Enter or Tab is not committed again when it then loses the focus with
-// the same text, so a refusal is said once. While a commit runs (its message box takes the
+// the text the commit left in it, so a refusal is said once. While a commit runs (its message box takes the
 // focus) and while the screen is paused, focus changes commit nothing.
 //
 //   m_commits = new CommitOnLeave(this);

@@ -153,8 +153,8 @@ QWidget* InputDataScreen::BuildCamData() {
                          static_cast<QWidget*>(m_delta)})
         box->installEventFilter(this);
     m_commits->watch(m_omega, [this] { Omega_LostFocus(); });
+    m_commits->watch(m_segmts, [this] { Segmts_Change(); });
     m_commits->watch(m_delta, [this] { Delta_Change(); });
-    connect(m_segmts, &QLineEdit::textChanged, this, &InputDataScreen::Segmts_Change);
     connect(m_delta, &QComboBox::activated, this, &InputDataScreen::Delta_Change);
     connect(m_trans, &QRadioButton::toggled, this, &InputDataScreen::Folmotion_Click);
     connect(m_examples, &QComboBox::activated, this, &InputDataScreen::Examples_Click);
@@ -287,7 +287,8 @@ void InputDataScreen::Omega_LostFocus() {
 
 void InputDataScreen::Segmts_Change() {
     model::RunGuarded(m_ctx.host, "txt_Segmts_Change", [&] {
-        motion::SegmentsChanged(m_ctx.model, m_state, m_segmts->text().toStdString());
+        motion::SegmentsCommitted(m_ctx.model, m_ctx.host, m_state,
+                                  m_segmts->text().toStdString());
     });
     Refresh();
 }

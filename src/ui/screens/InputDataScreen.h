@@ -3,8 +3,9 @@
 //
 // The logic lives in the core (motion/InputDataForm.h); every handler here reads its control,
 // calls the core and shows the model and the screen state again. Boxes commit as the user
-// expects: txt_Omega, cmb_Delta and txt_Beta when they are left (ui/Controls.h: CommitOnLeave),
-// txt_Segmts, txt_Low and txt_High on every change, the lists on every choice or typed code.
+// expects: txt_Omega, txt_Segmts, cmb_Delta and txt_Beta when they are left (ui/Controls.h:
+// CommitOnLeave), txt_Low and txt_High on every change, the lists on every choice or typed
+// code.
 //
 // A polynomial row is solved on the boundary-condition screen (frm_Bounds); Done completes the
 // program and hands over to the continuity check (frm_Continuity), or to the home screen while
@@ -43,6 +44,7 @@ public:
 public slots:
     // Cam data.
     void Omega_LostFocus();
+    // txt_Segmts committed: a new count clears the rows, after asking when they hold entries.
     void Segmts_Change();
     void Delta_Change();
     void Folmotion_Click();
