@@ -18,7 +18,7 @@ ui::InputDataScreen* Open(UiFixture& f) {
 }
 
 QWidget* Get(QWidget* s, const char* name, int row = -1) {
-    return Child(s, row < 0 ? QString(name) : Indexed(name, row));
+    return Child(s, row < 0 ? QString(name) : IndexedName(name, row));
 }
 
 // The focus moves on to a control that commits nothing.

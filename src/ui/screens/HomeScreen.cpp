@@ -6,6 +6,7 @@
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "ui/Commands.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Navigator.h"
 
@@ -42,8 +43,7 @@ template <class Control> void Offer(Control* control, const model::Offer& offer)
 }
 
 QPushButton* MakeHomeButton(const char* caption, const char* objectName, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
+    QPushButton* button = MakeButton(parent, caption, objectName);
     button->setMinimumSize(170, 38);
     button->setAutoDefault(false);
     return button;
@@ -138,10 +138,10 @@ void HomeScreen::BuildButtons(QWidget* central) {
     resize(760, 480);
 }
 
-QAction* HomeScreen::AddCommand(QMenu* menu, const char* caption, const char* objectName,
+QAction* HomeScreen::AddCommand(QMenu* menu, const QString& caption, const QString& objectName,
                                 Command command) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(objectName));
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectName);
     connect(action, &QAction::triggered, this, [this, command] { m_ctx.commands.run(command); });
     return action;
 }
@@ -176,7 +176,7 @@ void HomeScreen::BuildMenus() {
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int k = 1; k <= model::kUnitSystems; ++k) {
         QAction* pick = units->addAction(QString::fromLatin1(model::UnitSystems[k].menu));
-        pick->setObjectName(QStringLiteral("mnu_unitpick_%1").arg(k));
+        pick->setObjectName(IndexedName("mnu_unitpick", k));
         pick->setCheckable(true);
         group->addAction(pick);
         connect(pick, &QAction::triggered, this, [this, k] { PickUnits(k); });
@@ -185,11 +185,10 @@ void HomeScreen::BuildMenus() {
 
     QMenu* examples = bar->addMenu("&Examples");
     examples->setObjectName("mnu_Examples");
-    for (int k = 1; k <= 5; ++k) {
-        const QByteArray name = QStringLiteral("mnu_Example_%1").arg(k).toLatin1();
+    for (int k = 1; k <= 5; ++k)
         m_examples[k] =
-            AddCommand(examples, kExampleCaptions[k - 1], name.constData(), ExampleCommand(k));
-    }
+            AddCommand(examples, QString::fromUtf8(kExampleCaptions[k - 1]),
+                       IndexedName("mnu_Example", k), ExampleCommand(k));
     connect(examples, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
     QMenu* fft = bar->addMenu("&FFT");

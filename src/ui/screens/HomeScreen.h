@@ -56,7 +56,8 @@ protected:
 private:
     void BuildButtons(QWidget* host);
     void BuildMenus();
-    QAction* AddCommand(QMenu* menu, const char* caption, const char* objectName, Command command);
+    QAction* AddCommand(QMenu* menu, const QString& caption, const QString& objectName,
+                        Command command);
 
     AppContext& m_ctx;
     QPushButton* m_svaj;

@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "motion/Polynomial.h"
 #include "ui/CommonButtons.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/TextPagePrinter.h"
 
@@ -41,8 +42,8 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     title->setAlignment(Qt::AlignCenter);
     SetFontScale(*title, 1.2, true);
 
-    m_text[0] = MakeTextArea("pct_Poly_0", 48, 20, panel);
-    m_text[1] = MakeTextArea("pct_Poly_1", 36, 20, panel);
+    m_text[0] = MakeTextArea(IndexedName("pct_Poly", 0), 48, 20, panel);
+    m_text[1] = MakeTextArea(IndexedName("pct_Poly", 1), 36, 20, panel);
 
     auto* conditions = new QVBoxLayout;
     conditions->addWidget(
@@ -63,10 +64,10 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     data->setHorizontalSpacing(10);
     for (int i = 0; i < 4; ++i) {
         auto* name = new QLabel(QString::fromLatin1(kSegDataNames[i]), panel);
-        name->setObjectName(QStringLiteral("lbl_Name_%1").arg(i));
+        name->setObjectName(IndexedName("lbl_Name", i));
         name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_segData[i] = new QLabel(panel);
-        m_segData[i]->setObjectName(QStringLiteral("lbl_SegData_%1").arg(i));
+        m_segData[i]->setObjectName(IndexedName("lbl_SegData", i));
         m_segData[i]->setMinimumWidth(70);
         m_segData[i]->setStyleSheet("QLabel { border: 1px solid #c3ccd6; border-radius: 3px; "
                                     "background: #f4f7fa; padding: 2px 8px; }");
@@ -83,8 +84,7 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     inner->addLayout(areas, 1);
     inner->addLayout(data);
 
-    auto* print = new QPushButton("&Print Data", this);
-    print->setObjectName("cmd_Print");
+    QPushButton* print = MakeButton(this, "&Print Data", "cmd_Print");
     connect(print, &QPushButton::clicked, this, &PolyScreen::PrintData);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(MakeCopyButton(*this));

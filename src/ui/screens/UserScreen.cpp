@@ -4,6 +4,7 @@
 #include "model/Fault.h"
 #include "model/ReportError.h"
 #include "text/NumberText.h"
+#include "ui/Controls.h"
 #include "ui/Navigator.h"
 
 #include <QEvent>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -23,10 +23,10 @@ namespace {
 
 QLineEdit* AddBox(QVBoxLayout* layout, const char* caption, const char* objectName,
                   QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
+    QLabel* label = MakeCaption(parent, caption);
+    QLineEdit* box = MakeLineEdit(parent, objectName);
     box->setMinimumWidth(360);
+    SelectAllOnFocus(box);
     label->setBuddy(box);
     layout->addWidget(label);
     layout->addWidget(box);
@@ -45,15 +45,13 @@ UserScreen::UserScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::User) {
     // No eight-character limit: this platform's file names are long.
     m_fileName = AddBox(layout, "Please enter a disk filename (< 9 chars)", "txt_Filename", this);
 
-    m_done = new QPushButton("&Done", this);
-    m_done->setObjectName("cmd_Done");
+    m_done = MakeButton(this, "&Done", "cmd_Done");
     m_done->setAutoDefault(true);
     m_done->setMinimumWidth(120);
     connect(m_done, &QPushButton::clicked, this, &UserScreen::Done);
     layout->addWidget(m_done, 0, Qt::AlignRight);
 
-    for (QLineEdit* box : {m_userName, m_designNo, m_fileName})
-        box->installEventFilter(this);
+    m_userName->installEventFilter(this);
 }
 
 void UserScreen::activate() {
@@ -67,12 +65,8 @@ void UserScreen::activate() {
 }
 
 bool UserScreen::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && event->type() == QEvent::FocusIn) {
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    }
-    if (box == m_userName && event->type() == QEvent::KeyPress) {
+    // Enter in the name box goes on to Done.
+    if (watched == m_userName && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             m_done->setFocus();
