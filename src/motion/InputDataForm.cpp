@@ -593,11 +593,6 @@ void ClearAll(CamModel& m, InputScreenState& st) {
 
 void CancelInput(CamModel& m) { m.ExampleLoaded = false; }
 
-void ShowCopyHint(Host& host) {
-    host.message("Use the Alt-PrintScrn key combo to copy the screen to the clipboard",
-                 model::Icon::Information, model::DefaultTitle());
-}
-
 const std::string& PositionMessage() {
     static const std::string text =
         std::string("There is something wrong with your Position data.") + "\r\r" +

@@ -192,8 +192,6 @@ void ClearSegs(CamModel& model, InputScreenState& state);
 void ClearAll(CamModel& model, InputScreenState& state);
 // cmd_Cancel: the screen closes; an example's results no longer count as its own.
 void CancelInput(CamModel& model);
-// cmd_Copy: the information message about Alt-PrintScrn.
-void ShowCopyHint(Host& host);
 
 // The five-line message of a motion program whose lowest position is above zero.
 const std::string& PositionMessage();

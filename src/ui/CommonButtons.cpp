@@ -15,15 +15,10 @@
 
 namespace trochix::ui {
 
-void CopyScreen(model::Host& host) {
-    host.message("Use the Alt-PrintScrn key combo to copy the screen to the clipboard",
-                 model::Icon::Information, model::DefaultTitle());
-}
-
 QPushButton* MakeCopyButton(ScreenBase& screen, const char* objectName) {
     QPushButton* button = MakeButton(&screen, "&Copy", objectName);
     QObject::connect(button, &QPushButton::clicked, &screen,
-                     [&screen] { CopyScreen(screen.context().host); });
+                     [&screen] { model::ShowCopyHint(screen.context().host); });
     return button;
 }
 

@@ -6,7 +6,6 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "ui/Activatable.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/Dialogs.h"
@@ -22,15 +21,6 @@ namespace {
 
 using model::Answer;
 using model::CamModel;
-
-// The home screen is made once at start-up; creating it here would reset the flags it clears
-// when it is first built, so only an existing one is refreshed.
-void RefreshHome(AppContext& ctx) {
-    if (!ctx.navigator.isCreated(ScreenId::HomeScreen))
-        return;
-    if (auto* home = dynamic_cast<Activatable*>(ctx.navigator.screen(ScreenId::HomeScreen)))
-        home->activate();
-}
 
 struct ExportKind {
     Command command;
@@ -94,7 +84,7 @@ bool SaveCommand(AppContext& ctx) {
     model::RunGuarded(ctx.host, "frm_Homescreen.Save", [&] {
         saved = files::SaveModel(ctx.model, ctx.model.FileName, ctx.host, "frm_Homescreen.Save");
     });
-    RefreshHome(ctx);
+    ctx.navigator.RefreshHome();
     return saved;
 }
 
@@ -107,7 +97,7 @@ bool SaveAsCommand(AppContext& ctx) {
             return;
         saved = files::SaveModel(ctx.model, *path, ctx.host, "frm_Homescreen.SaveAs");
     });
-    RefreshHome(ctx);
+    ctx.navigator.RefreshHome();
     return saved;
 }
 
@@ -135,7 +125,7 @@ bool OpenCommand(AppContext& ctx) {
         chain::RecomputeSizingAfterRead(m, ctx.host);
     });
     ctx.host.setBusy(false);
-    RefreshHome(ctx);
+    ctx.navigator.RefreshHome();
     return opened;
 }
 

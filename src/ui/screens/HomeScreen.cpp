@@ -1,5 +1,6 @@
 #include "ui/screens/HomeScreen.h"
 
+#include "files/Examples.h"
 #include "model/CamModel.h"
 #include "model/Headers.h"
 #include "model/HomeForm.h"
@@ -25,14 +26,6 @@
 namespace trochix::ui {
 
 namespace {
-
-constexpr const char* kExampleCaptions[5] = {
-    "&Single Dwell - Offset Translating Follower",
-    "Single Dwell - F&lat-Faced Follower",
-    "&Double Dwell - Translating Follower",
-    "Double Dwell - &Oscillating Follower",
-    "&Four Dwell - Translating Follower",
-};
 
 // Enabled, or greyed with the reason as its tooltip and status tip.
 template <class Control> void Offer(Control* control, const model::Offer& offer) {
@@ -62,12 +55,8 @@ HomeScreen::HomeScreen(AppContext& ctx) : m_ctx(ctx) {
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->setToolTipsVisible(true);
 
-    // A fresh start: nothing is calculated yet.
-    m_ctx.model.SvajDone = false;
-    m_ctx.model.ProfileDone = false;
-    m_ctx.model.CamType = "Radial";
-    SetHomeButtons();
-    RefreshMenus();
+    model::LoadHomeScreen(m_ctx.model);
+    activate();
 }
 
 void HomeScreen::BuildButtons(QWidget* central) {
@@ -185,9 +174,9 @@ void HomeScreen::BuildMenus() {
 
     QMenu* examples = bar->addMenu("&Examples");
     examples->setObjectName("mnu_Examples");
-    for (int k = 1; k <= 5; ++k)
+    for (int k = 1; k <= files::kExampleCount; ++k)
         m_examples[k] =
-            AddCommand(examples, QString::fromUtf8(kExampleCaptions[k - 1]),
+            AddCommand(examples, QString::fromStdString(files::ExampleMenuText[k - 1]),
                        IndexedName("mnu_Example", k), ExampleCommand(k));
     connect(examples, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
@@ -249,7 +238,7 @@ void HomeScreen::RefreshMenus() {
     Offer(m_export->menuAction(), Available(f.Export, anyExport));
     Offer(m_fileQuit, Available(always, nav.isAvailable(ScreenId::Quit)));
     Offer(m_calcFft, Available(f.CalculateFFT, nav.isAvailable(ScreenId::FFT)));
-    for (int k = 1; k <= 5; ++k)
+    for (int k = 1; k <= files::kExampleCount; ++k)
         Offer(m_examples[k], Available(always, cmd.isAvailable(ExampleCommand(k))));
     Offer(m_about, Available(always, nav.isAvailable(ScreenId::About)));
     Offer(m_changeUser, Available(always, nav.isAvailable(ScreenId::User)));
@@ -280,11 +269,8 @@ void HomeScreen::Quit() {
 
 void HomeScreen::New() {
     model::RunGuarded(m_ctx.host, "frm_Homescreen.New", [&] {
-        if (!model::NewCommand(m_ctx.model, m_ctx.host, m_ctx.commands.hook(Command::SaveAs)))
-            return;
-        m_ctx.model.SvajDone = false;
-        SetHomeButtons();
-        activate();
+        if (model::NewCommand(m_ctx.model, m_ctx.host, m_ctx.commands.hook(Command::SaveAs)))
+            activate();
     });
 }
 

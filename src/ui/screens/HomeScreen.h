@@ -3,8 +3,8 @@
 // A button or menu entry is enabled when the model's flags allow it (model/HomeForm.h) AND
 // its target exists: the screen is registered with the navigator, or the command with
 // ctx.commands (ui/Commands.h). New screens and commands therefore light up by themselves.
-// Other screens refresh the buttons by activating the home screen:
-//   ctx.navigator.screenAs<HomeScreen>(ScreenId::HomeScreen)->activate();
+// Other screens refresh the buttons through the navigator:
+//   ctx.navigator.RefreshHome();
 // (the navigator also does this whenever the last modal screen closes).
 #pragma once
 
@@ -76,7 +76,7 @@ private:
     std::array<QAction*, 3> m_exports{};
     QAction* m_fileQuit;
     std::array<QAction*, 6> m_units{};    // 1..5
-    std::array<QAction*, 6> m_examples{}; // 1..5
+    std::array<QAction*, 6> m_examples{}; // 1..5 (files::kExampleCount)
     QAction* m_calcFft;
     QAction* m_about;
     QAction* m_changeUser;

@@ -9,7 +9,6 @@
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
-#include "ui/screens/HomeScreen.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -457,9 +456,7 @@ void InputDataScreen::Done_Click() {
     Navigator& nav = m_ctx.navigator;
     closeScreen();
     // The home screen's commands follow the completed program at once.
-    if (nav.isCreated(ScreenId::HomeScreen))
-        if (auto* home = nav.screenAs<HomeScreen>(ScreenId::HomeScreen))
-            home->activate();
+    nav.RefreshHome();
     if (nav.isAvailable(ScreenId::Continuity))
         nav.ShowScreen(ScreenId::Continuity);
 }

@@ -1,9 +1,6 @@
 #include "ui/screens/UserScreen.h"
 
-#include "model/CamModel.h"
-#include "model/Fault.h"
-#include "model/ReportError.h"
-#include "text/NumberText.h"
+#include "model/UserForm.h"
 #include "ui/Controls.h"
 #include "ui/Navigator.h"
 
@@ -14,8 +11,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-#include <limits>
 
 namespace trochix::ui {
 
@@ -55,12 +50,11 @@ UserScreen::UserScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::User) {
 }
 
 void UserScreen::activate() {
-    const model::CamModel& m = m_ctx.model;
+    const model::UserTexts texts = model::UserScreenTexts(m_ctx.model);
     const QSignalBlocker b1(m_userName), b2(m_designNo), b3(m_fileName);
-    m_userName->setText(QString::fromStdString(m.UserName));
-    m_designNo->setText(
-        QString::fromStdString(text::ShortestFloat(static_cast<float>(m.DesignNo), 7)));
-    m_fileName->setText(QString::fromStdString(m.ModelName));
+    SetBoxText(m_userName, texts.userName);
+    SetBoxText(m_designNo, texts.designNo);
+    SetBoxText(m_fileName, texts.fileName);
     m_userName->setFocus();
 }
 
@@ -77,22 +71,9 @@ bool UserScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void UserScreen::Done() {
-    if (m_userName->text().isEmpty())
-        return;
-    model::CamModel& m = m_ctx.model;
-    const bool ok = model::RunGuarded(m_ctx.host, "frm_User.Done", [&] {
-        const double number = text::FNRound(text::Val(m_designNo->text().toStdString()), 0);
-        // The design number is a 16-bit integer; anything beyond is an overflow, not a wrap.
-        if (number < std::numeric_limits<short>::min() ||
-            number > std::numeric_limits<short>::max())
-            throw model::Fault(model::kOverflow);
-        m.UserName = m_userName->text().toStdString();
-        m.DesignNo = static_cast<int>(number);
-        const QString name = m_fileName->text().trimmed();
-        if (!name.isEmpty())
-            m.ModelName = name.toStdString();
-    });
-    if (!ok)
+    if (!model::UserDone(m_ctx.model, m_ctx.host,
+                         {m_userName->text().toStdString(), m_designNo->text().toStdString(),
+                          m_fileName->text().toStdString()}))
         return;
     closeScreen();
     m_ctx.navigator.ShowScreen(ScreenId::HomeScreen);
