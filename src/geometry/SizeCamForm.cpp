@@ -15,7 +15,7 @@ SizeResultsState ClearSizeResults() { return SizeResultsState{}; }
 SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) {
     SizeCamCalcResult result;
     result.state = ClearSizeResults();
-    host.setBusy(true);
+    const model::BusyPointer busy(host);
     const bool read = model::RunGuarded(host, "frm_SizeCam.Calc", [&] {
         m.PrimeRadius = static_cast<float>(text::Val(in.primeText));
         m.Offset = static_cast<float>(text::Val(in.offsetText));
@@ -41,7 +41,6 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
         s.summaryEnabled = s.copyEnabled = s.printFormEnabled = s.doneEnabled = true;
         result.completed = true;
     }
-    host.setBusy(false);
     return result;
 }
 

@@ -102,11 +102,12 @@ const std::string& SegmentCountQuestion();
 bool SegmentsCommitted(CamModel& model, Host& host, InputScreenState& state,
                        std::string_view text);
 // txt_Omega left: ReadOmega from the text; when the speed changed and a row has an End,
-// every row is invalidated and (unless loading) Results are cleared.
+// every row is invalidated and (unless loading) Results are cleared. Faults are reported as
+// "txt_Omega_LostFocus".
 void OmegaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 // cmb_Delta left: snaps the step (the box shows the snapped text), NumPoints follows. When the
 // step changed, Results are cleared (unless loading) and, if a row has an End, every row is
-// invalidated.
+// invalidated. Faults are reported as "cmb_Delta_Change".
 void DeltaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 
 // ---- handlers of a segment row
@@ -157,7 +158,8 @@ enum class RowOutcome {
 // cmd_CalcSeg of a row: step and cam speed from their boxes, SegStart/SegEnd, positions, law,
 // CalcSegment, SegCalculated, CheckDoneEnabled. A polynomial row whose conditions are unchanged
 // since they were solved is evaluated from them; otherwise the screen must open the
-// boundary-condition screen for it and call PolynomialRowSolved after a solution.
+// boundary-condition screen for it and call PolynomialRowSolved after a solution. Faults are
+// reported as "cmd_CalcSeg_Click".
 RowOutcome CalcRow(CamModel& model, Host& host, InputScreenState& state, int row);
 // After the boundary-condition screen solved the polynomial of `row`: its Start and End take
 // the given texts (the S conditions typed at the segment's ends; an empty text takes the
@@ -199,7 +201,7 @@ const std::string& PositionMessage();
 // program - each segment's base position, a dwell's level - is above zero. Otherwise reads the
 // cam data boxes, keeps or clears the later stages (kept for a freshly loaded example), counts
 // the design, sets SvajDone, stamps date and time. Returns true when the screen should close
-// and the continuity check follow.
+// and the continuity check follow. Faults are reported as "cmd_Done_Click".
 bool CompleteMotionProgram(CamModel& model, Host& host, InputScreenState& state);
 
 } // namespace trochix::motion

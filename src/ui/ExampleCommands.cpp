@@ -20,15 +20,15 @@ bool ExampleMenuCommand(AppContext& ctx, int n) {
     bool loaded = false;
     model::RunGuarded(ctx.host, "frm_Homescreen.Examples", [&] {
         m.ExampleLoaded = true;
-        ctx.host.setBusy(true);
+        // The example computes, then its drawing takes a moment to appear (the draw-cam screen
+        // restores the pointer once the cam is drawn).
+        const model::BusyPointer busy(ctx.host);
         loaded = files::LoadExample(m, ctx.host, n);
         ctx.navigator.RefreshHome();
-        // The drawing takes a moment to appear; the draw-cam screen restores the pointer.
         if (loaded && m.ProfileDone && ctx.navigator.isAvailable(ScreenId::Animate))
             ctx.navigator.ShowScreen(ScreenId::Animate);
     });
     m.ExampleLoaded = false;
-    ctx.host.setBusy(false);
     ctx.navigator.RefreshHome();
     return loaded;
 }

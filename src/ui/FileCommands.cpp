@@ -79,24 +79,21 @@ void RegisterFileCommands(AppContext& ctx) {
 bool SaveCommand(AppContext& ctx) {
     if (ctx.model.FileName.empty())
         return SaveAsCommand(ctx);
-    bool saved = false;
-    // SaveModel reports its own faults under this name; the guard catches anything else.
-    model::RunGuarded(ctx.host, "frm_Homescreen.Save", [&] {
-        saved = files::SaveModel(ctx.model, ctx.model.FileName, ctx.host, "frm_Homescreen.Save");
-    });
+    // SaveModel guards itself under the command's name.
+    const std::string path = ctx.model.FileName;
+    const bool saved = files::SaveModel(ctx.model, path, ctx.host, "frm_Homescreen.Save");
     ctx.navigator.RefreshHome();
     return saved;
 }
 
 bool SaveAsCommand(AppContext& ctx) {
-    bool saved = false;
-    model::RunGuarded(ctx.host, "frm_Homescreen.SaveAs", [&] {
-        const std::optional<std::string> path = ctx.dialogs.saveFileName(
+    const std::string routine = "frm_Homescreen.SaveAs";
+    std::optional<std::string> path;
+    model::RunGuarded(ctx.host, routine, [&] {
+        path = ctx.dialogs.saveFileName(
             {"Save the Model", "*.cam", ctx.model.ModelName + ".cam", true});
-        if (!path)
-            return;
-        saved = files::SaveModel(ctx.model, *path, ctx.host, "frm_Homescreen.SaveAs");
     });
+    const bool saved = path && files::SaveModel(ctx.model, *path, ctx.host, routine);
     ctx.navigator.RefreshHome();
     return saved;
 }
@@ -124,7 +121,6 @@ bool OpenCommand(AppContext& ctx) {
         opened = true;
         chain::RecomputeSizingAfterRead(m, ctx.host);
     });
-    ctx.host.setBusy(false);
     ctx.navigator.RefreshHome();
     return opened;
 }

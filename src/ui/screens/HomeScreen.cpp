@@ -252,8 +252,9 @@ void HomeScreen::SVAJ() { m_ctx.navigator.ShowScreen(ScreenId::InputData); }
 void HomeScreen::SizeCam() { m_ctx.navigator.ShowScreen(ScreenId::SizeCam); }
 
 void HomeScreen::DrawCam() {
-    // The drawing takes a moment to appear; the draw-cam screen restores the pointer.
-    m_ctx.host.setBusy(true);
+    // The drawing takes a moment to appear; the draw-cam screen restores the pointer once the
+    // cam is drawn, and at the latest it comes back when that screen closes.
+    const model::BusyPointer busy(m_ctx.host);
     m_ctx.navigator.ShowScreen(ScreenId::Animate);
 }
 

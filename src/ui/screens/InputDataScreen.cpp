@@ -278,9 +278,7 @@ void InputDataScreen::RefreshUnitLabel() {
 // ---- cam data
 
 void InputDataScreen::Omega_LostFocus() {
-    model::RunGuarded(m_ctx.host, "txt_Omega_LostFocus", [&] {
-        motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, m_omega->text().toStdString());
-    });
+    motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, m_omega->text().toStdString());
     Refresh();
 }
 
@@ -293,10 +291,7 @@ void InputDataScreen::Segmts_Change() {
 }
 
 void InputDataScreen::Delta_Change() {
-    model::RunGuarded(m_ctx.host, "cmb_Delta_Change", [&] {
-        motion::DeltaLostFocus(m_ctx.model, m_ctx.host, m_state,
-                               m_delta->currentText().toStdString());
-    });
+    motion::DeltaLostFocus(m_ctx.model, m_ctx.host, m_state, m_delta->currentText().toStdString());
     Refresh();
 }
 
@@ -396,9 +391,11 @@ motion::BoundaryResult InputDataScreen::SolvePolynomialRow(int row) {
 
 void InputDataScreen::CalcSeg_Click(int row) {
     model::CamModel& m = m_ctx.model;
+    const bool polynomial = motion::CalcRow(m, m_ctx.host, m_state, row) ==
+                            motion::RowOutcome::NeedsBoundaryConditions;
+    // What the screen adds: the boundary-condition screen for a polynomial row.
     model::RunGuarded(m_ctx.host, "cmd_CalcSeg_Click", [&] {
-        if (motion::CalcRow(m, m_ctx.host, m_state, row) !=
-            motion::RowOutcome::NeedsBoundaryConditions)
+        if (!polynomial)
             return;
         const motion::BoundaryResult r = SolvePolynomialRow(row);
         if (r.solved) {
