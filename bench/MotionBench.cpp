@@ -5,6 +5,7 @@
 #include "model/RecordingHost.h"
 #include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
+#include "motion/MotionProgram.h"
 #include "motion/SegmentDriver.h"
 
 #include <benchmark/benchmark.h>

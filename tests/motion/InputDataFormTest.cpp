@@ -4,6 +4,7 @@
 #include "model/RecordingHost.h"
 #include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
+#include "motion/MotionProgram.h"
 #include "motion/Polynomial.h"
 
 #include <gtest/gtest.h>
