@@ -3,7 +3,7 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "motion/Continuity.h"
-#include "motion/Polynomial.h"
+#include "motion/PolyForm.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/PolyScreen.h"

@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "motion/BoundsForm.h"
 #include "motion/Polynomial.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
