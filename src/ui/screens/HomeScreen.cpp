@@ -47,9 +47,26 @@ QPushButton* MakeHomeButton(const char* caption, const char* objectName, QWidget
 HomeScreen::HomeScreen(AppContext& ctx) : m_ctx(ctx) {
     setObjectName("frm_HomeScreen");
     auto* central = new QWidget(this);
-    BuildButtons(central);
-    BuildMenus();
+    auto* restore = new QLabel("Click anywhere to restore buttons", central);
+    restore->setObjectName("pnl_Restore");
+    restore->setAlignment(Qt::AlignCenter);
+    restore->setFrameShape(QFrame::StyledPanel);
+    restore->setProperty("panel", true);
+    restore->setMinimumHeight(34);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(12);
+    right->addWidget(BuildBanner(central), 1);
+    right->addWidget(restore);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
+    layout->addWidget(BuildButtons(central));
+    layout->addLayout(right, 1);
     setCentralWidget(central);
+    resize(760, 480);
+
+    BuildFileMenu(menuBar());
+    BuildMenus(menuBar());
     // Where a greyed button or entry says what enables it.
     statusBar()->setSizeGripEnabled(false);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
@@ -59,7 +76,7 @@ HomeScreen::HomeScreen(AppContext& ctx) : m_ctx(ctx) {
     activate();
 }
 
-void HomeScreen::BuildButtons(QWidget* central) {
+QWidget* HomeScreen::BuildButtons(QWidget* central) {
     auto* buttons = new QFrame(central);
     buttons->setObjectName("fra_Buttons");
     buttons->setProperty("panel", true);
@@ -85,7 +102,10 @@ void HomeScreen::BuildButtons(QWidget* central) {
     connect(m_plot, &QPushButton::clicked, this, &HomeScreen::Plot);
     connect(m_print, &QPushButton::clicked, this, &HomeScreen::Print);
     connect(m_quit, &QPushButton::clicked, this, &HomeScreen::Quit);
+    return buttons;
+}
 
+QWidget* HomeScreen::BuildBanner(QWidget* central) {
     auto* banner = new QFrame(central);
     banner->setObjectName("pnl_Banner");
     banner->setProperty("banner", true);
@@ -106,25 +126,7 @@ void HomeScreen::BuildButtons(QWidget* central) {
     bannerLayout->addSpacing(12);
     bannerLayout->addWidget(release);
     bannerLayout->addStretch(1);
-
-    auto* restore = new QLabel("Click anywhere to restore buttons", central);
-    restore->setObjectName("pnl_Restore");
-    restore->setAlignment(Qt::AlignCenter);
-    restore->setFrameShape(QFrame::StyledPanel);
-    restore->setProperty("panel", true);
-    restore->setMinimumHeight(34);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(12);
-    right->addWidget(banner, 1);
-    right->addWidget(restore);
-
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(16);
-    layout->addWidget(buttons);
-    layout->addLayout(right, 1);
-    resize(760, 480);
+    return banner;
 }
 
 QAction* HomeScreen::AddCommand(QMenu* menu, const QString& caption, const QString& objectName,
@@ -135,14 +137,19 @@ QAction* HomeScreen::AddCommand(QMenu* menu, const QString& caption, const QStri
     return action;
 }
 
-void HomeScreen::BuildMenus() {
-    QMenuBar* bar = menuBar();
+template <class Slot>
+QAction* HomeScreen::AddAction(QMenu* menu, const char* caption, const char* objectName,
+                               Slot slot) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
 
+void HomeScreen::BuildFileMenu(QMenuBar* bar) {
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("mnu_File");
-    m_new = file->addAction("&New");
-    m_new->setObjectName("mnu_New");
-    connect(m_new, &QAction::triggered, this, &HomeScreen::New);
+    m_new = AddAction(file, "&New", "mnu_New", &HomeScreen::New);
     m_open = AddCommand(file, "&Open", "mnu_Open", Command::Open);
     file->addSeparator();
     m_save = AddCommand(file, "&Save", "mnu_Save", Command::Save);
@@ -154,11 +161,11 @@ void HomeScreen::BuildMenus() {
                               Command::ExportSpreadsheet);
     m_exports[1] = AddCommand(m_export, "&Cadkey", "mnu_Cadkey", Command::ExportCadkey);
     m_exports[2] = AddCommand(m_export, "&Profile", "mnu_Profile", Command::ExportProfile);
-    m_fileQuit = file->addAction("&Quit");
-    m_fileQuit->setObjectName("mnu_Quit");
-    connect(m_fileQuit, &QAction::triggered, this, &HomeScreen::Quit);
+    m_fileQuit = AddAction(file, "&Quit", "mnu_Quit", &HomeScreen::Quit);
     connect(file, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
+}
 
+void HomeScreen::BuildMenus(QMenuBar* bar) {
     QMenu* units = bar->addMenu("&Units");
     units->setObjectName("mnu_Units");
     auto* group = new QActionGroup(units);
@@ -182,22 +189,16 @@ void HomeScreen::BuildMenus() {
 
     QMenu* fft = bar->addMenu("&FFT");
     fft->setObjectName("mnu_FFT");
-    m_calcFft = fft->addAction("&Calculate FFT");
-    m_calcFft->setObjectName("mnu_CalcFFT");
-    connect(m_calcFft, &QAction::triggered, this, &HomeScreen::CalculateFFT);
+    m_calcFft = AddAction(fft, "&Calculate FFT", "mnu_CalcFFT", &HomeScreen::CalculateFFT);
     connect(fft, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
     QMenu* version = bar->addMenu("&Version");
     version->setObjectName("mnu_Version");
-    m_about = version->addAction("&About Trochix");
-    m_about->setObjectName("mnu_About");
-    connect(m_about, &QAction::triggered, this, &HomeScreen::About);
+    m_about = AddAction(version, "&About Trochix", "mnu_About", &HomeScreen::About);
 
     QMenu* user = bar->addMenu("&User");
     user->setObjectName("mnu_User");
-    m_changeUser = user->addAction("&Change User");
-    m_changeUser->setObjectName("mnu_ChangeUser");
-    connect(m_changeUser, &QAction::triggered, this, &HomeScreen::ChangeUser);
+    m_changeUser = AddAction(user, "&Change User", "mnu_ChangeUser", &HomeScreen::ChangeUser);
 }
 
 void HomeScreen::activate() {

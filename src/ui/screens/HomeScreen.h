@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace trochix::ui {
@@ -54,10 +55,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildButtons(QWidget* host);
-    void BuildMenus();
+    QWidget* BuildButtons(QWidget* central); // the seven buttons, in screen order
+    QWidget* BuildBanner(QWidget* central);
+    void BuildFileMenu(QMenuBar* bar);
+    void BuildMenus(QMenuBar* bar); // Units, Examples, FFT, Version, User
+    // A menu entry that runs a command of ctx.commands, or one of this screen's slots.
     QAction* AddCommand(QMenu* menu, const QString& caption, const QString& objectName,
                         Command command);
+    template <class Slot>
+    QAction* AddAction(QMenu* menu, const char* caption, const char* objectName, Slot slot);
 
     AppContext& m_ctx;
     QPushButton* m_svaj;

@@ -71,6 +71,7 @@ protected:
 
 private:
     QWidget* BuildCamData();
+    QWidget* BuildFollower(QWidget* frame);
     QWidget* BuildSegments();
     QWidget* BuildButtons();
     void ConnectRow(int row);

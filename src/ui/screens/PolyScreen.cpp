@@ -35,16 +35,28 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     auto* panel = new QFrame(this);
     panel->setObjectName("pnl_Poly");
     panel->setProperty("panel", true);
-
     auto* title = new QLabel(
         "Boundary Conditions Selected and Resulting Displacement Equation Coefficients", panel);
     title->setObjectName("lbl_Title");
     title->setAlignment(Qt::AlignCenter);
     SetFontScale(*title, 1.2, true);
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(18, 14, 18, 16);
+    inner->setSpacing(12);
+    inner->addWidget(title);
+    inner->addLayout(BuildTables(panel), 1);
+    inner->addLayout(BuildSegmentData(panel));
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addWidget(panel, 1);
+    layout->addLayout(BuildButtons());
+}
+
+QLayout* PolyScreen::BuildTables(QWidget* panel) {
     m_text[0] = MakeTextArea(IndexedName("pct_Poly", 0), 48, 20, panel);
     m_text[1] = MakeTextArea(IndexedName("pct_Poly", 1), 36, 20, panel);
-
     auto* conditions = new QVBoxLayout;
     conditions->addWidget(
         Heading("Boundary Conditions Selected for this Polynomial", "lbl_Bounds", panel));
@@ -58,8 +70,10 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     areas->setSpacing(16);
     areas->addLayout(conditions, 5);
     areas->addLayout(coefficients, 4);
+    return areas;
+}
 
-    // The segment's identification under the tables.
+QLayout* PolyScreen::BuildSegmentData(QWidget* panel) {
     auto* data = new QGridLayout;
     data->setHorizontalSpacing(10);
     for (int i = 0; i < 4; ++i) {
@@ -76,31 +90,22 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
         data->addWidget(m_segData[i], 0, 2 * i + 1);
         data->setColumnStretch(2 * i, 1);
     }
+    return data;
+}
 
-    auto* inner = new QVBoxLayout(panel);
-    inner->setContentsMargins(18, 14, 18, 16);
-    inner->setSpacing(12);
-    inner->addWidget(title);
-    inner->addLayout(areas, 1);
-    inner->addLayout(data);
-
+QLayout* PolyScreen::BuildButtons() {
     QPushButton* print = MakeButton(this, "&Print Data", "cmd_Print");
     connect(print, &QPushButton::clicked, this, &PolyScreen::PrintData);
+    QPushButton* done = MakeDoneButton(*this);
+    done->setDefault(true);
+    for (auto* b : {print, done})
+        b->setMinimumWidth(120);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(MakeCopyButton(*this));
     buttons->addWidget(print);
     buttons->addStretch(1);
-    QPushButton* done = MakeDoneButton(*this);
-    done->setDefault(true);
     buttons->addWidget(done);
-    for (auto* b : {print, done})
-        b->setMinimumWidth(120);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(12);
-    layout->addWidget(panel, 1);
-    layout->addLayout(buttons);
+    return buttons;
 }
 
 void PolyScreen::activate() {
