@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,21 @@ QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName, Qt::Alignmen
 
 QLabel* MakeCaption(QWidget* parent, const char* text) {
     return new QLabel(QString::fromUtf8(text), parent);
+}
+
+QHBoxLayout* MakeButtonRow(std::initializer_list<QWidget*> left,
+                           std::initializer_list<QWidget*> right, int minWidth) {
+    auto* row = new QHBoxLayout;
+    const auto add = [&](QWidget* w) {
+        w->setMinimumWidth(std::max(w->minimumWidth(), minWidth));
+        row->addWidget(w);
+    };
+    for (QWidget* w : left)
+        add(w);
+    row->addStretch(1);
+    for (QWidget* w : right)
+        add(w);
+    return row;
 }
 
 void SetBoxText(QLineEdit* box, const std::string& text) {

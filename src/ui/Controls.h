@@ -9,6 +9,7 @@
 //   MakeButton(parent, "Ca&lc All", "cmd_CalcAll")        caption with its access key
 //   MakeLineEdit(parent, "txt_Omega", Qt::AlignRight)     a text box
 //   MakeCaption(parent, "No. Sgmts")                      a label
+//   MakeButtonRow({copy, print}, {done}, 120)            a row of buttons, left and right
 // A box takes focus, selects and edits as Qt's own; what a screen adds is below.
 //
 // Showing the model. SetBoxText and SetListText put a model text into a box or a list without
@@ -46,10 +47,12 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,6 +67,10 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const QString& obj
 QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName,
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel* MakeCaption(QWidget* parent, const char* text);
+// A row of buttons: `left` from the left edge, `right` against the right edge, each at least
+// minWidth wide.
+QHBoxLayout* MakeButtonRow(std::initializer_list<QWidget*> left,
+                           std::initializer_list<QWidget*> right, int minWidth = 0);
 
 // Sets a box's text only when it differs, so that the cursor of a box being typed in stays put.
 void SetBoxText(QLineEdit* box, const std::string& text);

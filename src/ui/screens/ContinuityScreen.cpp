@@ -47,14 +47,7 @@ ContinuityScreen::ContinuityScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::
     QPushButton* done = MakeButton(this, "&Done", "cmd_Done");
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &ContinuityScreen::Done);
-    for (auto* b : {print, done})
-        b->setMinimumWidth(120);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeCopyButton(*this));
-    buttons->addWidget(print);
-    buttons->addStretch(1);
-    buttons->addWidget(done);
+    QHBoxLayout* buttons = MakeButtonRow({MakeCopyButton(*this), print}, {done}, 120);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

@@ -98,14 +98,7 @@ QLayout* PolyScreen::BuildButtons() {
     connect(print, &QPushButton::clicked, this, &PolyScreen::PrintData);
     QPushButton* done = MakeDoneButton(*this);
     done->setDefault(true);
-    for (auto* b : {print, done})
-        b->setMinimumWidth(120);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeCopyButton(*this));
-    buttons->addWidget(print);
-    buttons->addStretch(1);
-    buttons->addWidget(done);
-    return buttons;
+    return MakeButtonRow({MakeCopyButton(*this), print}, {done}, 120);
 }
 
 void PolyScreen::activate() {
