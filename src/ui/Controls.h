@@ -13,8 +13,9 @@
 // A box takes focus, selects and edits as Qt's own; what a screen adds is below.
 //
 // Showing the model. SetBoxText and SetListText put a model text into a box or a list without
-// moving the cursor of a box being typed in; call them under a QSignalBlocker (or a Pause of
-// the screen's CommitOnLeave) so that filling runs no handler.
+// moving the cursor of a box being typed in; call them under a QSignalBlocker so that filling
+// runs no change handler, and refresh inside a Pause of the screen's CommitOnLeave so that
+// focus moved by enabling or disabling controls commits nothing.
 //
 // Entering a box. SelectAllOnFocus(box): the whole text is selected when the box gets the
 // focus, by Tab or by a click, so that typing replaces it.
@@ -29,8 +30,8 @@
 //     entry has just enabled (a commit that puts the focus somewhere itself keeps it there);
 //   - optionally, the box is double-clicked.
 // A box committed by Enter or Tab is not committed again when it then loses the focus with
-// the text the commit left in it, so a refusal is said once. While a commit runs (its message box takes the
-// focus) and while the screen is paused, focus changes commit nothing.
+// the text the commit left in it, so a refusal is said once. While a commit runs (its message
+// box takes the focus) and while the screen is paused, focus changes commit nothing.
 //
 //   m_commits = new CommitOnLeave(this);
 //   m_commits->watch(m_omega, [this] { Omega_LostFocus(); });
