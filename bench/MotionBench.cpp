@@ -5,6 +5,7 @@
 #include "model/RecordingHost.h"
 #include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
+#include "motion/MotionProgram.h"
 #include "motion/SegmentDriver.h"
 
 #include <benchmark/benchmark.h>
@@ -42,7 +43,7 @@ struct Program {
         model::Initialize(*m, host);
         OmegaLostFocus(*m, host, st, "300");
         DeltaLostFocus(*m, host, st, "0.25");
-        SegmentsChanged(*m, st, "16");
+        SegmentsCommitted(*m, host, st, "16");
         for (int row = 0; row < 16; ++row) {
             const Row& r = kProgram[row];
             BetaLostFocus(*m, host, st, row, "22.5");

@@ -79,12 +79,8 @@ PointRange PlotRange(const CamModel& m) {
 
 template <class Build>
 bool WriteExport(const std::string& path, Host& host, const std::string& routine, Build&& build) {
-    host.setBusy(true);
-    const bool written =
-        model::RunGuarded(host, routine, [&] { WriteWholeFile(path, build()); });
-    if (written)
-        host.setBusy(false);
-    return written;
+    const model::BusyPointer busy(host);
+    return model::RunGuarded(host, routine, [&] { WriteWholeFile(path, build()); });
 }
 
 } // namespace

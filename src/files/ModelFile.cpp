@@ -95,16 +95,19 @@ std::string ModelNameFromPath(const std::string& path) {
 }
 
 bool SaveModel(CamModel& m, const std::string& path, Host& host, const std::string& routineName) {
-    host.setBusy(true);
-    const bool saved = model::RunGuarded(host, routineName, [&] { Writefile(m, path); });
-    if (!saved)
-        return false;
-    m.FileName = path;
-    m.ModelSaved = true;
-    m.ModelName = ModelNameFromPath(path);
-    host.setBusy(false);
-    ShowWrittenMessage(host, m.FileName);
-    return true;
+    bool saved = false;
+    model::RunGuarded(host, routineName, [&] {
+        {
+            const model::BusyPointer busy(host);
+            Writefile(m, path);
+        }
+        m.FileName = path;
+        m.ModelSaved = true;
+        m.ModelName = ModelNameFromPath(path);
+        saved = true;
+        ShowWrittenMessage(host, m.FileName);
+    });
+    return saved;
 }
 
 } // namespace trochix::files

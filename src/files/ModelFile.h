@@ -35,9 +35,10 @@ void Writefile(const CamModel& m, const std::string& path);
 void ShowWrittenMessage(Host& host, const std::string& fileName);
 
 // Save and Save As after the file dialog: busy pointer, Writefile; on success FileName = path,
-// ModelSaved = True, ModelName = ModelNameFromPath(path) and the written message. A failure is
-// reported through ReportError under routineName (e.g. "frm_Homescreen.SaveAs") and leaves
-// the model (FileName included) and the previous file unchanged. Returns true when saved.
+// ModelSaved = True, ModelName = ModelNameFromPath(path) and the written message. Any fault is
+// reported through ReportError under routineName (e.g. "frm_Homescreen.SaveAs"); a failed
+// write leaves the model (FileName included) and the previous file unchanged. Returns true
+// when saved.
 bool SaveModel(CamModel& m, const std::string& path, Host& host,
                const std::string& routineName = "Writefile");
 

@@ -231,7 +231,7 @@ void FillInputTexts(CamModel& m) {
 
 ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
     ReadResult result;
-    host.setBusy(true);
+    const model::BusyPointer busy(host);
     std::string bytes;
     auto fresh = std::make_unique<CamModel>(current);
     const bool opened = model::RunGuarded(
@@ -257,7 +257,6 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
             if (ReadOneModel(in, *fresh, current.AppTitle) == ModelStart::OtherTitle) {
                 result.status = ReadStatus::Incompatible;
                 result.message = "This data file is not compatible with " + current.AppTitle + ". ";
-                host.setBusy(false);
                 host.message(result.message, model::Icon::Question, model::DefaultTitle());
                 return result;
             }
@@ -267,7 +266,6 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
         result.message = "The file " + path + " could not be read: " +
                          (d.line > 0 ? "line " + std::to_string(d.line) + " " : std::string()) +
                          d.what + ".\rThe current model is unchanged.";
-        host.setBusy(false);
         host.message(result.message, model::Icon::Exclamation, model::DefaultTitle());
         return result;
     }
@@ -289,7 +287,6 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
     m.Loading = false;
     m.ExampleLoaded = false;
 
-    host.setBusy(false);
     host.message("File " + m.FileName + " successfully read.", model::Icon::Information,
                  model::DefaultTitle());
     result.status = ReadStatus::Read;

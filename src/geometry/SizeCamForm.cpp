@@ -103,7 +103,7 @@ SizeCamOptionResult SizeCamOptionClick(CamModel& m, Host& host, const SizeCamInp
 SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) {
     SizeCamCalcResult result;
     result.state = ClearSizeResults();
-    host.setBusy(true);
+    const model::BusyPointer busy(host);
     const bool read = model::RunGuarded(host, "frm_SizeCam.Calc", [&] {
         m.PrimeRadius = static_cast<float>(text::Val(in.primeText));
         m.Offset = static_cast<float>(text::Val(in.offsetText));
@@ -124,7 +124,6 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
         result.state = Calculated(m);
         result.completed = true;
     }
-    host.setBusy(false);
     return result;
 }
 

@@ -18,6 +18,19 @@ constexpr int kMaxPoints = 1440;   // NumPoints at a step of 0.25 degree
 
 constexpr const char* kAppTitle = "TROCHIX for Windows";
 
+// The follower train and friction a model starts with; MassProp (model/Initialize.h) puts
+// them back.
+namespace dynamics_defaults {
+constexpr float EffMass = 0.073804f;
+constexpr float SpringK = 132.0f;
+constexpr float Preload = 173.0f;
+constexpr float DampRatio = 0.15f;
+constexpr float JournalRadius = 0.5f;
+constexpr float JournalFriction = 0.01f;
+constexpr float FollowerFriction = 0.1f;
+constexpr float FluctCoef = 0.05f;
+} // namespace dynamics_defaults
+
 template <class T> using SegArray = std::array<T, kMaxSegments + 1>;
 // Boundary-condition tables, indexed [condition or term 0..20][segment 0..16].
 using BcTable = std::array<std::array<float, kMaxSegments + 1>, kMaxBCs + 1>;
@@ -160,15 +173,15 @@ struct CamModel {
     std::array<float, kMaxPoints + 1> PivotY{};
 
     // ---- dynamics
-    float EffMass = 0.073804f;
-    float SpringK = 132.0f;
-    float Preload = 173.0f;
-    float DampRatio = 0.15f;
+    float EffMass = dynamics_defaults::EffMass;
+    float SpringK = dynamics_defaults::SpringK;
+    float Preload = dynamics_defaults::Preload;
+    float DampRatio = dynamics_defaults::DampRatio;
     float DampC = 0.0f;
-    float JournalRadius = 0.5f;
-    float JournalFriction = 0.01f;
-    float FollowerFriction = 0.1f;
-    float FluctCoef = 0.05f;
+    float JournalRadius = dynamics_defaults::JournalRadius;
+    float JournalFriction = dynamics_defaults::JournalFriction;
+    float FollowerFriction = dynamics_defaults::FollowerFriction;
+    float FluctCoef = dynamics_defaults::FluctCoef;
     float OmegaN = 0.0f;
     float CritDamp = 0.0f;
     float OmegaD = 0.0f;

@@ -31,7 +31,8 @@ class Fault : public std::runtime_error {
 public:
     explicit Fault(int number, const std::string& detail = {});
     int number() const { return number_; }
-    // Extra words about the cause (a file line, a field), not part of the classic text.
+    // Extra words about the cause (a file's path), not part of the classic text: the error
+    // report shows them apart (Host::errorMessage).
     const std::string& detail() const { return detail_; }
 
 private:

@@ -31,6 +31,12 @@ HomeButtons SetHomeButtons(const CamModel& m) {
     return b;
 }
 
+void LoadHomeScreen(CamModel& m) {
+    m.SvajDone = false;
+    m.ProfileDone = false;
+    m.CamType = "Radial";
+}
+
 FileMenu FileMenuEnabling(const CamModel& m) {
     FileMenu f;
     f.New = f.Save = f.SaveAs = f.CalculateFFT = Unless(!m.SvajDone, kNeedsMotionProgram);

@@ -42,6 +42,10 @@ struct HomeButtons {
 // dynamics and, for a radial cam only, the drawing.
 HomeButtons SetHomeButtons(const CamModel& model);
 
+// When the home screen is built: nothing is calculated yet (SvajDone and ProfileDone false) and
+// the cam is radial.
+void LoadHomeScreen(CamModel& model);
+
 struct FileMenu {
     Offer New;
     Offer Save;

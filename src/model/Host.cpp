@@ -14,6 +14,10 @@ const char* IconWord(Icon icon) {
     return "Message";
 }
 
+void Host::errorMessage(const std::string& text, const std::string&) {
+    message(text, Icon::Critical, DefaultTitle());
+}
+
 Answer FirstAnswer(Buttons buttons) {
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
 }

@@ -26,6 +26,11 @@ public:
     virtual void setBusy(bool busy) = 0;
     virtual DateTime now() = 0;
 
+    // The common error report's box: text with the critical icon and the default title, plus
+    // what is known about the cause (a file's path), which a host shows apart from the text
+    // where it can. This one shows the text alone.
+    virtual void errorMessage(const std::string& text, const std::string& detail);
+
     // Closes every screen back to the home screen: the common error report's answer to running
     // out of memory. A front end with screens sets where that leads (the navigator does);
     // without one it does nothing.
@@ -44,6 +49,20 @@ inline const std::string& DefaultTitle() {
     static const std::string title = "TROCHIX for Windows";
     return title;
 }
+
+// The busy pointer for as long as it lives: shown when it is made, restored on every way out of
+// its scope (a return, a fault on its way to the report). Scopes do not nest: the first to end
+// restores the pointer.
+class BusyPointer {
+public:
+    explicit BusyPointer(Host& host) : m_host(host) { m_host.setBusy(true); }
+    ~BusyPointer() { m_host.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Host& m_host;
+};
 
 const char* IconWord(Icon icon);
 

@@ -27,14 +27,15 @@ void ClearResults(CamModel& model, int numPoints, int numFunctions) {
 }
 
 void MassProp(CamModel& model) {
-    model.EffMass = 0.073804f;
-    model.SpringK = 132.0f;
-    model.Preload = 173.0f;
-    model.DampRatio = 0.15f;
-    model.JournalRadius = 0.5f;
-    model.JournalFriction = 0.01f;
-    model.FollowerFriction = 0.1f;
-    model.FluctCoef = 0.05f;
+    namespace d = dynamics_defaults;
+    model.EffMass = d::EffMass;
+    model.SpringK = d::SpringK;
+    model.Preload = d::Preload;
+    model.DampRatio = d::DampRatio;
+    model.JournalRadius = d::JournalRadius;
+    model.JournalFriction = d::JournalFriction;
+    model.FollowerFriction = d::FollowerFriction;
+    model.FluctCoef = d::FluctCoef;
 }
 
 void Initialize(CamModel& model, Host& host) {

@@ -4,7 +4,7 @@ namespace trochix::model {
 
 Answer RecordingHost::message(const std::string& text, Icon icon, const std::string& title,
                               Buttons buttons, Answer defaultAnswer) {
-    messages.push_back({text, icon, title, buttons});
+    messages.push_back({text, icon, title, buttons, {}});
     if (buttons == Buttons::OK)
         return Answer::OK;
     if (!answers.empty()) {
@@ -13,6 +13,11 @@ Answer RecordingHost::message(const std::string& text, Icon icon, const std::str
         return a;
     }
     return defaultAnswer == Answer::OK && buttons == Buttons::YesNo ? Answer::Yes : defaultAnswer;
+}
+
+void RecordingHost::errorMessage(const std::string& text, const std::string& detail) {
+    message(text, Icon::Critical, DefaultTitle(), Buttons::OK, Answer::OK);
+    messages.back().detail = detail;
 }
 
 void RecordingHost::setBusy(bool b) {

@@ -15,6 +15,7 @@ struct RecordedMessage {
     Icon icon;
     std::string title;
     Buttons buttons;
+    std::string detail; // the error report's words about the cause
 };
 
 class RecordingHost : public Host {
@@ -22,6 +23,7 @@ public:
     Answer message(const std::string& text, Icon icon, const std::string& title, Buttons buttons,
                    Answer defaultAnswer) override;
     void setBusy(bool busy) override;
+    void errorMessage(const std::string& text, const std::string& detail) override;
     DateTime now() override { return clock; }
 
     // Answers given to the next questions, in order; when empty, the default answer is given.

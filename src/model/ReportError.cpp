@@ -31,8 +31,9 @@ std::string ReportErrorText(int number, const std::string& procedureName) {
     return text;
 }
 
-AfterError ReportError(Host& host, int number, const std::string& procedureName) {
-    host.message(ReportErrorText(number, procedureName), Icon::Critical, DefaultTitle());
+AfterError ReportError(Host& host, int number, const std::string& procedureName,
+                       const std::string& detail) {
+    host.errorMessage(ReportErrorText(number, procedureName), detail);
     host.setBusy(false);
     if (number != kOutOfMemory)
         return AfterError::Stay;

@@ -15,7 +15,9 @@ std::string ReportErrorText(int number, const std::string& procedureName);
 // Shows the text, resets the busy pointer and says where the program goes next: out of memory
 // closes every screen back to the home screen (Host::returnHome), where the text asks the user
 // to save and restart.
-AfterError ReportError(Host& host, int number, const std::string& procedureName);
+// `detail` says more about the cause (a file's path); the host shows it apart from the text.
+AfterError ReportError(Host& host, int number, const std::string& procedureName,
+                       const std::string& detail = {});
 
 } // namespace trochix::model
 
@@ -34,7 +36,7 @@ template <class Body> bool RunGuarded(Host& host, const std::string& procedureNa
         body();
         return true;
     } catch (const Fault& f) {
-        ReportError(host, f.number(), procedureName);
+        ReportError(host, f.number(), procedureName, f.detail());
     } catch (const std::bad_alloc&) {
         ReportError(host, kOutOfMemory, procedureName);
     } catch (const std::length_error&) {

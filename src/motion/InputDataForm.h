@@ -1,5 +1,6 @@
-// The input screen's logic, without widgets: the cam data boxes, the sixteen segment rows and
-// their enabling, the row and whole-program calculations and Done.
+// The input screen's logic, without widgets: the cam data boxes and the sixteen segment rows,
+// each row's enabling as it is filled in and its state (calculated or not). Calculating the rows
+// and completing the motion program (Calc, Calc All, Done) is motion/MotionProgram.h.
 //
 // The model keeps everything the user typed (OmegaText, SegmentsText, DeltaText and per segment
 // SegBetaText, SegDir, SegLawText, SegStartText, SegEndText) and SegDone per row. What only the
@@ -15,7 +16,6 @@
 #include "model/CamModel.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +50,9 @@ struct InputScreenState {
     bool CalcAllEnabled = false; // cmd_CalcAll
     bool DoneEnabled = false;    // cmd_Done
 };
+
+// A screen row 0..15 (row i is segment i + 1).
+constexpr bool IsSegmentRow(int row) { return row >= 0 && row < model::kMaxSegments; }
 
 // ---- list contents
 extern const std::array<std::string, 4> MotionList; // "Rise", "Fall", "Poly", "Dwell"
@@ -92,15 +95,22 @@ int AngleDecimals(float deltaTheta);
 void SegmentPositions(CamModel& model, int segment);
 
 // ---- handlers of the cam data boxes
-// txt_Segmts changed: clamps the text, sets NumSegments, clears every row (except while a
-// model loads with torques accumulating), shows rows 0..NumSegments-1. Returns the box text.
-std::string SegmentsChanged(CamModel& model, InputScreenState& state, std::string_view text);
+// The question asked before a new segment count clears rows the user has filled in.
+const std::string& SegmentCountQuestion();
+// txt_Segmts committed (left, or Enter): the count is clamped (ClampSegmentCount). A count
+// other than NumSegments clears every row (except while a model loads with torques
+// accumulating); when a row holds anything entered, SegmentCountQuestion is asked first (Yes /
+// No) and No keeps the old count and its text. Rows 0..NumSegments-1 are shown. Returns true
+// when the typed count was taken.
+bool SegmentsCommitted(CamModel& model, Host& host, InputScreenState& state,
+                       std::string_view text);
 // txt_Omega left: ReadOmega from the text; when the speed changed and a row has an End,
-// every row is invalidated and (unless loading) Results are cleared.
+// every row is invalidated and (unless loading) Results are cleared. Faults are reported as
+// "txt_Omega_LostFocus".
 void OmegaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 // cmb_Delta left: snaps the step (the box shows the snapped text), NumPoints follows. When the
 // step changed, Results are cleared (unless loading) and, if a row has an End, every row is
-// invalidated.
+// invalidated. Faults are reported as "cmb_Delta_Change".
 void DeltaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 
 // ---- handlers of a segment row
@@ -142,43 +152,6 @@ void InvalidateAll(CamModel& model, InputScreenState& state);
 // since it was calculated. Sets state.DoneEnabled and returns it.
 bool CheckDoneEnabled(const CamModel& model, InputScreenState& state);
 
-// ---- calculations
-enum class RowOutcome {
-    Calculated,             // the row's points are stored
-    NeedsBoundaryConditions, // a polynomial row: open the boundary-condition screen
-    Failed,                 // refused or stopped by a fault; the message was shown
-};
-// cmd_CalcSeg of a row: step and cam speed from their boxes, SegStart/SegEnd, positions, law,
-// CalcSegment, SegCalculated, CheckDoneEnabled. A polynomial row whose conditions are unchanged
-// since they were solved is evaluated from them; otherwise the screen must open the
-// boundary-condition screen for it and call PolynomialRowSolved after a solution.
-RowOutcome CalcRow(CamModel& model, Host& host, InputScreenState& state, int row);
-// After the boundary-condition screen solved the polynomial of `row`: its Start and End take
-// the given texts (the S conditions typed at the segment's ends; an empty text takes the
-// polynomial's value there), then the row counts as calculated.
-void PolynomialRowSolved(CamModel& model, InputScreenState& state, int row,
-                         std::string_view startText, std::string_view endText);
-
-// What the boundary-condition screen gave for a polynomial row during Calc All.
-struct BoundaryResult {
-    bool solved = false;
-    std::string startText; // the S condition at the segment's start as typed, or ""
-    std::string endText;   // the S condition at its end, or ""
-};
-using BoundaryScreen = std::function<BoundaryResult(int row)>;
-// cmd_CalcAll: CalcRow for rows 0..NumSegments-1, opening the boundary-condition screen
-// (solvePolynomialRow) for polynomial rows that need it. Stops at the first row that fails or
-// is not solved. Returns true when every row was calculated; Done is then enabled.
-bool CalcAll(CamModel& model, Host& host, InputScreenState& state,
-             const BoundaryScreen& solvePolynomialRow);
-
-// The model side of cmd_PlotSeg: CurSeg, SegStart/SegEnd, PlotStart/PlotEnd of the segment,
-// NumPlotFuncs = 4 with PlotFunc 1..4 (S, V, A, J).
-void PrepareSegmentPlot(CamModel& model, int row);
-// The model side of cmd_PrntSeg: as PrepareSegmentPlot, with 4 printed columns of 2 decimals.
-// Returns true for a polynomial row, whose coefficient table is shown first.
-bool PrepareSegmentPrint(CamModel& model, int row);
-
 // ---- buttons at the bottom
 // cmd_ClearSegs: ClearSegments and every row's angles and buttons cleared; lbl_Start(0) = "0".
 void ClearSegs(CamModel& model, InputScreenState& state);
@@ -186,16 +159,5 @@ void ClearSegs(CamModel& model, InputScreenState& state);
 void ClearAll(CamModel& model, InputScreenState& state);
 // cmd_Cancel: the screen closes; an example's results no longer count as its own.
 void CancelInput(CamModel& model);
-// cmd_Copy: the information message about Alt-PrintScrn.
-void ShowCopyHint(Host& host);
-
-// The five-line message of a motion program whose lowest position is above zero.
-const std::string& PositionMessage();
-// cmd_Done. Refuses (PositionMessage, every row invalidated) when the lowest position of the
-// program - each segment's base position, a dwell's level - is above zero. Otherwise reads the
-// cam data boxes, keeps or clears the later stages (kept for a freshly loaded example), counts
-// the design, sets SvajDone, stamps date and time. Returns true when the screen should close
-// and the continuity check follow.
-bool CompleteMotionProgram(CamModel& model, Host& host, InputScreenState& state);
 
 } // namespace trochix::motion

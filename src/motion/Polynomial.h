@@ -1,4 +1,6 @@
-// Polynomial segments fitted to boundary conditions.
+// Polynomial segments fitted to boundary conditions: the system of equations, its solution and
+// the segment's points. Reading the conditions off the boundary-condition screen is
+// motion/BoundsForm.h; the table of conditions and coefficients is motion/PolyForm.h.
 //
 // A polynomial segment (direction "P") has S as a polynomial in x = theta / beta (both in
 // degrees, x = 0 at the segment start and 1 at its end). N conditions give N terms with the
@@ -30,7 +32,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "model/Forward.h"
 
@@ -59,83 +60,6 @@ bool SolvePoly(CamModel& model, Host& host);
 // Faults are reported as "CalPoly"; returns true when the segment was stored completely.
 bool CalPoly(CamModel& model, Host& host);
 
-// ---- the boundary-condition screen --------------------------------------------------------
-
-// What the boundary-condition screen holds when its conditions are read.
-struct BoundsInput {
-    // Condition box texts [column 0..4][0 S, 1 V, 2 A, 3 J]: column 0 is the segment start,
-    // column 4 its end, columns 1..3 the inner angles of `theta`.
-    std::array<std::array<std::string, 4>, 5> box{};
-    // txt_Theta(1..3): local angles of the inner columns, degrees; [0] unused.
-    std::array<std::string, 4> theta{};
-    // The number of conditions requested (txt_NoConds, accepted by CheckConditionCount).
-    int requested = 2;
-};
-
-// Reads the conditions of CurSeg and solves them (SolvePoly). Boxes are read in this order,
-// which numbers the conditions: column 0 S, V, A, J; column 4 S, V, A, J; then columns 1, 2, 3,
-// each only when its angle text is not empty. Empty boxes are skipped.
-// V, A, J are converted into the x domain (v * SegBetaRad^order / CamOmega^order); Lift is raised
-// to the largest S entered; SegDesc gets the degree appended (" 5"), replacing a degree appended
-// by an earlier solve. A requested count outside 2..MaxBCs, a Beta of 0 or a number of filled
-// boxes other than the request is refused with its message before anything is stored; a failed
-// solve puts the segment's conditions back as they were. Sets BcValid; returns it.
-bool ReadBounds(CamModel& model, Host& host, const BoundsInput& input);
-
-enum class CountEntry {
-    Empty,      // no text: every condition box is disabled
-    OutOfRange, // message shown; every condition box is disabled, the count is not refreshed
-    Accepted,   // BcRequested set; columns 0 and 4 and the three angle boxes are enabled
-};
-// txt_NoConds left or confirmed: its integer value must lie in 2..MaxBCs.
-CountEntry CheckConditionCount(CamModel& model, Host& host, const std::string& text);
-
-struct InnerAngle {
-    enum State {
-        Empty,    // no text: the global angle label is cleared
-        Accepted, // strictly inside the segment: column enabled, label shows globalText
-        Refused,  // message shown: angle box and label cleared, column disabled
-    } state = Empty;
-    std::string globalText; // lbl_Segangle(k): local angle + segment start, number-to-text
-};
-// txt_Theta(k) committed. betaText is lbl_end (the segment's Beta), startText lbl_Segangle(0).
-InnerAngle CheckInnerAngle(Host& host, const std::string& thetaText, const std::string& betaText,
-                           const std::string& startText);
-// The same while the angle is being typed, without the message: the column opens as soon as
-// the text is an angle inside the segment (so that Tab enters it), and the refusal is said when
-// the box is committed.
-InnerAngle TypedInnerAngle(const std::string& thetaText, const std::string& betaText,
-                           const std::string& startText);
-
-// Number of non-empty condition boxes over all five columns (lbl_Selected).
-int CountFilledBoxes(const BoundsInput& input);
-
-enum class FilledCount { TooFew, Exact, TooMany };
-// After a condition box is left: too few keeps Done disabled, exact enables and focuses it,
-// too many shows its message and disables Done.
-FilledCount CheckFilledCount(Host& host, int filled, int requested);
-
-// True when segment `seg` may be re-evaluated from its stored conditions without
-// opening the boundary-condition screen (see BcUnchanged above).
-bool ConditionsUnchanged(const CamModel& model, int seg);
-// Any edit that can change a polynomial segment's solution calls this.
-void ClearConditionsUnchanged(CamModel& model);
-
-// ---- the coefficient table ------------------------------------------------------------------
-
-struct PolyTable {
-    std::vector<std::string> conditions;   // pct_Poly(0): the conditions, one block per angle
-    std::vector<std::string> coefficients; // pct_Poly(1): exponent and coefficient of each term
-    // lbl_SegData(0..3) in this order: CurSeg, SegStart, SegBeta, SegEnd (number-to-text).
-    std::array<std::string, 4> segData{};
-};
-// The conditions and coefficients of CurSeg as the coefficient screen shows them.
-// Faults are reported as "Polytable_Form"; the lines built so far are returned.
-PolyTable Polytable_Form(const CamModel& model, Host& host);
-// The same table for the printer: condition lines, an empty line, coefficient lines.
-// Faults are reported as "Polytable_Printer".
-std::vector<std::string> Polytable_Printer(const CamModel& model, Host& host);
-
 // ---- re-evaluation without the screen -------------------------------------------------------
 
 // Re-solves CurSeg from the conditions stored with it (SegNumBC, BcPos, BcOrder, BcValue,
@@ -143,5 +67,18 @@ std::vector<std::string> Polytable_Printer(const CamModel& model, Host& host);
 // Used by the segment calculation for a "PO" segment, by Calc All and after a model is read.
 // Refuses a segment of zero Beta or without 2..20 stored conditions, with a message.
 bool EvaluateStoredPolynomial(CamModel& model, Host& host);
+
+// True when segment `seg` may be re-evaluated from its stored conditions without
+// opening the boundary-condition screen (see BcUnchanged above).
+bool ConditionsUnchanged(const CamModel& model, int seg);
+// Any edit that can change a polynomial segment's solution calls this.
+void ClearConditionsUnchanged(CamModel& model);
+
+// ---- shared by the screens' logic ------------------------------------------------------------
+
+// "Something wrong - Beta is zero for this segment"
+extern const std::string kZeroBetaText;
+// seg itself when it lies in 1..16; fault 9 otherwise.
+int CheckedSegment(int seg);
 
 } // namespace trochix::motion

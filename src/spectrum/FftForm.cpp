@@ -77,28 +77,24 @@ FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text
                             const std::vector<FftFunction>& list,
                             const std::string& harmonicsText) {
     FftChoice result;
-    host.setBusy(true);
-    const auto done = [&] {
-        host.setBusy(false);
-        return result;
-    };
+    const model::BusyPointer busy(host);
     if (text.empty()) {
         host.message(NoFunctionText(), Icon::Question, DefaultTitle());
         result.focus = FftFocus::FunctionList;
-        return done();
+        return result;
     }
     const auto chosen = std::find_if(list.begin(), list.end(),
                                      [&](const FftFunction& f) { return f.name == text; });
     if (chosen == list.end()) {
         host.message(NotInListText(), Icon::Question, DefaultTitle());
-        return done();
+        return result;
     }
     const int count = CountFromText(harmonicsText);
     if (count < 1) {
         host.message(NoHarmonicsText(), Icon::Warning, DefaultTitle());
         result.focus = FftFocus::HarmonicsBox;
         result.clearFunctionBox = true;
-        return done();
+        return result;
     }
     model.NumHarmonics = count;
     result.functionLabel = chosen->name;
@@ -108,7 +104,7 @@ FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text
         result.title = FftTitle(chosen->name);
         FFT_Plot(model, host);
     }
-    return done();
+    return result;
 }
 
 HarmonicsChoice ChooseHarmonics(CamModel& model, Host& host, const std::string& text) {

@@ -1,4 +1,71 @@
-// Every screen and menu command of the program, registered once at start-up.
+// Every screen and menu command of the program, registered once at start-up, and where each
+// one lives.
+//
+// The catalogue: screen, its Qt-free logic (each screen's own is named <Screen>Form), its ui
+// files, its tests. A new screen adds its row here.
+//
+//   frm_Title       model/Headers (ReleaseLine)
+//                   ui/screens/TitleScreen, ui/screens/Banner
+//                   tests/ui/ShellScreensTest
+//   frm_HomeScreen  model/HomeForm (enabling and its reasons, New, Quit), model/Units
+//                   ui/screens/HomeScreen
+//                   tests/model/HomeFormTest, tests/ui/HomeScreenTest
+//   frm_InputData   motion/InputDataForm (boxes, rows, row states),
+//                   motion/MotionProgram (Calc, Calc All, Done)
+//                   ui/screens/InputDataScreen, ui/screens/SegmentRowWidgets
+//                   tests/motion/InputDataFormTest, tests/ui/InputDataScreenTest
+//   frm_Bounds      motion/BoundsForm (reading the conditions), motion/Polynomial (the solve)
+//                   ui/screens/BoundsScreen
+//                   tests/motion/PolynomialTest, tests/ui/PolynomialScreensTest
+//   frm_Poly        motion/PolyForm
+//                   ui/screens/PolyScreen
+//                   tests/motion/PolynomialTest, tests/ui/PolynomialScreensTest
+//   frm_Continuity  motion/Continuity
+//                   ui/screens/ContinuityScreen
+//                   tests/motion/ContinuityTest, tests/ui/PolynomialScreensTest
+//   frm_User        model/UserForm
+//                   ui/screens/UserScreen
+//                   tests/ui/ShellScreensTest
+//   frm_Quit        (none: Yes ends the program, No closes the screen)
+//                   ui/screens/QuitScreen
+//                   tests/ui/ShellScreensTest
+//   frm_About       model/Headers (ReleaseLine)
+//                   ui/screens/AboutScreen, ui/screens/Banner
+//                   tests/ui/ShellScreensTest
+//   frm_SizeCam     geometry/SizeCamForm, geometry/SizingChecks, geometry/SizingSummary,
+//                   chain/Recalculate (sizing and dynamics after an edit)
+//                   ui/screens/SizeCamScreen, ui/screens/SizingWidgets
+//                   tests/geometry/SizeCamFormTest, tests/ui/SizeCamScreenTest
+//   frm_Animate     geometry/AnimateForm, geometry/CamScene, geometry/Scene
+//                   ui/screens/AnimateScreen, ui/DrawingSurface, ui/PictureFile
+//                   tests/geometry/CamSceneTest, tests/ui/AnimateScreenTest
+//   frm_PlotType    output/Selection (plot types and what they need)
+//                   ui/screens/PlotTypeScreen, ui/screens/LayoutPicture
+//                   tests/output/SelectionTest, tests/ui/PlotSelectionTest
+//   frm_PlotSelect1..3  output/FunctionList, output/Selection, output/SelectByCodes
+//                   ui/screens/PlotSelectScreen (PlotSelect1Screen, PlotSelect2Screen,
+//                   PlotSelect3Screen), ui/screens/FunctionSelector
+//                   tests/output/FunctionListTest, tests/ui/PlotSelectionTest
+//   frm_PlotSelect4 output/Selection
+//                   ui/screens/PlotSelect4Screen
+//                   tests/output/SelectionTest, tests/ui/PlotSelectionTest
+//   frm_Dynamics    dynamics/DynamicsForm, dynamics/DynamicsText
+//                   (screen to come)
+//                   tests/dynamics/DynamicsTest
+//   frm_FFT         spectrum/FftForm
+//                   (screen to come)
+//                   tests/spectrum/DftTest
+// Menu commands of the home screen:
+//   File            files/ModelFile, files/Exports, chain/Recalculate (sizing after Open)
+//                   ui/FileCommands
+//                   tests/files/ModelFileTest, tests/files/ExportsTest, tests/ui/FileCommandsTest
+//   Examples        files/Examples
+//                   ui/ExampleCommands
+//                   tests/files/ExamplesTest, tests/ui/ExampleCommandsTest
+// Pieces the screens share: ui/Controls (names, makers, commit on leaving a box), ui/ScreenBase
+// (the fault and busy-pointer rule), ui/CommonButtons with model/CommonButtons, ui/Navigator,
+// ui/HeaderPanels with model/Headers, ui/TextPagePrinter, ui/DrawingSurface with
+// geometry/Scene; tests/ui/UiFixture.h drives them.
 //
 // To add a screen: include its header in Catalog.cpp and add one line to RegisterAll:
 //     nav.registerScreen(ScreenId::SizeCam, Make<SizeCamScreen>);

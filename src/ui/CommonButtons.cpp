@@ -3,6 +3,7 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Navigator.h"
 
@@ -14,25 +15,10 @@
 
 namespace trochix::ui {
 
-namespace {
-
-QPushButton* MakeButton(ScreenBase& screen, const char* caption, const char* objectName) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), &screen);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
-} // namespace
-
-void CopyScreen(model::Host& host) {
-    host.message("Use the Alt-PrintScrn key combo to copy the screen to the clipboard",
-                 model::Icon::Information, model::DefaultTitle());
-}
-
 QPushButton* MakeCopyButton(ScreenBase& screen, const char* objectName) {
-    QPushButton* button = MakeButton(screen, "&Copy", objectName);
+    QPushButton* button = MakeButton(&screen, "&Copy", objectName);
     QObject::connect(button, &QPushButton::clicked, &screen,
-                     [&screen] { CopyScreen(screen.context().host); });
+                     [&screen] { model::ShowCopyHint(screen.context().host); });
     return button;
 }
 
@@ -59,7 +45,7 @@ void PrintForm(AppContext& ctx, QWidget& form, const std::string& screenName) {
 }
 
 QPushButton* MakePrintFormButton(ScreenBase& screen, const char* objectName) {
-    QPushButton* button = MakeButton(screen, "&Print Form", objectName);
+    QPushButton* button = MakeButton(&screen, "&Print Form", objectName);
     QObject::connect(button, &QPushButton::clicked, &screen, [&screen] {
         PrintForm(screen.context(), screen, screen.screenName());
     });
@@ -67,7 +53,7 @@ QPushButton* MakePrintFormButton(ScreenBase& screen, const char* objectName) {
 }
 
 QPushButton* MakeDoneButton(ScreenBase& screen, const char* objectName) {
-    QPushButton* button = MakeButton(screen, "&Done", objectName);
+    QPushButton* button = MakeButton(&screen, "&Done", objectName);
     QObject::connect(button, &QPushButton::clicked, &screen, &ScreenBase::closeScreen);
     return button;
 }
@@ -84,7 +70,7 @@ void SelectAnother(ScreenBase& screen, model::SelectAnotherCounter& counter, Scr
 
 QPushButton* MakeSelectAnotherButton(ScreenBase& screen, model::SelectAnotherCounter& counter,
                                      ScreenId selection, const char* objectName) {
-    QPushButton* button = MakeButton(screen, "&Select Another", objectName);
+    QPushButton* button = MakeButton(&screen, "&Select Another", objectName);
     button->setEnabled(screen.context().navigator.isAvailable(selection));
     QObject::connect(button, &QPushButton::clicked, &screen,
                      [&screen, &counter, selection] { SelectAnother(screen, counter, selection); });

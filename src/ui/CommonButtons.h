@@ -10,7 +10,7 @@
 //   row->addWidget(MakeDoneButton(*this));                       // or "cmd_PlotDone", "cmd_Return"
 #pragma once
 
-#include "model/SelectAnother.h"
+#include "model/CommonButtons.h"
 #include "ui/ScreenBase.h"
 
 #include <string>
@@ -20,8 +20,7 @@ class QWidget;
 
 namespace trochix::ui {
 
-// "&Copy": only tells how to copy the screen.
-void CopyScreen(model::Host& host);
+// "&Copy": only tells how to copy the screen (model::ShowCopyHint).
 QPushButton* MakeCopyButton(ScreenBase& screen, const char* objectName = "cmd_Copy");
 
 // "&Print Form": the printer dialog, then the image of `form` scaled onto one page.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,21 @@ QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName, Qt::Alignmen
 
 QLabel* MakeCaption(QWidget* parent, const char* text) {
     return new QLabel(QString::fromUtf8(text), parent);
+}
+
+QHBoxLayout* MakeButtonRow(std::initializer_list<QWidget*> left,
+                           std::initializer_list<QWidget*> right, int minWidth) {
+    auto* row = new QHBoxLayout;
+    const auto add = [&](QWidget* w) {
+        w->setMinimumWidth(std::max(w->minimumWidth(), minWidth));
+        row->addWidget(w);
+    };
+    for (QWidget* w : left)
+        add(w);
+    row->addStretch(1);
+    for (QWidget* w : right)
+        add(w);
+    return row;
 }
 
 void SetBoxText(QLineEdit* box, const std::string& text) {
@@ -119,7 +135,8 @@ bool CommitOnLeave::eventFilter(QObject* watched, QEvent* event) {
             return false;
         m_keyCommitted = watched;
         run(*box);
-        // A refused entry leaves a reset text behind: leaving the box must not take that.
+        // As the commit left it: a refused or clamped entry puts an earlier value back, and
+        // leaving the box must not take that as a new entry.
         m_keyCommittedText = TextOf(watched);
         // Tab goes on to the next control, unless the commit itself has put the focus where
         // the user goes next; Enter stops here.

@@ -9,11 +9,13 @@
 //   MakeButton(parent, "Ca&lc All", "cmd_CalcAll")        caption with its access key
 //   MakeLineEdit(parent, "txt_Omega", Qt::AlignRight)     a text box
 //   MakeCaption(parent, "No. Sgmts")                      a label
+//   MakeButtonRow({copy, print}, {done}, 120)            a row of buttons, left and right
 // A box takes focus, selects and edits as Qt's own; what a screen adds is below.
 //
 // Showing the model. SetBoxText and SetListText put a model text into a box or a list without
-// moving the cursor of a box being typed in; call them under a QSignalBlocker (or a Pause of
-// the screen's CommitOnLeave) so that filling runs no handler.
+// moving the cursor of a box being typed in; call them under a QSignalBlocker so that filling
+// runs no change handler, and refresh inside a Pause of the screen's CommitOnLeave so that
+// focus moved by enabling or disabling controls commits nothing.
 //
 // Entering a box. SelectAllOnFocus(box): the whole text is selected when the box gets the
 // focus, by Tab or by a click, so that typing replaces it.
@@ -28,8 +30,8 @@
 //     entry has just enabled (a commit that puts the focus somewhere itself keeps it there);
 //   - optionally, the box is double-clicked.
 // A box committed by Enter or Tab is not committed again when it then loses the focus with
-// the same text, so a refusal is said once. While a commit runs (its message box takes the
-// focus) and while the screen is paused, focus changes commit nothing.
+// the text the commit left in it, so a refusal is said once. While a commit runs (its message
+// box takes the focus) and while the screen is paused, focus changes commit nothing.
 //
 //   m_commits = new CommitOnLeave(this);
 //   m_commits->watch(m_omega, [this] { Omega_LostFocus(); });
@@ -46,10 +48,12 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,6 +68,10 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const QString& obj
 QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName,
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel* MakeCaption(QWidget* parent, const char* text);
+// A row of buttons: `left` from the left edge, `right` against the right edge, each at least
+// minWidth wide.
+QHBoxLayout* MakeButtonRow(std::initializer_list<QWidget*> left,
+                           std::initializer_list<QWidget*> right, int minWidth = 0);
 
 // Sets a box's text only when it differs, so that the cursor of a box being typed in stays put.
 void SetBoxText(QLineEdit* box, const std::string& text);

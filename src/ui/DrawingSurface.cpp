@@ -57,6 +57,60 @@ Point SceneMapping::toModel(const QPointF& d) const {
     return {m_window.left + (d.x() - m_ox) / m_sx, m_window.top - (d.y() - m_oy) / m_sy};
 }
 
+namespace {
+
+// One primitive in the pen already set.
+void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive& p) {
+    switch (p.kind) {
+    case PrimitiveKind::Polyline: {
+        QPolygonF poly;
+        for (const Point& q : p.points)
+            poly << map.toDevice(q);
+        painter.drawPolyline(poly);
+        break;
+    }
+    case PrimitiveKind::Circle:
+        painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
+                            p.radius * map.sy());
+        break;
+    case PrimitiveKind::Ring: {
+        QPainterPath path;
+        const QPointF c = map.toDevice(p.points[0]);
+        path.addEllipse(c, p.radius * map.sx(), p.radius * map.sy());
+        if (p.inner > 0.0)
+            path.addEllipse(c, p.inner * map.sx(), p.inner * map.sy());
+        path.setFillRule(Qt::OddEvenFill);
+        painter.fillPath(path, Colour(p.colour));
+        break;
+    }
+    case PrimitiveKind::Box: {
+        const QRectF r =
+            QRectF(map.toDevice(p.points[0]), map.toDevice(p.points[1])).normalized();
+        if (p.filled)
+            painter.fillRect(r, Colour(p.colour));
+        else
+            painter.drawRect(r);
+        break;
+    }
+    case PrimitiveKind::Arc: {
+        const int n = ArcSegments(p.end - p.start);
+        QPolygonF poly;
+        for (int k = 0; k <= n; ++k) {
+            const double a = p.start + (p.end - p.start) * k / n;
+            poly << map.toDevice({p.points[0].x + p.radius * std::cos(a),
+                                  p.points[0].y + p.radius * std::sin(a)});
+        }
+        painter.drawPolyline(poly);
+        break;
+    }
+    case PrimitiveKind::Text:
+        painter.drawText(map.toDevice(p.points[0]), QString::fromStdString(p.text));
+        break;
+    }
+}
+
+} // namespace
+
 void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& area,
                 SceneScale scale) {
     painter.save();
@@ -77,52 +131,7 @@ void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& a
         pen.setCapStyle(Qt::RoundCap);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        switch (p.kind) {
-        case PrimitiveKind::Polyline: {
-            QPolygonF poly;
-            for (const Point& q : p.points)
-                poly << map.toDevice(q);
-            painter.drawPolyline(poly);
-            break;
-        }
-        case PrimitiveKind::Circle:
-            painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
-                                p.radius * map.sy());
-            break;
-        case PrimitiveKind::Ring: {
-            QPainterPath path;
-            const QPointF c = map.toDevice(p.points[0]);
-            path.addEllipse(c, p.radius * map.sx(), p.radius * map.sy());
-            if (p.inner > 0.0)
-                path.addEllipse(c, p.inner * map.sx(), p.inner * map.sy());
-            path.setFillRule(Qt::OddEvenFill);
-            painter.fillPath(path, Colour(p.colour));
-            break;
-        }
-        case PrimitiveKind::Box: {
-            const QRectF r =
-                QRectF(map.toDevice(p.points[0]), map.toDevice(p.points[1])).normalized();
-            if (p.filled)
-                painter.fillRect(r, Colour(p.colour));
-            else
-                painter.drawRect(r);
-            break;
-        }
-        case PrimitiveKind::Arc: {
-            const int n = ArcSegments(p.end - p.start);
-            QPolygonF poly;
-            for (int k = 0; k <= n; ++k) {
-                const double a = p.start + (p.end - p.start) * k / n;
-                poly << map.toDevice({p.points[0].x + p.radius * std::cos(a),
-                                      p.points[0].y + p.radius * std::sin(a)});
-            }
-            painter.drawPolyline(poly);
-            break;
-        }
-        case PrimitiveKind::Text:
-            painter.drawText(map.toDevice(p.points[0]), QString::fromStdString(p.text));
-            break;
-        }
+        PaintPrimitive(painter, map, p);
     }
     painter.restore();
 }

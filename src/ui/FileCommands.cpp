@@ -6,7 +6,6 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
-#include "ui/Activatable.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/Dialogs.h"
@@ -22,15 +21,6 @@ namespace {
 
 using model::Answer;
 using model::CamModel;
-
-// The home screen is made once at start-up; creating it here would reset the flags it clears
-// when it is first built, so only an existing one is refreshed.
-void RefreshHome(AppContext& ctx) {
-    if (!ctx.navigator.isCreated(ScreenId::HomeScreen))
-        return;
-    if (auto* home = dynamic_cast<Activatable*>(ctx.navigator.screen(ScreenId::HomeScreen)))
-        home->activate();
-}
 
 struct ExportKind {
     Command command;
@@ -89,25 +79,22 @@ void RegisterFileCommands(AppContext& ctx) {
 bool SaveCommand(AppContext& ctx) {
     if (ctx.model.FileName.empty())
         return SaveAsCommand(ctx);
-    bool saved = false;
-    // SaveModel reports its own faults under this name; the guard catches anything else.
-    model::RunGuarded(ctx.host, "frm_Homescreen.Save", [&] {
-        saved = files::SaveModel(ctx.model, ctx.model.FileName, ctx.host, "frm_Homescreen.Save");
-    });
-    RefreshHome(ctx);
+    // SaveModel guards itself under the command's name.
+    const std::string path = ctx.model.FileName;
+    const bool saved = files::SaveModel(ctx.model, path, ctx.host, "frm_Homescreen.Save");
+    ctx.navigator.RefreshHome();
     return saved;
 }
 
 bool SaveAsCommand(AppContext& ctx) {
-    bool saved = false;
-    model::RunGuarded(ctx.host, "frm_Homescreen.SaveAs", [&] {
-        const std::optional<std::string> path = ctx.dialogs.saveFileName(
+    const std::string routine = "frm_Homescreen.SaveAs";
+    std::optional<std::string> path;
+    model::RunGuarded(ctx.host, routine, [&] {
+        path = ctx.dialogs.saveFileName(
             {"Save the Model", "*.cam", ctx.model.ModelName + ".cam", true});
-        if (!path)
-            return;
-        saved = files::SaveModel(ctx.model, *path, ctx.host, "frm_Homescreen.SaveAs");
     });
-    RefreshHome(ctx);
+    const bool saved = path && files::SaveModel(ctx.model, *path, ctx.host, routine);
+    ctx.navigator.RefreshHome();
     return saved;
 }
 
@@ -134,8 +121,7 @@ bool OpenCommand(AppContext& ctx) {
         opened = true;
         chain::RecomputeSizingAfterRead(m, ctx.host);
     });
-    ctx.host.setBusy(false);
-    RefreshHome(ctx);
+    ctx.navigator.RefreshHome();
     return opened;
 }
 

@@ -65,6 +65,13 @@ bool Navigator::isOpen(ScreenId id) const {
     return std::find(m_open.begin(), m_open.end(), id) != m_open.end();
 }
 
+void Navigator::RefreshHome() {
+    if (!isCreated(ScreenId::HomeScreen))
+        return;
+    if (auto* home = dynamic_cast<Activatable*>(screen(ScreenId::HomeScreen)))
+        home->activate();
+}
+
 void Navigator::ReturnHome() {
     // Hiding a screen ends its modal loop; the loops unwind once the running handler returns.
     for (auto it = m_open.rbegin(); it != m_open.rend(); ++it)
@@ -166,8 +173,7 @@ void Navigator::reactivateTop() {
     // No modal screen left: the home screen is in front again.
     QWidget* home = m_screens[model::ScreenIndex(ScreenId::HomeScreen)].get();
     if (home && home->isVisible())
-        if (auto* a = dynamic_cast<Activatable*>(home))
-            a->activate();
+        RefreshHome();
 }
 
 } // namespace trochix::ui

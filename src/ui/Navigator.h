@@ -61,6 +61,10 @@ public:
     // True while the screen is shown by ShowScreen and not yet closed.
     bool isOpen(ScreenId id) const;
 
+    // Refreshes the home screen's buttons and menus from the model, when the home screen
+    // exists (it is built once at start-up; building it here would reset the flags it clears).
+    void RefreshHome();
+
     // Hides every modal screen, the innermost first, and brings the home screen to the front.
     // The host runs it after an out-of-memory report (attach() connects the two).
     void ReturnHome();

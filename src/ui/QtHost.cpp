@@ -54,7 +54,8 @@ Answer AnswerOf(QMessageBox::StandardButton button) {
 }
 
 QMessageBox* MakeMessageBox(const std::string& text, Icon icon, const std::string& title,
-                            Buttons buttons, Answer defaultAnswer, QWidget* parent) {
+                            Buttons buttons, Answer defaultAnswer, QWidget* parent,
+                            const std::string& detail) {
     auto* box = new QMessageBox(parent);
     box->setIcon(MessageBoxIcon(icon));
     box->setWindowTitle(QString::fromStdString(title));
@@ -78,6 +79,8 @@ QMessageBox* MakeMessageBox(const std::string& text, Icon icon, const std::strin
     const QMessageBox::StandardButton def = StandardButtonOf(defaultAnswer);
     box->setDefaultButton(set.testFlag(def) ? def : StandardButtonOf(model::FirstAnswer(buttons)));
     box->setEscapeButton(StandardButtonOf(escape));
+    if (!detail.empty())
+        box->setDetailedText(QString::fromStdString(detail));
     return box;
 }
 
@@ -88,6 +91,15 @@ QtHost::~QtHost() {
 
 Answer QtHost::message(const std::string& text, Icon icon, const std::string& title,
                        Buttons buttons, Answer defaultAnswer) {
+    return Show(text, icon, title, buttons, defaultAnswer, {});
+}
+
+void QtHost::errorMessage(const std::string& text, const std::string& detail) {
+    Show(text, Icon::Critical, model::DefaultTitle(), Buttons::OK, Answer::OK, detail);
+}
+
+Answer QtHost::Show(const std::string& text, Icon icon, const std::string& title,
+                    Buttons buttons, Answer defaultAnswer, const std::string& detail) {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
@@ -96,7 +108,7 @@ Answer QtHost::message(const std::string& text, Icon icon, const std::string& ti
     if (wasBusy)
         setBusy(false);
     std::unique_ptr<QMessageBox> box(
-        MakeMessageBox(text, icon, title, buttons, defaultAnswer, parent));
+        MakeMessageBox(text, icon, title, buttons, defaultAnswer, parent, detail));
     const auto clicked = static_cast<QMessageBox::StandardButton>(box->exec());
     if (wasBusy)
         setBusy(true);

@@ -32,9 +32,10 @@ QFont FixedPitchFont(double pointSize) {
     return font;
 }
 
-QPlainTextEdit* MakeTextArea(const char* objectName, int columns, int rows, QWidget* parent) {
+QPlainTextEdit* MakeTextArea(const QString& objectName, int columns, int rows,
+                             QWidget* parent) {
     auto* area = new QPlainTextEdit(parent);
-    area->setObjectName(QString::fromLatin1(objectName));
+    area->setObjectName(objectName);
     area->setReadOnly(true);
     area->setLineWrapMode(QPlainTextEdit::NoWrap);
     area->setFont(FixedPitchFont());

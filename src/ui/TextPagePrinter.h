@@ -15,6 +15,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -33,7 +34,8 @@ QFont FixedPitchFont(double pointSize = 10.0);
 
 // A read-only text area for lines laid out in columns: fixed-pitch, no wrapping, sized for
 // `columns` characters by `rows` lines.
-QPlainTextEdit* MakeTextArea(const char* objectName, int columns, int rows, QWidget* parent);
+QPlainTextEdit* MakeTextArea(const QString& objectName, int columns, int rows,
+                             QWidget* parent);
 // Replaces the area's text with the lines, one per line, exactly as given.
 void SetLines(QPlainTextEdit& area, const std::vector<std::string>& lines);
 

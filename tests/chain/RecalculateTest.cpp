@@ -8,7 +8,7 @@
 #include "model/SegmentTable.h"
 #include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
-#include "motion/Polynomial.h"
+#include "motion/BoundsForm.h"
 #include "motion/SegmentDriver.h"
 #include "support/TestModels.h"
 

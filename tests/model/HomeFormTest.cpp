@@ -2,7 +2,7 @@
 #include "model/HomeForm.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
-#include "model/SelectAnother.h"
+#include "model/CommonButtons.h"
 
 #include <gtest/gtest.h>
 

@@ -90,6 +90,17 @@ TEST(ReportError, RunGuardedReportsEveryException) {
         EXPECT_FALSE(RunGuarded(host, "Dynamics", c.body));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.lastText().substr(0, c.text.size()), c.text);
+        EXPECT_EQ(host.messages[0].icon, Icon::Critical);
+        EXPECT_EQ(host.messages[0].detail, "");
+    }
+    // What a fault knows about its cause goes with the report, apart from the classic text.
+    {
+        RecordingHost host;
+        EXPECT_FALSE(RunGuarded(host, "Writefile",
+                                [] { throw Fault(kPathNotFound, "/no/such/folder/a.cam"); }));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.lastText(), "Error 76   (Path not found)  has occurred in Writefile\r\r");
+        EXPECT_EQ(host.messages[0].detail, "/no/such/folder/a.cam");
     }
     RecordingHost host;
     int ran = 0;

@@ -2,7 +2,7 @@
 #include "model/RecordingHost.h"
 #include "model/ReportError.h"
 #include "motion/Continuity.h"
-#include "motion/Polynomial.h"
+#include "motion/BoundsForm.h"
 
 #include <gtest/gtest.h>
 

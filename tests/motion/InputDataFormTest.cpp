@@ -4,6 +4,7 @@
 #include "model/RecordingHost.h"
 #include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
+#include "motion/MotionProgram.h"
 #include "motion/Polynomial.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ protected:
 
     // Types a program row by row in the order the screen enables the inputs.
     void Enter(std::initializer_list<Row> rows) {
-        SegmentsChanged(*m, st, std::to_string(rows.size()));
+        SegmentsCommitted(*m, host, st, std::to_string(rows.size()));
         int i = 0;
         for (const Row& r : rows) {
             BetaLostFocus(*m, host, st, i, r.beta);
@@ -89,7 +90,7 @@ TEST_F(InputScreen, StepSnapsToOneOfThreeAndRegridsRowZero) {
     EXPECT_EQ(m->Results[0][1440], 360.0f);
     EXPECT_EQ(m->Results[0][3], 0.75f);
     // The angle labels carry the decimals of the step.
-    SegmentsChanged(*m, st, "2");
+    SegmentsCommitted(*m, host, st, "2");
     BetaLostFocus(*m, host, st, 0, "90.25");
     BetaLostFocus(*m, host, st, 1, "45");
     EXPECT_EQ(st.Rows[0].EndAngle + " " + st.Rows[1].StartAngle + " " + st.Rows[1].EndAngle,

@@ -55,7 +55,7 @@ private slots:
         QFETCH(int, k);
         UiFixture f;
         f.homeTargets();
-        f.trigger(Indexed("mnu_Example", k));
+        f.trigger(IndexedName("mnu_Example", k));
         QCOMPARE(f.navigator.shown, std::vector<ScreenId>({ScreenId::Animate}));
         QCOMPARE(f.texts(), Strings());
         QVERIFY(!f.model->ExampleLoaded && !f.host.busy);

@@ -19,7 +19,7 @@ private:
     std::vector<bool>& m_seen;
 };
 
-void LoadExample(UiFixture& f, int k) { f.trigger(Indexed("mnu_Example", k)); }
+void LoadExample(UiFixture& f, int k) { f.trigger(IndexedName("mnu_Example", k)); }
 
 } // namespace
 

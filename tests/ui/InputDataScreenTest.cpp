@@ -18,7 +18,7 @@ ui::InputDataScreen* Open(UiFixture& f) {
 }
 
 QWidget* Get(QWidget* s, const char* name, int row = -1) {
-    return Child(s, row < 0 ? QString(name) : Indexed(name, row));
+    return Child(s, row < 0 ? QString(name) : IndexedName(name, row));
 }
 
 // The focus moves on to a control that commits nothing.
@@ -116,6 +116,7 @@ private slots:
         UiFixture f;
         ui::InputDataScreen* s = Open(f);
         Type(Get(s, "txt_Segmts"), "3");
+        QTest::keyClick(Get(s, "txt_Segmts"), Qt::Key_Tab);
         QCOMPARE(VisibleRows(s), 3);
         // Row 0, one input after the other: each opens the next.
         Type(Get(s, "txt_Beta", 0), "90");
@@ -164,13 +165,17 @@ private slots:
         QVERIFY(f.navigator.lastShownIs(ScreenId::Continuity));
     }
 
-    // The count is clamped to 1..16; the step snaps to one of three on Enter or on leaving,
-    // and typing never adds to the list nor presses a button.
+    // The count is clamped to 1..16 and the step snaps to one of three, each on Enter or on
+    // leaving; typing never adds to the list nor presses a button.
     void segmentCountAndStepSnap() {
         UiFixture f;
         ui::InputDataScreen* s = Open(f);
         for (const auto& [typed, shown] : {std::pair{"0", "1"}, {"20", "16"}, {"7", "7"}}) {
             Type(Get(s, "txt_Segmts"), typed);
+            if (shown == std::string("16"))
+                Leave(s);
+            else
+                QTest::keyClick(Get(s, "txt_Segmts"), Qt::Key_Return);
             ExpectTexts(s, {{"txt_Segmts", shown}});
             QCOMPARE(VisibleRows(s), QString(shown).toInt());
             QCOMPARE(f.model->NumSegments, QString(shown).toInt());
@@ -206,8 +211,10 @@ private slots:
         Leave(s);
         QVERIFY(Get(s, "cmb_Motion", 0)->isEnabled());
 
-        f.host.clear();
+        f.host.answers = {model::Answer::Yes}; // the Beta typed in row 0 may go
         Type(Get(s, "txt_Segmts"), "3");
+        Leave(s);
+        f.host.clear();
         for (int row = 0; row < 3; ++row) {
             Type(Get(s, "txt_Beta", row), row < 2 ? "90" : "200");
             Leave(s);
@@ -445,6 +452,56 @@ private slots:
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
         QCOMPARE(f.texts(), Strings(2, zero));
         QVERIFY(f.model->SvajDone);
+    }
+
+    // The count is taken when the box is left or Enter is pressed, not on every key: "13" on
+    // the way to "3" leaves a loaded program alone. Over rows that hold entries the user is
+    // asked first, and No keeps the old count; over empty rows nobody is asked.
+    void segmentCountIsTakenWhenTheBoxIsLeft() {
+        const std::string question =
+            "Changing the number of segments clears the segment table.  Continue?";
+        UiFixture f;
+        ui::InputDataScreen* s = Open(f);
+        QWidget* count = Get(s, "txt_Segmts");
+        Type(count, "abc");
+        QCOMPARE(VisibleRows(s), 1);
+        QCOMPARE(f.model->SegmentsText, std::string("1"));
+        QTest::keyClick(count, Qt::Key_Return);
+        ExpectTexts(s, {{"txt_Segmts", "1"}});
+        Type(count, "5");
+        Leave(s);
+        QCOMPARE(VisibleRows(s), 5);
+        QVERIFY(f.host.messages.empty());
+
+        Get(s, "cmb_Examples")->setFocus();
+        QTest::keyClick(Get(s, "cmb_Examples"), Qt::Key_Down); // three segments
+        count->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(count, Qt::Key_End);
+        QTest::keyClick(count, Qt::Key_Backspace);
+        QTest::keyClicks(count, "13");
+        QTest::keyClick(count, Qt::Key_Left);
+        QTest::keyClick(count, Qt::Key_Backspace);
+        ExpectTexts(s, {{"txt_Segmts", "3"}, {"txt_Beta_2", "180"}});
+        QTest::keyClick(count, Qt::Key_Return); // 3 again: nothing to ask
+        QVERIFY(f.host.messages.empty() && f.model->SvajDone);
+
+        Type(count, "4");
+        f.host.answers = {model::Answer::No};
+        QTest::keyClick(count, Qt::Key_Return);
+        QCOMPARE(f.texts(), Strings{question});
+        QCOMPARE(f.host.messages[0].icon, model::Icon::Question);
+        QCOMPARE(f.host.messages[0].buttons, model::Buttons::YesNo);
+        ExpectTexts(s, {{"txt_Segmts", "3"}, {"txt_Beta_2", "180"}, {"txt_High_0", "1"}});
+        QCOMPARE(VisibleRows(s), 3);
+        QVERIFY(f.model->NumSegments == 3 && f.model->SvajDone);
+
+        Type(count, "4");
+        f.host.answers = {model::Answer::Yes};
+        Leave(s);
+        QCOMPARE(f.texts(), Strings(2, question));
+        QCOMPARE(VisibleRows(s), 4);
+        ExpectTexts(s, {{"txt_Segmts", "4"}, {"txt_Beta_0", ""}, {"txt_High_0", ""}});
+        QVERIFY(f.model->NumSegments == 4 && !f.model->SvajDone);
     }
 };
 

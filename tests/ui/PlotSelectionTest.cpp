@@ -64,7 +64,7 @@ void Pick(QComboBox* box, const QString& text) {
 QStringList Labels(QWidget* s, int count = 4) {
     QStringList labels;
     for (int i = 0; i < count; ++i)
-        labels << Child<QLabel>(s, Indexed("lbl_Function", i))->text();
+        labels << Child<QLabel>(s, IndexedName("lbl_Function", i))->text();
     return labels;
 }
 
@@ -72,7 +72,7 @@ QStringList Labels(QWidget* s, int count = 4) {
 QString Captions(QWidget* s, int count = 4) {
     QString c;
     for (int i = 0; i < count; ++i)
-        c += Child<QGroupBox>(s, Indexed("fra_Function", i))->property("caption") == "red" ? 'R'
+        c += Child<QGroupBox>(s, IndexedName("fra_Function", i))->property("caption") == "red" ? 'R'
                                                                                            : 'g';
     return c;
 }

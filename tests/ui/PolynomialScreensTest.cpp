@@ -3,7 +3,7 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "motion/Continuity.h"
-#include "motion/Polynomial.h"
+#include "motion/PolyForm.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/PolyScreen.h"
@@ -38,7 +38,7 @@ ui::BoundsScreen* OpenPreset(UiFixture& f) {
 }
 
 QLineEdit* Box(QWidget* s, int row, int column) {
-    return Child<QLineEdit>(s, Indexed(kRows[row], column));
+    return Child<QLineEdit>(s, IndexedName(kRows[row], column));
 }
 
 // Types into a box as the user does, then Enter.
@@ -160,7 +160,7 @@ private slots:
             ExpectColumn(s, 4, c.accepted);
             for (int k = 1; k <= 3; ++k) {
                 ExpectColumn(s, k, false); // no angle typed yet
-                QWidget* theta = Child(s, Indexed("txt_Theta", k));
+                QWidget* theta = Child(s, IndexedName("txt_Theta", k));
                 QCOMPARE(theta->isEnabled(), c.accepted);
                 QCOMPARE(Background(theta), c.accepted ? kYellow : kGrey);
             }

@@ -28,6 +28,12 @@ private slots:
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(box->windowTitle(), QString("TROCHIX"));
         QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->detailedText(), QString());
+        // The error report's detail is shown on request, apart from the text.
+        box.reset(ui::MakeMessageBox("Error 76", Icon::Critical, "T", Buttons::OK, Answer::OK,
+                                     nullptr, "/no/such/folder/a.cam"));
+        QCOMPARE(box->text(), QString("Error 76"));
+        QCOMPARE(box->detailedText(), QString("/no/such/folder/a.cam"));
     }
 
     // A default that is not in the set falls back to the first button.

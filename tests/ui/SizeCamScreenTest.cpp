@@ -27,7 +27,7 @@ ui::SizeCamScreen* OpenOn(UiFixture& f, int n) {
 }
 
 void Choose(QWidget* s, const char* option, int k) {
-    QTest::mouseClick(Child<QRadioButton>(s, Indexed(option, k)), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(s, IndexedName(option, k)), Qt::LeftButton);
 }
 
 // Types into a box and leaves it with Tab, as a user moving on would.

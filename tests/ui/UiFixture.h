@@ -12,6 +12,7 @@
 #include "ui/AppContext.h"
 #include "ui/Catalog.h"
 #include "ui/Commands.h"
+#include "ui/Controls.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/HomeScreen.h"
 
@@ -50,7 +51,8 @@ template <class T = QWidget> T* Child(const QObject* parent, const QString& name
     return w;
 }
 
-inline QString Indexed(const char* name, int i) { return QStringLiteral("%1_%2").arg(name).arg(i); }
+// "txt_Beta_3": the program's name of element 3 of a row of controls.
+using ui::IndexedName;
 
 inline void Click(const QObject* screen, const QString& button) {
     QTest::mouseClick(Child<QPushButton>(screen, button), Qt::LeftButton);

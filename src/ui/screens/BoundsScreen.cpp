@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "motion/BoundsForm.h"
 #include "motion/Polynomial.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
@@ -57,7 +58,23 @@ QLineEdit* Box(const QString& objectName, QWidget* parent) {
 } // namespace
 
 BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) {
-    // ---- the grid of conditions
+    auto* right = new QVBoxLayout;
+    right->setSpacing(14);
+    right->addWidget(BuildCounts());
+    right->addLayout(BuildButtons());
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
+    layout->addWidget(BuildConditions(), 1);
+    layout->addLayout(right);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    ConnectBoxes();
+    SetAllEnabled(false);
+}
+
+QWidget* BoundsScreen::BuildConditions() {
     auto* grid = new QFrame(this);
     grid->setObjectName("fra_Conditions");
     grid->setProperty("panel", true);
@@ -67,13 +84,12 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     g->setVerticalSpacing(8);
     constexpr int kFirstColumn = 2; // grid column of condition column 0
 
-    auto* global = Caption("Global Theta (deg)", grid);
-    g->addWidget(global, 0, 0, 1, 2);
+    // The angles over the columns: global on top, local (start, three typed, end) below.
+    g->addWidget(Caption("Global Theta (deg)", grid), 0, 0, 1, 2);
     for (int c = 0; c < kColumns; ++c) {
         m_segAngle[c] = ValueLabel(IndexedName("lbl_Segangle", c), grid);
         g->addWidget(m_segAngle[c], 0, kFirstColumn + c, Qt::AlignCenter);
     }
-
     g->addWidget(Caption("Local Theta (deg)", grid), 1, 0, 1, 2);
     m_start = ValueLabel("lbl_start", grid);
     g->addWidget(m_start, 1, kFirstColumn, Qt::AlignCenter);
@@ -89,6 +105,7 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     rule->setFrameShadow(QFrame::Sunken);
     g->addWidget(rule, 2, 0, 1, kFirstColumn + kColumns);
 
+    // One row of boxes for each of S, V, A, J.
     for (int r = 0; r < 4; ++r) {
         auto* letter = new QLabel(QString::fromLatin1(kRowLetters[r]), grid);
         letter->setObjectName(IndexedName("lbl_SVAJ", r));
@@ -105,8 +122,10 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     // Initial texts of a first use; each activation replaces them with the segment's.
     m_box[0][0]->setText("0");
     m_box[4][0]->setText("1");
+    return grid;
+}
 
-    // ---- counts and buttons beside the grid
+QWidget* BoundsScreen::BuildCounts() {
     auto* side = new QFrame(this);
     side->setObjectName("fra_Counts");
     side->setProperty("panel", true);
@@ -129,7 +148,10 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     s->addWidget(Caption("Number of Conditions Selected", side), 2, 0);
     s->addWidget(m_selected, 2, 1, Qt::AlignCenter);
     m_noConds->setText("2");
+    return side;
+}
 
+QLayout* BoundsScreen::BuildButtons() {
     m_done = MakeButton(this, "&Done", "cmd_Done");
     auto* cancel = MakeButton(this, "Ca&ncel", "cmd_Cancel");
     auto* clear = MakeButton(this, "Clea&r", "cmd_ClearBounds");
@@ -145,19 +167,10 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
+    return buttons;
+}
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(14);
-    right->addWidget(side);
-    right->addLayout(buttons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(16);
-    layout->addWidget(grid, 1);
-    layout->addLayout(right);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
-
+void BoundsScreen::ConnectBoxes() {
     // Every box selects its text on entry and commits when it is left; any edit may change a
     // stored solution.
     auto* commits = new CommitOnLeave(this);
@@ -175,7 +188,6 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
         connect(box, &QLineEdit::textEdited, this,
                 [this] { motion::ClearConditionsUnchanged(m_ctx.model); });
     }
-    SetAllEnabled(false);
     // Tab goes down each column, as the conditions are read.
     QWidget* previous = m_noConds;
     for (int c : {0, 4, 1, 2, 3}) {

@@ -18,6 +18,7 @@
 #include <array>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -53,6 +54,10 @@ public slots:
     void reject() override;
 
 private:
+    QWidget* BuildConditions(); // the angles and the five columns of S, V, A, J boxes
+    QWidget* BuildCounts();     // segment number, conditions requested and selected
+    QLayout* BuildButtons();
+    void ConnectBoxes();        // commits, select-all, tab order
     motion::BoundsInput Input() const;
     void SetColumnEnabled(int column, bool enabled);
     void SetAllEnabled(bool enabled);

@@ -4,6 +4,7 @@
 #include "model/PageHeader.h"
 #include "motion/Continuity.h"
 #include "ui/CommonButtons.h"
+#include "ui/Controls.h"
 #include "ui/TextPagePrinter.h"
 
 #include <QFrame>
@@ -41,21 +42,12 @@ ContinuityScreen::ContinuityScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::
     inner->addWidget(explanation);
     inner->addWidget(m_text, 1);
 
-    auto* print = new QPushButton("&Print Data", this);
-    print->setObjectName("cmd_PlotPrint");
+    QPushButton* print = MakeButton(this, "&Print Data", "cmd_PlotPrint");
     connect(print, &QPushButton::clicked, this, &ContinuityScreen::PrintData);
-    auto* done = new QPushButton("&Done", this);
-    done->setObjectName("cmd_Done");
+    QPushButton* done = MakeButton(this, "&Done", "cmd_Done");
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &ContinuityScreen::Done);
-    for (auto* b : {print, done})
-        b->setMinimumWidth(120);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeCopyButton(*this));
-    buttons->addWidget(print);
-    buttons->addStretch(1);
-    buttons->addWidget(done);
+    QHBoxLayout* buttons = MakeButtonRow({MakeCopyButton(*this), print}, {done}, 120);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

@@ -1,11 +1,13 @@
 #include "ui/screens/HomeScreen.h"
 
+#include "files/Examples.h"
 #include "model/CamModel.h"
 #include "model/Headers.h"
 #include "model/HomeForm.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "ui/Commands.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Navigator.h"
 
@@ -25,14 +27,6 @@ namespace trochix::ui {
 
 namespace {
 
-constexpr const char* kExampleCaptions[5] = {
-    "&Single Dwell - Offset Translating Follower",
-    "Single Dwell - F&lat-Faced Follower",
-    "&Double Dwell - Translating Follower",
-    "Double Dwell - &Oscillating Follower",
-    "&Four Dwell - Translating Follower",
-};
-
 // Enabled, or greyed with the reason as its tooltip and status tip.
 template <class Control> void Offer(Control* control, const model::Offer& offer) {
     control->setEnabled(offer.enabled);
@@ -42,8 +36,7 @@ template <class Control> void Offer(Control* control, const model::Offer& offer)
 }
 
 QPushButton* MakeHomeButton(const char* caption, const char* objectName, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
+    QPushButton* button = MakeButton(parent, caption, objectName);
     button->setMinimumSize(170, 38);
     button->setAutoDefault(false);
     return button;
@@ -54,23 +47,36 @@ QPushButton* MakeHomeButton(const char* caption, const char* objectName, QWidget
 HomeScreen::HomeScreen(AppContext& ctx) : m_ctx(ctx) {
     setObjectName("frm_HomeScreen");
     auto* central = new QWidget(this);
-    BuildButtons(central);
-    BuildMenus();
+    auto* restore = new QLabel("Click anywhere to restore buttons", central);
+    restore->setObjectName("pnl_Restore");
+    restore->setAlignment(Qt::AlignCenter);
+    restore->setFrameShape(QFrame::StyledPanel);
+    restore->setProperty("panel", true);
+    restore->setMinimumHeight(34);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(12);
+    right->addWidget(BuildBanner(central), 1);
+    right->addWidget(restore);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
+    layout->addWidget(BuildButtons(central));
+    layout->addLayout(right, 1);
     setCentralWidget(central);
+    resize(760, 480);
+
+    BuildFileMenu(menuBar());
+    BuildMenus(menuBar());
     // Where a greyed button or entry says what enables it.
     statusBar()->setSizeGripEnabled(false);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->setToolTipsVisible(true);
 
-    // A fresh start: nothing is calculated yet.
-    m_ctx.model.SvajDone = false;
-    m_ctx.model.ProfileDone = false;
-    m_ctx.model.CamType = "Radial";
-    SetHomeButtons();
-    RefreshMenus();
+    model::LoadHomeScreen(m_ctx.model);
+    activate();
 }
 
-void HomeScreen::BuildButtons(QWidget* central) {
+QWidget* HomeScreen::BuildButtons(QWidget* central) {
     auto* buttons = new QFrame(central);
     buttons->setObjectName("fra_Buttons");
     buttons->setProperty("panel", true);
@@ -96,7 +102,10 @@ void HomeScreen::BuildButtons(QWidget* central) {
     connect(m_plot, &QPushButton::clicked, this, &HomeScreen::Plot);
     connect(m_print, &QPushButton::clicked, this, &HomeScreen::Print);
     connect(m_quit, &QPushButton::clicked, this, &HomeScreen::Quit);
+    return buttons;
+}
 
+QWidget* HomeScreen::BuildBanner(QWidget* central) {
     auto* banner = new QFrame(central);
     banner->setObjectName("pnl_Banner");
     banner->setProperty("banner", true);
@@ -117,43 +126,30 @@ void HomeScreen::BuildButtons(QWidget* central) {
     bannerLayout->addSpacing(12);
     bannerLayout->addWidget(release);
     bannerLayout->addStretch(1);
-
-    auto* restore = new QLabel("Click anywhere to restore buttons", central);
-    restore->setObjectName("pnl_Restore");
-    restore->setAlignment(Qt::AlignCenter);
-    restore->setFrameShape(QFrame::StyledPanel);
-    restore->setProperty("panel", true);
-    restore->setMinimumHeight(34);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(12);
-    right->addWidget(banner, 1);
-    right->addWidget(restore);
-
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(16);
-    layout->addWidget(buttons);
-    layout->addLayout(right, 1);
-    resize(760, 480);
+    return banner;
 }
 
-QAction* HomeScreen::AddCommand(QMenu* menu, const char* caption, const char* objectName,
+QAction* HomeScreen::AddCommand(QMenu* menu, const QString& caption, const QString& objectName,
                                 Command command) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(objectName));
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectName);
     connect(action, &QAction::triggered, this, [this, command] { m_ctx.commands.run(command); });
     return action;
 }
 
-void HomeScreen::BuildMenus() {
-    QMenuBar* bar = menuBar();
+template <class Slot>
+QAction* HomeScreen::AddAction(QMenu* menu, const char* caption, const char* objectName,
+                               Slot slot) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
 
+void HomeScreen::BuildFileMenu(QMenuBar* bar) {
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("mnu_File");
-    m_new = file->addAction("&New");
-    m_new->setObjectName("mnu_New");
-    connect(m_new, &QAction::triggered, this, &HomeScreen::New);
+    m_new = AddAction(file, "&New", "mnu_New", &HomeScreen::New);
     m_open = AddCommand(file, "&Open", "mnu_Open", Command::Open);
     file->addSeparator();
     m_save = AddCommand(file, "&Save", "mnu_Save", Command::Save);
@@ -165,18 +161,18 @@ void HomeScreen::BuildMenus() {
                               Command::ExportSpreadsheet);
     m_exports[1] = AddCommand(m_export, "&Cadkey", "mnu_Cadkey", Command::ExportCadkey);
     m_exports[2] = AddCommand(m_export, "&Profile", "mnu_Profile", Command::ExportProfile);
-    m_fileQuit = file->addAction("&Quit");
-    m_fileQuit->setObjectName("mnu_Quit");
-    connect(m_fileQuit, &QAction::triggered, this, &HomeScreen::Quit);
+    m_fileQuit = AddAction(file, "&Quit", "mnu_Quit", &HomeScreen::Quit);
     connect(file, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
+}
 
+void HomeScreen::BuildMenus(QMenuBar* bar) {
     QMenu* units = bar->addMenu("&Units");
     units->setObjectName("mnu_Units");
     auto* group = new QActionGroup(units);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int k = 1; k <= model::kUnitSystems; ++k) {
         QAction* pick = units->addAction(QString::fromLatin1(model::UnitSystems[k].menu));
-        pick->setObjectName(QStringLiteral("mnu_unitpick_%1").arg(k));
+        pick->setObjectName(IndexedName("mnu_unitpick", k));
         pick->setCheckable(true);
         group->addAction(pick);
         connect(pick, &QAction::triggered, this, [this, k] { PickUnits(k); });
@@ -185,31 +181,24 @@ void HomeScreen::BuildMenus() {
 
     QMenu* examples = bar->addMenu("&Examples");
     examples->setObjectName("mnu_Examples");
-    for (int k = 1; k <= 5; ++k) {
-        const QByteArray name = QStringLiteral("mnu_Example_%1").arg(k).toLatin1();
+    for (int k = 1; k <= files::kExampleCount; ++k)
         m_examples[k] =
-            AddCommand(examples, kExampleCaptions[k - 1], name.constData(), ExampleCommand(k));
-    }
+            AddCommand(examples, QString::fromStdString(files::ExampleMenuText[k - 1]),
+                       IndexedName("mnu_Example", k), ExampleCommand(k));
     connect(examples, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
     QMenu* fft = bar->addMenu("&FFT");
     fft->setObjectName("mnu_FFT");
-    m_calcFft = fft->addAction("&Calculate FFT");
-    m_calcFft->setObjectName("mnu_CalcFFT");
-    connect(m_calcFft, &QAction::triggered, this, &HomeScreen::CalculateFFT);
+    m_calcFft = AddAction(fft, "&Calculate FFT", "mnu_CalcFFT", &HomeScreen::CalculateFFT);
     connect(fft, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
     QMenu* version = bar->addMenu("&Version");
     version->setObjectName("mnu_Version");
-    m_about = version->addAction("&About Trochix");
-    m_about->setObjectName("mnu_About");
-    connect(m_about, &QAction::triggered, this, &HomeScreen::About);
+    m_about = AddAction(version, "&About Trochix", "mnu_About", &HomeScreen::About);
 
     QMenu* user = bar->addMenu("&User");
     user->setObjectName("mnu_User");
-    m_changeUser = user->addAction("&Change User");
-    m_changeUser->setObjectName("mnu_ChangeUser");
-    connect(m_changeUser, &QAction::triggered, this, &HomeScreen::ChangeUser);
+    m_changeUser = AddAction(user, "&Change User", "mnu_ChangeUser", &HomeScreen::ChangeUser);
 }
 
 void HomeScreen::activate() {
@@ -250,7 +239,7 @@ void HomeScreen::RefreshMenus() {
     Offer(m_export->menuAction(), Available(f.Export, anyExport));
     Offer(m_fileQuit, Available(always, nav.isAvailable(ScreenId::Quit)));
     Offer(m_calcFft, Available(f.CalculateFFT, nav.isAvailable(ScreenId::FFT)));
-    for (int k = 1; k <= 5; ++k)
+    for (int k = 1; k <= files::kExampleCount; ++k)
         Offer(m_examples[k], Available(always, cmd.isAvailable(ExampleCommand(k))));
     Offer(m_about, Available(always, nav.isAvailable(ScreenId::About)));
     Offer(m_changeUser, Available(always, nav.isAvailable(ScreenId::User)));
@@ -264,8 +253,9 @@ void HomeScreen::SVAJ() { m_ctx.navigator.ShowScreen(ScreenId::InputData); }
 void HomeScreen::SizeCam() { m_ctx.navigator.ShowScreen(ScreenId::SizeCam); }
 
 void HomeScreen::DrawCam() {
-    // The drawing takes a moment to appear; the draw-cam screen restores the pointer.
-    m_ctx.host.setBusy(true);
+    // The drawing takes a moment to appear; the draw-cam screen restores the pointer once the
+    // cam is drawn, and at the latest it comes back when that screen closes.
+    const model::BusyPointer busy(m_ctx.host);
     m_ctx.navigator.ShowScreen(ScreenId::Animate);
 }
 
@@ -281,11 +271,8 @@ void HomeScreen::Quit() {
 
 void HomeScreen::New() {
     model::RunGuarded(m_ctx.host, "frm_Homescreen.New", [&] {
-        if (!model::NewCommand(m_ctx.model, m_ctx.host, m_ctx.commands.hook(Command::SaveAs)))
-            return;
-        m_ctx.model.SvajDone = false;
-        SetHomeButtons();
-        activate();
+        if (model::NewCommand(m_ctx.model, m_ctx.host, m_ctx.commands.hook(Command::SaveAs)))
+            activate();
     });
 }
 

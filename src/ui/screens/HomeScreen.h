@@ -3,8 +3,8 @@
 // A button or menu entry is enabled when the model's flags allow it (model/HomeForm.h) AND
 // its target exists: the screen is registered with the navigator, or the command with
 // ctx.commands (ui/Commands.h). New screens and commands therefore light up by themselves.
-// Other screens refresh the buttons by activating the home screen:
-//   ctx.navigator.screenAs<HomeScreen>(ScreenId::HomeScreen)->activate();
+// Other screens refresh the buttons through the navigator:
+//   ctx.navigator.RefreshHome();
 // (the navigator also does this whenever the last modal screen closes).
 #pragma once
 
@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace trochix::ui {
@@ -54,9 +55,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildButtons(QWidget* host);
-    void BuildMenus();
-    QAction* AddCommand(QMenu* menu, const char* caption, const char* objectName, Command command);
+    QWidget* BuildButtons(QWidget* central); // the seven buttons, in screen order
+    QWidget* BuildBanner(QWidget* central);
+    void BuildFileMenu(QMenuBar* bar);
+    void BuildMenus(QMenuBar* bar); // Units, Examples, FFT, Version, User
+    // A menu entry that runs a command of ctx.commands, or one of this screen's slots.
+    QAction* AddCommand(QMenu* menu, const QString& caption, const QString& objectName,
+                        Command command);
+    template <class Slot>
+    QAction* AddAction(QMenu* menu, const char* caption, const char* objectName, Slot slot);
 
     AppContext& m_ctx;
     QPushButton* m_svaj;
@@ -75,7 +82,7 @@ private:
     std::array<QAction*, 3> m_exports{};
     QAction* m_fileQuit;
     std::array<QAction*, 6> m_units{};    // 1..5
-    std::array<QAction*, 6> m_examples{}; // 1..5
+    std::array<QAction*, 6> m_examples{}; // 1..5 (files::kExampleCount)
     QAction* m_calcFft;
     QAction* m_about;
     QAction* m_changeUser;

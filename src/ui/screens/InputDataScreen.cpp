@@ -10,7 +10,6 @@
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
-#include "ui/screens/HomeScreen.h"
 #include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
@@ -97,19 +96,21 @@ QWidget* InputDataScreen::BuildCamData() {
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(4);
+    // Each box under its caption; creation order is the tab order.
+    const auto captioned = [&](int column, QLabel* caption, QWidget* box) {
+        caption->setBuddy(box);
+        grid->addWidget(caption, 0, column);
+        grid->addWidget(box, 1, column);
+    };
 
     m_omegaUnit = MakeCaption(frame, "Cam Omega (rpm)");
     m_omegaUnit->setObjectName("lbl_OmegaUnit");
     m_omega = MakeLineEdit(frame, "txt_Omega", Qt::AlignRight | Qt::AlignVCenter);
     m_omega->setFixedWidth(120);
-    m_omegaUnit->setBuddy(m_omega);
-
-    auto* segmtsCaption = MakeCaption(frame, "No. Sgmts");
+    captioned(0, m_omegaUnit, m_omega);
     m_segmts = MakeLineEdit(frame, "txt_Segmts", Qt::AlignRight | Qt::AlignVCenter);
     m_segmts->setFixedWidth(70);
-    segmtsCaption->setBuddy(m_segmts);
-
-    auto* deltaCaption = MakeCaption(frame, "Delta Theta (deg)");
+    captioned(1, MakeCaption(frame, "No. Sgmts"), m_segmts);
     m_delta = new QComboBox(frame);
     m_delta->setObjectName("cmb_Delta");
     m_delta->setEditable(true);
@@ -118,8 +119,29 @@ QWidget* InputDataScreen::BuildCamData() {
     for (const std::string& step : motion::DeltaList)
         m_delta->addItem(Qs(step));
     m_delta->setFixedWidth(110);
-    deltaCaption->setBuddy(m_delta);
+    captioned(2, MakeCaption(frame, "Delta Theta (deg)"), m_delta);
+    grid->addWidget(BuildFollower(frame), 0, 3, 2, 1);
+    m_examples = new QComboBox(frame);
+    m_examples->setObjectName("cmb_Examples");
+    for (const std::string& name : files::ExampleName)
+        m_examples->addItem(Qs(name));
+    m_examples->setPlaceholderText("Load an example model");
+    m_examples->setCurrentIndex(-1);
+    captioned(5, MakeCaption(frame, "Examples"), m_examples);
+    grid->setColumnStretch(4, 1);
 
+    for (QWidget* box : {static_cast<QWidget*>(m_omega), static_cast<QWidget*>(m_segmts),
+                         static_cast<QWidget*>(m_delta)})
+        box->installEventFilter(this);
+    m_commits->watch(m_omega, [this] { Omega_LostFocus(); });
+    m_commits->watch(m_segmts, [this] { Segmts_Change(); });
+    m_commits->watch(m_delta, [this] { Delta_Change(); });
+    connect(m_delta, &QComboBox::activated, this, &InputDataScreen::Delta_Change);
+    connect(m_examples, &QComboBox::activated, this, &InputDataScreen::Examples_Click);
+    return frame;
+}
+
+QWidget* InputDataScreen::BuildFollower(QWidget* frame) {
     auto* follower = new QGroupBox("Follower", frame);
     follower->setObjectName("fra_Follower");
     auto* options = new QHBoxLayout(follower);
@@ -130,37 +152,8 @@ QWidget* InputDataScreen::BuildCamData() {
     m_osclt->setObjectName(IndexedName("opt_Folmotion", 1));
     options->addWidget(m_trans);
     options->addWidget(m_osclt);
-
-    auto* examplesCaption = MakeCaption(frame, "Examples");
-    m_examples = new QComboBox(frame);
-    m_examples->setObjectName("cmb_Examples");
-    for (const std::string& name : files::ExampleName)
-        m_examples->addItem(Qs(name));
-    m_examples->setPlaceholderText("Load an example model");
-    m_examples->setCurrentIndex(-1);
-    examplesCaption->setBuddy(m_examples);
-
-    grid->addWidget(m_omegaUnit, 0, 0);
-    grid->addWidget(m_omega, 1, 0);
-    grid->addWidget(segmtsCaption, 0, 1);
-    grid->addWidget(m_segmts, 1, 1);
-    grid->addWidget(deltaCaption, 0, 2);
-    grid->addWidget(m_delta, 1, 2);
-    grid->addWidget(follower, 0, 3, 2, 1);
-    grid->addWidget(examplesCaption, 0, 5);
-    grid->addWidget(m_examples, 1, 5);
-    grid->setColumnStretch(4, 1);
-
-    for (QWidget* box : {static_cast<QWidget*>(m_omega), static_cast<QWidget*>(m_segmts),
-                         static_cast<QWidget*>(m_delta)})
-        box->installEventFilter(this);
-    m_commits->watch(m_omega, [this] { Omega_LostFocus(); });
-    m_commits->watch(m_delta, [this] { Delta_Change(); });
-    connect(m_segmts, &QLineEdit::textChanged, this, &InputDataScreen::Segmts_Change);
-    connect(m_delta, &QComboBox::activated, this, &InputDataScreen::Delta_Change);
     connect(m_trans, &QRadioButton::toggled, this, &InputDataScreen::Folmotion_Click);
-    connect(m_examples, &QComboBox::activated, this, &InputDataScreen::Examples_Click);
-    return frame;
+    return follower;
 }
 
 QWidget* InputDataScreen::BuildSegments() {
@@ -285,24 +278,20 @@ void InputDataScreen::RefreshUnitLabel() {
 // ---- cam data
 
 void InputDataScreen::Omega_LostFocus() {
-    model::RunGuarded(m_ctx.host, "txt_Omega_LostFocus", [&] {
-        motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, m_omega->text().toStdString());
-    });
+    motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, m_omega->text().toStdString());
     Refresh();
 }
 
 void InputDataScreen::Segmts_Change() {
     model::RunGuarded(m_ctx.host, "txt_Segmts_Change", [&] {
-        motion::SegmentsChanged(m_ctx.model, m_state, m_segmts->text().toStdString());
+        motion::SegmentsCommitted(m_ctx.model, m_ctx.host, m_state,
+                                  m_segmts->text().toStdString());
     });
     Refresh();
 }
 
 void InputDataScreen::Delta_Change() {
-    model::RunGuarded(m_ctx.host, "cmb_Delta_Change", [&] {
-        motion::DeltaLostFocus(m_ctx.model, m_ctx.host, m_state,
-                               m_delta->currentText().toStdString());
-    });
+    motion::DeltaLostFocus(m_ctx.model, m_ctx.host, m_state, m_delta->currentText().toStdString());
     Refresh();
 }
 
@@ -402,9 +391,11 @@ motion::BoundaryResult InputDataScreen::SolvePolynomialRow(int row) {
 
 void InputDataScreen::CalcSeg_Click(int row) {
     model::CamModel& m = m_ctx.model;
+    const bool polynomial = motion::CalcRow(m, m_ctx.host, m_state, row) ==
+                            motion::RowOutcome::NeedsBoundaryConditions;
+    // What the screen adds: the boundary-condition screen for a polynomial row.
     model::RunGuarded(m_ctx.host, "cmd_CalcSeg_Click", [&] {
-        if (motion::CalcRow(m, m_ctx.host, m_state, row) !=
-            motion::RowOutcome::NeedsBoundaryConditions)
+        if (!polynomial)
             return;
         const motion::BoundaryResult r = SolvePolynomialRow(row);
         if (r.solved) {
@@ -476,9 +467,7 @@ void InputDataScreen::Done_Click() {
     Navigator& nav = m_ctx.navigator;
     closeScreen();
     // The home screen's commands follow the completed program at once.
-    if (nav.isCreated(ScreenId::HomeScreen))
-        if (auto* home = nav.screenAs<HomeScreen>(ScreenId::HomeScreen))
-            home->activate();
+    nav.RefreshHome();
     if (nav.isAvailable(ScreenId::Continuity))
         nav.ShowScreen(ScreenId::Continuity);
 }

@@ -3,15 +3,16 @@
 //
 // The logic lives in the core (motion/InputDataForm.h); every handler here reads its control,
 // calls the core and shows the model and the screen state again. Boxes commit as the user
-// expects: txt_Omega, cmb_Delta and txt_Beta when they are left (ui/Controls.h: CommitOnLeave),
-// txt_Segmts, txt_Low and txt_High on every change, the lists on every choice or typed code.
+// expects: txt_Omega, txt_Segmts, cmb_Delta and txt_Beta when they are left (ui/Controls.h:
+// CommitOnLeave), txt_Low and txt_High on every change, the lists on every choice or typed
+// code.
 //
 // A polynomial row is solved on the boundary-condition screen (frm_Bounds); Done completes the
 // program and hands over to the continuity check (frm_Continuity), or to the home screen while
 // that does not exist.
 #pragma once
 
-#include "motion/InputDataForm.h"
+#include "motion/MotionProgram.h"
 #include "ui/Controls.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/SegmentRowWidgets.h"
@@ -43,6 +44,7 @@ public:
 public slots:
     // Cam data.
     void Omega_LostFocus();
+    // txt_Segmts committed: a new count clears the rows, after asking when they hold entries.
     void Segmts_Change();
     void Delta_Change();
     void Folmotion_Click();
@@ -71,6 +73,7 @@ protected:
 
 private:
     QWidget* BuildCamData();
+    QWidget* BuildFollower(QWidget* frame);
     QWidget* BuildSegments();
     QWidget* BuildButtons();
     void ConnectRow(int row);

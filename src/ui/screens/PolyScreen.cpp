@@ -1,8 +1,9 @@
 #include "ui/screens/PolyScreen.h"
 
 #include "model/CamModel.h"
-#include "motion/Polynomial.h"
+#include "motion/PolyForm.h"
 #include "ui/CommonButtons.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/TextPagePrinter.h"
 
@@ -34,16 +35,28 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     auto* panel = new QFrame(this);
     panel->setObjectName("pnl_Poly");
     panel->setProperty("panel", true);
-
     auto* title = new QLabel(
         "Boundary Conditions Selected and Resulting Displacement Equation Coefficients", panel);
     title->setObjectName("lbl_Title");
     title->setAlignment(Qt::AlignCenter);
     SetFontScale(*title, 1.2, true);
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(18, 14, 18, 16);
+    inner->setSpacing(12);
+    inner->addWidget(title);
+    inner->addLayout(BuildTables(panel), 1);
+    inner->addLayout(BuildSegmentData(panel));
 
-    m_text[0] = MakeTextArea("pct_Poly_0", 48, 20, panel);
-    m_text[1] = MakeTextArea("pct_Poly_1", 36, 20, panel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addWidget(panel, 1);
+    layout->addLayout(BuildButtons());
+}
 
+QLayout* PolyScreen::BuildTables(QWidget* panel) {
+    m_text[0] = MakeTextArea(IndexedName("pct_Poly", 0), 48, 20, panel);
+    m_text[1] = MakeTextArea(IndexedName("pct_Poly", 1), 36, 20, panel);
     auto* conditions = new QVBoxLayout;
     conditions->addWidget(
         Heading("Boundary Conditions Selected for this Polynomial", "lbl_Bounds", panel));
@@ -57,16 +70,18 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
     areas->setSpacing(16);
     areas->addLayout(conditions, 5);
     areas->addLayout(coefficients, 4);
+    return areas;
+}
 
-    // The segment's identification under the tables.
+QLayout* PolyScreen::BuildSegmentData(QWidget* panel) {
     auto* data = new QGridLayout;
     data->setHorizontalSpacing(10);
     for (int i = 0; i < 4; ++i) {
         auto* name = new QLabel(QString::fromLatin1(kSegDataNames[i]), panel);
-        name->setObjectName(QStringLiteral("lbl_Name_%1").arg(i));
+        name->setObjectName(IndexedName("lbl_Name", i));
         name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_segData[i] = new QLabel(panel);
-        m_segData[i]->setObjectName(QStringLiteral("lbl_SegData_%1").arg(i));
+        m_segData[i]->setObjectName(IndexedName("lbl_SegData", i));
         m_segData[i]->setMinimumWidth(70);
         m_segData[i]->setStyleSheet("QLabel { border: 1px solid #c3ccd6; border-radius: 3px; "
                                     "background: #f4f7fa; padding: 2px 8px; }");
@@ -75,32 +90,15 @@ PolyScreen::PolyScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Poly) {
         data->addWidget(m_segData[i], 0, 2 * i + 1);
         data->setColumnStretch(2 * i, 1);
     }
+    return data;
+}
 
-    auto* inner = new QVBoxLayout(panel);
-    inner->setContentsMargins(18, 14, 18, 16);
-    inner->setSpacing(12);
-    inner->addWidget(title);
-    inner->addLayout(areas, 1);
-    inner->addLayout(data);
-
-    auto* print = new QPushButton("&Print Data", this);
-    print->setObjectName("cmd_Print");
+QLayout* PolyScreen::BuildButtons() {
+    QPushButton* print = MakeButton(this, "&Print Data", "cmd_Print");
     connect(print, &QPushButton::clicked, this, &PolyScreen::PrintData);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeCopyButton(*this));
-    buttons->addWidget(print);
-    buttons->addStretch(1);
     QPushButton* done = MakeDoneButton(*this);
     done->setDefault(true);
-    buttons->addWidget(done);
-    for (auto* b : {print, done})
-        b->setMinimumWidth(120);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(12);
-    layout->addWidget(panel, 1);
-    layout->addLayout(buttons);
+    return MakeButtonRow({MakeCopyButton(*this), print}, {done}, 120);
 }
 
 void PolyScreen::activate() {

@@ -8,6 +8,7 @@
 #include <array>
 
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 
 namespace trochix::ui {
@@ -22,6 +23,10 @@ public slots:
     void PrintData();
 
 private:
+    QLayout* BuildTables(QWidget* panel);      // the two text areas under their headings
+    QLayout* BuildSegmentData(QWidget* panel); // segment, start, beta, end under the tables
+    QLayout* BuildButtons();
+
     std::array<QPlainTextEdit*, 2> m_text{}; // pct_Poly(0) conditions, (1) coefficients
     std::array<QLabel*, 4> m_segData{};      // segment, start, beta, end
 };

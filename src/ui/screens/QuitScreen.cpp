@@ -1,5 +1,6 @@
 #include "ui/screens/QuitScreen.h"
 
+#include "ui/Controls.h"
 #include "ui/Look.h"
 
 #include <QHBoxLayout>
@@ -17,10 +18,8 @@ QuitScreen::QuitScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Quit) {
     question->setObjectName("lbl_Question");
     SetFontScale(*question, 1.2);
 
-    m_yes = new QPushButton("&Yes", this);
-    m_yes->setObjectName("cmd_Yes");
-    m_no = new QPushButton("&No", this);
-    m_no->setObjectName("cmd_No");
+    m_yes = MakeButton(this, "&Yes", "cmd_Yes");
+    m_no = MakeButton(this, "&No", "cmd_No");
     for (QPushButton* b : {m_yes, m_no})
         b->setMinimumWidth(100);
     connect(m_yes, &QPushButton::clicked, this, &QuitScreen::Yes);

@@ -2,6 +2,7 @@
 
 #include "model/CamModel.h"
 #include "model/Headers.h"
+#include "ui/Controls.h"
 #include "ui/Navigator.h"
 #include "ui/screens/Banner.h"
 
@@ -18,8 +19,7 @@ TitleScreen::TitleScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Title) {
     m_version = banner.version;
     m_version->setText(QString::fromStdString(model::ReleaseLine(ctx.model)));
 
-    m_start = new QPushButton("&Start", this);
-    m_start->setObjectName("cmd_Start");
+    m_start = MakeButton(this, "&Start", "cmd_Start");
     m_start->setDefault(true);
     m_start->setMinimumWidth(140);
     connect(m_start, &QPushButton::clicked, this, &TitleScreen::Start);

@@ -1,9 +1,7 @@
 #include "ui/screens/UserScreen.h"
 
-#include "model/CamModel.h"
-#include "model/Fault.h"
-#include "model/ReportError.h"
-#include "text/NumberText.h"
+#include "model/UserForm.h"
+#include "ui/Controls.h"
 #include "ui/Navigator.h"
 
 #include <QEvent>
@@ -12,10 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <limits>
 
 namespace trochix::ui {
 
@@ -23,10 +18,10 @@ namespace {
 
 QLineEdit* AddBox(QVBoxLayout* layout, const char* caption, const char* objectName,
                   QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
+    QLabel* label = MakeCaption(parent, caption);
+    QLineEdit* box = MakeLineEdit(parent, objectName);
     box->setMinimumWidth(360);
+    SelectAllOnFocus(box);
     label->setBuddy(box);
     layout->addWidget(label);
     layout->addWidget(box);
@@ -45,34 +40,27 @@ UserScreen::UserScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::User) {
     // No eight-character limit: this platform's file names are long.
     m_fileName = AddBox(layout, "Please enter a disk filename (< 9 chars)", "txt_Filename", this);
 
-    m_done = new QPushButton("&Done", this);
-    m_done->setObjectName("cmd_Done");
+    m_done = MakeButton(this, "&Done", "cmd_Done");
     m_done->setAutoDefault(true);
     m_done->setMinimumWidth(120);
     connect(m_done, &QPushButton::clicked, this, &UserScreen::Done);
     layout->addWidget(m_done, 0, Qt::AlignRight);
 
-    for (QLineEdit* box : {m_userName, m_designNo, m_fileName})
-        box->installEventFilter(this);
+    m_userName->installEventFilter(this);
 }
 
 void UserScreen::activate() {
-    const model::CamModel& m = m_ctx.model;
+    const model::UserTexts texts = model::UserScreenTexts(m_ctx.model);
     const QSignalBlocker b1(m_userName), b2(m_designNo), b3(m_fileName);
-    m_userName->setText(QString::fromStdString(m.UserName));
-    m_designNo->setText(
-        QString::fromStdString(text::ShortestFloat(static_cast<float>(m.DesignNo), 7)));
-    m_fileName->setText(QString::fromStdString(m.ModelName));
+    SetBoxText(m_userName, texts.userName);
+    SetBoxText(m_designNo, texts.designNo);
+    SetBoxText(m_fileName, texts.fileName);
     m_userName->setFocus();
 }
 
 bool UserScreen::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && event->type() == QEvent::FocusIn) {
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    }
-    if (box == m_userName && event->type() == QEvent::KeyPress) {
+    // Enter in the name box goes on to Done.
+    if (watched == m_userName && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             m_done->setFocus();
@@ -83,22 +71,9 @@ bool UserScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void UserScreen::Done() {
-    if (m_userName->text().isEmpty())
-        return;
-    model::CamModel& m = m_ctx.model;
-    const bool ok = model::RunGuarded(m_ctx.host, "frm_User.Done", [&] {
-        const double number = text::FNRound(text::Val(m_designNo->text().toStdString()), 0);
-        // The design number is a 16-bit integer; anything beyond is an overflow, not a wrap.
-        if (number < std::numeric_limits<short>::min() ||
-            number > std::numeric_limits<short>::max())
-            throw model::Fault(model::kOverflow);
-        m.UserName = m_userName->text().toStdString();
-        m.DesignNo = static_cast<int>(number);
-        const QString name = m_fileName->text().trimmed();
-        if (!name.isEmpty())
-            m.ModelName = name.toStdString();
-    });
-    if (!ok)
+    if (!model::UserDone(m_ctx.model, m_ctx.host,
+                         {m_userName->text().toStdString(), m_designNo->text().toStdString(),
+                          m_fileName->text().toStdString()}))
         return;
     closeScreen();
     m_ctx.navigator.ShowScreen(ScreenId::HomeScreen);

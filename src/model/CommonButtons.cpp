@@ -1,4 +1,4 @@
-#include "model/SelectAnother.h"
+#include "model/CommonButtons.h"
 
 #include "model/Host.h"
 
@@ -6,6 +6,11 @@ namespace trochix::model {
 
 namespace {
 constexpr int kMaxReselections = 4;
+}
+
+void ShowCopyHint(Host& host) {
+    host.message("Use the Alt-PrintScrn key combo to copy the screen to the clipboard",
+                 Icon::Information, DefaultTitle());
 }
 
 bool SelectAnotherCounter::Press(Host& host) {
