@@ -275,7 +275,6 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
                   static_cast<double>(m.ArmPivotY) * m.ArmPivotY));
     FillInputTexts(m);
     model::RefreshUnitLabels(m);
-    m.UnitLabel[0] = "Degrees";
     m.FileName = path;
     m.ModelName = ModelNameFromPath(path);
     m.ModelSaved = true;
