@@ -12,6 +12,7 @@
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -114,11 +115,14 @@ public:
         v = r.value;
     }
 
-    void text(std::string& v, const FieldName& f) {
+    void text(std::string& v, const FieldName& f, const TextRule& rule = {}) {
         const std::string_view line = take(f);
         std::optional<std::string> t = DecodeText(line);
         if (!t)
             refuse(f, line, "a text in quotes");
+        if (!rule.texts.empty() &&
+            std::find(rule.texts.begin(), rule.texts.end(), *t) == rule.texts.end())
+            refuse(f, line, rule.should);
         v = std::move(*t);
     }
 
@@ -192,8 +196,15 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
         for (int p = m.NumPoints + 1; p <= model::kMaxPoints; ++p)
             m.Results[f][p] = 0.0f;
 
-    for (int s = 1; s <= maxSegments; ++s)
+    for (int s = 1; s <= maxSegments; ++s) {
+        const int dirLine = in.lineNumber() + 1; // SegDir is the slot's second line
         VisitSegmentSlot(m, s, maxBCs, in);
+        // A used row with a law but no direction would be computed as no motion at all.
+        if (s <= m.NumSegments && m.SegDir[s].empty() && !m.SegLawText[s].empty())
+            throw Damage{dirLine, "(" + Describe({"SegDir", s}) + ") should hold " +
+                                      kSegDirRule.should + " but holds " +
+                                      Shown(EncodeText(m.SegDir[s]))};
+    }
     for (int f = older ? 1 : 0; f <= numFunctions; ++f)
         for (int p = 0; p <= m.NumPoints; ++p)
             in.real(m.Results[f][p], {"Results", 0, f, p, true});

@@ -441,6 +441,17 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         {closing + 5, "0", "(CamDirection) should hold 1 or -1 but holds \"0\""},
         {closing + 27, "6", "(UnitSystem) should hold a whole number from 1 to 5 but holds \"6\""},
         {closing + 3, "3", "(FollowerType) should hold a whole number from 0 to 2 but holds \"3\""},
+        // Slot 1 starts at line 17, its direction on line 18; slot 2's direction on 222.
+        {18, "\"Q\"", "(segment 1, SegDir) should hold R, F, P or D but holds \"\"Q\"\""},
+        {222, "\"r\"", "(segment 2, SegDir) should hold R, F, P or D but holds \"\"r\"\""},
+        {222, "\"Rise\"",
+         "(segment 2, SegDir) should hold R, F, P or D but holds \"\"Rise\"\""},
+        // A used row with a law needs its direction.
+        {18, "\"\"", "(segment 1, SegDir) should hold R, F, P or D but holds \"\"\"\""},
+        {closing + 8, "\"Banana\"",
+         "(CamType) should hold \"Radial\" or \"Barrel\" but holds \"\"Banana\"\""},
+        {closing + 8, "\"radial\"",
+         "(CamType) should hold \"Radial\" or \"Barrel\" but holds \"\"radial\"\""},
     };
     const std::string path = t.dir.file("damaged.cam");
     for (const auto& c : cases) {
@@ -460,6 +471,23 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         EXPECT_EQ(t.host.messages[0].title, "TROCHIX for Windows");
     }
     EXPECT_EQ(t.live->UserName, "unchanged");
+}
+
+// Rows without a direction are what the input screen leaves when a row was never filled in:
+// beyond the segment count, or a used row that holds no law either (its calculation then
+// refuses it with its own message).
+TEST(ModelFile, RowsWithoutDirectionReadWhereTheProgramLeavesThem) {
+    Fixture t;
+    auto saved = FilledModel(1.0f);
+    saved->NumSegments = 10;
+    saved->SegDir[5].clear();
+    saved->SegLawText[5].clear();
+    saved->SegDir[12].clear(); // beyond the count, a law left from a longer program
+    const std::string path = t.dir.file("rows.cam");
+    Writefile(*saved, path);
+    ReadResult r = Readfile(path, *t.live, t.host);
+    ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+    EXPECT_EQ(r.model->SegDir[5] + r.model->SegDir[12] + r.model->SegDir[13], "F");
 }
 
 TEST(ModelFile, WhatFollowsTheModelDecides) {
