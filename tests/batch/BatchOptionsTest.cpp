@@ -66,6 +66,8 @@ TEST(BatchOptions, UsageErrorsSayWhatWasWrong) {
         {{"--example", "1", "--step", "abc"},
          "--step takes a positive number of degrees, not abc"},
         {{"--example", "1", "--step", "-1"}, "--step takes a positive number of degrees, not -1"},
+        {{"--example", "1", "--step", "-0.5"},
+         "--step takes a positive number of degrees, not -0.5"},
         {{"--example", "1", "--fft", "17", "--fft-out", "f"},
          "--fft takes a Results row 1 to 16, not 17"},
         {{"--example", "1", "--fft", "1", "--fft-out", "f", "--harmonics", "0"},
@@ -75,6 +77,23 @@ TEST(BatchOptions, UsageErrorsSayWhatWasWrong) {
         {{"--example", "1", "--fft", "1"}, "--fft needs --fft-out FILE"},
         {{"--example", "1", "--fft-out", "f"}, "--fft-out and --harmonics go with --fft ROW"},
         {{"--example", "1", "--harmonics", "3"}, "--fft-out and --harmonics go with --fft ROW"},
+        // A value that looks like an option is a forgotten value, not a file named so.
+        {{"--example", "1", "--save", "--recalc"}, "--save needs a value, not --recalc"},
+        {{"--open", "--example", "1"}, "--open needs a value, not --example"},
+        {{"--example", "1", "--fft", "1", "--fft-out", "--continuity"},
+         "--fft-out needs a value, not --continuity"},
+        {{"--example", "--units", "2"}, "--example needs a value, not --units"},
+        // Numbers that are not finite.
+        {{"--example", "1", "--recalc", "--step", "inf"},
+         "--step takes a positive number of degrees, not inf"},
+        {{"--example", "1", "--recalc", "--step", "infinity"},
+         "--step takes a positive number of degrees, not infinity"},
+        {{"--example", "1", "--recalc", "--step", "nan"},
+         "--step takes a positive number of degrees, not nan"},
+        {{"--example", "1", "--recalc", "--step", "1e999"},
+         "--step takes a positive number of degrees, not 1e999"},
+        // A new step clears the results: without --recalc every result would be zero.
+        {{"--example", "1", "--step", "0.5"}, "--step needs --recalc: a new step clears the results"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ErrorOf(c.args), c.error) << ::testing::PrintToString(c.args);

@@ -102,6 +102,16 @@ execute_process(COMMAND "${BATCH}" --fft 1 --example 1
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
 expect("exit status of --fft without --fft-out" "${rc}" 2)
 
+# A forgotten value and a step without --recalc are usage errors: nothing is written.
+foreach(args IN ITEMS "--save;--recalc" "--step;inf;--recalc" "--step;0.5")
+    execute_process(COMMAND "${BATCH}" --example 1 ${args}
+        WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+    expect("exit status of --example 1 ${args}" "${rc}" 2)
+endforeach()
+if(EXISTS "${WORK}/--recalc")
+    message(FATAL_ERROR "an option was taken as the name of the file to save")
+endif()
+
 # ---- a missing model file: status 1, the program's message, nothing written
 execute_process(COMMAND "${BATCH}" --open "${WORK}/missing.cam" --save "${WORK}/never.cam"
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <set>
 #include <string_view>
 
@@ -22,7 +23,7 @@ bool PositiveNumber(const std::string& text) {
     double v = 0.0;
     const char* end = text.data() + text.size();
     const auto r = std::from_chars(text.data(), end, v);
-    return !text.empty() && r.ec == std::errc() && r.ptr == end && v > 0.0;
+    return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(v) && v > 0.0;
 }
 
 // One option of the command line and where its value goes. Exactly one target is set: a flag
@@ -101,6 +102,8 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
         return "--fft needs --fft-out FILE";
     if (o.fftRow == 0 && (!o.fftOutPath.empty() || seen.count("--harmonics")))
         return "--fft-out and --harmonics go with --fft ROW";
+    if (!o.stepText.empty() && !o.recalc)
+        return "--step needs --recalc: a new step clears the results";
     return {};
 }
 
@@ -127,6 +130,9 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             if (i + 1 >= args.size())
                 return Error(a + " needs a value");
             value = args[++i];
+            // A forgotten value, not a file that happens to be named like an option.
+            if (value.starts_with("--"))
+                return Error(a + " needs a value, not " + value);
         }
         if (const std::string refused = Apply(*spec, o, value); !refused.empty())
             return Error(refused);
@@ -137,7 +143,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return R"(usage: trochix-batch (--example N | --open FILE.cam) [--recalc] [--step D]
+    return R"(usage: trochix-batch (--example N | --open FILE.cam) [--recalc [--step D]]
          [--units K] [--save FILE.cam] [--export-all FILE] [--export-profile FILE]
          [--export-cadkey FILE] [--continuity] [--fft ROW [--harmonics H] --fft-out FILE]
 
@@ -145,7 +151,7 @@ std::string UsageText() {
   --open FILE.cam        read a model file
   --units K              unit system K (1 ips, 2 fps, 3 SI, 4 cgs, 5 mm-Kg-s)
   --step D               step in degrees, snapped to 1, 0.5 or 0.25 as the input
-                         screen does; this clears the results, so add --recalc
+                         screen does; this clears the results, so it needs --recalc
   --recalc               recompute every segment, the sizing, profile and dynamics
   --continuity           print the continuity table, then ContinuityOK=True or
                          ContinuityOK=False largest=<value>
@@ -158,6 +164,7 @@ std::string UsageText() {
   --export-profile FILE  profile X and Y (File > Export > Profile)
   --export-cadkey FILE   profile points over 0..360 degrees (File > Export > Cadkey)
 
+A value never starts with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
 load (--example or --open), --units, --step, --recalc, --continuity, --fft,
 --save, then the exports. The run stops at the first step that fails.
