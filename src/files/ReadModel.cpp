@@ -1,9 +1,9 @@
 // Reading a model file into a separate model, refusing the whole file at the first line that
 // does not hold its field.
 #include "files/FileValues.h"
+#include "files/LineReader.h"
 #include "files/ModelFields.h"
 #include "files/ModelFile.h"
-#include "files/SafeFile.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
 #include "model/SegmentTable.h"
@@ -14,7 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstdint>
+#include <optional>
 
 namespace trochix::files {
 
@@ -22,14 +23,29 @@ using model::Fault;
 
 namespace {
 
-// Larger than any model file (about 28,000 short lines).
-constexpr std::size_t kMaxFileBytes = 64u << 20;
+// The longest line a file may hold: room for a text box's longest entry (32,767 characters)
+// with its quotes, and far more than any value needs.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+// Room for any number or boolean line, surrounding blanks included.
+constexpr std::uint64_t kValueLineBytes = 64;
 
 // Why a file was refused: the line (1-based) and what was wrong with it.
 struct Damage {
     int line;
     std::string what; // "(field) should hold ..." or a whole sentence without a line
 };
+
+const char* const kFarLarger = "it is far larger than a model file of its table sizes can be";
+
+// The most bytes one model of these table sizes can take: every text line a whole line,
+// every other line a value line.
+std::uint64_t ModelBytesBound(int maxSegments, int maxBCs, int numFunctions, int numPoints) {
+    const std::uint64_t textLines = 8 + 5 * static_cast<std::uint64_t>(maxSegments) + 1;
+    const std::uint64_t lines = 16 + static_cast<std::uint64_t>(maxSegments) * (24 + 9 * maxBCs) +
+                                static_cast<std::uint64_t>(numFunctions + 1) * (numPoints + 1) +
+                                27;
+    return (lines - textLines) * kValueLineBytes + textLines * (kMaxLineBytes + 2);
+}
 
 std::string Shown(std::string_view line) {
     if (line.empty())
@@ -42,45 +58,58 @@ std::string Shown(std::string_view line) {
     return "\"" + s + "\"";
 }
 
-// The file as lines (CR LF or LF ends), with a cursor over them.
+// A cursor over the lines of a file (CR LF or LF ends), read one at a time.
 class LineCursor {
 public:
-    explicit LineCursor(std::string_view text) {
-        while (!text.empty()) {
-            const std::size_t nl = text.find('\n');
-            std::string_view line = text.substr(0, nl);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            lines_.push_back(line);
-            if (nl == std::string_view::npos)
-                break;
-            text.remove_prefix(nl + 1);
-        }
-    }
+    explicit LineCursor(LineReader& reader) : reader_(reader) {}
 
-    int lineNumber() const { return static_cast<int>(next_) + 1; }
+    int lineNumber() const { return taken_ + 1; }
+    std::uint64_t consumed() const { return reader_.consumed(); }
 
     std::string_view take(const FieldName& f) {
-        if (next_ >= lines_.size())
-            throw Damage{lineNumber(), "(" + Describe(f) + ") is missing: the file ends early"};
-        return lines_[next_++];
+        if (pending_) {
+            held_ = std::move(*pending_);
+            pending_.reset();
+            last_ = held_;
+        } else {
+            const std::optional<std::string_view> line = next();
+            if (!line)
+                throw Damage{lineNumber(), "(" + Describe(f) + ") is missing: the file ends early"};
+            last_ = *line;
+        }
+        ++taken_;
+        return last_;
     }
 
-    std::string_view lastLine() const { return next_ > 0 ? lines_[next_ - 1] : std::string_view(); }
+    std::string_view lastLine() const { return last_; }
 
-    // True when only empty lines remain.
-    bool atEnd() const {
-        for (std::size_t i = next_; i < lines_.size(); ++i)
-            if (!isBlank(lines_[i]))
-                return false;
-        return true;
+    // True when only empty lines remain; they are passed over.
+    bool atEnd() {
+        while (!pending_) {
+            const std::optional<std::string_view> line = next();
+            if (!line)
+                return true;
+            if (isBlank(*line))
+                ++taken_;
+            else
+                pending_ = std::string(*line);
+        }
+        return false;
     }
 
-    // Skips empty lines; the next line, which is not empty.
+    // The next line that is not empty (after atEnd() said there is one).
     std::string_view peekContent() {
-        while (next_ < lines_.size() && isBlank(lines_[next_]))
-            ++next_;
-        return lines_[next_];
+        atEnd();
+        return pending_ ? std::string_view(*pending_) : std::string_view();
+    }
+
+    // A model that starts at byte `start` and has these table sizes cannot take more than
+    // `bound` bytes: a file far larger is refused before it is read on.
+    void limitModel(std::uint64_t start, std::uint64_t bound) {
+        const std::uint64_t allowed = start + bound;
+        if (reader_.size() && *reader_.size() > allowed)
+            throw Damage{0, kFarLarger};
+        reader_.setBudget(allowed);
     }
 
     [[noreturn]] void refuse(const FieldName& f, std::string_view line, const std::string& should) {
@@ -139,8 +168,23 @@ private:
         return line.find_first_not_of(" \t") == std::string_view::npos;
     }
 
-    std::vector<std::string_view> lines_;
-    std::size_t next_ = 0;
+    std::optional<std::string_view> next() {
+        const LineReader::Line line = reader_.next();
+        switch (line.status) {
+        case LineReader::Status::Line: return line.text;
+        case LineReader::Status::End: return std::nullopt;
+        case LineReader::Status::TooLong:
+            throw Damage{lineNumber(), "is longer than any line of a model file"};
+        case LineReader::Status::OverBudget: throw Damage{0, kFarLarger};
+        }
+        return std::nullopt;
+    }
+
+    LineReader& reader_;
+    int taken_ = 0;
+    std::string_view last_;              // the line taken last
+    std::optional<std::string> pending_; // a line looked at but not yet taken
+    std::string held_;                   // a looked-at line once taken
 };
 
 // Line 1 as a title: the quoted text, or the bare line when it has no quotes (a file of some
@@ -156,6 +200,7 @@ enum class ModelStart { Read, OtherTitle };
 // One model from the cursor into m. Returns OtherTitle, reading nothing further, when line 1
 // is not the running program's title.
 ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle) {
+    const std::uint64_t start = in.consumed();
     if (TitleOf(in.take({"AppTitle"})) != appTitle)
         return ModelStart::OtherTitle;
     std::string ignored;
@@ -188,6 +233,7 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     const int expectedPoints = static_cast<int>(std::lround(360.0 / m.DeltaTheta));
     in.integer(numPoints, {"NumPoints"}, IntRule{expectedPoints, expectedPoints});
     m.NumPoints = numPoints;
+    in.limitModel(start, ModelBytesBound(maxSegments, maxBCs, numFunctions, numPoints));
 
     // The input screen's rows are reset before the file fills them; this also sets row 0 to
     // the cam angles of the file's step, which an older-layout file does not hold.
@@ -240,35 +286,35 @@ void FillInputTexts(CamModel& m) {
 ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
     ReadResult result;
     host.setBusy(true);
-    std::string bytes;
     auto fresh = std::make_unique<CamModel>(current);
-    const bool opened = model::RunGuarded(
-        host, "Readfile", [&] { bytes = ReadWholeFile(path, kMaxFileBytes); });
-    if (!opened) {
-        result.status = ReadStatus::Failed;
-        return result;
-    }
-
+    bool otherTitle = false;
     try {
-        if (bytes.size() > kMaxFileBytes)
-            throw Damage{0, "it is far larger than any model file"};
-        LineCursor in(bytes);
-        // A file normally holds one model; another complete one after it is read over it.
-        bool first = true;
-        while (first || !in.atEnd()) {
-            if (!first && TitleOf(in.peekContent()) != current.AppTitle) {
-                const std::string_view line = in.take({"end"});
-                throw Damage{in.lineNumber() - 1,
-                             "should be the end of the file but holds " + Shown(line)};
+        const bool read = model::RunGuarded(host, "Readfile", [&] {
+            LineReader reader(path, kMaxLineBytes);
+            LineCursor in(reader);
+            // A file normally holds one model; another complete one after it is read over it.
+            bool first = true;
+            while (!otherTitle && (first || !in.atEnd())) {
+                if (!first && TitleOf(in.peekContent()) != current.AppTitle) {
+                    const std::string_view line = in.take({"end"});
+                    throw Damage{in.lineNumber() - 1,
+                                 "should be the end of the file but holds " + Shown(line)};
+                }
+                first = false;
+                otherTitle =
+                    ReadOneModel(in, *fresh, current.AppTitle) == ModelStart::OtherTitle;
             }
-            first = false;
-            if (ReadOneModel(in, *fresh, current.AppTitle) == ModelStart::OtherTitle) {
-                result.status = ReadStatus::Incompatible;
-                result.message = "This data file is not compatible with " + current.AppTitle + ". ";
-                host.setBusy(false);
-                host.message(result.message, model::Icon::Question, model::DefaultTitle());
-                return result;
-            }
+        });
+        if (!read) {
+            result.status = ReadStatus::Failed;
+            return result;
+        }
+        if (otherTitle) {
+            result.status = ReadStatus::Incompatible;
+            result.message = "This data file is not compatible with " + current.AppTitle + ". ";
+            host.setBusy(false);
+            host.message(result.message, model::Icon::Question, model::DefaultTitle());
+            return result;
         }
     } catch (const Damage& d) {
         result.status = ReadStatus::Damaged;

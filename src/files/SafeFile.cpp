@@ -150,39 +150,4 @@ void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
     }
 }
 
-std::string ReadWholeFile(const std::string& path, std::size_t limit) {
-    if (path.empty())
-        throw Fault(model::kBadFileName);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int e = errno;
-        throw Fault(e == ENOENT ? model::kFileNotFound : FileFaultNumber(e), path);
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
-        throw Fault(model::kPathFileAccessError, path);
-
-    std::string out;
-    char buf[65536];
-    while (out.size() <= limit) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            Fail(errno, path);
-        }
-        if (n == 0)
-            break;
-        out.append(buf, static_cast<std::size_t>(n));
-    }
-    if (out.size() > limit + 1)
-        out.resize(limit + 1);
-    return out;
-}
-
 } // namespace trochix::files

@@ -1,4 +1,4 @@
-// Files written whole or not at all, and files read whole.
+// Files written whole or not at all.
 //
 // WriteWholeFile writes the bytes to a new temporary file in the target's folder, flushes it
 // to the disk and only then renames it over the target: a failure at any point leaves the
@@ -16,11 +16,6 @@
 namespace trochix::files {
 
 void WriteWholeFile(const std::string& path, std::string_view bytes);
-
-// The content of a file, at most limit + 1 bytes (so a caller sees that a file is larger than
-// any it expects without reading it all). 53 file not found, 75 access (also a folder),
-// 64 bad file name, 57 any other failure.
-std::string ReadWholeFile(const std::string& path, std::size_t limit);
 
 // The fault number for a system error code of a file operation.
 int FileFaultNumber(int errnoValue);

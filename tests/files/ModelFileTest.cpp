@@ -14,7 +14,14 @@
 #include <cmath>
 #include <limits>
 #include <csignal>
+#include <fstream>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace trochix;
 using namespace trochix::files;
@@ -518,6 +525,114 @@ TEST(ModelFile, WhatFollowsTheModelDecides) {
     lf.erase(std::remove(lf.begin(), lf.end(), '\r'), lf.end());
     WriteBytes(path, lf);
     EXPECT_EQ(Readfile(path, *t.live, t.host).status, ReadStatus::Read);
+}
+
+namespace {
+
+// Resident memory of this process, in KiB.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+} // namespace
+
+// A model file of a step of 0.25 degree holds about 28,000 short lines: a file of its header
+// followed by 60 MiB of empty lines is refused before it is read on, and reading it takes no
+// more memory than a small file does (the whole file, split into lines, took over 1 GB).
+TEST(ModelFile, FarLargerFileIsRefusedWithoutReadingItWhole) {
+    Fixture t;
+    const std::vector<std::string> lines = SplitLines(ModelFileText(*FilledModel(), "x.cam"));
+    const std::string path = t.dir.file("huge.cam");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << JoinLines(lines, 16);
+        const std::string blanks(1 << 20, '\n');
+        for (int mib = 0; mib < 60; ++mib)
+            out << blanks;
+    }
+    const std::string refused = "The file " + path +
+                                " could not be read: it is far larger than a model file of its "
+                                "table sizes can be.\rThe current model is unchanged.";
+
+    const long before = ResidentKiB();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RecordingHost host;
+        const ReadResult r = Readfile(path, *t.live, host);
+        ::_exit(r.status == ReadStatus::Damaged && r.message == refused ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(usage.ru_maxrss - before, 64 * 1024) << "KiB grown while reading";
+
+    const ReadResult r = Readfile(path, *t.live, t.host);
+    EXPECT_EQ(r.status, ReadStatus::Damaged);
+    EXPECT_EQ(r.message, refused);
+    EXPECT_EQ(t.host.lastText(), refused);
+}
+
+// Through a pipe the size is not known beforehand: a whole model followed by 16 MiB of blank
+// lines is refused where the bound is passed.
+TEST(ModelFile, PipePastTheBoundIsRefusedWhereItPassesIt) {
+    Fixture t;
+    const std::string path = t.dir.file("pipe.cam");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const std::string model = ModelFileText(*FilledModel(1.0f), "x.cam");
+    auto oldHandler = std::signal(SIGPIPE, SIG_IGN); // the reader stops reading early
+    std::thread writer([&] {
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        if (fd < 0)
+            return;
+        std::string data = model;
+        const std::string blankLine = std::string(1023, ' ') + '\n';
+        for (int k = 0; k < 16 * 1024; ++k)
+            data += blankLine;
+        for (std::size_t done = 0; done < data.size();) {
+            const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::close(fd);
+    });
+    const ReadResult r = Readfile(path, *t.live, t.host);
+    writer.join();
+    std::signal(SIGPIPE, oldHandler);
+    EXPECT_EQ(r.status, ReadStatus::Damaged);
+    EXPECT_EQ(r.message, "The file " + path +
+                             " could not be read: it is far larger than a model file of its "
+                             "table sizes can be.\rThe current model is unchanged.");
+}
+
+// Lines are read up to a bound that leaves room for the longest text a box takes.
+TEST(ModelFile, OverlongLinesAreRefusedNamingTheLine) {
+    for (const auto& [length, readable] :
+         {std::pair{32767u, true}, {65534u, true}, {65535u, false}, {1u << 20, false}}) {
+        SCOPED_TRACE(length);
+        Fixture t;
+        auto saved = FilledModel(1.0f);
+        saved->UserName = std::string(length, 'u'); // line 6, with its quotes 2 bytes longer
+        const std::string path = t.dir.file("long.cam");
+        Writefile(*saved, path);
+        const ReadResult r = Readfile(path, *t.live, t.host);
+        if (readable) {
+            ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+            EXPECT_EQ(r.model->UserName.size(), length);
+        } else {
+            EXPECT_EQ(r.status, ReadStatus::Damaged);
+            EXPECT_EQ(r.message, "The file " + path +
+                                     " could not be read: line 6 is longer than any line of a "
+                                     "model file.\rThe current model is unchanged.");
+        }
+    }
 }
 
 TEST(ModelFile, MissingOrEmptyFilesAreReported) {
