@@ -78,32 +78,21 @@ void WriteAll(int fd, std::string_view bytes, const std::string& path) {
     }
 }
 
-} // namespace
-
-void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
+// Writing through a link replaces the file it points to, not the link.
+std::string FollowLink(const std::string& path) {
     namespace fs = std::filesystem;
-    if (pathIn.empty())
-        throw Fault(model::kBadFileName);
-    std::string path = pathIn;
-    // Writing through a link replaces the file it points to, not the link.
     std::error_code ec;
     if (fs::is_symlink(fs::symlink_status(path, ec))) {
         const fs::path target = fs::weakly_canonical(path, ec);
         if (!ec)
-            path = target.string();
+            return target.string();
     }
+    return path;
+}
 
-    struct stat st {};
-    bool existed = false;
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
-            throw Fault(model::kPathFileAccessError, path);
-        existed = true;
-    } else if (errno != ENOENT) {
-        Fail(errno, path);
-    }
-
-    fs::path folder = fs::path(path).parent_path();
+// The folder the file goes into, which must exist.
+std::filesystem::path CheckedFolder(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty())
         folder = ".";
     struct stat dirSt {};
@@ -111,8 +100,11 @@ void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
         Fail(errno, path);
     if (!S_ISDIR(dirSt.st_mode))
         throw Fault(model::kPathNotFound, path);
+    return folder;
+}
 
-    TempFile temp;
+// A new file of a name of our own beside the target.
+void CreateTemp(TempFile& temp, const std::filesystem::path& folder, const std::string& path) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100 && temp.fd < 0; ++attempt) {
         const std::string name = (folder / (".trochix-" + std::to_string(::getpid()) + "-" +
@@ -128,10 +120,10 @@ void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
     }
     if (temp.fd < 0)
         throw Fault(model::kPathFileAccessError, path);
+}
 
-    WriteAll(temp.fd, bytes, path);
-    if (existed)
-        ::fchmod(temp.fd, st.st_mode & 07777); // keep the permissions the file had
+// Flushes the temporary to the disk and renames it over the target.
+void CommitTemp(TempFile& temp, const std::string& path) {
     if (::fsync(temp.fd) != 0)
         Fail(errno, path);
     const int fd = temp.fd;
@@ -141,13 +133,42 @@ void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
     if (::rename(temp.name.c_str(), path.c_str()) != 0)
         Fail(errno, path);
     temp.name.clear();
+}
 
-    // Make the rename itself durable; a failure here no longer endangers either file.
+// Makes a rename durable; a failure here no longer endangers either file.
+void SyncFolder(const std::filesystem::path& folder) {
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
+}
+
+} // namespace
+
+void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
+    if (pathIn.empty())
+        throw Fault(model::kBadFileName);
+    const std::string path = FollowLink(pathIn);
+
+    struct stat st {};
+    bool existed = false;
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            throw Fault(model::kPathFileAccessError, path);
+        existed = true;
+    } else if (errno != ENOENT) {
+        Fail(errno, path);
+    }
+    const std::filesystem::path folder = CheckedFolder(path);
+
+    TempFile temp;
+    CreateTemp(temp, folder, path);
+    WriteAll(temp.fd, bytes, path);
+    if (existed)
+        ::fchmod(temp.fd, st.st_mode & 07777); // keep the permissions the file had
+    CommitTemp(temp, path);
+    SyncFolder(folder);
 }
 
 } // namespace trochix::files
