@@ -32,6 +32,7 @@ int FileFaultNumber(int e) {
     case ETXTBSY:
     case EBUSY:
     case EEXIST:
+    case ELOOP:
         return model::kPathFileAccessError;
     case ENAMETOOLONG:
     case EINVAL:
@@ -78,16 +79,66 @@ void WriteAll(int fd, std::string_view bytes, const std::string& path) {
     }
 }
 
-// Writing through a link replaces the file it points to, not the link.
-std::string FollowLink(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        const fs::path target = fs::weakly_canonical(path, ec);
-        if (!ec)
-            return target.string();
+// What a path finally names once its links are followed.
+struct Target {
+    std::string path; // the name to write: the last link's target, or the path itself
+    bool exists = false;
+    struct stat st {};
+};
+
+// The path a symbolic link points to, relative targets taken from the link's folder.
+std::string LinkTarget(const std::string& link) {
+    std::string target(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink(link.c_str(), target.data(), target.size());
+        if (n < 0)
+            Fail(errno, link);
+        if (static_cast<std::size_t>(n) < target.size()) {
+            target.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        target.resize(target.size() * 2);
     }
-    return path;
+    if (target.starts_with('/'))
+        return target;
+    const std::size_t slash = link.rfind('/');
+    return slash == std::string::npos ? target : link.substr(0, slash + 1) + target;
+}
+
+// Follows the links of a path to what is finally written, also when the last one dangles
+// (the file it names is then created).
+Target ResolveTarget(const std::string& path) {
+    constexpr int kMaxLinks = 40; // as the system allows
+    std::string p = path;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        Target t{p, true, {}};
+        if (::lstat(p.c_str(), &t.st) != 0) {
+            if (errno != ENOENT)
+                Fail(errno, path);
+            t.exists = false;
+            return t;
+        }
+        if (!S_ISLNK(t.st.st_mode))
+            return t;
+        // A link to a pipe or a device is written through as it is: a pipe behind
+        // /proc/self/fd has no name to follow.
+        if (::stat(p.c_str(), &t.st) == 0 && !S_ISREG(t.st.st_mode) && !S_ISDIR(t.st.st_mode))
+            return t;
+        p = LinkTarget(p);
+    }
+    Fail(ELOOP, path);
+}
+
+// A pipe, terminal or device takes the bytes as they come; it is never replaced.
+void WriteThrough(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        Fail(errno, path);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    WriteAll(fd, bytes, path);
 }
 
 // The folder the file goes into, which must exist.
@@ -146,28 +197,27 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
-void WriteWholeFile(const std::string& pathIn, std::string_view bytes) {
-    if (pathIn.empty())
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+    if (path.empty())
         throw Fault(model::kBadFileName);
-    const std::string path = FollowLink(pathIn);
-
-    struct stat st {};
-    bool existed = false;
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
-            throw Fault(model::kPathFileAccessError, path);
-        existed = true;
-    } else if (errno != ENOENT) {
-        Fail(errno, path);
+    if (path == kStandardOutput) {
+        WriteAll(STDOUT_FILENO, bytes, path);
+        return;
     }
-    const std::filesystem::path folder = CheckedFolder(path);
-
+    const Target target = ResolveTarget(path);
+    if (target.exists && S_ISDIR(target.st.st_mode))
+        throw Fault(model::kPathFileAccessError, path);
+    if (target.exists && !S_ISREG(target.st.st_mode)) {
+        WriteThrough(target.path, bytes);
+        return;
+    }
+    const std::filesystem::path folder = CheckedFolder(target.path);
     TempFile temp;
-    CreateTemp(temp, folder, path);
-    WriteAll(temp.fd, bytes, path);
-    if (existed)
-        ::fchmod(temp.fd, st.st_mode & 07777); // keep the permissions the file had
-    CommitTemp(temp, path);
+    CreateTemp(temp, folder, target.path);
+    WriteAll(temp.fd, bytes, target.path);
+    if (target.exists)
+        ::fchmod(temp.fd, target.st.st_mode & 07777); // keep the permissions the file had
+    CommitTemp(temp, target.path);
     SyncFolder(folder);
 }
 

@@ -15,7 +15,15 @@
 
 namespace trochix::files {
 
+// What a path names decides how it is written:
+//  - a regular file, or none yet: as above, a replaced file keeping its permission bits;
+//  - a symbolic link: followed to its final target, which is written that way (and created
+//    when the link dangles); the link stays;
+//  - a pipe, FIFO, terminal or device: written straight through, never replaced;
+//  - "-": standard output, written straight through.
 void WriteWholeFile(const std::string& path, std::string_view bytes);
+
+inline constexpr std::string_view kStandardOutput = "-";
 
 // The fault number for a system error code of a file operation.
 int FileFaultNumber(int errnoValue);

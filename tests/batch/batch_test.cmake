@@ -7,8 +7,8 @@ endif()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
-# Number of CR LF lines of a file; fails when a line ends otherwise.
-function(crlf_lines path out)
+# Numbers of CR LF pairs and of line feeds in a file.
+function(line_ends path crlf_out lf_out)
     if(NOT EXISTS "${path}")
         message(FATAL_ERROR "${path} was not written")
     endif()
@@ -26,6 +26,13 @@ function(crlf_lines path out)
             math(EXPR n_lf "${n_lf} + 1")
         endif()
     endforeach()
+    set(${crlf_out} ${n_crlf} PARENT_SCOPE)
+    set(${lf_out} ${n_lf} PARENT_SCOPE)
+endfunction()
+
+# Number of CR LF lines of a file; fails when a line ends otherwise.
+function(crlf_lines path out)
+    line_ends("${path}" n_crlf n_lf)
     if(NOT n_lf EQUAL n_crlf)
         message(FATAL_ERROR "${path}: ${n_lf} lines but ${n_crlf} end in CR LF")
     endif()
@@ -90,6 +97,24 @@ execute_process(
 expect("exit status of the reopened run (stderr: ${err})" "${rc}" 0)
 crlf_lines("${WORK}/half.txt" n)
 expect("all-data lines at half a degree" "${n}" 727)
+
+# ---- outputs to standard output: "-" and /dev/stdout (a pipe here) are written through
+execute_process(
+    COMMAND "${BATCH}" --example 1 --fft 1 --fft-out - --export-profile /dev/stdout
+    COMMAND cat
+    WORKING_DIRECTORY "${WORK}"
+    RESULTS_VARIABLE rcs OUTPUT_FILE "${WORK}/stdout.txt" ERROR_VARIABLE err)
+expect("exit status of the run to standard output (stderr: ${err})" "${rcs}" "0;0")
+# The harmonic sums, then the spectrum's 181 lines, then the profile's 6 + 361 lines.
+line_ends("${WORK}/stdout.txt" n_crlf n_lf)
+expect("CR LF and LF lines on standard output" "${n_crlf} ${n_lf}" "548 549")
+file(READ "${WORK}/stdout.txt" out)
+if(NOT out MATCHES "^HarmonicSum=[^\n]*\n 0 \t \\.375 \t.*X-coord\tY-coord\t")
+    message(FATAL_ERROR "standard output out of order: ${out}")
+endif()
+if(EXISTS "${WORK}/-")
+    message(FATAL_ERROR "a file named - was written")
+endif()
 
 # ---- a usage error: status 2 and the usage text
 execute_process(COMMAND "${BATCH}" --example 1 --units 9

@@ -164,7 +164,9 @@ std::string UsageText() {
   --export-profile FILE  profile X and Y (File > Export > Profile)
   --export-cadkey FILE   profile points over 0..360 degrees (File > Export > Cadkey)
 
-A value never starts with "--" (write ./--name for a file named so).
+An output FILE of "-" is standard output; a pipe, terminal or device is written
+straight through, a link is followed to the file it names. A value never starts
+with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
 load (--example or --open), --units, --step, --recalc, --continuity, --fft,
 --save, then the exports. The run stops at the first step that fails.

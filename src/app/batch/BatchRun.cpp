@@ -78,6 +78,7 @@ bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out
         return false;
     out << "HarmonicSum=" << Trimmed(m.HarmonicSum) << " HarmonicPower=" << Trimmed(m.HarmonicPower)
         << " HarmonicRms=" << Trimmed(m.HarmonicRms) << '\n';
+    out.flush(); // an output file may be standard output itself
     return model::RunGuarded(host, "Calc_DFT",
                              [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });
 }
@@ -122,6 +123,7 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out) {
         ok = chain::RecalculateModel(*m, host);
     if (ok && host.faultCount() == 0 && o.continuity)
         ok = Continuity(*m, host, out);
+    out.flush(); // before any file is written, which may be standard output itself
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);
     if (ok && host.faultCount() == 0 && !o.savePath.empty())
