@@ -2,9 +2,11 @@
 
 #include "model/Fault.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,6 +50,17 @@ namespace {
 [[noreturn]] void Fail(int e, const std::string& path) {
     throw Fault(FileFaultNumber(e), path);
 }
+
+struct Descriptor {
+    explicit Descriptor(int f) : fd(f) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int fd;
+};
 
 // Removes the temporary file unless it was renamed into place.
 class TempFile {
@@ -131,14 +144,10 @@ Target ResolveTarget(const std::string& path) {
 
 // A pipe, terminal or device takes the bytes as they come; it is never replaced.
 void WriteThrough(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    const Descriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    if (file.fd < 0)
         Fail(errno, path);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    WriteAll(fd, bytes, path);
+    WriteAll(file.fd, bytes, path);
 }
 
 // The folder the file goes into, which must exist.
@@ -154,10 +163,10 @@ std::filesystem::path CheckedFolder(const std::string& path) {
     return folder;
 }
 
-// A new file of a name of our own beside the target.
-void CreateTemp(TempFile& temp, const std::filesystem::path& folder, const std::string& path) {
+// A new file of a name of our own beside the target; the errno of the failure, 0 when made.
+int CreateTemp(TempFile& temp, const std::filesystem::path& folder) {
     static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100 && temp.fd < 0; ++attempt) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = (folder / (".trochix-" + std::to_string(::getpid()) + "-" +
                                             std::to_string(++counter) + ".tmp"))
                                      .string();
@@ -165,12 +174,12 @@ void CreateTemp(TempFile& temp, const std::filesystem::path& folder, const std::
         if (fd >= 0) {
             temp.fd = fd;
             temp.name = name;
-        } else if (errno != EEXIST) {
-            Fail(errno, path);
+            return 0;
         }
+        if (errno != EEXIST)
+            return errno;
     }
-    if (temp.fd < 0)
-        throw Fault(model::kPathFileAccessError, path);
+    return EEXIST;
 }
 
 // Flushes the temporary to the disk and renames it over the target.
@@ -195,7 +204,100 @@ void SyncFolder(const std::filesystem::path& folder) {
     }
 }
 
+// Writes a new file beside the target and renames it into place. With `like` set, the new
+// file first takes that file's owner, group and permission bits; false (nothing changed)
+// when it cannot have them or when the folder takes no new file.
+bool ReplaceViaTemp(const std::string& path, std::string_view bytes, const struct stat* like) {
+    const std::filesystem::path folder = CheckedFolder(path);
+    TempFile temp;
+    if (const int e = CreateTemp(temp, folder)) {
+        if (like && (e == EACCES || e == EPERM))
+            return false;
+        Fail(e, path);
+    }
+    if (like) {
+        struct stat own {};
+        if (::fstat(temp.fd, &own) != 0)
+            Fail(errno, path);
+        // The owner first: changing it may clear set-id bits that the mode then restores.
+        if ((own.st_uid != like->st_uid || own.st_gid != like->st_gid) &&
+            ::fchown(temp.fd, like->st_uid, like->st_gid) != 0)
+            return false;
+        if (::fchmod(temp.fd, like->st_mode & 07777) != 0)
+            return false;
+    }
+    WriteAll(temp.fd, bytes, path);
+    CommitTemp(temp, path);
+    SyncFolder(folder);
+    return true;
+}
+
+// Rewrites an open regular file in place. Room for the new bytes is reserved first, so that
+// a full disk is found before anything has changed.
+void WriteInPlace(int fd, std::string_view bytes, const std::string& path) {
+    if (!bytes.empty() &&
+        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        Fail(errno, path);
+    off_t offset = 0;
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno, path);
+        }
+        if (n == 0)
+            Fail(EIO, path);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += n;
+    }
+    if (::ftruncate(fd, offset) != 0 || ::fsync(fd) != 0)
+        Fail(errno, path);
+}
+
+// The groups of this process, the effective one included.
+std::vector<gid_t> OwnGroups() {
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+    const int n = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    groups.resize(static_cast<std::size_t>(std::max(n, 0)));
+    groups.push_back(::getegid());
+    return groups;
+}
+
+// An existing regular file: refused where a plain write would be, else replaced whole, or
+// rewritten in place when a new file could not stand in for it.
+void RewriteRegular(const std::string& path, const struct stat& st, std::string_view bytes) {
+    const Descriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    const std::vector<gid_t> groups = OwnGroups();
+    const ExistingFile facts{file.fd < 0 ? errno : 0, static_cast<unsigned long>(st.st_nlink),
+                             CanKeepOwner(st.st_uid, st.st_gid, ::geteuid(), groups)};
+    switch (ChooseRewrite(facts)) {
+    case RewriteWay::Refuse: Fail(facts.openError, path);
+    case RewriteWay::Replace:
+        if (ReplaceViaTemp(path, bytes, &st))
+            return;
+        break;
+    case RewriteWay::InPlace: break;
+    }
+    WriteInPlace(file.fd, bytes, path);
+}
+
 } // namespace
+
+bool CanKeepOwner(uid_t fileUid, gid_t fileGid, uid_t euid, std::span<const gid_t> groups) {
+    if (euid == 0)
+        return true;
+    return fileUid == euid && std::find(groups.begin(), groups.end(), fileGid) != groups.end();
+}
+
+RewriteWay ChooseRewrite(const ExistingFile& f) {
+    if (f.openError != 0)
+        return RewriteWay::Refuse;
+    if (f.links > 1 || !f.ownerKept)
+        return RewriteWay::InPlace;
+    return RewriteWay::Replace;
+}
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
     if (path.empty())
@@ -205,20 +307,14 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
         return;
     }
     const Target target = ResolveTarget(path);
-    if (target.exists && S_ISDIR(target.st.st_mode))
+    if (!target.exists)
+        ReplaceViaTemp(target.path, bytes, nullptr);
+    else if (S_ISDIR(target.st.st_mode))
         throw Fault(model::kPathFileAccessError, path);
-    if (target.exists && !S_ISREG(target.st.st_mode)) {
+    else if (S_ISREG(target.st.st_mode))
+        RewriteRegular(target.path, target.st, bytes);
+    else
         WriteThrough(target.path, bytes);
-        return;
-    }
-    const std::filesystem::path folder = CheckedFolder(target.path);
-    TempFile temp;
-    CreateTemp(temp, folder, target.path);
-    WriteAll(temp.fd, bytes, target.path);
-    if (target.exists)
-        ::fchmod(temp.fd, target.st.st_mode & 07777); // keep the permissions the file had
-    CommitTemp(temp, target.path);
-    SyncFolder(folder);
 }
 
 } // namespace trochix::files

@@ -164,3 +164,116 @@ TEST(SafeFile, UnwritableTargetsRaiseTheirFaults) {
         EXPECT_EQ(FaultOf(path, "x"), number) << path;
     EXPECT_EQ(dir.entries().size(), 5u); // nothing created beside them
 }
+
+// Whether a plain write may open the file decides; then whether a new file can stand in.
+TEST(SafeFile, RewriteWayFollowsThePlainWrite) {
+    const struct {
+        ExistingFile file;
+        RewriteWay way;
+    } cases[] = {
+        {{0, 1, true}, RewriteWay::Replace},
+        {{EACCES, 1, true}, RewriteWay::Refuse}, // mode 444, or another user's file
+        {{EROFS, 1, true}, RewriteWay::Refuse},
+        {{ETXTBSY, 1, true}, RewriteWay::Refuse},
+        {{EACCES, 2, false}, RewriteWay::Refuse},
+        {{0, 2, true}, RewriteWay::InPlace},  // a rename would part the other name
+        {{0, 1, false}, RewriteWay::InPlace}, // a new file would change its owner
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseRewrite(c.file), c.way)
+            << c.file.openError << " " << c.file.links << " " << c.file.ownerKept;
+    // A refusal shows the access error of the program's error report.
+    for (int e : {EACCES, EPERM, EROFS, ETXTBSY})
+        EXPECT_EQ(FileFaultNumber(e), model::kPathFileAccessError) << e;
+}
+
+TEST(SafeFile, OwnerIsKeptOnlyWhereItCanBeGiven) {
+    const gid_t staff[] = {1000, 50};
+    const struct {
+        uid_t fileUid;
+        gid_t fileGid;
+        uid_t euid;
+        bool kept;
+    } cases[] = {
+        {1000, 1000, 1000, true},   // one's own file
+        {1000, 50, 1000, true},     // in another of one's groups
+        {1000, 20, 1000, false},    // a group one is not in
+        {1001, 1000, 1000, false},  // another user's file in a shared folder
+        {65534, 65534, 0, true},    // the superuser gives any owner
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CanKeepOwner(c.fileUid, c.fileGid, c.euid, staff), c.kept)
+            << c.fileUid << ":" << c.fileGid << " as " << c.euid;
+}
+
+// A read-only file is refused exactly when a plain write is (the superuser may write it); a
+// replaced file keeps its permission bits.
+TEST(SafeFile, ReplacedFileKeepsItsPermissionsAndReadOnlyFollowsThePlainWrite) {
+    ScratchDir dir;
+    for (const fs::perms mode : {fs::perms(0444), fs::perms(0600), fs::perms(0640),
+                                 fs::perms(0755)}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        const std::string path = dir.file("model.cam");
+        WriteBytes(path, "old");
+        fs::permissions(path, mode);
+        const int probe = ::open(path.c_str(), O_WRONLY);
+        const bool plainWriteOpens = probe >= 0;
+        if (probe >= 0)
+            ::close(probe);
+        EXPECT_EQ(FaultOf(path, "new"), plainWriteOpens ? 0 : model::kPathFileAccessError);
+        EXPECT_EQ(ReadBytes(path), plainWriteOpens ? "new" : "old");
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+        fs::permissions(path, fs::perms(0600));
+        fs::remove(path);
+        EXPECT_TRUE(dir.entries().empty());
+    }
+}
+
+// A file with two names is rewritten in place, so both names show the new bytes; so is a file
+// in a folder that takes no new file (the superuser can always add one and replaces it).
+TEST(SafeFile, FileThatCannotBeReplacedIsRewrittenInPlace) {
+    ScratchDir dir;
+    const std::string path = dir.file("model.cam");
+    WriteBytes(path, "a longer old content");
+    fs::create_hard_link(path, dir.file("other-name.cam"));
+    const auto inode = [](const std::string& p) {
+        struct stat st {};
+        ::stat(p.c_str(), &st);
+        return st.st_ino;
+    };
+    const ino_t before = inode(path);
+    EXPECT_EQ(FaultOf(path, "new"), 0);
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(ReadBytes(dir.file("other-name.cam")), "new");
+    EXPECT_EQ(inode(path), before);
+
+    fs::remove(dir.file("other-name.cam"));
+    fs::create_directory(dir.file("locked"));
+    const std::string inLocked = dir.file("locked/model.cam");
+    WriteBytes(inLocked, "old");
+    fs::permissions(dir.file("locked"), fs::perms(0555));
+    EXPECT_EQ(FaultOf(inLocked, "written"), 0);
+    EXPECT_EQ(ReadBytes(inLocked), "written");
+    fs::permissions(dir.file("locked"), fs::perms(0755));
+    EXPECT_EQ(fs::directory_iterator(dir.file("locked"))->path().filename(), "model.cam");
+}
+
+// Another user's file keeps its owner. Only the superuser can set up a file of another user.
+TEST(SafeFile, AnotherUsersFileKeepsItsOwner) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs the superuser; the rule for "
+                        "ordinary users is checked by OwnerIsKeptOnlyWhereItCanBeGiven";
+    ScratchDir dir;
+    fs::permissions(dir.path(), fs::perms(0777)); // a folder all may write
+    const std::string path = dir.file("theirs.cam");
+    WriteBytes(path, "theirs");
+    fs::permissions(path, fs::perms(0644));
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(FaultOf(path, "mine"), 0);
+    EXPECT_EQ(ReadBytes(path), "mine");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
