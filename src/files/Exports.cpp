@@ -63,12 +63,12 @@ struct PointRange {
     int last;
 };
 
-// Points of the print range PlotStart..PlotEnd; the visited points must exist.
-PointRange PlotRange(const CamModel& m) {
+// The points of a range of cam angles; the visited points must exist.
+PointRange Points(const CamModel& m, AngleRange angles) {
     CheckPoints(m);
     model::CheckDivisor(m.DeltaTheta);
-    const PointRange r{motion::RoundIndex(m.PlotStart / m.DeltaTheta),
-                       motion::RoundIndex(m.PlotEnd / m.DeltaTheta)};
+    const PointRange r{motion::RoundIndex(angles.start / m.DeltaTheta),
+                       motion::RoundIndex(angles.end / m.DeltaTheta)};
     if (r.first <= r.last && (r.first < 0 || r.last > m.NumPoints))
         throw Fault(model::kSubscriptOutOfRange);
     return r;
@@ -105,8 +105,8 @@ std::string ExportProfileText(const CamModel& m, const DateTime& now) {
     return out + Rows(m, {9, 10});
 }
 
-std::string CadkeyText(const CamModel& m) {
-    const PointRange r = PlotRange(m);
+std::string CadkeyText(const CamModel& m, AngleRange range) {
+    const PointRange r = Points(m, range);
     std::string out;
     for (int p = r.first; p <= r.last; p += Step(m))
         out += NumberItem(text::FNRound(m.Results[9][p], 3)) + '\t' +
@@ -115,7 +115,7 @@ std::string CadkeyText(const CamModel& m) {
 }
 
 std::string PrintToFileText(const CamModel& m, const DateTime& now) {
-    const PointRange r = PlotRange(m);
+    const PointRange r = Points(m, {m.PlotStart, m.PlotEnd});
     const int columns = std::clamp(m.NumPrintCols, 0, 4);
     for (int i = 1; i <= columns; ++i)
         if (m.PlotFunc[i] < 0 || m.PlotFunc[i] >= model::kResultRows)
@@ -156,8 +156,10 @@ bool Export_Profile_to_File(const CamModel& m, const std::string& path, Host& ho
                        [&] { return ExportProfileText(m, host.now()); });
 }
 
-bool Export_Cadkey_to_File(const CamModel& m, const std::string& path, Host& host) {
-    return WriteExport(path, host, "frm_Homescreen.Export.Cadkey", [&] { return CadkeyText(m); });
+bool Export_Cadkey_to_File(const CamModel& m, AngleRange range, const std::string& path,
+                           Host& host) {
+    return WriteExport(path, host, "frm_Homescreen.Export.Cadkey",
+                       [&] { return CadkeyText(m, range); });
 }
 
 bool Print_to_File(const CamModel& m, const std::string& path, Host& host) {

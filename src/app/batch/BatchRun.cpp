@@ -95,15 +95,8 @@ bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
     if (!o.exportProfilePath.empty() &&
         !files::Export_Profile_to_File(m, o.exportProfilePath, host))
         return false;
-    if (!o.exportCadkeyPath.empty()) {
-        // The Cadkey points cover the whole revolution, whatever range was last plotted.
-        auto whole = std::make_unique<CamModel>(m);
-        whole->PlotStart = 0.0f;
-        whole->PlotEnd = 360.0f;
-        if (!files::Export_Cadkey_to_File(*whole, o.exportCadkeyPath, host))
-            return false;
-    }
-    return true;
+    return o.exportCadkeyPath.empty() ||
+           files::Export_Cadkey_to_File(m, files::kWholeRevolution, o.exportCadkeyPath, host);
 }
 
 int Status(bool ok, const StderrHost& host) { return ok && host.faultCount() == 0 ? 0 : 1; }
