@@ -93,7 +93,8 @@ TEST(BatchOptions, UsageErrorsSayWhatWasWrong) {
         {{"--example", "1", "--recalc", "--step", "1e999"},
          "--step takes a positive number of degrees, not 1e999"},
         // A new step clears the results: without --recalc every result would be zero.
-        {{"--example", "1", "--step", "0.5"}, "--step needs --recalc: a new step clears the results"},
+        {{"--example", "1", "--step", "0.5"},
+         "--step needs --recalc: a new step clears the results"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ErrorOf(c.args), c.error) << ::testing::PrintToString(c.args);

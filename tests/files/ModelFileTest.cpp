@@ -244,7 +244,8 @@ TEST(ModelFile, ReopenedModelExportsTheSameBytes) {
             ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
             EXPECT_EQ(r.model->UnitLabel, saved->UnitLabel);
             for (auto exportText : {ExportAllText, ExportProfileText}) {
-                const std::vector<std::string> before = SplitLines(exportText(*saved, t.host.now()));
+                const std::vector<std::string> before =
+                    SplitLines(exportText(*saved, t.host.now()));
                 const std::vector<std::string> after =
                     SplitLines(exportText(*r.model, t.host.now()));
                 ASSERT_EQ(after.size(), before.size());
