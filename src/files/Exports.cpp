@@ -7,7 +7,6 @@
 #include "model/ReportError.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
-#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,7 +15,7 @@ namespace trochix::files {
 
 using model::Fault;
 
-std::string NumberItem(float value) { return text::PrintNumberF(value); }
+std::string NumberItem(float value) { return text::PrintNumber(value); }
 std::string NumberItem(double value) { return text::PrintNumber(value); }
 
 namespace {

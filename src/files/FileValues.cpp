@@ -21,34 +21,6 @@ std::string_view Trim(std::string_view s) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Decimal exponent of the leading non-zero digit of a checked number text ("-1.5E+400" -> 400,
-// ".0002" -> -4). Only asked about texts that hold a non-zero digit.
-long DecimalMagnitude(std::string_view s) {
-    const std::size_t e = s.find('E');
-    long exponent = 0;
-    if (e != std::string_view::npos) {
-        std::size_t j = e + 1;
-        const bool negative = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        for (; j < s.size(); ++j)
-            if (exponent < 100000)
-                exponent = exponent * 10 + (s[j] - '0');
-        if (negative)
-            exponent = -exponent;
-        s = s.substr(0, e);
-    }
-    if (!s.empty() && s[0] == '-')
-        s.remove_prefix(1);
-    const std::size_t point = std::min(s.find('.'), s.size());
-    const std::size_t lead = s.find_first_of("123456789");
-    if (lead == std::string_view::npos)
-        return exponent;
-    const long shift = lead < point ? static_cast<long>(point - lead) - 1
-                                    : -static_cast<long>(lead - point);
-    return exponent + shift;
-}
-
 } // namespace
 
 std::string EncodeText(std::string_view text) {
@@ -161,7 +133,7 @@ RealValue DecodeReal(std::string_view line) {
     if (rd.ec == std::errc())
         return std::fabs(d) < 1.0 ? RealValue{NumberStatus::Ok, static_cast<float>(d)}
                                   : RealValue{NumberStatus::OutOfRange, 0.0f};
-    return DecimalMagnitude(s) < 0 ? RealValue{NumberStatus::Ok, s[0] == '-' ? -0.0f : 0.0f}
+    return text::DecimalMagnitude(s) < 0 ? RealValue{NumberStatus::Ok, s[0] == '-' ? -0.0f : 0.0f}
                                    : RealValue{NumberStatus::OutOfRange, 0.0f};
 }
 
