@@ -197,19 +197,24 @@ std::string TitleOf(std::string_view line) {
 
 enum class ModelStart { Read, OtherTitle };
 
-// One model from the cursor into m. Returns OtherTitle, reading nothing further, when line 1
-// is not the running program's title.
-ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle) {
-    const std::uint64_t start = in.consumed();
-    if (TitleOf(in.take({"AppTitle"})) != appTitle)
-        return ModelStart::OtherTitle;
+// The table sizes a model's header gives; they drive the loops over its tables.
+struct TableSizes {
+    bool older; // a file of the layout before version 1.3
+    int numFunctions;
+    int maxSegments;
+    int maxBCs;
+};
+
+// Lines 2 to 16 (2 to 14 in the older layout) into m: the identification, the cam data and the
+// table sizes.
+TableSizes ReadHeader(LineCursor& in, CamModel& m) {
     std::string ignored;
     in.text(ignored, {"AppVersion"});
     std::string third;
     in.text(third, {"FileVersion"});
     // Files before version 1.3 have the model name here and no reserved line.
-    const bool older = text::Val(third.substr(0, 3)) < 1.3;
-    if (older) {
+    TableSizes t{text::Val(third.substr(0, 3)) < 1.3, 0, 0, 0};
+    if (t.older) {
         m.ModelName = third;
     } else {
         in.text(ignored, {"reserved line"});
@@ -226,14 +231,35 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     in.real(m.DeltaTheta, {"DeltaTheta"});
     if (m.DeltaTheta != 1.0f && m.DeltaTheta != 0.5f && m.DeltaTheta != 0.25f)
         in.refuse({"DeltaTheta"}, in.lastLine(), "a step of 1, .5 or .25 degree");
-    int numFunctions = 0, maxSegments = 0, maxBCs = 0, numPoints = 0;
-    in.integer(numFunctions, {"NumFunctions"}, IntRule{1, model::kNumFunctions});
-    in.integer(maxSegments, {"MaxSegments"}, IntRule{m.NumSegments, model::kMaxSegments});
-    in.integer(maxBCs, {"MaxBCs"}, IntRule{0, model::kMaxBCs});
+    in.integer(t.numFunctions, {"NumFunctions"}, IntRule{1, model::kNumFunctions});
+    in.integer(t.maxSegments, {"MaxSegments"}, IntRule{m.NumSegments, model::kMaxSegments});
+    in.integer(t.maxBCs, {"MaxBCs"}, IntRule{0, model::kMaxBCs});
     const int expectedPoints = static_cast<int>(std::lround(360.0 / m.DeltaTheta));
-    in.integer(numPoints, {"NumPoints"}, IntRule{expectedPoints, expectedPoints});
-    m.NumPoints = numPoints;
-    in.limitModel(start, ModelBytesBound(maxSegments, maxBCs, numFunctions, numPoints));
+    in.integer(m.NumPoints, {"NumPoints"}, IntRule{expectedPoints, expectedPoints});
+    return t;
+}
+
+// The segment slots into m, the rows having been reset.
+void ReadSegmentSlots(LineCursor& in, CamModel& m, const TableSizes& t) {
+    for (int s = 1; s <= t.maxSegments; ++s) {
+        const int dirLine = in.lineNumber() + 1; // SegDir is the slot's second line
+        VisitSegmentSlot(m, s, t.maxBCs, in);
+        // A used row with a law but no direction would be computed as no motion at all.
+        if (s <= m.NumSegments && m.SegDir[s].empty() && !m.SegLawText[s].empty())
+            throw Damage{dirLine, "(" + Describe({"SegDir", s}) + ") should hold " +
+                                      kSegDirRule.should + " but holds " +
+                                      Shown(EncodeText(m.SegDir[s]))};
+    }
+}
+
+// One model from the cursor into m. Returns OtherTitle, reading nothing further, when line 1
+// is not the running program's title.
+ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle) {
+    const std::uint64_t start = in.consumed();
+    if (TitleOf(in.take({"AppTitle"})) != appTitle)
+        return ModelStart::OtherTitle;
+    const TableSizes t = ReadHeader(in, m);
+    in.limitModel(start, ModelBytesBound(t.maxSegments, t.maxBCs, t.numFunctions, m.NumPoints));
 
     // The input screen's rows are reset before the file fills them; this also sets row 0 to
     // the cam angles of the file's step, which an older-layout file does not hold.
@@ -241,20 +267,30 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     for (int f = 0; f <= model::kNumFunctions; ++f)
         for (int p = m.NumPoints + 1; p <= model::kMaxPoints; ++p)
             m.Results[f][p] = 0.0f;
-
-    for (int s = 1; s <= maxSegments; ++s) {
-        const int dirLine = in.lineNumber() + 1; // SegDir is the slot's second line
-        VisitSegmentSlot(m, s, maxBCs, in);
-        // A used row with a law but no direction would be computed as no motion at all.
-        if (s <= m.NumSegments && m.SegDir[s].empty() && !m.SegLawText[s].empty())
-            throw Damage{dirLine, "(" + Describe({"SegDir", s}) + ") should hold " +
-                                      kSegDirRule.should + " but holds " +
-                                      Shown(EncodeText(m.SegDir[s]))};
-    }
-    for (int f = older ? 1 : 0; f <= numFunctions; ++f)
+    ReadSegmentSlots(in, m, t);
+    for (int f = t.older ? 1 : 0; f <= t.numFunctions; ++f)
         for (int p = 0; p <= m.NumPoints; ++p)
             in.real(m.Results[f][p], {"Results", 0, f, p, true});
     VisitClosingLines(m, in);
+    return ModelStart::Read;
+}
+
+// Every model of the file into m, the last one read over the others; OtherTitle when the
+// first is not this program's.
+ModelStart ReadModels(const std::string& path, CamModel& m, const std::string& appTitle) {
+    LineReader reader(path, kMaxLineBytes);
+    LineCursor in(reader);
+    if (ReadOneModel(in, m, appTitle) == ModelStart::OtherTitle)
+        return ModelStart::OtherTitle;
+    // A file normally holds one model; another complete one after it is read over it.
+    while (!in.atEnd()) {
+        if (TitleOf(in.peekContent()) != appTitle) {
+            const std::string_view line = in.take({"end"});
+            throw Damage{in.lineNumber() - 1,
+                         "should be the end of the file but holds " + Shown(line)};
+        }
+        ReadOneModel(in, m, appTitle);
+    }
     return ModelStart::Read;
 }
 
@@ -281,52 +317,15 @@ void FillInputTexts(CamModel& m) {
     }
 }
 
-} // namespace
+// A file not read: the message shown, the current model untouched.
+ReadResult Refused(Host& host, ReadStatus status, const std::string& message, model::Icon icon) {
+    host.setBusy(false);
+    host.message(message, icon, model::DefaultTitle());
+    return {status, nullptr, message};
+}
 
-ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
-    ReadResult result;
-    host.setBusy(true);
-    auto fresh = std::make_unique<CamModel>(current);
-    bool otherTitle = false;
-    try {
-        const bool read = model::RunGuarded(host, "Readfile", [&] {
-            LineReader reader(path, kMaxLineBytes);
-            LineCursor in(reader);
-            // A file normally holds one model; another complete one after it is read over it.
-            bool first = true;
-            while (!otherTitle && (first || !in.atEnd())) {
-                if (!first && TitleOf(in.peekContent()) != current.AppTitle) {
-                    const std::string_view line = in.take({"end"});
-                    throw Damage{in.lineNumber() - 1,
-                                 "should be the end of the file but holds " + Shown(line)};
-                }
-                first = false;
-                otherTitle =
-                    ReadOneModel(in, *fresh, current.AppTitle) == ModelStart::OtherTitle;
-            }
-        });
-        if (!read) {
-            result.status = ReadStatus::Failed;
-            return result;
-        }
-        if (otherTitle) {
-            result.status = ReadStatus::Incompatible;
-            result.message = "This data file is not compatible with " + current.AppTitle + ". ";
-            host.setBusy(false);
-            host.message(result.message, model::Icon::Question, model::DefaultTitle());
-            return result;
-        }
-    } catch (const Damage& d) {
-        result.status = ReadStatus::Damaged;
-        result.message = "The file " + path + " could not be read: " +
-                         (d.line > 0 ? "line " + std::to_string(d.line) + " " : std::string()) +
-                         d.what + ".\rThe current model is unchanged.";
-        host.setBusy(false);
-        host.message(result.message, model::Icon::Exclamation, model::DefaultTitle());
-        return result;
-    }
-
-    CamModel& m = *fresh;
+// What follows from a whole file read into m.
+void FinishReading(CamModel& m, const std::string& path) {
     m.PivotDistance = static_cast<float>(
         std::sqrt(static_cast<double>(m.ArmPivotX) * m.ArmPivotX +
                   static_cast<double>(m.ArmPivotY) * m.ArmPivotY));
@@ -339,13 +338,35 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
     m.BcUnchanged = false;
     m.Loading = false;
     m.ExampleLoaded = false;
+}
 
+} // namespace
+
+ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
+    host.setBusy(true);
+    auto fresh = std::make_unique<CamModel>(current);
+    ModelStart start = ModelStart::Read;
+    try {
+        if (!model::RunGuarded(host, "Readfile",
+                               [&] { start = ReadModels(path, *fresh, current.AppTitle); }))
+            return {ReadStatus::Failed, nullptr, {}};
+    } catch (const Damage& d) {
+        return Refused(host, ReadStatus::Damaged,
+                       "The file " + path + " could not be read: " +
+                           (d.line > 0 ? "line " + std::to_string(d.line) + " " : std::string()) +
+                           d.what + ".\rThe current model is unchanged.",
+                       model::Icon::Exclamation);
+    }
+    if (start == ModelStart::OtherTitle)
+        return Refused(host, ReadStatus::Incompatible,
+                       "This data file is not compatible with " + current.AppTitle + ". ",
+                       model::Icon::Question);
+
+    FinishReading(*fresh, path);
     host.setBusy(false);
-    host.message("File " + m.FileName + " successfully read.", model::Icon::Information,
+    host.message("File " + fresh->FileName + " successfully read.", model::Icon::Information,
                  model::DefaultTitle());
-    result.status = ReadStatus::Read;
-    result.model = std::move(fresh);
-    return result;
+    return {ReadStatus::Read, std::move(fresh), {}};
 }
 
 } // namespace trochix::files
