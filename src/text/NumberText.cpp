@@ -352,76 +352,100 @@ std::string LayoutFraction(std::string_view pattern, const std::string& digits) 
     return out;
 }
 
-std::string FormatSection(double value, std::string_view pic) {
-    // Literal prefix (such as "-") before the first placeholder.
+// One section of a picture, taken apart.
+struct PictureParts {
+    std::string_view prefix;  // literal text before the first placeholder, such as "-"
+    std::string_view fracPat; // what follows the decimal point, up to the exponent
+    std::string_view ePat;    // "E+##0" and the like; empty without an exponent
+    bool point = false;       // the picture prints a decimal point
+    bool grouping = false;    // thousands are separated by commas
+    int minInt = 0;           // integer digits always printed
+    int decimals = 0;         // fraction digits
+};
+
+PictureParts TakeApart(std::string_view pic) {
+    PictureParts p;
     std::size_t first = 0;
     while (first < pic.size() && !IsPlaceholder(pic[first]) && pic[first] != '.')
         ++first;
-    std::string out(pic.substr(0, first));
+    p.prefix = pic.substr(0, first);
     pic = pic.substr(first);
-
     const std::size_t ePos = pic.find_first_of("Ee");
-    std::string_view numPart = ePos == std::string_view::npos ? pic : pic.substr(0, ePos);
+    const std::string_view numPart = pic.substr(0, ePos);
+    if (ePos != std::string_view::npos)
+        p.ePat = pic.substr(ePos);
     const std::size_t dot = numPart.find('.');
-    std::string_view intPat = dot == std::string_view::npos ? numPart : numPart.substr(0, dot);
-    std::string_view fracPat = dot == std::string_view::npos ? std::string_view{} : numPart.substr(dot + 1);
-
-    int minInt = 0;
-    bool grouping = false;
-    for (char c : intPat) {
+    p.point = dot != std::string_view::npos;
+    if (p.point)
+        p.fracPat = numPart.substr(dot + 1);
+    for (char c : numPart.substr(0, dot)) {
         if (c == '0')
-            ++minInt;
+            ++p.minInt;
         if (c == ',')
-            grouping = true;
+            p.grouping = true;
     }
-    int decimals = 0;
-    for (char c : fracPat)
+    for (char c : p.fracPat)
         if (IsPlaceholder(c))
-            ++decimals;
+            ++p.decimals;
+    return p;
+}
 
-    double mantissa = std::fabs(value);
+// The decimal exponent that brings |value| to a mantissa of one digit before the point once
+// rounded to `decimals` places; the mantissa is scaled by it.
+int ScaleToExponent(double& mantissa, int decimals) {
+    if (mantissa == 0.0)
+        return 0;
+    char buf[400];
+    const char* end =
+        std::to_chars(buf, buf + sizeof buf, mantissa, std::chars_format::scientific, decimals)
+            .ptr;
+    const char* e = std::find(static_cast<const char*>(buf), end, 'e');
     int exponent = 0;
-    if (ePos != std::string_view::npos && mantissa != 0.0) {
-        char buf[400];
-        const char* end =
-            std::to_chars(buf, buf + sizeof buf, mantissa, std::chars_format::scientific, decimals)
-                .ptr;
-        const char* e = std::find(static_cast<const char*>(buf), end, 'e');
-        std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-        mantissa = mantissa / std::pow(10.0, exponent);
-        std::string i, f;
-        RoundFixed(mantissa, decimals, i, f);
-        if (i.size() > 1) { // rounded up to 10.000
-            ++exponent;
-            mantissa /= 10.0;
-        }
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    mantissa = mantissa / std::pow(10.0, exponent);
+    std::string i, f;
+    RoundFixed(mantissa, decimals, i, f);
+    if (i.size() > 1) { // rounded up to 10.000
+        ++exponent;
+        mantissa /= 10.0;
     }
-    std::string intDigits, fracDigits;
-    RoundFixed(mantissa, decimals, intDigits, fracDigits);
-    if (static_cast<int>(intDigits.size()) < minInt)
-        intDigits.insert(0, static_cast<std::size_t>(minInt) - intDigits.size(), '0');
-    out += grouping ? Group(intDigits) : intDigits;
-    if (dot != std::string_view::npos)
-        out += '.' + LayoutFraction(fracPat, fracDigits);
+    return exponent;
+}
 
-    if (ePos != std::string_view::npos) {
-        std::string_view ePat = pic.substr(ePos);
-        const bool alwaysSign = ePat.size() > 1 && ePat[1] == '+';
-        int minExp = 0;
-        for (char c : ePat.substr(2))
-            if (c == '0')
-                ++minExp;
-        std::string e = std::to_string(std::abs(exponent));
-        // An optional-digit exponent of 0 still shows its digit: "1.00E+" alone reads as a fault.
-        if (static_cast<int>(e.size()) < std::max(minExp, 1))
-            e.insert(0, static_cast<std::size_t>(std::max(minExp, 1)) - e.size(), '0');
-        out += ePat[0];
-        if (exponent < 0)
-            out += '-';
-        else if (alwaysSign)
-            out += '+';
-        out += e;
-    }
+// The exponent as the picture's "E+##0" part asks: its letter, the sign ("+" only when asked
+// for) and at least as many digits as it has zeros.
+void AppendPictureExponent(std::string& out, std::string_view ePat, int exponent) {
+    const bool alwaysSign = ePat.size() > 1 && ePat[1] == '+';
+    int minExp = 0;
+    for (char c : ePat.substr(std::min<std::size_t>(2, ePat.size())))
+        if (c == '0')
+            ++minExp;
+    std::string e = std::to_string(std::abs(exponent));
+    // An optional-digit exponent of 0 still shows its digit: "1.00E+" alone reads as a fault.
+    if (static_cast<int>(e.size()) < std::max(minExp, 1))
+        e.insert(0, static_cast<std::size_t>(std::max(minExp, 1)) - e.size(), '0');
+    out += ePat[0];
+    if (exponent < 0)
+        out += '-';
+    else if (alwaysSign)
+        out += '+';
+    out += e;
+}
+
+std::string FormatSection(double value, std::string_view pic) {
+    const PictureParts p = TakeApart(pic);
+    std::string out(p.prefix);
+    double mantissa = std::fabs(value);
+    const int exponent = p.ePat.empty() ? 0 : ScaleToExponent(mantissa, p.decimals);
+    std::string intDigits, fracDigits;
+    RoundFixed(mantissa, p.decimals, intDigits, fracDigits);
+    if (static_cast<int>(intDigits.size()) < p.minInt)
+        intDigits.insert(0, static_cast<std::size_t>(p.minInt) - intDigits.size(), '0');
+    out += p.grouping ? Group(intDigits) : intDigits;
+    if (p.point)
+        out += '.' + LayoutFraction(p.fracPat, fracDigits);
+    if (!p.ePat.empty())
+        AppendPictureExponent(out, p.ePat, exponent);
     return out;
 }
 
