@@ -45,6 +45,20 @@ function(expect what actual expected)
     endif()
 endfunction()
 
+# Fails with `what` and the text unless the text matches the regular expression.
+function(expect_match what text regex)
+    if(NOT text MATCHES "${regex}")
+        message(FATAL_ERROR "${what}: ${text}")
+    endif()
+endfunction()
+
+# Fails with `what` when the file exists.
+function(expect_absent what path)
+    if(EXISTS "${path}")
+        message(FATAL_ERROR "${what}: ${path}")
+    endif()
+endfunction()
+
 # ---- an example, every output at once (options deliberately out of their carrying-out order)
 execute_process(
     COMMAND "${BATCH}" --fft-out "${WORK}/single.fft" --save "${WORK}/single.cam"
@@ -75,20 +89,14 @@ expect("spectrum columns" "${n}" 6)
 # Harmonic 0 is twice the mean of S. A double-harmonic segment, S = h/2 [(1 - cos pi x) -
 # (1 - cos 2 pi x)/4], averages 3h/8; rise and fall take 180 of the 360 degrees, so the mean
 # is .1875 and harmonic 0 is .375 (real part and magnitude).
-if(NOT first MATCHES "^ 0 \t \\.375 \t 0 \t \\.375 \t")
-    message(FATAL_ERROR "harmonic 0 line: ${first}")
-endif()
+expect_match("harmonic 0 line" "${first}" "^ 0 \t \\.375 \t 0 \t \\.375 \t")
 
 # The continuity table, then the verdict as the last line; the save said so on stderr.
-if(NOT out MATCHES "Resulting Boundary Values at Segment Interfaces")
-    message(FATAL_ERROR "no continuity table on stdout: ${out}")
-endif()
-if(NOT out MATCHES "ContinuityOK=True\n")
-    message(FATAL_ERROR "no continuity verdict: ${out}")
-endif()
-if(NOT err MATCHES "Information: File was successfully written to  / ")
-    message(FATAL_ERROR "the save message is missing from stderr: ${err}")
-endif()
+expect_match("no continuity table on stdout" "${out}"
+    "Resulting Boundary Values at Segment Interfaces")
+expect_match("no continuity verdict" "${out}" "ContinuityOK=True\n")
+expect_match("the save message is missing from stderr" "${err}"
+    "Information: File was successfully written to  / ")
 
 # ---- the saved model reopened, recomputed at a finer step
 execute_process(
@@ -109,20 +117,15 @@ expect("exit status of the run to standard output (stderr: ${err})" "${rcs}" "0;
 line_ends("${WORK}/stdout.txt" n_crlf n_lf)
 expect("CR LF and LF lines on standard output" "${n_crlf} ${n_lf}" "548 549")
 file(READ "${WORK}/stdout.txt" out)
-if(NOT out MATCHES "^HarmonicSum=[^\n]*\n 0 \t \\.375 \t.*X-coord\tY-coord\t")
-    message(FATAL_ERROR "standard output out of order: ${out}")
-endif()
-if(EXISTS "${WORK}/-")
-    message(FATAL_ERROR "a file named - was written")
-endif()
+expect_match("standard output out of order" "${out}"
+    "^HarmonicSum=[^\n]*\n 0 \t \\.375 \t.*X-coord\tY-coord\t")
+expect_absent("a file named - was written" "${WORK}/-")
 
 # ---- a usage error: status 2 and the usage text
 execute_process(COMMAND "${BATCH}" --example 1 --units 9
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 expect("exit status of a usage error" "${rc}" 2)
-if(NOT err MATCHES "usage: trochix-batch")
-    message(FATAL_ERROR "no usage text: ${err}")
-endif()
+expect_match("no usage text" "${err}" "usage: trochix-batch")
 execute_process(COMMAND "${BATCH}" --fft 1 --example 1
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
 expect("exit status of --fft without --fft-out" "${rc}" 2)
@@ -133,17 +136,12 @@ foreach(args IN ITEMS "--save;--recalc" "--step;inf;--recalc" "--step;0.5")
         WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
     expect("exit status of --example 1 ${args}" "${rc}" 2)
 endforeach()
-if(EXISTS "${WORK}/--recalc")
-    message(FATAL_ERROR "an option was taken as the name of the file to save")
-endif()
+expect_absent("an option was taken as the name of the file to save" "${WORK}/--recalc")
 
 # ---- a missing model file: status 1, the program's message, nothing written
 execute_process(COMMAND "${BATCH}" --open "${WORK}/missing.cam" --save "${WORK}/never.cam"
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
 expect("exit status of a missing file" "${rc}" 1)
-if(NOT err MATCHES "There are no files with your chosen name in the selected directory")
-    message(FATAL_ERROR "no file message: ${err}")
-endif()
-if(EXISTS "${WORK}/never.cam")
-    message(FATAL_ERROR "a refused run wrote its save file")
-endif()
+expect_match("no file message" "${err}"
+    "There are no files with your chosen name in the selected directory")
+expect_absent("a refused run wrote its save file" "${WORK}/never.cam")
