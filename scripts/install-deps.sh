@@ -4,7 +4,7 @@
 # libclang-rt-14-dev), for scripts/fuzz.sh.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
           libgtest-dev libbenchmark-dev xvfb xauth)
 if [[ "${1:-}" == "fuzz" ]]; then
     packages+=(clang-14 libclang-rt-14-dev)

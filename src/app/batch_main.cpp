@@ -2,7 +2,7 @@
 // against other calculations. See UsageText for the command line.
 #include "app/batch/BatchOptions.h"
 #include "app/batch/BatchRun.h"
-#include "app/batch/StderrHost.h"
+#include "model/StreamHost.h"
 
 #include <iostream>
 #include <string>

@@ -10,6 +10,8 @@
 #include "ui/Look.h"
 #include "ui/Navigator.h"
 #include "ui/QtHost.h"
+#include "ui/picture/PictureOptions.h"
+#include "ui/picture/PictureRun.h"
 
 #include <QApplication>
 
@@ -20,6 +22,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,10 +46,29 @@ std::string ProgramPath(const char* argv0) {
     return path;
 }
 
+// A picture asked on the command line: drawn off screen, so no display is needed.
+int RunPictureCommand(int argc, char** argv) {
+    using namespace trochix;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const ui::PictureParse parsed = ui::ParsePictureArguments(args);
+    if (!parsed.options) {
+        std::cerr << "trochix: " << parsed.error << "\n\n" << ui::PictureUsage();
+        return 2;
+    }
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    ui::ApplyLook(app);
+    return ui::RunPicture(*parsed.options, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace trochix;
+    if (ui::WantsPicture(std::vector<std::string>(argv + 1, argv + argc)))
+        return RunPictureCommand(argc, argv);
     if (!HasDisplay()) {
         // Without a display the toolkit would abort; say how to run instead.
         std::cout << "TROCHIX needs a display to show its screens.\n"

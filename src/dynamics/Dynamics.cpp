@@ -5,11 +5,14 @@
 #include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "motion/MathHelpers.h"
 
 #include <cmath>
 
 namespace trochix::dynamics {
+
+using model::ResultRow;
 
 using model::ToSingle;
 
@@ -60,11 +63,12 @@ bool Dynamics(CamModel& model, Host& host) {
         const float k = model.SpringK, F0 = model.Preload, c = model.DampC, m = model.EffMass;
         auto& R = model.Results;
         for (int i = 0; i <= model.NumPoints; ++i) {
-            const float S = R[1][i], V = R[2][i], A = R[3][i];
+            const float S = R[ResultRow::Displacement][i], V = R[ResultRow::Velocity][i],
+                        A = R[ResultRow::Acceleration][i];
             const float F = ToSingle(k * S + F0 + c * V + m * A);
-            R[7][i] = F;
+            R[ResultRow::Force][i] = F;
 
-            const double phi = R[5][i] * model::kDegToRad;
+            const double phi = R[ResultRow::PressureAngle][i] * model::kDegToRad;
             const double cosPhi = std::cos(phi);
             double Tf = 0.0;
             if (std::fabs(cosPhi) < kRightAngleCos) {
@@ -74,10 +78,10 @@ bool Dynamics(CamModel& model, Host& host) {
                 const double cross = std::fabs(F * std::tan(phi));
                 Tf = FrictionTorque(model, normal, cross, S);
             }
-            R[15][i] = ToSingle(Tf);
+            R[ResultRow::FrictionTorque][i] = ToSingle(Tf);
             const double drive = static_cast<double>(F) * V / omega;
-            const double before = model.TorqueStartFresh ? 0.0 : R[8][i];
-            R[8][i] = ToSingle(before + drive + Tf);
+            const double before = model.TorqueStartFresh ? 0.0 : R[ResultRow::Torque][i];
+            R[ResultRow::Torque][i] = ToSingle(before + drive + Tf);
         }
         if (rightAngle)
             model::ReportError(host, model::kDivisionByZero, "Dynamics");

@@ -2,11 +2,14 @@
 
 #include "model/CamModel.h"
 #include "model/Host.h"
+#include "model/ResultRow.h"
 #include "text/NumberText.h"
 
 #include <array>
 
 namespace trochix::dynamics {
+
+using model::ResultRow;
 
 namespace {
 
@@ -110,9 +113,9 @@ DampingEntry DampingBoxes(float springK) { return {springK != 0.0f, springK == 0
 
 void ClearDynamicsResults(CamModel& model) {
     for (int i = 0; i <= model.NumPoints; ++i) {
-        model.Results[7][i] = 0.0f;
+        model.Results[ResultRow::Force][i] = 0.0f;
         if (model.TorqueStartFresh)
-            model.Results[8][i] = 0.0f;
+            model.Results[ResultRow::Torque][i] = 0.0f;
     }
     model.DynamicsDone = false;
 }

@@ -3,6 +3,8 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
+#include "model/Units.h"
 #include "motion/MathHelpers.h"
 #include "text/NumberText.h"
 #include "text/TextColumns.h"
@@ -11,6 +13,11 @@
 #include <cmath>
 
 namespace trochix::dynamics {
+
+using model::ResultRow;
+using model::kLengthLabel;
+using model::kForceLabel;
+using model::kTorqueLabel;
 
 namespace {
 
@@ -97,7 +104,7 @@ void Fly(CamModel& model, Host& host) {
         model.AvgTorque = static_cast<float>(average);
 
         model::RunGuarded(host, "Flywheel", [&] {
-            PulseAreas a = Flywheel(R[8], 1, n, model.DeltaTheta, average);
+            PulseAreas a = Flywheel(R[ResultRow::Torque], 1, n, model.DeltaTheta, average);
             model.PosAreas = std::move(a.pos);
             model.NegAreas = std::move(a.neg);
             model.FirstSign = a.firstSign;
@@ -105,10 +112,11 @@ void Fly(CamModel& model, Host& host) {
         });
 
         for (int i = 1; i <= n; ++i) {
-            const float v = static_cast<float>(static_cast<double>(R[8][i]) * model.FluctCoef);
+            const float v =
+                static_cast<float>(static_cast<double>(R[ResultRow::Torque][i]) * model.FluctCoef);
             if (!std::isfinite(v))
                 throw model::Fault(model::kOverflow);
-            R[16][i] = v;
+            R[ResultRow::FlywheelTorque][i] = v;
         }
     });
 }
@@ -121,7 +129,7 @@ std::vector<std::string> PulseTableLines(const CamModel& model) {
         " Pulses in Order over 1 cycle ",
         "",
         "    in Energy Units of :",
-        "   " + model.UnitLabel[7] + " - " + model.UnitLabel[6] + " - Radians",
+        "   " + model.UnitLabel[kForceLabel] + " - " + model.UnitLabel[kLengthLabel] + " - Radians",
         "",
     };
     if (model.FirstSign != 0) {
@@ -154,8 +162,47 @@ std::vector<std::string> PulseTableLines(const CamModel& model) {
     lines.push_back(TextLine("   ")
                         .number(FNRound(model.AvgTorque, 2))
                         .text("  ")
-                        .text(model.UnitLabel[8]));
+                        .text(model.UnitLabel[kTorqueLabel]));
     return lines;
+}
+
+FlywheelSize FlywheelSizing(const CamModel& model) {
+    FlywheelSize size;
+    if (model.FirstSign == 0)
+        return size;
+    const bool negFirst = model.FirstSign < 0;
+    const auto& firstList = negFirst ? model.NegAreas : model.PosAreas;
+    const auto& secondList = negFirst ? model.PosAreas : model.NegAreas;
+    const int pulses = static_cast<int>(std::max(firstList.size(), secondList.size()));
+    double energy = 0.0, most = 0.0, least = 0.0;
+    for (int k = 1; k < pulses; ++k) {
+        for (const auto* list : {&firstList, &secondList}) {
+            energy += AreaAt(*list, k);
+            most = std::max(most, energy);
+            least = std::min(least, energy);
+        }
+    }
+    size.swing = most - least;
+    const double cf = model.FluctCoef, omega = model.CamOmega;
+    if (!(cf > 0.0) || !(omega > 0.0) || !std::isfinite(size.swing))
+        return size;
+    size.inertia = size.swing / (cf * omega * omega);
+    size.valid = std::isfinite(size.inertia);
+    return size;
+}
+
+std::vector<std::string> FlywheelSizeLines(const CamModel& model) {
+    using text::FNRoundStr;
+    const FlywheelSize size = FlywheelSizing(model);
+    const std::string& torque = model.UnitLabel[kTorqueLabel];
+    if (!size.valid)
+        return {" Flywheel: no torque pulses to size it from"};
+    return {
+        " Largest energy swing between pulses:",
+        "   " + FNRoundStr(size.swing, 2) + "  " + torque,
+        " Flywheel inertia for a speed fluctuation of " + FNRoundStr(model.FluctCoef, 3) + ":",
+        "   " + FNRoundStr(size.inertia, size.inertia < 1.0 ? 5 : 3) + "  " + torque + "-sec^2",
+    };
 }
 
 } // namespace trochix::dynamics

@@ -6,6 +6,7 @@
 #include "model/Constants.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "model/SegmentTable.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace trochix::files {
+
+using model::ResultRow;
 
 const std::array<std::string, kExampleCount> ExampleMenuText = {
     "&Single Dwell - Offset Translating Follower",
@@ -164,9 +167,9 @@ void FillTable(CamModel& m, const Example& ex) {
     model::StartEnd(m);
 
     // Labels follow the follower motion (an arm's S is an angle); label 0 keeps its start-up text.
-    const std::string angleLabel = m.UnitLabel[0];
+    const std::string angleLabel = m.UnitLabel[ResultRow::CamAngle];
     model::RefreshUnitLabels(m);
-    m.UnitLabel[0] = angleLabel;
+    m.UnitLabel[ResultRow::CamAngle] = angleLabel;
 }
 
 } // namespace
@@ -190,6 +193,10 @@ bool LoadExample(CamModel& m, Host& host, int n) {
     m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
     m.ModelSaved = false;
     m.ExampleSizing = false;
+    // An example is a model of its own: headers and proposed file names must never name the
+    // file the user had open before.
+    m.ModelName = ExampleName[static_cast<std::size_t>(n - 1)];
+    m.FileName.clear();
     return computed;
 }
 

@@ -5,6 +5,7 @@
 #include "model/FunctionNames.h"
 #include "model/PageHeader.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 namespace trochix::files {
+
+using model::ResultRow;
 
 using model::Fault;
 
@@ -108,8 +111,8 @@ std::string CadkeyText(const CamModel& m, AngleRange range) {
     const PointRange r = Points(m, range);
     std::string out;
     for (int p = r.first; p <= r.last; p += Step(m))
-        out += NumberItem(text::FNRound(m.Results[9][p], 3)) + '\t' +
-               NumberItem(text::FNRound(m.Results[10][p], 3)) + '\t' + kEnd;
+        out += NumberItem(text::FNRound(m.Results[ResultRow::XCoord][p], 3)) + '\t' +
+               NumberItem(text::FNRound(m.Results[ResultRow::YCoord][p], 3)) + '\t' + kEnd;
     return out;
 }
 
@@ -127,7 +130,7 @@ std::string PrintToFileText(const CamModel& m, const DateTime& now) {
     std::string out;
     Header(out, m, now, titles, units);
     for (int p = r.first; p <= r.last; p += Step(m)) {
-        out += NumberItem(text::FNRound(m.Results[0][p], 2)) + '\t';
+        out += NumberItem(text::FNRound(m.Results[ResultRow::CamAngle][p], 2)) + '\t';
         for (int i = 1; i <= columns; ++i)
             out += NumberItem(text::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) +
                    '\t';

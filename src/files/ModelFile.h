@@ -72,7 +72,8 @@ struct ReadResult {
 //  - unit labels for UnitSystem as the Units menu sets them (label 0 "deg"): the file holds
 //    the system, not the labels, so the labels follow from it alone;
 //  - FileName = path, ModelName = ModelNameFromPath(path), ModelSaved = True (the model
-//    equals its file); FftDone and BcUnchanged cleared (they described the previous model);
+//    equals its file); FftDone cleared (it described the previous model); BcUnchanged set
+//    (the stored conditions of the polynomial segments count as solved);
 // and shows "File " + path + " successfully read." (information icon).
 // The caller replaces its live model with result.model and then recomputes the sizing
 // results, which the file does not hold (the Size Cam pass of geometry/Sizing.h: Autopress and

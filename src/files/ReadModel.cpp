@@ -335,7 +335,9 @@ void FinishReading(CamModel& m, const std::string& path) {
     m.ModelName = ModelNameFromPath(path);
     m.ModelSaved = true;
     m.FftDone = false;
-    m.BcUnchanged = false;
+    // The stored conditions were solved when the model was saved: a polynomial row is
+    // re-evaluated from them rather than typed again.
+    m.BcUnchanged = true;
     m.Loading = false;
     m.ExampleLoaded = false;
 }

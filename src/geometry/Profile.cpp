@@ -7,11 +7,14 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "motion/MathHelpers.h"
 
 #include <cmath>
 
 namespace trochix::geometry {
+
+using model::ResultRow;
 
 using model::kDegToRad;
 
@@ -19,12 +22,12 @@ namespace {
 
 void StoreProfilePoint(CamModel& m, int i, double x, double y, double r, double t, double shiftX,
                        double shiftY) {
-    m.Results[9][i] = ToSingle(x);
-    m.Results[10][i] = ToSingle(y);
-    m.Results[11][i] = ToSingle(r);
-    m.Results[12][i] = ToSingle(t);
-    m.Results[13][i] = ToSingle(shiftX);
-    m.Results[14][i] = ToSingle(shiftY);
+    m.Results[ResultRow::XCoord][i] = ToSingle(x);
+    m.Results[ResultRow::YCoord][i] = ToSingle(y);
+    m.Results[ResultRow::CamRadius][i] = ToSingle(r);
+    m.Results[ResultRow::CamTheta][i] = ToSingle(t);
+    m.Results[ResultRow::XShifted90][i] = ToSingle(shiftX);
+    m.Results[ResultRow::YShifted90][i] = ToSingle(shiftY);
 }
 
 void TranslatingProfile(CamModel& m, int n) {
@@ -32,7 +35,9 @@ void TranslatingProfile(CamModel& m, int n) {
     const bool flat = m.FollowerType == 2;
     const double omega = flat ? model::CheckDivisor(m.CamOmega) : 1.0;
     for (int i = 0; i <= n; ++i) {
-        const double theta = m.Results[0][i], S = m.Results[1][i], V = m.Results[2][i];
+        const double theta = m.Results[ResultRow::CamAngle][i],
+                     S = m.Results[ResultRow::Displacement][i],
+                     V = m.Results[ResultRow::Velocity][i];
         // A flat face touches the cam V/omega off the follower axis.
         const Polar p = Cart_to_Polar(Rp + S, flat ? V / omega : e);
         const double t = m.CamDirection == 1 ? (360.0 - theta) - p.angle : theta + p.angle;
@@ -53,7 +58,8 @@ bool OscillatingProfile(CamModel& m, Host& host, int n) {
                          model::Icon::Exclamation, model::DefaultTitle());
             return false;
         }
-        const double theta = m.Results[0][i], S = m.Results[1][i];
+        const double theta = m.Results[ResultRow::CamAngle][i],
+                     S = m.Results[ResultRow::Displacement][i];
         const double mu = m.ArmAngle0 + S;
         const double gamma = m.PivotAngle - m.CamDirection * theta;
         const ArmContour ac = Arm_Contour(m, host, mu, gamma);

@@ -8,6 +8,7 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "motion/MathHelpers.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
@@ -23,6 +24,7 @@ using model::kDegToRad;
 using model::kHalfPi;
 using model::kPi;
 using model::kRadToDeg;
+using model::ResultRow;
 
 namespace {
 
@@ -46,9 +48,11 @@ void PressureRadialRoller(CamModel& m, int n) {
     const double d = std::sqrt(q);
     const double omega = CheckDivisor(m.CamOmega);
     for (int i = 0; i <= n; ++i) {
-        const double S = m.Results[1][i], V = m.Results[2][i];
+        const double S = m.Results[ResultRow::Displacement][i],
+                     V = m.Results[ResultRow::Velocity][i];
         const double num = V / omega - e;
-        m.Results[5][i] = ToSingle(std::atan(num / CheckDivisor(S + d)) * kRadToDeg);
+        m.Results[ResultRow::PressureAngle][i] =
+            ToSingle(std::atan(num / CheckDivisor(S + d)) * kRadToDeg);
     }
 }
 
@@ -56,8 +60,8 @@ void PressureBarrel(CamModel& m, int n) {
     const double omega = CheckDivisor(m.CamOmega);
     const double Rp = CheckDivisor(m.PrimeRadius);
     for (int i = 0; i <= n; ++i) {
-        const double V = m.Results[2][i];
-        m.Results[5][i] = ToSingle(std::atan((V / omega) / Rp) * kRadToDeg);
+        const double V = m.Results[ResultRow::Velocity][i];
+        m.Results[ResultRow::PressureAngle][i] = ToSingle(std::atan((V / omega) / Rp) * kRadToDeg);
     }
 }
 
@@ -68,8 +72,9 @@ bool PressureOscillating(CamModel& m, Host& host, int n) {
     const double L = m.ArmRadius, C = m.PivotDistance;
     const double omega = CheckDivisor(m.CamOmega);
     for (int i = 0; i <= n; ++i) {
-        const float theta = m.Results[0][i];
-        const double S = m.Results[1][i], V = m.Results[2][i];
+        const float theta = m.Results[ResultRow::CamAngle][i];
+        const double S = m.Results[ResultRow::Displacement][i],
+                     V = m.Results[ResultRow::Velocity][i];
         const double mu = m.ArmAngle0 + S;
         const double gamma = m.PivotAngle - m.CamDirection * static_cast<double>(theta);
         const ArmContour ac = Arm_Contour(m, host, mu, gamma);
@@ -82,9 +87,9 @@ bool PressureOscillating(CamModel& m, Host& host, int n) {
         const double D1 = L * C * std::sin(muR) * w;
         if (D1 == 0.0) { // a dwell: the arm stands still
             if (K < 0)
-                m.Results[5][i] = ToSingle((T1 - T2) * kRadToDeg);
+                m.Results[ResultRow::PressureAngle][i] = ToSingle((T1 - T2) * kRadToDeg);
             else if (K > 0)
-                m.Results[5][i] = ToSingle((T2 - T1) * kRadToDeg);
+                m.Results[ResultRow::PressureAngle][i] = ToSingle((T2 - T1) * kRadToDeg);
             continue;
         }
         const double A1 = r * r / D1;
@@ -100,14 +105,16 @@ bool PressureOscillating(CamModel& m, Host& host, int n) {
                 DivideByZeroMessage(m, host, theta, "Term3c  in K1");
                 continue;
             }
-            m.Results[5][i] = ToSingle((T1 - T2 + std::atan(1.0 / B)) * kRadToDeg);
+            m.Results[ResultRow::PressureAngle][i] =
+                ToSingle((T1 - T2 + std::atan(1.0 / B)) * kRadToDeg);
         } else if (K > 0) {
             const double B = A1 + A2;
             if (B == 0.0) {
                 DivideByZeroMessage(m, host, theta, "Term3  in K2");
                 continue;
             }
-            m.Results[5][i] = ToSingle((T2 - T1 + std::atan(1.0 / B)) * kRadToDeg);
+            m.Results[ResultRow::PressureAngle][i] =
+                ToSingle((T2 - T1 + std::atan(1.0 / B)) * kRadToDeg);
         }
     }
     return true;
@@ -118,12 +125,14 @@ void RhoRadial(CamModel& m, int n, bool flat) {
     const double omega = CheckDivisor(m.CamOmega);
     const double omega2 = CheckDivisor(m.CamOmega2);
     for (int i = 0; i <= n; ++i) {
-        const double S = m.Results[1][i], V = m.Results[2][i], A = m.Results[3][i];
+        const double S = m.Results[ResultRow::Displacement][i],
+                     V = m.Results[ResultRow::Velocity][i],
+                     A = m.Results[ResultRow::Acceleration][i];
         if (flat) {
-            m.Results[6][i] = ToSingle(Rp + S + A / omega2);
+            m.Results[ResultRow::RadiusOfCurvature][i] = ToSingle(Rp + S + A / omega2);
         } else {
-            const Polar p = Cart_to_Polar(Rp + S, e);
-            m.Results[6][i] = RhoRadialRoller(p.radius, V / omega, A / omega2);
+            m.Results[ResultRow::RadiusOfCurvature][i] =
+                RhoRadialRoller(Rp + S, e, V / omega, A / omega2);
         }
     }
 }
@@ -133,10 +142,10 @@ void RhoBarrel(CamModel& m, int n) {
     const double omegaRp = CheckDivisor(m.CamOmega * Rp);
     const double omega2Rp2 = CheckDivisor(m.CamOmega2 * Rp * Rp);
     for (int i = 0; i <= n; ++i) {
-        const double v = m.Results[2][i] / omegaRp;
-        const double a = m.Results[3][i] / omega2Rp2;
-        m.Results[6][i] = a != 0.0 ? RhoRatio(-std::pow(1.0 + v * v, 1.5), a)
-                                   : static_cast<float>(kRhoInfinite);
+        const double v = m.Results[ResultRow::Velocity][i] / omegaRp;
+        const double a = m.Results[ResultRow::Acceleration][i] / omega2Rp2;
+        m.Results[ResultRow::RadiusOfCurvature][i] =
+            a != 0.0 ? RhoRatio(-std::pow(1.0 + v * v, 1.5), a) : static_cast<float>(kRhoInfinite);
     }
 }
 
@@ -148,17 +157,21 @@ bool RhoOscillatingPass(CamModel& m, Host& host, int n) {
     const double omega = CheckDivisor(m.CamOmega);
     const double omega2 = CheckDivisor(m.CamOmega2);
     for (int i = 0; i <= n; ++i) {
-        const double theta = m.Results[0][i], S = m.Results[1][i];
-        const double V = m.Results[2][i], A = m.Results[3][i];
+        const double theta = m.Results[ResultRow::CamAngle][i],
+                     S = m.Results[ResultRow::Displacement][i];
+        const double V = m.Results[ResultRow::Velocity][i],
+                     A = m.Results[ResultRow::Acceleration][i];
         const double mu = m.ArmAngle0 + S;
-        const double phiR = m.Results[5][i] * kDegToRad;
+        const double phiR = m.Results[ResultRow::PressureAngle][i] * kDegToRad;
         const double w = V * kPi / (omega * 180.0);
         const double w2 = A * (kPi / (omega2 * 180.0));
         if (w != 0.0) {
-            m.Results[6][i] = RhoOscillating(C, L, mu * kDegToRad, phiR, w, w2, K);
+            m.Results[ResultRow::RadiusOfCurvature][i] =
+                RhoOscillating(C, L, mu * kDegToRad, phiR, w, w2, K);
         } else { // a dwell: the pitch curve is a circle about the cam centre
             const double gamma = m.PivotAngle - m.CamDirection * theta;
-            m.Results[6][i] = ToSingle(Arm_Contour(m, host, mu, gamma).r);
+            m.Results[ResultRow::RadiusOfCurvature][i] =
+                ToSingle(Arm_Contour(m, host, mu, gamma).r);
         }
     }
     return true;
@@ -166,9 +179,11 @@ bool RhoOscillatingPass(CamModel& m, Host& host, int n) {
 
 } // namespace
 
-float RhoRadialRoller(double r, double v, double a) {
-    const double r2v2 = r * r + v * v;
-    return RhoRatio(std::sqrt(r2v2 * r2v2 * r2v2), r * r + 2.0 * v * v - r * a);
+float RhoRadialRoller(double X, double e, double v, double a) {
+    // For e = 0 and X >= 0 this is the polar form on r = X operation by operation, bit for bit.
+    const double ve = v - e;
+    const double speed2 = X * X + ve * ve;
+    return RhoRatio(std::sqrt(speed2 * speed2 * speed2), X * X + ve * (2.0 * v - e) - X * a);
 }
 
 float RhoOscillating(double C, double L, double muR, double phiR, double w, double w2, int K) {
@@ -194,7 +209,7 @@ bool Autopress(CamModel& m, Host& host, int followerType) {
             PressureBarrel(m, n);
         } else if (followerType == 2) {
             for (int i = 0; i <= n; ++i)
-                m.Results[5][i] = 0.0f;
+                m.Results[ResultRow::PressureAngle][i] = 0.0f;
         } else {
             PressureRadialRoller(m, n);
         }
@@ -234,14 +249,14 @@ void PressureExtremes(CamModel& m) {
     m.PressMinAngle = 0.0f;
     const int n = ScanLastPoint(m);
     for (int i = 0; i <= n; ++i) {
-        const float phi = m.Results[5][i];
+        const float phi = m.Results[ResultRow::PressureAngle][i];
         if (phi > m.PressMax) {
             m.PressMax = phi;
-            m.PressMaxAngle = m.Results[0][i];
+            m.PressMaxAngle = m.Results[ResultRow::CamAngle][i];
         }
         if (phi < m.PressMin) {
             m.PressMin = phi;
-            m.PressMinAngle = m.Results[0][i];
+            m.PressMinAngle = m.Results[ResultRow::CamAngle][i];
         }
     }
 }
@@ -258,8 +273,8 @@ void RhoExtremes(CamModel& m) {
     bool posMax = false, posMin = false, negMax = false, negMin = false;
     const int n = ScanLastPoint(m);
     for (int i = 0; i <= n; ++i) {
-        const float rho = m.Results[6][i];
-        const float angle = m.Results[0][i];
+        const float rho = m.Results[ResultRow::RadiusOfCurvature][i];
+        const float angle = m.Results[ResultRow::CamAngle][i];
         if (rho > 0.0f) {
             if (rho > m.RhoPosMax) {
                 m.RhoPosMax = rho;
@@ -303,7 +318,7 @@ void ClampRho(CamModel& m) {
     const float limit = static_cast<float>(10.0 * m.PrimeRadius);
     const int n = ScanLastPoint(m);
     for (int i = 0; i <= n; ++i) {
-        float& rho = m.Results[6][i];
+        float &rho = m.Results[ResultRow::RadiusOfCurvature][i];
         if (rho > limit)
             rho = limit;
         if (rho < -limit)

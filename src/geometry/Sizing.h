@@ -6,7 +6,8 @@
 // follower S is the arm's angular displacement in degrees.
 //
 // Four cases, chosen by the follower motion, the cam type and the follower type:
-//   translating, radial, roller    phi = atan((V/omega - e) / (S + sqrt(Rp^2 - e^2)))
+//   translating, radial, roller    phi = atan((V/omega - e) / (S + sqrt(Rp^2 - e^2))),
+//                                  rho of the pitch curve of the centre (Rp + S, e)
 //   translating, radial, flat      phi = 0,  rho = Rp + S + A/omega^2
 //   translating, barrel            phi = atan((V/omega) / Rp)
 //   oscillating                    from the arm triangle (Arm_Geometry, Arm_Contour)
@@ -42,11 +43,14 @@ void RhoExtremes(CamModel& model);
 // Limits row 6 to +-10 PrimeRadius.
 void ClampRho(CamModel& model);
 
-// Pitch-curve radius of curvature of a radial roller cam in polar form: r the roller-centre
-// radius, v = dr/dtheta, a = d2r/dtheta2 (per radian):
-//   rho = (r^2 + v^2)^1.5 / (r^2 + 2 v^2 - r a)
-// A zero denominator gives +1000000 (a straight stretch).
-float RhoRadialRoller(double r, double v, double a);
+// Pitch-curve radius of curvature of a translating roller on a radial cam. The roller centre
+// sits at (X, e) in the fixed frame, X = Rp + S, and the cam frame sees it turned by the cam
+// angle; v = dX/dtheta, a = d2X/dtheta2 (per radian). Along and across the follower axis the
+// tangent is (v - e, X), so
+//   rho = (X^2 + (v - e)^2)^1.5 / (X^2 + (v - e)(2 v - e) - X a)
+// positive where the curve is convex. Turning the cam the other way mirrors the curve and keeps
+// rho. e = 0 is the polar form on r = X. A zero denominator gives +1000000 (a straight stretch).
+float RhoRadialRoller(double X, double e, double v, double a);
 
 // Radius of curvature for an oscillating follower: C pivot distance, L arm length, muR arm
 // angle and phiR pressure angle (radians), w and w2 the arm's angular velocity and

@@ -5,6 +5,8 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
+#include "model/Units.h"
 #include "motion/MathHelpers.h"
 #include "text/NumberText.h"
 
@@ -13,6 +15,9 @@
 #include <cmath>
 
 namespace trochix::geometry {
+
+using model::ResultRow;
+using model::kLengthLabel;
 
 using model::Icon;
 
@@ -30,9 +35,9 @@ std::optional<double> MinBasecircle(const CamModel& m, Host& host) {
         // No later point beat the first: the first is the minimum.
         const int k = a.minIndex < 0 ? 0 : a.minIndex;
         const double omega2 = model::CheckDivisor(static_cast<double>(m.CamOmega) * m.CamOmega);
-        const double rb = -a.min / omega2 - m.Results[1][k];
+        const double rb = -a.min / omega2 - m.Results[ResultRow::Displacement][k];
         host.message("The minimum base circle radius for no negative Radius of Curvature is " +
-                         text::FNRoundStr(rb, 2) + "  " + m.UnitLabel[1],
+                         text::FNRoundStr(rb, 2) + "  " + m.UnitLabel[ResultRow::Displacement],
                      Icon::Information, model::DefaultTitle());
         rbMin = rb;
     });
@@ -59,7 +64,7 @@ bool CheckArmRadius(const CamModel& m, Host& host, double L, double C) {
     if (L <= C - Rp || L >= C + Rp) {
         host.message("The roller follower arm misses the cam entirely\rwith your current choice "
                      "of arm center location. \r\rPlease adjust the arm radius to be about\r" +
-                         text::FNRoundStr(C, 2) + " " + m.UnitLabel[6] +
+                         text::FNRoundStr(C, 2) + " " + m.UnitLabel[kLengthLabel] +
                          " for this arm center location.",
                      Icon::Warning, model::DefaultTitle());
         return false;

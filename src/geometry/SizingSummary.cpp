@@ -6,6 +6,7 @@
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "motion/MathHelpers.h"
 #include "text/NumberText.h"
 
@@ -13,13 +14,15 @@
 
 namespace trochix::geometry {
 
+using model::ResultRow;
+
 using text::PrintNumber;
 
 namespace {
 
 std::string RhoLine(const CamModel& m, const char* what, const std::string& text, float angle) {
-    return std::string("  ") + what + text + "  " + m.UnitLabel[1] + " @ cam angle" +
-           PrintNumber(angle) + " deg";
+    return std::string("  ") + what + text + "  " + m.UnitLabel[ResultRow::Displacement] +
+           " @ cam angle" + PrintNumber(angle) + " deg";
 }
 
 std::string PressLine(const char* what, float value, float angle) {
@@ -62,7 +65,8 @@ SizePicture SizePictureSetup(CamModel& m, Host& host) {
         const double Rp = m.PrimeRadius;
         if (m.FollowerType == 2) {
             const FlatFace face = FlatFaceExtents(m);
-            const Polar z = Cart_to_Polar(Rp, m.Results[2][0] / model::CheckDivisor(m.CamOmega));
+            const Polar z = Cart_to_Polar(Rp, m.Results[ResultRow::Velocity][0] /
+                                                  model::CheckDivisor(m.CamOmega));
             p.R0 = z.radius;
             p.t0 = z.angle;
             m.FaceWidth = ToSingle(face.width());

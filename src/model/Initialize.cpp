@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/Host.h"
+#include "model/ResultRow.h"
 #include "model/SegmentTable.h"
 #include "model/Units.h"
 
@@ -14,11 +15,11 @@ void ClearResults(CamModel& model, int numPoints, int numFunctions) {
         throw Fault(kSubscriptOutOfRange);
     float angle = 0.0f;
     for (int i = 0; i <= numPoints; ++i) {
-        model.Results[0][i] = angle;
+        model.Results[ResultRow::CamAngle][i] = angle;
         angle += model.DeltaTheta;
     }
     for (int f = 1; f <= numFunctions; ++f) {
-        if (f == 8 && !model.TorqueStartFresh)
+        if (f == ResultRow::Torque && !model.TorqueStartFresh)
             continue;
         for (int i = 0; i <= numPoints; ++i)
             model.Results[f][i] = 0.0f;
@@ -68,7 +69,7 @@ void Initialize(CamModel& model, Host& host) {
     model.RollerRadius = 1.0f;
     model.CamType = "Radial";
 
-    model.UnitLabel[0] = "Degrees";
+    model.UnitLabel[ResultRow::CamAngle] = "Degrees";
     model.FileName.clear();
     model.ModelName = "Model1";
     const DateTime t = host.now();

@@ -10,6 +10,13 @@ struct CamModel;
 
 constexpr int kUnitSystems = 5;
 
+// Entries of UnitLabel that stand for a kind of unit rather than one function: the labels of
+// the radius of curvature, force and torque rows, and the extra mass entry 17.
+constexpr int kLengthLabel = 6;
+constexpr int kForceLabel = 7;
+constexpr int kTorqueLabel = 8;
+constexpr int kMassLabel = 17;
+
 struct UnitSystemNames {
     const char* menu;
     const char* length;

@@ -4,6 +4,7 @@
 #include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
+#include "model/ResultRow.h"
 #include "motion/MathHelpers.h"
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
@@ -14,6 +15,8 @@
 #include <string>
 
 namespace trochix::motion {
+
+using model::ResultRow;
 using text::ShortestDouble;
 using text::Val;
 
@@ -38,11 +41,11 @@ void StorePoint(CamModel& m, int /*count*/, float theta) {
     m.ThetaLocal = theta;
     const float g = m.ThetaLocal + m.SegStart[m.CurSeg];
     const int i = CheckedIndex(m, g / m.DeltaTheta);
-    m.Results[0][i] = g;
-    m.Results[1][i] = m.Sval + m.SegLow[m.CurSeg];
-    m.Results[2][i] = m.Vval * m.CamOmega;
-    m.Results[3][i] = m.Aval * m.CamOmega2;
-    m.Results[4][i] = m.Jval * m.CamOmega3;
+    m.Results[ResultRow::CamAngle][i] = g;
+    m.Results[ResultRow::Displacement][i] = m.Sval + m.SegLow[m.CurSeg];
+    m.Results[ResultRow::Velocity][i] = m.Vval * m.CamOmega;
+    m.Results[ResultRow::Acceleration][i] = m.Aval * m.CamOmega2;
+    m.Results[ResultRow::Jerk][i] = m.Jval * m.CamOmega3;
 }
 
 void SegBoundary(CamModel& m) {
@@ -76,7 +79,7 @@ void ReadOmega(CamModel& m, Host& host, double rpm) {
 }
 
 void UpdateTotalLift(CamModel& m) {
-    const MaxMin r = MaxMin1(m.Results[1].data(), 1, m.NumPoints);
+    const MaxMin r = MaxMin1(m.Results[ResultRow::Displacement].data(), 1, m.NumPoints);
     m.TotalLift = static_cast<float>(r.max - r.min);
 }
 

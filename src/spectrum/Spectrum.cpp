@@ -4,6 +4,7 @@
 #include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "spectrum/Dft.h"
 #include "text/NumberText.h"
 
@@ -18,7 +19,7 @@ using model::ToSingle;
 namespace {
 
 constexpr int kHarmonicsStep = 15;
-constexpr int kFirstSpectrumRow = 17;
+constexpr int kFirstSpectrumRow = model::ResultRow::FftReal;
 
 // The last harmonic the summary and graphs use: NumHarmonics, but never past the transform.
 int LastShown(const CamModel& model) {
@@ -46,7 +47,9 @@ bool SpectrumStep(CamModel& model, Host& host, int row, int numSamples) {
                                   ToSingle(t.phase), ToSingle(re2 * re2 + im2 * im2)};
         }
         model.FftRow = row;
-        for (int h = 1; h <= H && h <= model::kMaxPoints; ++h)
+        // Harmonic 0 (twice the mean) goes to index 0 as well: tables and plots of the current
+        // transform run over harmonics 0..NumHarmonics and would otherwise show a zero there.
+        for (int h = 0; h <= H && h <= model::kMaxPoints; ++h)
             for (int c = 0; c < 5; ++c)
                 model.Results[kFirstSpectrumRow + c][h] = model.FFTResult[h][c];
     });

@@ -10,6 +10,7 @@
 #include "motion/MotionLaws.h"
 #include "motion/Polynomial.h"
 #include "motion/SegmentDriver.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ using model::RecordingHost;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using testsupport::kTruePi;
 
 void Row(CamModel& m, int s, const char* dir, int law, float beta, const char* start,
          const char* end, const char* desc) {
@@ -63,7 +64,7 @@ double Law345(double h, double x) {
     return h * (10 * std::pow(x, 3) - 15 * std::pow(x, 4) + 6 * std::pow(x, 5));
 }
 double CycloidRise(double h, double x) {
-    return h * (x - std::sin(2 * kPi * x) / (2 * kPi));
+    return h * (x - std::sin(2 * kTruePi * x) / (2 * kTruePi));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "motion/Continuity.h"
+#include "support/TestModels.h"
 #include "text/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ using model::RecordingHost;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using testsupport::kTruePi;
 
 struct Loaded {
     RecordingHost host;
@@ -32,10 +33,7 @@ struct Loaded {
     int n;
     bool ok = false;
     explicit Loaded(int example, float step = 1.0f) : n(example) {
-        model::Initialize(*m, host);
-        m->DeltaTheta = step;
-        m->NumPoints = static_cast<int>(360.0f / step);
-        host.clear();
+        m = testsupport::ModelAtStep(step);
         ok = LoadExample(*m, host, n);
     }
     float R(int row, double angle) const {
@@ -154,18 +152,18 @@ TEST(Examples, HandWorkedPoints) {
     } cases[] = {
         {1, 1, 45, 0.25, 1e-6}, {1, 1, 90, 1.0, 1e-6}, {1, 1, 135, 0.25, 1e-6},
         {1, 2, 45, 15.0, 1e-4}, {1, 3, 45, 450.0, 1e-3}, {1, 1, 181, 0, 0}, {1, 1, 359, 0, 0},
-        {1, 5, 0, std::atan(-0.75 / d) * 180.0 / kPi, 1e-4},
-        {1, 5, 45, std::atan((1.0 - 0.75) / (0.25 + d)) * 180.0 / kPi, 1e-4},
+        {1, 5, 0, std::atan(-0.75 / d) * 180.0 / kTruePi, 1e-4},
+        {1, 5, 45, std::atan((1.0 - 0.75) / (0.25 + d)) * 180.0 / kTruePi, 1e-4},
         {1, 9, 0, 3.0, 1e-5}, {1, 10, 0, -0.75, 1e-5}, {1, 11, 0, std::sqrt(9.5625), 1e-5},
         {1, 7, 0, 173.0, 1e-3},
         {1, 7, 45, 132.0 * 0.25 + 173.0 + c * 15.0 + 0.073804 * 450.0, 1e-2},
         {2, 6, 45, 3.0 + 0.25 + 450.0 / 225.0, 1e-4}, {2, 6, 270, 3.0, 1e-6},
         {2, 9, 0, 3.0, 1e-5}, {2, 10, 0, 0.0, 1e-5},
-        {3, 1, 45, 0.5, 1e-6}, {3, 2, 45, 2.0 / (kPi / 2) * 6.28, 1e-3}, {3, 1, 91, 1, 0},
+        {3, 1, 45, 0.5, 1e-6}, {3, 2, 45, 2.0 / (kTruePi / 2) * 6.28, 1e-3}, {3, 1, 91, 1, 0},
         {3, 1, 179, 1, 0}, {3, 1, 225, 0.5, 1e-6}, {3, 5, 135, 0, 1e-6}, {3, 5, 300, 0, 1e-6},
         {4, 1, 45, 4.77 / 2, 1e-5}, {4, 1, 135, 4.77f, 0}, {4, 11, 0, 4.0, 1e-4},
         {4, 11, 300, 4.0, 1e-4},
-        {5, 1, 100, 1.0 - (x - std::sin(2 * kPi * x) / (2 * kPi)), 1e-6},
+        {5, 1, 100, 1.0 - (x - std::sin(2 * kTruePi * x) / (2 * kTruePi)), 1e-6},
         {5, 1, 190, 10 * x * x * x - 15 * std::pow(x, 4) + 6 * std::pow(x, 5), 1e-6},
         {5, 1, 280, 1.0 - (35 * std::pow(x, 4) - 84 * std::pow(x, 5) + 70 * std::pow(x, 6) -
                           20 * std::pow(x, 7)), 1e-6},
@@ -195,7 +193,7 @@ TEST(Examples, HandWorkedPoints) {
                           arm.m->ArmDirection}),
               (std::array{12.0f, 12.0f, 4.0f, 1.0f}));
     EXPECT_NEAR(arm.m->PivotDistance, std::sqrt(160.0), 1e-5);
-    EXPECT_NEAR(arm.m->ArmAngle0, std::acos(288.0 / (24.0 * std::sqrt(160.0))) * 180.0 / kPi, 1e-4);
+    EXPECT_NEAR(arm.m->ArmAngle0, std::acos(288.0 / (24.0 * std::sqrt(160.0))) * 180.0 / kTruePi, 1e-4);
     EXPECT_EQ(arm.m->UnitLabel[1] + " " + arm.m->UnitLabel[2], "deg deg/sec"); // S is an angle
 }
 
@@ -203,7 +201,7 @@ TEST(Examples, StepIsKeptAndOutOfRangeNumbersAreRefused) {
     Loaded t(5, 0.25f);
     EXPECT_EQ(t.m->DeltaTheta, 0.25f);
     EXPECT_EQ(t.m->NumPoints, 1440);
-    EXPECT_NEAR(t.R(1, 100), 1.0 - (0.2 - std::sin(0.4 * kPi) / (2 * kPi)), 1e-6);
+    EXPECT_NEAR(t.R(1, 100), 1.0 - (0.2 - std::sin(0.4 * kTruePi) / (2 * kTruePi)), 1e-6);
 
     auto before = std::make_unique<CamModel>(*t.m);
     for (int n : {0, 6, -1}) {

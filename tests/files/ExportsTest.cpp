@@ -6,6 +6,7 @@
 #include "model/PageHeader.h"
 #include "model/RecordingHost.h"
 #include "model/Units.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,11 @@ using model::RecordingHost;
 namespace {
 
 // ModelName "Cam1", design 3, user "Ann", ips translating, step `step`, angles in row 0.
-std::unique_ptr<CamModel> SmallModel(RecordingHost& host, float step = 1.0f) {
-    auto m = std::make_unique<CamModel>();
-    model::Initialize(*m, host);
+std::unique_ptr<CamModel> SmallModel(RecordingHost&, float step = 1.0f) {
+    auto m = testsupport::ModelAtStep(step);
     m->ModelName = "Cam1";
     m->DesignNo = 3;
     m->UserName = "Ann";
-    m->DeltaTheta = step;
-    m->NumPoints = static_cast<int>(360.0f / step);
-    model::ClearResults(*m, m->NumPoints, m->NumFunctions);
     m->SvajDone = true;
     return m;
 }

@@ -1,9 +1,9 @@
 // Whatever the follower, cam, direction or geometry - sound or absurd - sizing and profile leave
 // only finite numbers in Results and in the model's extremes; a sound design needs no guard.
+#include "GeometryFixture.h"
 #include "geometry/Profile.h"
 #include "geometry/Sizing.h"
 #include "geometry/SizingSummary.h"
-#include "GeometryFixture.h"
 
 #include <gtest/gtest.h>
 

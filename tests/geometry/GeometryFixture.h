@@ -2,19 +2,13 @@
 // profile code is checked without the motion-law code.
 #pragma once
 
-#include "model/CamModel.h"
-#include "model/Initialize.h"
-#include "model/RecordingHost.h"
-
-#include <cmath>
-#include <functional>
-#include <memory>
+#include "support/TestModels.h"
 
 namespace trochix::geometry::fixture {
 
-constexpr double kTruePi = 3.14159265358979323846;
-inline double Deg(double rad) { return rad * 180.0 / kTruePi; }
-inline double Rad(double deg) { return deg * kTruePi / 180.0; }
+using testsupport::Deg;
+using testsupport::kTruePi;
+using testsupport::Rad;
 
 // Displacement and its first two derivatives per cam radian.
 struct Motion {
@@ -26,11 +20,7 @@ using MotionLaw = std::function<Motion(double thetaRad)>;
 // omega (V = dS omega, A = d2S omega^2), rows 4.. zero.
 inline std::unique_ptr<model::CamModel> ModelWithMotion(const MotionLaw& law, double omega = 1.0,
                                                         double step = 1.0) {
-    auto m = std::make_unique<model::CamModel>();
-    model::RecordingHost quiet;
-    model::Initialize(*m, quiet);
-    m->DeltaTheta = static_cast<float>(step);
-    m->NumPoints = static_cast<int>(std::lround(360.0 / step));
+    auto m = testsupport::ModelAtStep(static_cast<float>(step));
     m->CamOmega = static_cast<float>(omega);
     m->CamOmega2 = static_cast<float>(omega * omega);
     m->CamOmega3 = static_cast<float>(omega * omega * omega);

@@ -1,7 +1,7 @@
 // Profile rows 9..14 against circle geometry and the arm triangle.
+#include "GeometryFixture.h"
 #include "geometry/Profile.h"
 #include "geometry/Sizing.h"
-#include "GeometryFixture.h"
 
 #include <gtest/gtest.h>
 

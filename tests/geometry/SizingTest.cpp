@@ -1,9 +1,9 @@
 // Pressure angle and radius of curvature against closed forms of circular cams, hand values
 // and the triangle of an oscillating arm worked out by the laws of cosines.
+#include "GeometryFixture.h"
 #include "geometry/ArmGeometry.h"
 #include "geometry/Profile.h"
 #include "geometry/Sizing.h"
-#include "GeometryFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -87,17 +87,27 @@ TEST(Sizing, FlatFaceOnCircularCam) {
     }
 }
 
-// An eccentric pitch circle with zero offset has rho = R at every point; a dwell is a circle
-// about the cam centre through the roller centre (Rp + S, e).
+// An eccentric pitch circle has rho = R at every point, with or without an offset and either
+// way round (the roller centre (Rp + S, e) runs round the circle, so the base is Rp); a dwell is
+// a circle about the cam centre through the roller centre.
 TEST(RadiusOfCurvature, RadialRollerPitchCircles) {
     RecordingHost host;
-    auto m = ModelWithMotion(EccentricCircle(2.0, 0.7, 0.0, 1.3), 3.0);
-    m->PrimeRadius = 1.3f;
-    ASSERT_TRUE(RadiusOfCurvature(*m, host, 1));
-    for (int i = 0; i <= 360; i += 5)
-        EXPECT_NEAR(m->Results[6][i], 2.0, 1e-4) << i;
-    EXPECT_FLOAT_EQ(m->CamOmega2, 9.0f);
-    EXPECT_FLOAT_EQ(m->CamOmega3, 27.0f);
+    const struct {
+        double R, eps, e, Rp;
+        int camDirection;
+    } circles[] = {{2.0, 0.7, 0.0, 1.3, -1}, {2.0, 0.6, 0.5, 1.6, -1}, {2.0, 0.6, 0.5, 1.6, 1},
+                   {3.0, 0.9, -0.4, 2.5, 1}, {1.2, 0.25, 0.3, 0.95, -1}};
+    for (const auto& c : circles) {
+        auto m = ModelWithMotion(EccentricCircle(c.R, c.eps, c.e, c.Rp), 3.0);
+        m->PrimeRadius = static_cast<float>(c.Rp);
+        m->Offset = static_cast<float>(c.e);
+        m->CamDirection = c.camDirection;
+        ASSERT_TRUE(RadiusOfCurvature(*m, host, 1));
+        for (int i = 0; i <= 360; i += 5)
+            EXPECT_NEAR(m->Results[6][i], c.R, 5e-5 * c.R) << "e " << c.e << " at " << i;
+        EXPECT_FLOAT_EQ(m->CamOmega2, 9.0f);
+        EXPECT_FLOAT_EQ(m->CamOmega3, 27.0f);
+    }
     for (const auto& [Rp, e, S] : {std::array{2.0, 0.0, 0.5}, {2.0, 0.8, 0.5}, {1.0, -0.3, 0.0}}) {
         auto d = ModelWithMotion(Dwell(S));
         d->PrimeRadius = static_cast<float>(Rp);
@@ -136,7 +146,9 @@ TEST(RadiusOfCurvature, BarrelGrooveAndDwell) {
 
 TEST(RadiusOfCurvature, ZeroDenominatorsGiveTheFiniteStandIn) {
     // r = 1, v = 0, a = r: r^2 + 2 v^2 - r a = 0.
-    EXPECT_EQ(RhoRadialRoller(1.0, 0.0, 1.0), 1000000.0f);
+    EXPECT_EQ(RhoRadialRoller(1.0, 0.0, 0.0, 1.0), 1000000.0f);
+    // X = 2, e = 0.5, v = 1: 4 + 0.5 x 1.5 - 2 a = 0 at a = 2.375.
+    EXPECT_EQ(RhoRadialRoller(2.0, 0.5, 1.0, 2.375), 1000000.0f);
     // C = L = 1, mu = 90 deg, phi = 0: P = 1, Q = 1, R = -w2 = -1, so P (1 + Q R) = 0.
     for (int K : {1, -1})
         EXPECT_EQ(RhoOscillating(1.0, 1.0, kTruePi / 2, 0.0, 0.5, 1.0, K), 1000000.0f);

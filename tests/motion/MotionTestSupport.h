@@ -1,9 +1,9 @@
 // Shared set-up of the motion tests: a model with a segment ready for its law routine.
 #pragma once
 
-#include "model/CamModel.h"
-#include "model/Initialize.h"
+#include "model/Constants.h"
 #include "motion/MotionLaws.h"
+#include "support/TestModels.h"
 
 #include <algorithm>
 #include <memory>
@@ -12,16 +12,13 @@
 namespace trochix::motion::test {
 
 // Radians of beta as the input screen stores them.
-inline float BetaRadians(float deg) { return static_cast<float>(deg / 57.29577950560105); }
+inline float BetaRadians(float deg) { return static_cast<float>(deg / model::kRadToDeg); }
 
 // A model at the given step with cleared Results, cam speed 1 rad/s (stored V, A, J are then
 // per radian) and no segments.
 inline std::unique_ptr<model::CamModel> EmptyModel(float step = 1.0f) {
-    auto m = std::make_unique<model::CamModel>();
-    m->DeltaTheta = step;
-    m->NumPoints = static_cast<int>(360.0f / step + 0.5f);
+    auto m = testsupport::ModelAtStep(step);
     m->CamOmega = m->CamOmega2 = m->CamOmega3 = 1.0f;
-    model::ClearResults(*m, m->NumPoints, m->NumFunctions);
     return m;
 }
 

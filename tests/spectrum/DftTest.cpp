@@ -1,7 +1,7 @@
-#include "dynamics/DynamicsFixture.h"
 #include "spectrum/Dft.h"
 #include "spectrum/FftForm.h"
 #include "spectrum/Spectrum.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <vector>
 
 using namespace trochix;
-using dyntest::FillRow;
-using dyntest::kTruePi;
-using dyntest::NewModel;
+using testsupport::FillRow;
+using testsupport::kTruePi;
+
 using model::Icon;
 using spectrum::FftFocus;
 
@@ -28,7 +28,7 @@ struct Expected {
 // Transforms row 1 filled with f and returns the model.
 std::unique_ptr<model::CamModel> Transform(model::RecordingHost& host, const Fn& f,
                                            float step = 1.0f) {
-    auto m = NewModel(host, step);
+    auto m = testsupport::ModelAtStep(step);
     FillRow(*m, 1, f);
     EXPECT_TRUE(spectrum::SpectrumStep(*m, host, 1, m->NumPoints));
     return m;
@@ -45,8 +45,8 @@ const std::vector<spectrum::FftFunction> kList = {
     {"Displcmnt", 1}, {"Velocity", 2}, {"Accel", 3}, {"Jerk", 4}};
 
 // 1 + 3 cos 2t - 4 sin 5t: single-sided magnitudes 2, 3 and 4 at harmonics 0, 2 and 5.
-std::unique_ptr<model::CamModel> MixtureModel(model::RecordingHost& host) {
-    auto m = NewModel(host);
+std::unique_ptr<model::CamModel> MixtureModel(model::RecordingHost&) {
+    auto m = testsupport::ModelAtStep();
     FillRow(*m, 2, [](double t) { return 1 + 3 * std::cos(2 * t) - 4 * std::sin(5 * t); });
     spectrum::OpenFftScreen(*m, "15");
     return m;
@@ -106,7 +106,7 @@ TEST(Spectrum, HarmonicsOfClosedForms) {
                     ASSERT_EQ(m->FFTResult[h][col], 0.0f) << c.name << " h" << h << " c" << col;
             }
             EXPECT_TRUE(host.messages.empty());
-            dyntest::ExpectAllRowsFinite(*m);
+            testsupport::ExpectAllRowsFinite(*m);
         }
     }
 }
@@ -138,21 +138,21 @@ TEST(Spectrum, SmallTermsStillAddUp) {
     EXPECT_EQ(m->FFTResult[2][2], 0.0f);
 }
 
-// Rows 17..21 carry harmonics 1..H; index 0 is left alone; the power column is the square of
-// the doubled parts.
+// Rows 17..21 carry harmonics 0..H (index 0 the doubled mean, which plots and tables of the
+// transform show at harmonic 0); the power column is the square of the doubled parts.
 TEST(Spectrum, CurrentFftRows) {
     model::RecordingHost host;
-    auto m = NewModel(host);
+    auto m = testsupport::ModelAtStep();
     FillRow(*m, 7, [](double t) { return 10 + 6 * std::cos(t + 0.3) + std::sin(4 * t); });
     for (int r = 17; r <= 21; ++r)
         m->Results[r][0] = -99.0f;
     ASSERT_TRUE(spectrum::SpectrumStep(*m, host, 7, m->NumPoints));
     EXPECT_EQ(m->FftRow, 7);
-    for (int h = 1; h <= 180; ++h)
+    for (int h = 0; h <= 180; ++h)
         for (int c = 0; c < 5; ++c)
             ASSERT_EQ(m->Results[17 + c][h], m->FFTResult[h][c]) << h;
-    for (int r = 17; r <= 21; ++r)
-        EXPECT_EQ(m->Results[r][0], -99.0f);
+    EXPECT_NEAR(m->Results[17][0], 20.0, 1e-5); // twice the mean of 10
+    EXPECT_EQ(m->Results[18][0], 0.0f);
     // 6 cos(t + 0.3) = 6 cos 0.3 cos t - 6 sin 0.3 sin t
     EXPECT_NEAR(m->Results[17][1], 6 * std::cos(0.3), 1e-5);
     EXPECT_NEAR(m->Results[18][1], 6 * std::sin(0.3), 1e-5);
@@ -163,7 +163,7 @@ TEST(Spectrum, CurrentFftRows) {
 
 TEST(Spectrum, BadRowIsReportedUnderCalcDft) {
     model::RecordingHost host;
-    auto m = NewModel(host);
+    auto m = testsupport::ModelAtStep();
     EXPECT_FALSE(spectrum::SpectrumStep(*m, host, 30, m->NumPoints));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("Calc_DFT"), std::string::npos);

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "app/batch/BatchOptions.h"
-#include "app/batch/StderrHost.h"
+#include "model/StreamHost.h"
 
 #include <ostream>
 
 namespace trochix::batch {
+
+using StderrHost = model::StreamHost;
 
 // Runs the options in their fixed order (load, units, step, recalc, continuity, fft, save,
 // exports); tables go to out, messages through host. Stops at the first step that fails.

@@ -1,5 +1,6 @@
-// The host of the command-line companion: every message goes to an error stream as one line,
-// prefixed with its icon word; questions take their default answer; no busy pointer.
+// A host for programs without screens (the batch tool, pictures rendered from the command
+// line): every message goes to a stream as one line, prefixed with its icon word; questions
+// take their default answer; no busy pointer.
 #pragma once
 
 #include "model/Host.h"
@@ -7,17 +8,17 @@
 #include <ostream>
 #include <string>
 
-namespace trochix::batch {
+namespace trochix::model {
 
-class StderrHost : public model::Host {
+class StreamHost : public Host {
 public:
-    explicit StderrHost(std::ostream& out);
+    explicit StreamHost(std::ostream& out);
 
-    model::Answer message(const std::string& text, model::Icon icon, const std::string& title,
-                          model::Buttons buttons, model::Answer defaultAnswer) override;
+    Answer message(const std::string& text, Icon icon, const std::string& title,
+                          Buttons buttons, Answer defaultAnswer) override;
     void setBusy(bool) override {}
     // The local date and time of the machine.
-    model::DateTime now() override;
+    DateTime now() override;
 
     int messageCount() const { return messages_; }
     // Messages of the common error report (critical icon): run-time faults.
@@ -35,6 +36,6 @@ std::string OneLine(const std::string& text);
 
 // The answer a question gets without a user: its default when that is one of its buttons,
 // otherwise the first button.
-model::Answer DefaultAnswer(model::Buttons buttons, model::Answer defaultAnswer);
+Answer DefaultAnswer(Buttons buttons, Answer defaultAnswer);
 
-} // namespace trochix::batch
+} // namespace trochix::model

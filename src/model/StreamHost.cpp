@@ -1,14 +1,12 @@
-#include "app/batch/StderrHost.h"
+#include "model/StreamHost.h"
 
 #include <chrono>
 #include <ctime>
 
-namespace trochix::batch {
+namespace trochix::model {
 
-using model::Answer;
-using model::Buttons;
 
-StderrHost::StderrHost(std::ostream& out) : out_(out) {}
+StreamHost::StreamHost(std::ostream& out) : out_(out) {}
 
 std::string OneLine(const std::string& text) {
     std::string line;
@@ -36,17 +34,17 @@ Answer DefaultAnswer(Buttons buttons, Answer defaultAnswer) {
     return model::FirstAnswer(buttons);
 }
 
-Answer StderrHost::message(const std::string& text, model::Icon icon, const std::string&,
+Answer StreamHost::message(const std::string& text, Icon icon, const std::string&,
                            Buttons buttons, Answer defaultAnswer) {
     ++messages_;
-    if (icon == model::Icon::Critical)
+    if (icon == Icon::Critical)
         ++faults_;
-    out_ << model::IconWord(icon) << ": " << OneLine(text) << '\n';
+    out_ << IconWord(icon) << ": " << OneLine(text) << '\n';
     out_.flush();
     return DefaultAnswer(buttons, defaultAnswer);
 }
 
-model::DateTime StderrHost::now() {
+DateTime StreamHost::now() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&t, &local);
@@ -54,4 +52,4 @@ model::DateTime StderrHost::now() {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-} // namespace trochix::batch
+} // namespace trochix::model

@@ -1,0 +1,164 @@
+#include "ui/DrawingSurface.h"
+
+#include <QMouseEvent>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace trochix::ui {
+
+using geometry::Point;
+using geometry::Primitive;
+using geometry::PrimitiveKind;
+
+namespace {
+
+QColor Colour(model::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Segments of an arc so that each spans at most 3 degrees.
+int ArcSegments(double sweep) {
+    return std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / (3.14159265358979 / 60))), 1,
+                      720);
+}
+
+bool Usable(const geometry::SceneWindow& w) {
+    return std::isfinite(w.width()) && std::isfinite(w.height()) && w.width() > 0.0 &&
+           w.height() > 0.0;
+}
+
+} // namespace
+
+SceneMapping::SceneMapping(const geometry::SceneWindow& window, const QRectF& area,
+                           SceneScale scale)
+    : m_window(window) {
+    if (!Usable(window))
+        return;
+    m_sx = area.width() / window.width();
+    m_sy = area.height() / window.height();
+    m_ox = area.left();
+    m_oy = area.top();
+    if (scale == SceneScale::Equal) {
+        const double s = std::min(m_sx, m_sy);
+        m_ox += (area.width() - s * window.width()) / 2.0;
+        m_oy += (area.height() - s * window.height()) / 2.0;
+        m_sx = m_sy = s;
+    }
+}
+
+QPointF SceneMapping::toDevice(Point p) const {
+    return {m_ox + (p.x - m_window.left) * m_sx, m_oy + (m_window.top - p.y) * m_sy};
+}
+
+Point SceneMapping::toModel(const QPointF& d) const {
+    return {m_window.left + (d.x() - m_ox) / m_sx, m_window.top - (d.y() - m_oy) / m_sy};
+}
+
+void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& area,
+                SceneScale scale) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(area, Colour(scene.background()));
+    if (!Usable(scene.window())) {
+        painter.restore();
+        return;
+    }
+    painter.setClipRect(area);
+    const SceneMapping map(scene.window(), area, scale);
+    const QPaintDevice* device = painter.device();
+    const double dpiScale = device ? std::max(1.0, device->logicalDpiX() / 96.0) : 1.0;
+
+    for (const Primitive& p : scene.items()) {
+        QPen pen(Colour(p.colour));
+        pen.setWidthF(std::max(1.0, p.width) * dpiScale);
+        pen.setCapStyle(Qt::RoundCap);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        switch (p.kind) {
+        case PrimitiveKind::Polyline: {
+            QPolygonF poly;
+            for (const Point& q : p.points)
+                poly << map.toDevice(q);
+            painter.drawPolyline(poly);
+            break;
+        }
+        case PrimitiveKind::Circle:
+            painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
+                                p.radius * map.sy());
+            break;
+        case PrimitiveKind::Ring: {
+            QPainterPath path;
+            const QPointF c = map.toDevice(p.points[0]);
+            path.addEllipse(c, p.radius * map.sx(), p.radius * map.sy());
+            if (p.inner > 0.0)
+                path.addEllipse(c, p.inner * map.sx(), p.inner * map.sy());
+            path.setFillRule(Qt::OddEvenFill);
+            painter.fillPath(path, Colour(p.colour));
+            break;
+        }
+        case PrimitiveKind::Box: {
+            const QRectF r =
+                QRectF(map.toDevice(p.points[0]), map.toDevice(p.points[1])).normalized();
+            if (p.filled)
+                painter.fillRect(r, Colour(p.colour));
+            else
+                painter.drawRect(r);
+            break;
+        }
+        case PrimitiveKind::Arc: {
+            const int n = ArcSegments(p.end - p.start);
+            QPolygonF poly;
+            for (int k = 0; k <= n; ++k) {
+                const double a = p.start + (p.end - p.start) * k / n;
+                poly << map.toDevice({p.points[0].x + p.radius * std::cos(a),
+                                      p.points[0].y + p.radius * std::sin(a)});
+            }
+            painter.drawPolyline(poly);
+            break;
+        }
+        case PrimitiveKind::Text:
+            painter.drawText(map.toDevice(p.points[0]), QString::fromStdString(p.text));
+            break;
+        }
+    }
+    painter.restore();
+}
+
+DrawingSurface::DrawingSurface(SceneScale scale, QWidget* parent)
+    : QWidget(parent), m_scale(scale) {
+    setMouseTracking(true);
+    setMinimumSize(120, 80);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingSurface::replaceScene(geometry::Scene scene) {
+    m_scene = std::move(scene);
+    update();
+}
+
+std::optional<Point> DrawingSurface::modelAt(const QPointF& pos) const {
+    if (!Usable(m_scene.window()))
+        return std::nullopt;
+    return SceneMapping(m_scene.window(), QRectF(rect()), m_scale).toModel(pos);
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintScene(painter, m_scene, QRectF(rect()), m_scale);
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
+    if (const auto p = modelAt(event->position()))
+        emit pointerMoved(p->x, p->y);
+    QWidget::mouseMoveEvent(event);
+}
+
+void DrawingSurface::leaveEvent(QEvent* event) {
+    emit pointerLeft();
+    QWidget::leaveEvent(event);
+}
+
+} // namespace trochix::ui

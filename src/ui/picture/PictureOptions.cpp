@@ -1,0 +1,121 @@
+#include "ui/picture/PictureOptions.h"
+
+#include "ui/PictureFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace trochix::ui {
+
+namespace {
+
+const std::vector<std::string> kOptions = {"--example", "--open",    "--plot", "--draw",
+                                           "--layout",  "--style",   "--segment", "--out"};
+
+bool IsOption(const std::string& a) { return a.rfind("--", 0) == 0; }
+
+std::optional<int> WholeNumber(const std::string& s, int lo, int hi) {
+    if (s.empty() || s.size() > 3 ||
+        !std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return std::nullopt;
+    const int v = std::stoi(s);
+    return v >= lo && v <= hi ? std::optional<int>(v) : std::nullopt;
+}
+
+std::vector<std::string> Words(const std::string& s) {
+    std::istringstream in(s);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;)
+        out.push_back(w);
+    return out;
+}
+
+PictureParse Refuse(std::string why) { return {std::nullopt, std::move(why)}; }
+
+} // namespace
+
+bool WantsPicture(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        return std::find(kOptions.begin(), kOptions.end(), a) != kOptions.end();
+    });
+}
+
+PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
+    PictureOptions o;
+    std::vector<std::string> seen;
+    bool layoutGiven = false, styleGiven = false, segmentGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (std::find(kOptions.begin(), kOptions.end(), a) == kOptions.end())
+            return Refuse("unknown argument: " + a);
+        if (std::find(seen.begin(), seen.end(), a) != seen.end())
+            return Refuse(a + " given twice");
+        seen.push_back(a);
+        if (a == "--draw") {
+            o.draw = true;
+            continue;
+        }
+        if (i + 1 >= args.size() || IsOption(args[i + 1]))
+            return Refuse(a + " needs a value");
+        const std::string& v = args[++i];
+        if (a == "--example") {
+            const auto n = WholeNumber(v, 1, 5);
+            if (!n)
+                return Refuse("--example takes 1 to 5, not " + v);
+            o.example = *n;
+        } else if (a == "--open") {
+            o.openPath = v;
+        } else if (a == "--plot") {
+            o.plotCodes = Words(v);
+            if (o.plotCodes.empty() || o.plotCodes.size() > 4)
+                return Refuse("--plot takes 1 to 4 function codes, as \"DI VE AC JE\"");
+        } else if (a == "--layout") {
+            if (v != "single" && v != "two" && v != "four" && v != "polar")
+                return Refuse("--layout is single, two, four or polar, not " + v);
+            o.layout = v;
+            layoutGiven = true;
+        } else if (a == "--style") {
+            if (v != "aligned" && v != "annotated")
+                return Refuse("--style is aligned or annotated, not " + v);
+            o.style = v;
+            styleGiven = true;
+        } else if (a == "--segment") {
+            if (v == "all") {
+                o.segment = 0;
+            } else if (const auto k = WholeNumber(v, 1, 16)) {
+                o.segment = *k;
+            } else {
+                return Refuse("--segment is all or 1 to 16, not " + v);
+            }
+            segmentGiven = true;
+        } else if (a == "--out") {
+            o.outPath = v;
+        }
+    }
+    if ((o.example != 0) == !o.openPath.empty())
+        return Refuse("give one model: --example N or --open FILE");
+    const bool plot = !o.plotCodes.empty() || (layoutGiven && o.layout == "polar");
+    if (plot == o.draw)
+        return Refuse("give one picture: --plot CODES or --draw");
+    if (o.draw && (layoutGiven || styleGiven || segmentGiven))
+        return Refuse("--layout, --style and --segment belong to --plot");
+    if (o.outPath.empty())
+        return Refuse("--out FILE is needed");
+    if (!PictureFormatOf(o.outPath))
+        return Refuse("--out must name a .png, .svg or .pdf file, not " + o.outPath);
+    return {o, ""};
+}
+
+std::string PictureUsage() {
+    return "Pictures without a window:\n"
+           "  trochix (--example N | --open FILE) --plot \"CODES\" [--layout single|two|four|"
+           "polar]\n"
+           "          [--style aligned|annotated] [--segment all|K] --out FILE\n"
+           "  trochix (--example N | --open FILE) --draw --out FILE\n"
+           "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
+           "XS YS FR FL). FILE ends in .png, .svg or .pdf. The model is computed whole first.\n"
+           "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
+}
+
+} // namespace trochix::ui

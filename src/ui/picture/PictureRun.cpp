@@ -1,0 +1,74 @@
+#include "ui/picture/PictureRun.h"
+
+#include "chain/Recalculate.h"
+#include "files/Examples.h"
+#include "files/ModelFile.h"
+#include "model/CamModel.h"
+#include "model/Captions.h"
+#include "model/Colours.h"
+#include "model/Initialize.h"
+#include "model/StreamHost.h"
+#include "ui/AppContext.h"
+#include "ui/Catalog.h"
+#include "ui/Commands.h"
+#include "ui/Dialogs.h"
+#include "ui/Navigator.h"
+#include "ui/picture/DrawCamPicture.h"
+#include "ui/picture/PlotPicture.h"
+
+#include <memory>
+#include <utility>
+
+namespace trochix::ui {
+
+namespace {
+
+// Nobody answers a dialog on the command line: every one counts as cancelled.
+class NoDialogs : public Dialogs {
+public:
+    std::optional<std::string> saveFileName(const FileRequest&) override { return std::nullopt; }
+    std::optional<std::string> openFileName(const FileRequest&) override { return std::nullopt; }
+    bool choosePrinter(QPrinter&, QWidget*) override { return false; }
+};
+
+// The model of the picture, computed whole; false when it could not be (the host said why).
+bool LoadModel(std::unique_ptr<model::CamModel>& m, const PictureOptions& o, model::Host& host) {
+    if (o.example != 0)
+        return files::LoadExample(*m, host, o.example);
+    files::ReadResult read = files::Readfile(o.openPath, *m, host);
+    if (read.status != files::ReadStatus::Read)
+        return false;
+    m = std::move(read.model);
+    return chain::RecalculateModel(*m, host);
+}
+
+} // namespace
+
+int RunPicture(const PictureOptions& o, std::ostream& err) {
+    auto camModel = std::make_unique<model::CamModel>();
+    model::StreamHost host(err);
+    model::Initialize(*camModel, host);
+    if (!LoadModel(camModel, o, host)) {
+        err << "trochix: the model could not be computed; no picture written\n";
+        return 1;
+    }
+    NoDialogs dialogs;
+    Navigator navigator;
+    Commands commands;
+    AppContext ctx{*camModel, host, navigator, dialogs, commands};
+    model::SetColours(ctx.colours);
+    navigator.attach(ctx);
+    RegisterAll(ctx);
+    navigator.setCaptions(model::SetCaptions(camModel->AppTitle));
+
+    std::string error;
+    const bool written = o.draw ? RenderDrawCamPicture(ctx, o.outPath, error)
+                                : RenderPlotPicture(ctx, o, error);
+    if (!written) {
+        err << "trochix: " << error << '\n';
+        return 1;
+    }
+    return host.faultCount() == 0 ? 0 : 1;
+}
+
+} // namespace trochix::ui

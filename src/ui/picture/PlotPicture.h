@@ -1,0 +1,18 @@
+// The plot screen's picture for a plot asked on the command line.
+#pragma once
+
+#include "ui/picture/PictureOptions.h"
+
+#include <string>
+
+namespace trochix::ui {
+
+struct AppContext;
+
+// Selects the functions (codes), layout, style and segment as the selection screens would,
+// fills the plot screen off screen and writes its picture to options.outPath. False with the
+// reason in `error` when the selection is impossible (an unknown code, a stage not computed, a
+// gap) or the file cannot be written.
+bool RenderPlotPicture(AppContext& ctx, const PictureOptions& options, std::string& error);
+
+} // namespace trochix::ui

@@ -1,0 +1,80 @@
+// The command line of pictures rendered without a window: what it accepts and what it refuses.
+#include "UiTestRegistry.h"
+#include "ui/picture/PictureOptions.h"
+
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+using namespace trochix;
+using Args = std::vector<std::string>;
+
+class PictureOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void acceptedCommandLines() {
+        const auto plot = ui::ParsePictureArguments(
+            {"--example", "3", "--plot", "DI  ve ac", "--layout", "four", "--style", "aligned",
+             "--segment", "2", "--out", "p.SVG"});
+        QVERIFY2(plot.options.has_value(), plot.error.c_str());
+        QCOMPARE(plot.options->example, 3);
+        QCOMPARE(plot.options->plotCodes, (Args{"DI", "ve", "ac"}));
+        QCOMPARE(plot.options->layout, std::string("four"));
+        QCOMPARE(plot.options->style, std::string("aligned"));
+        QCOMPARE(plot.options->segment, 2);
+
+        const auto draw = ui::ParsePictureArguments({"--open", "my cam.cam", "--draw", "--out",
+                                                     "cam.pdf"});
+        QVERIFY2(draw.options.has_value(), draw.error.c_str());
+        QVERIFY(draw.options->draw);
+        QCOMPARE(draw.options->openPath, std::string("my cam.cam"));
+
+        // The polar layout has its one function fixed, so it needs no codes.
+        const auto polar =
+            ui::ParsePictureArguments({"--example", "1", "--layout", "polar", "--out", "r.png"});
+        QVERIFY2(polar.options.has_value(), polar.error.c_str());
+        QVERIFY(polar.options->plotCodes.empty());
+    }
+
+    void usageErrorsSayWhatIsWrong() {
+        const struct {
+            Args args;
+            const char* says;
+        } cases[] = {
+            {{"--example", "6", "--draw", "--out", "a.png"}, "--example takes 1 to 5"},
+            {{"--example", "1", "--open", "a.cam", "--draw", "--out", "a.png"}, "one model"},
+            {{"--draw", "--out", "a.png"}, "one model"},
+            {{"--example", "1", "--out", "a.png"}, "one picture"},
+            {{"--example", "1", "--plot", "DI", "--draw", "--out", "a.png"}, "one picture"},
+            {{"--example", "1", "--draw", "--segment", "2", "--out", "a.png"}, "belong to --plot"},
+            {{"--example", "1", "--plot", "DI"}, "--out FILE is needed"},
+            {{"--example", "1", "--plot", "DI", "--out", "a.gif"}, ".png, .svg or .pdf"},
+            {{"--example", "1", "--plot", "DI VE AC JE FO", "--out", "a.png"}, "1 to 4"},
+            {{"--example", "1", "--plot", "--out", "a.png"}, "--plot needs a value"},
+            {{"--example", "1", "--draw", "--out", "--segment"}, "--out needs a value"},
+            {{"--example", "1", "--plot", "DI", "--layout", "three", "--out", "a.png"},
+             "single, two, four or polar"},
+            {{"--example", "1", "--plot", "DI", "--segment", "17", "--out", "a.png"},
+             "all or 1 to 16"},
+            {{"--example", "1", "--draw", "--draw", "--out", "a.png"}, "given twice"},
+            {{"--example", "1", "--draw", "--out", "a.png", "extra"}, "unknown argument"},
+        };
+        for (const auto& c : cases) {
+            const auto r = ui::ParsePictureArguments(c.args);
+            QVERIFY(!r.options.has_value());
+            QVERIFY2(r.error.find(c.says) != std::string::npos, r.error.c_str());
+        }
+    }
+
+    // Only the picture options switch the program away from its screens.
+    void picturesAreAskedByTheirOptions() {
+        QVERIFY(!ui::WantsPicture({}));
+        QVERIFY(!ui::WantsPicture({"-platform", "offscreen"}));
+        QVERIFY(ui::WantsPicture({"--draw"}));
+        QVERIFY(ui::WantsPicture({"x", "--example"}));
+    }
+};
+
+TROCHIX_UI_TEST(PictureOptionsTest)
+#include "PictureOptionsTest.moc"
