@@ -29,8 +29,8 @@ measure() {
 }
 
 model="$work/model.cam"
-echo "example 5, step .25, recalc, fft: $(measure "$batch" --example 5 --step 0.25 --recalc \
+echo "example 5, step .25, recalc, fft:$(measure "$batch" --example 5 --step 0.25 --recalc \
                                             --fft 3 --fft-out "$work/fft.txt")"
-echo "open the .25 model:               $(measure "$batch" --open "$model")"
-echo "open and save it:                 $(measure "$batch" --open "$model" --save "$work/s.cam")"
-echo "open and export all:              $(measure "$batch" --open "$model" --export-all "$work/a.txt")"
+echo "open the .25 model:              $(measure "$batch" --open "$model")"
+echo "open and save it:                $(measure "$batch" --open "$model" --save "$work/s.cam")"
+echo "open and export all:             $(measure "$batch" --open "$model" --export-all "$work/a")"
