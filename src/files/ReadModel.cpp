@@ -42,8 +42,7 @@ const char* const kFarLarger = "it is far larger than a model file of its table 
 std::uint64_t ModelBytesBound(int maxSegments, int maxBCs, int numFunctions, int numPoints) {
     const std::uint64_t textLines = 8 + 5 * static_cast<std::uint64_t>(maxSegments) + 1;
     const std::uint64_t lines = 16 + static_cast<std::uint64_t>(maxSegments) * (24 + 9 * maxBCs) +
-                                static_cast<std::uint64_t>(numFunctions + 1) * (numPoints + 1) +
-                                27;
+                                static_cast<std::uint64_t>(numFunctions + 1) * (numPoints + 1) + 27;
     return (lines - textLines) * kValueLineBytes + textLines * (kMaxLineBytes + 2);
 }
 

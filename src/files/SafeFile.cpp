@@ -34,8 +34,7 @@ int FileFaultNumber(int e) {
     case ETXTBSY:
     case EBUSY:
     case EEXIST:
-    case ELOOP:
-        return model::kPathFileAccessError;
+    case ELOOP: return model::kPathFileAccessError;
     case ENAMETOOLONG:
     case EINVAL:
     case EILSEQ:

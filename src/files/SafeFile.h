@@ -44,9 +44,9 @@ enum class RewriteWay {
 };
 
 struct ExistingFile {
-    int openError = 0;      // the errno of opening it for writing, 0 when it opened
+    int openError = 0;       // the errno of opening it for writing, 0 when it opened
     unsigned long links = 1; // its names: a rename would part the others from the new bytes
-    bool ownerKept = true;  // a new file can have its owner and group
+    bool ownerKept = true;   // a new file can have its owner and group
 };
 
 RewriteWay ChooseRewrite(const ExistingFile& file);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -32,8 +32,8 @@ long DecimalMagnitude(std::string_view s) {
     const std::size_t lead = s.find_first_of("123456789");
     if (lead == std::string_view::npos)
         return exponent;
-    const long shift = lead < point ? static_cast<long>(point - lead) - 1
-                                    : -static_cast<long>(lead - point);
+    const long shift =
+        lead < point ? static_cast<long>(point - lead) - 1 : -static_cast<long>(lead - point);
     return exponent + shift;
 }
 
@@ -294,8 +294,8 @@ void RoundFixed(double value, int decimals, std::string& intDigits, std::string&
     // The exact digits well past the rounding place: room for the 309 integer digits of the
     // largest double, the point and the fraction.
     std::string s(static_cast<std::size_t>(320 + decimals + 30), '\0');
-    const auto r = std::to_chars(s.data(), s.data() + s.size(), a, std::chars_format::fixed,
-                                 decimals + 30);
+    const auto r =
+        std::to_chars(s.data(), s.data() + s.size(), a, std::chars_format::fixed, decimals + 30);
     s.resize(static_cast<std::size_t>(r.ptr - s.data()));
     const std::size_t dot = s.find('.');
     std::string whole = s.substr(0, dot);
@@ -397,8 +397,7 @@ int ScaleToExponent(double& mantissa, int decimals) {
         return 0;
     char buf[400];
     const char* end =
-        std::to_chars(buf, buf + sizeof buf, mantissa, std::chars_format::scientific, decimals)
-            .ptr;
+        std::to_chars(buf, buf + sizeof buf, mantissa, std::chars_format::scientific, decimals).ptr;
     const char* e = std::find(static_cast<const char*>(buf), end, 'e');
     int exponent = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);

@@ -21,10 +21,12 @@ std::string ErrorOf(const Args& args) {
 } // namespace
 
 TEST(BatchOptions, EveryOptionSetsItsField) {
+    // clang-format off
     const ParseResult r = ParseArguments(
         {"--open", "in.cam", "--recalc", "--step", "0.5", "--units", "3", "--save", "out.cam",
          "--export-all", "a.txt", "--export-profile", "p.pts", "--export-cadkey", "c.cad",
          "--continuity", "--fft", "16", "--harmonics", "7", "--fft-out", "f.txt"});
+    // clang-format on
     ASSERT_TRUE(r.options) << r.error;
     const BatchOptions& o = *r.options;
     EXPECT_EQ(o.example, 0);
@@ -63,8 +65,7 @@ TEST(BatchOptions, UsageErrorsSayWhatWasWrong) {
         {{"--example", "6"}, "--example takes 1 to 5, not 6"},
         {{"--example", "1.0"}, "--example takes 1 to 5, not 1.0"},
         {{"--example", "1", "--units", "0"}, "--units takes 1 to 5, not 0"},
-        {{"--example", "1", "--step", "abc"},
-         "--step takes a positive number of degrees, not abc"},
+        {{"--example", "1", "--step", "abc"}, "--step takes a positive number of degrees, not abc"},
         {{"--example", "1", "--step", "-1"}, "--step takes a positive number of degrees, not -1"},
         {{"--example", "1", "--step", "-0.5"},
          "--step takes a positive number of degrees, not -0.5"},

@@ -119,9 +119,9 @@ TEST(Exports, CadkeyFileHoldsRoundedPairsOnly) {
     m->Results[10][120] = 12345.6789f;
     m->Results[9][240] = -0.0126f;
     EXPECT_EQ(CadkeyText(*m, kWholeRevolution), " 1.235 \t-2 \t\r\n"
-                              " 0 \t 12345.679 \t\r\n"
-                              "-.013 \t 0 \t\r\n"
-                              " 0 \t 0 \t\r\n");
+                                                " 0 \t 12345.679 \t\r\n"
+                                                "-.013 \t 0 \t\r\n"
+                                                " 0 \t 0 \t\r\n");
     // A range beyond the last point is a subscript fault; nothing is written.
     EXPECT_EQ(CadkeyText(*m, {120.0f, 250.0f}), " 0 \t 12345.679 \t\r\n"
                                                 "-.013 \t 0 \t\r\n");

@@ -1,7 +1,7 @@
 // The model file: value encoding, layout, round trip, older layout, refusals and safe saving.
+#include "files/ModelFile.h"
 #include "files/Exports.h"
 #include "files/FileValues.h"
-#include "files/ModelFile.h"
 
 #include "FilesTestSupport.h"
 #include "model/Initialize.h"
@@ -12,9 +12,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <csignal>
 #include <fstream>
+#include <limits>
 #include <thread>
 
 #include <fcntl.h>
@@ -433,8 +433,9 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         {1234, "abc", "(segment 6, BcOrder(19)) should hold a number but holds \"abc\""},
         {4381, "1.5.2", "(Results row 3, point 17) should hold a number but holds \"1.5.2\""},
         {4381, "", "(Results row 3, point 17) should hold a number but holds nothing"},
-        {4381, "1E+39", "(Results row 3, point 17) should hold a number within the "
-                        "single-precision range but holds \"1E+39\""},
+        {4381, "1E+39",
+         "(Results row 3, point 17) should hold a number within the "
+         "single-precision range but holds \"1E+39\""},
         {closing + 7, "True", "(Translating) should hold #TRUE# or #FALSE# but holds \"True\""},
         {6, "\"Ann", "(UserName) should hold a text in quotes but holds \"\"Ann\""},
         {7, "12.5", "(DesignNo) should hold a whole number but holds \"12.5\""},
@@ -443,8 +444,9 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         {7, "2147483648", "(DesignNo) should hold a whole number but holds \"2147483648\""},
         {16, "720", "(NumPoints) should hold 360 but holds \"720\""},
         {14, "17", "(MaxSegments) should hold 16 but holds \"17\""},
-        {16 + 124, "21", "(segment 1, SegNumBC) should hold a whole number from 0 to 20 but "
-                         "holds \"21\""},
+        {16 + 124, "21",
+         "(segment 1, SegNumBC) should hold a whole number from 0 to 20 but "
+         "holds \"21\""},
         {16 + 204 + 112, "x", "(segment 2, SegEnds(0, 0)) should hold a number but holds \"x\""},
         {closing + 5, "0", "(CamDirection) should hold 1 or -1 but holds \"0\""},
         {closing + 27, "6", "(UnitSystem) should hold a whole number from 1 to 5 but holds \"6\""},
@@ -452,8 +454,7 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         // Slot 1 starts at line 17, its direction on line 18; slot 2's direction on 222.
         {18, "\"Q\"", "(segment 1, SegDir) should hold R, F, P or D but holds \"\"Q\"\""},
         {222, "\"r\"", "(segment 2, SegDir) should hold R, F, P or D but holds \"\"r\"\""},
-        {222, "\"Rise\"",
-         "(segment 2, SegDir) should hold R, F, P or D but holds \"\"Rise\"\""},
+        {222, "\"Rise\"", "(segment 2, SegDir) should hold R, F, P or D but holds \"\"Rise\"\""},
         // A used row with a law needs its direction.
         {18, "\"\"", "(segment 1, SegDir) should hold R, F, P or D but holds \"\"\"\""},
         {closing + 8, "\"Banana\"",

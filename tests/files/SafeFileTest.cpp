@@ -51,7 +51,9 @@ int FaultOf(const std::string& path, std::string_view bytes) {
     return 0;
 }
 
-bool IsFifo(const std::string& path) { return fs::is_fifo(fs::status(path)); }
+bool IsFifo(const std::string& path) {
+    return fs::is_fifo(fs::status(path));
+}
 
 } // namespace
 
@@ -134,8 +136,8 @@ TEST(SafeFile, LinksAreFollowedToTheFileTheyName) {
     const struct {
         const char* written;
         const char* file; // where the bytes land
-    } cases[] = {{"one", "sub/real.cam"}, {"sub/two", "sub/real.cam"},
-                 {"sub/dangling", "sub/made.cam"}};
+    } cases[] = {
+        {"one", "sub/real.cam"}, {"sub/two", "sub/real.cam"}, {"sub/dangling", "sub/made.cam"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         EXPECT_EQ(FaultOf(dir.file(c.written), c.written), 0);
@@ -195,11 +197,11 @@ TEST(SafeFile, OwnerIsKeptOnlyWhereItCanBeGiven) {
         uid_t euid;
         bool kept;
     } cases[] = {
-        {1000, 1000, 1000, true},   // one's own file
-        {1000, 50, 1000, true},     // in another of one's groups
-        {1000, 20, 1000, false},    // a group one is not in
-        {1001, 1000, 1000, false},  // another user's file in a shared folder
-        {65534, 65534, 0, true},    // the superuser gives any owner
+        {1000, 1000, 1000, true},  // one's own file
+        {1000, 50, 1000, true},    // in another of one's groups
+        {1000, 20, 1000, false},   // a group one is not in
+        {1001, 1000, 1000, false}, // another user's file in a shared folder
+        {65534, 65534, 0, true},   // the superuser gives any owner
     };
     for (const auto& c : cases)
         EXPECT_EQ(CanKeepOwner(c.fileUid, c.fileGid, c.euid, staff), c.kept)
@@ -210,8 +212,8 @@ TEST(SafeFile, OwnerIsKeptOnlyWhereItCanBeGiven) {
 // replaced file keeps its permission bits.
 TEST(SafeFile, ReplacedFileKeepsItsPermissionsAndReadOnlyFollowsThePlainWrite) {
     ScratchDir dir;
-    for (const fs::perms mode : {fs::perms(0444), fs::perms(0600), fs::perms(0640),
-                                 fs::perms(0755)}) {
+    for (const fs::perms mode :
+         {fs::perms(0444), fs::perms(0600), fs::perms(0640), fs::perms(0755)}) {
         SCOPED_TRACE(static_cast<int>(mode));
         const std::string path = dir.file("model.cam");
         WriteBytes(path, "old");
