@@ -8,7 +8,6 @@
 #include "model/ResultRow.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
-#include "text/TextColumns.h"
 
 #include <algorithm>
 #include <vector>
@@ -19,7 +18,7 @@ using model::ResultRow;
 
 using model::Fault;
 
-std::string NumberItem(float value) { return text::PrintNumberF(value); }
+std::string NumberItem(float value) { return text::PrintNumber(value); }
 std::string NumberItem(double value) { return text::PrintNumber(value); }
 
 namespace {
@@ -66,12 +65,12 @@ struct PointRange {
     int last;
 };
 
-// Points of the print range PlotStart..PlotEnd; the visited points must exist.
-PointRange PlotRange(const CamModel& m) {
+// The points of a range of cam angles; the visited points must exist.
+PointRange Points(const CamModel& m, AngleRange angles) {
     CheckPoints(m);
     model::CheckDivisor(m.DeltaTheta);
-    const PointRange r{motion::RoundIndex(m.PlotStart / m.DeltaTheta),
-                       motion::RoundIndex(m.PlotEnd / m.DeltaTheta)};
+    const PointRange r{motion::RoundIndex(angles.start / m.DeltaTheta),
+                       motion::RoundIndex(angles.end / m.DeltaTheta)};
     if (r.first <= r.last && (r.first < 0 || r.last > m.NumPoints))
         throw Fault(model::kSubscriptOutOfRange);
     return r;
@@ -104,8 +103,8 @@ std::string ExportProfileText(const CamModel& m, const DateTime& now) {
     return out + Rows(m, {9, 10});
 }
 
-std::string CadkeyText(const CamModel& m) {
-    const PointRange r = PlotRange(m);
+std::string CadkeyText(const CamModel& m, AngleRange range) {
+    const PointRange r = Points(m, range);
     std::string out;
     for (int p = r.first; p <= r.last; p += Step(m))
         out += NumberItem(text::FNRound(m.Results[ResultRow::XCoord][p], 3)) + '\t' +
@@ -114,7 +113,7 @@ std::string CadkeyText(const CamModel& m) {
 }
 
 std::string PrintToFileText(const CamModel& m, const DateTime& now) {
-    const PointRange r = PlotRange(m);
+    const PointRange r = Points(m, {m.PlotStart, m.PlotEnd});
     const int columns = std::clamp(m.NumPrintCols, 0, 4);
     for (int i = 1; i <= columns; ++i)
         if (m.PlotFunc[i] < 0 || m.PlotFunc[i] >= model::kResultRows)
@@ -155,8 +154,10 @@ bool Export_Profile_to_File(const CamModel& m, const std::string& path, Host& ho
                        [&] { return ExportProfileText(m, host.now()); });
 }
 
-bool Export_Cadkey_to_File(const CamModel& m, const std::string& path, Host& host) {
-    return WriteExport(path, host, "frm_Homescreen.Export.Cadkey", [&] { return CadkeyText(m); });
+bool Export_Cadkey_to_File(const CamModel& m, AngleRange range, const std::string& path,
+                           Host& host) {
+    return WriteExport(path, host, "frm_Homescreen.Export.Cadkey",
+                       [&] { return CadkeyText(m, range); });
 }
 
 bool Print_to_File(const CamModel& m, const std::string& path, Host& host) {

@@ -42,9 +42,17 @@ std::string NumberItem(double value);
 std::string ExportAllText(const CamModel& m, const DateTime& now);
 // The same for rows 9 and 10 (profile X and Y).
 std::string ExportProfileText(const CamModel& m, const DateTime& now);
-// No header: for p = PlotStart / DeltaTheta to PlotEnd / DeltaTheta (each rounded) step
+// A range of cam angles, degrees.
+struct AngleRange {
+    float start;
+    float end;
+};
+// What the home screen's Cadkey export covers, whatever range was last printed.
+inline constexpr AngleRange kWholeRevolution{0.0f, 360.0f};
+
+// No header: for p = range.start / DeltaTheta to range.end / DeltaTheta (each rounded) step
 // PrintEvery, FNRound(X, 3) TAB FNRound(Y, 3) TAB. A range beyond the points raises fault 9.
-std::string CadkeyText(const CamModel& m);
+std::string CadkeyText(const CamModel& m, AngleRange range);
 // The print selection: points PlotStart / DeltaTheta to PlotEnd / DeltaTheta (each rounded) step
 // PrintEvery; titles "Angle" and PrintColName, units UnitLabel(0) and UnitLabel(PlotFunc(i));
 // rows FNRound(angle, 2) then FNRound(Results(PlotFunc(i), p), Decimals(i - 1)) for
@@ -61,7 +69,8 @@ bool CheckModelExportable(const CamModel& m, Host& host);
 // "frm_Homescreen.Export.Cadkey", "Print_to_File") and leaves a previous file as it was.
 bool Export_All_to_File(const CamModel& m, const std::string& path, Host& host);
 bool Export_Profile_to_File(const CamModel& m, const std::string& path, Host& host);
-bool Export_Cadkey_to_File(const CamModel& m, const std::string& path, Host& host);
+bool Export_Cadkey_to_File(const CamModel& m, AngleRange range, const std::string& path,
+                           Host& host);
 bool Print_to_File(const CamModel& m, const std::string& path, Host& host);
 
 } // namespace trochix::files

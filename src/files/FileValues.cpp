@@ -2,7 +2,6 @@
 
 #include "text/NumberText.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -20,34 +19,6 @@ std::string_view Trim(std::string_view s) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Decimal exponent of the leading non-zero digit of a checked number text ("-1.5E+400" -> 400,
-// ".0002" -> -4). Only asked about texts that hold a non-zero digit.
-long DecimalMagnitude(std::string_view s) {
-    const std::size_t e = s.find('E');
-    long exponent = 0;
-    if (e != std::string_view::npos) {
-        std::size_t j = e + 1;
-        const bool negative = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        for (; j < s.size(); ++j)
-            if (exponent < 100000)
-                exponent = exponent * 10 + (s[j] - '0');
-        if (negative)
-            exponent = -exponent;
-        s = s.substr(0, e);
-    }
-    if (!s.empty() && s[0] == '-')
-        s.remove_prefix(1);
-    const std::size_t point = std::min(s.find('.'), s.size());
-    const std::size_t lead = s.find_first_of("123456789");
-    if (lead == std::string_view::npos)
-        return exponent;
-    const long shift = lead < point ? static_cast<long>(point - lead) - 1
-                                    : -static_cast<long>(lead - point);
-    return exponent + shift;
-}
 
 } // namespace
 
@@ -100,16 +71,20 @@ IntegerValue DecodeInteger(std::string_view line) {
     return {NumberStatus::Ok, static_cast<int>(v)};
 }
 
-RealValue DecodeReal(std::string_view line) {
-    line = Trim(line);
-    // What the number-to-text rule writes for values that are not finite.
-    if (line == "NaN")
-        return {NumberStatus::Ok, std::numeric_limits<float>::quiet_NaN()};
-    if (line == "Inf" || line == "-Inf")
-        return {NumberStatus::Ok, line[0] == '-' ? -std::numeric_limits<float>::infinity()
-                                                 : std::numeric_limits<float>::infinity()};
-    // Check the whole form first; from_chars alone would stop quietly at the first stray
-    // character and accepts forms (inf, nan, hex) that no model file holds.
+namespace {
+
+// Copies the digits at line[i..] to out; how many there were.
+int TakeDigits(std::string_view line, std::size_t& i, std::string& out) {
+    int n = 0;
+    for (; i < line.size() && IsDigit(line[i]); ++i, ++n)
+        out += line[i];
+    return n;
+}
+
+// The line as a checked decimal text ("-1.5E+07"; a D exponent read as E), or nothing when it
+// is not one whole number. from_chars alone would stop quietly at the first stray character
+// and accepts forms (inf, nan, hex) that no model file holds.
+std::optional<std::string> CheckedDecimal(std::string_view line) {
     std::string s;
     std::size_t i = 0;
     if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
@@ -117,36 +92,29 @@ RealValue DecodeReal(std::string_view line) {
             s += '-';
         ++i;
     }
-    int mantissaDigits = 0;
-    while (i < line.size() && IsDigit(line[i])) {
-        s += line[i++];
-        ++mantissaDigits;
-    }
+    int mantissaDigits = TakeDigits(line, i, s);
     if (i < line.size() && line[i] == '.') {
         s += line[i++];
-        while (i < line.size() && IsDigit(line[i])) {
-            s += line[i++];
-            ++mantissaDigits;
-        }
+        mantissaDigits += TakeDigits(line, i, s);
     }
     if (mantissaDigits == 0)
-        return {};
+        return std::nullopt;
     if (i < line.size() && (line[i] == 'E' || line[i] == 'e' || line[i] == 'D' || line[i] == 'd')) {
         s += 'E';
         ++i;
         if (i < line.size() && (line[i] == '+' || line[i] == '-'))
             s += line[i++];
-        int exponentDigits = 0;
-        while (i < line.size() && IsDigit(line[i])) {
-            s += line[i++];
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
-            return {};
+        if (TakeDigits(line, i, s) == 0)
+            return std::nullopt;
     }
     if (i != line.size())
-        return {};
+        return std::nullopt;
+    return s;
+}
 
+// The float a checked decimal text reads as: beyond the float range it is refused, below it
+// the nearest float (zero or a subnormal).
+RealValue NearestFloat(const std::string& s) {
     const char* first = s.data();
     const char* last = s.data() + s.size();
     float f = 0.0f;
@@ -155,14 +123,27 @@ RealValue DecodeReal(std::string_view line) {
         return {NumberStatus::Ok, f};
     if (r.ptr != last)
         return {};
-    // Out of float range: too large is refused, too small reads as the nearest float.
     double d = 0.0;
     const auto rd = std::from_chars(first, last, d);
     if (rd.ec == std::errc())
         return std::fabs(d) < 1.0 ? RealValue{NumberStatus::Ok, static_cast<float>(d)}
                                   : RealValue{NumberStatus::OutOfRange, 0.0f};
-    return DecimalMagnitude(s) < 0 ? RealValue{NumberStatus::Ok, s[0] == '-' ? -0.0f : 0.0f}
-                                   : RealValue{NumberStatus::OutOfRange, 0.0f};
+    return text::DecimalMagnitude(s) < 0 ? RealValue{NumberStatus::Ok, s[0] == '-' ? -0.0f : 0.0f}
+                                         : RealValue{NumberStatus::OutOfRange, 0.0f};
+}
+
+} // namespace
+
+RealValue DecodeReal(std::string_view line) {
+    line = Trim(line);
+    // What the number-to-text rule writes for values that are not finite.
+    if (line == "NaN")
+        return {NumberStatus::Ok, std::numeric_limits<float>::quiet_NaN()};
+    if (line == "Inf" || line == "-Inf")
+        return {NumberStatus::Ok, line[0] == '-' ? -std::numeric_limits<float>::infinity()
+                                                 : std::numeric_limits<float>::infinity()};
+    const std::optional<std::string> s = CheckedDecimal(line);
+    return s ? NearestFloat(*s) : RealValue{};
 }
 
 std::optional<bool> DecodeBoolean(std::string_view line) {

@@ -3,15 +3,17 @@
 // two cannot drift apart.
 //
 // A visitor provides:
-//   real(float&, FieldName)   integer(int&, FieldName, IntRule)   text(std::string&, FieldName)
-//   boolean(bool&, FieldName)
+//   real(float&, FieldName)   integer(int&, FieldName, IntRule)
+//   text(std::string&, FieldName, TextRule)   boolean(bool&, FieldName)
 // (const references for the writer).
 #pragma once
 
 #include "model/CamModel.h"
 
 #include <limits>
+#include <span>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace trochix::files {
@@ -34,18 +36,30 @@ struct IntRule {
     bool zeroAllowed = true;
 };
 
+// Texts a text field may hold (any text when `texts` is empty), and how a refusal names them.
+struct TextRule {
+    std::span<const std::string_view> texts;
+    const char* should = "";
+};
+
+// Segment directions; an empty one is what a row never filled in holds.
+inline constexpr std::string_view kSegDirTexts[] = {"R", "F", "P", "D", ""};
+inline constexpr TextRule kSegDirRule{kSegDirTexts, "R, F, P or D"};
+inline constexpr std::string_view kCamTypeTexts[] = {"Radial", "Barrel"};
+inline constexpr TextRule kCamTypeRule{kCamTypeTexts, "\"Radial\" or \"Barrel\""};
+
 template <class M, class V> void VisitSegmentSlot(M& m, int s, int maxBCs, V& v) {
     v.real(m.SegLow[s], {"SegLow", s});
-    v.text(m.SegDir[s], {"SegDir", s});
-    v.text(m.SegLawText[s], {"law text", s});
-    v.text(m.SegDesc[s], {"SegDesc", s});
+    v.text(m.SegDir[s], {"SegDir", s}, kSegDirRule);
+    v.text(m.SegLawText[s], {"law text", s}, {});
+    v.text(m.SegDesc[s], {"SegDesc", s}, {});
     v.real(m.SegLift[s], {"SegLift", s});
     v.real(m.SegStart[s], {"SegStart", s});
     v.real(m.SegEnd[s], {"SegEnd", s});
     v.real(m.SegBeta[s], {"SegBeta", s});
     v.real(m.SegBetaRadArr[s], {"SegBetaRadArr", s});
-    v.text(m.SegStartText[s], {"start position text", s});
-    v.text(m.SegEndText[s], {"end position text", s});
+    v.text(m.SegStartText[s], {"start position text", s}, {});
+    v.text(m.SegEndText[s], {"end position text", s}, {});
     for (int i = 1; i <= maxBCs; ++i) {
         v.real(m.PolyBcPos[i][s], {"PolyBcPos", s, i});
         v.real(m.BcEntered[i][s], {"BcEntered", s, i});
@@ -77,7 +91,7 @@ template <class M, class V> void VisitClosingLines(M& m, V& v) {
     v.integer(m.CamDirection, {"CamDirection"}, IntRule{-1, 1, false});
     v.integer(armRotateSign, {"ArmRotateSign"}, IntRule{});
     v.boolean(m.Translating, {"Translating"});
-    v.text(m.CamType, {"CamType"});
+    v.text(m.CamType, {"CamType"}, kCamTypeRule);
     v.real(m.ArmPivotX, {"ArmPivotX"});
     v.real(m.ArmPivotY, {"ArmPivotY"});
     v.real(m.ArmRadius, {"ArmRadius"});

@@ -33,7 +33,7 @@ public:
     explicit FieldWriter(LineWriter& out) : out_(out) {}
     void real(const float& v, const FieldName&) { out_.real(v); }
     void integer(const int& v, const FieldName&, const IntRule&) { out_.integer(v); }
-    void text(const std::string& v, const FieldName&) { out_.text(v); }
+    void text(const std::string& v, const FieldName&, const TextRule&) { out_.text(v); }
     void boolean(const bool& v, const FieldName&) { out_.boolean(v); }
 
 private:

@@ -70,7 +70,8 @@ struct ReadResult {
 //    SegBetaText, SegLawFamily (and SegHalf for the half laws) from the law text;
 //  - the segment rows not calculated (SegDone False), result points beyond NumPoints zeroed,
 //    in an older-layout file row 0 set to the cam angles of the file's step;
-//  - unit labels for UnitSystem (label 0 "Degrees", as at start-up);
+//  - unit labels for UnitSystem as the Units menu sets them (label 0 "deg"): the file holds
+//    the system, not the labels, so the labels follow from it alone;
 //  - FileName = path, ModelName = ModelNameFromPath(path), ModelSaved = True (the model
 //    equals its file); FftDone cleared (it described the previous model); BcUnchanged set
 //    (the stored conditions of the polynomial segments count as solved);

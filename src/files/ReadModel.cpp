@@ -1,37 +1,50 @@
 // Reading a model file into a separate model, refusing the whole file at the first line that
 // does not hold its field.
 #include "files/FileValues.h"
+#include "files/LineReader.h"
 #include "files/ModelFields.h"
 #include "files/ModelFile.h"
-#include "files/SafeFile.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "model/ResultRow.h"
 #include "model/SegmentTable.h"
 #include "model/Units.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstdint>
+#include <optional>
 
 namespace trochix::files {
-
-using model::ResultRow;
 
 using model::Fault;
 
 namespace {
 
-// Larger than any model file (about 28,000 short lines).
-constexpr std::size_t kMaxFileBytes = 64u << 20;
+// The longest line a file may hold: room for a text box's longest entry (32,767 characters)
+// with its quotes, and far more than any value needs.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+// Room for any number or boolean line, surrounding blanks included.
+constexpr std::uint64_t kValueLineBytes = 64;
 
 // Why a file was refused: the line (1-based) and what was wrong with it.
 struct Damage {
     int line;
     std::string what; // "(field) should hold ..." or a whole sentence without a line
 };
+
+const char* const kFarLarger = "it is far larger than a model file of its table sizes can be";
+
+// The most bytes one model of these table sizes can take: every text line a whole line,
+// every other line a value line.
+std::uint64_t ModelBytesBound(int maxSegments, int maxBCs, int numFunctions, int numPoints) {
+    const std::uint64_t textLines = 8 + 5 * static_cast<std::uint64_t>(maxSegments) + 1;
+    const std::uint64_t lines = 16 + static_cast<std::uint64_t>(maxSegments) * (24 + 9 * maxBCs) +
+                                static_cast<std::uint64_t>(numFunctions + 1) * (numPoints + 1) + 27;
+    return (lines - textLines) * kValueLineBytes + textLines * (kMaxLineBytes + 2);
+}
 
 std::string Shown(std::string_view line) {
     if (line.empty())
@@ -44,45 +57,58 @@ std::string Shown(std::string_view line) {
     return "\"" + s + "\"";
 }
 
-// The file as lines (CR LF or LF ends), with a cursor over them.
+// A cursor over the lines of a file (CR LF or LF ends), read one at a time.
 class LineCursor {
 public:
-    explicit LineCursor(std::string_view text) {
-        while (!text.empty()) {
-            const std::size_t nl = text.find('\n');
-            std::string_view line = text.substr(0, nl);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            lines_.push_back(line);
-            if (nl == std::string_view::npos)
-                break;
-            text.remove_prefix(nl + 1);
-        }
-    }
+    explicit LineCursor(LineReader& reader) : reader_(reader) {}
 
-    int lineNumber() const { return static_cast<int>(next_) + 1; }
+    int lineNumber() const { return taken_ + 1; }
+    std::uint64_t consumed() const { return reader_.consumed(); }
 
     std::string_view take(const FieldName& f) {
-        if (next_ >= lines_.size())
-            throw Damage{lineNumber(), "(" + Describe(f) + ") is missing: the file ends early"};
-        return lines_[next_++];
+        if (pending_) {
+            held_ = std::move(*pending_);
+            pending_.reset();
+            last_ = held_;
+        } else {
+            const std::optional<std::string_view> line = next();
+            if (!line)
+                throw Damage{lineNumber(), "(" + Describe(f) + ") is missing: the file ends early"};
+            last_ = *line;
+        }
+        ++taken_;
+        return last_;
     }
 
-    std::string_view lastLine() const { return next_ > 0 ? lines_[next_ - 1] : std::string_view(); }
+    std::string_view lastLine() const { return last_; }
 
-    // True when only empty lines remain.
-    bool atEnd() const {
-        for (std::size_t i = next_; i < lines_.size(); ++i)
-            if (!isBlank(lines_[i]))
-                return false;
-        return true;
+    // True when only empty lines remain; they are passed over.
+    bool atEnd() {
+        while (!pending_) {
+            const std::optional<std::string_view> line = next();
+            if (!line)
+                return true;
+            if (isBlank(*line))
+                ++taken_;
+            else
+                pending_ = std::string(*line);
+        }
+        return false;
     }
 
-    // Skips empty lines; the next line, which is not empty.
+    // The next line that is not empty (after atEnd() said there is one).
     std::string_view peekContent() {
-        while (next_ < lines_.size() && isBlank(lines_[next_]))
-            ++next_;
-        return lines_[next_];
+        atEnd();
+        return pending_ ? std::string_view(*pending_) : std::string_view();
+    }
+
+    // A model that starts at byte `start` and has these table sizes cannot take more than
+    // `bound` bytes: a file far larger is refused before it is read on.
+    void limitModel(std::uint64_t start, std::uint64_t bound) {
+        const std::uint64_t allowed = start + bound;
+        if (reader_.size() && *reader_.size() > allowed)
+            throw Damage{0, kFarLarger};
+        reader_.setBudget(allowed);
     }
 
     [[noreturn]] void refuse(const FieldName& f, std::string_view line, const std::string& should) {
@@ -117,11 +143,14 @@ public:
         v = r.value;
     }
 
-    void text(std::string& v, const FieldName& f) {
+    void text(std::string& v, const FieldName& f, const TextRule& rule = {}) {
         const std::string_view line = take(f);
         std::optional<std::string> t = DecodeText(line);
         if (!t)
             refuse(f, line, "a text in quotes");
+        if (!rule.texts.empty() &&
+            std::find(rule.texts.begin(), rule.texts.end(), *t) == rule.texts.end())
+            refuse(f, line, rule.should);
         v = std::move(*t);
     }
 
@@ -138,8 +167,23 @@ private:
         return line.find_first_not_of(" \t") == std::string_view::npos;
     }
 
-    std::vector<std::string_view> lines_;
-    std::size_t next_ = 0;
+    std::optional<std::string_view> next() {
+        const LineReader::Line line = reader_.next();
+        switch (line.status) {
+        case LineReader::Status::Line: return line.text;
+        case LineReader::Status::End: return std::nullopt;
+        case LineReader::Status::TooLong:
+            throw Damage{lineNumber(), "is longer than any line of a model file"};
+        case LineReader::Status::OverBudget: throw Damage{0, kFarLarger};
+        }
+        return std::nullopt;
+    }
+
+    LineReader& reader_;
+    int taken_ = 0;
+    std::string_view last_;              // the line taken last
+    std::optional<std::string> pending_; // a line looked at but not yet taken
+    std::string held_;                   // a looked-at line once taken
 };
 
 // Line 1 as a title: the quoted text, or the bare line when it has no quotes (a file of some
@@ -152,18 +196,24 @@ std::string TitleOf(std::string_view line) {
 
 enum class ModelStart { Read, OtherTitle };
 
-// One model from the cursor into m. Returns OtherTitle, reading nothing further, when line 1
-// is not the running program's title.
-ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle) {
-    if (TitleOf(in.take({"AppTitle"})) != appTitle)
-        return ModelStart::OtherTitle;
+// The table sizes a model's header gives; they drive the loops over its tables.
+struct TableSizes {
+    bool older; // a file of the layout before version 1.3
+    int numFunctions;
+    int maxSegments;
+    int maxBCs;
+};
+
+// Lines 2 to 16 (2 to 14 in the older layout) into m: the identification, the cam data and the
+// table sizes.
+TableSizes ReadHeader(LineCursor& in, CamModel& m) {
     std::string ignored;
     in.text(ignored, {"AppVersion"});
     std::string third;
     in.text(third, {"FileVersion"});
     // Files before version 1.3 have the model name here and no reserved line.
-    const bool older = text::Val(third.substr(0, 3)) < 1.3;
-    if (older) {
+    TableSizes t{text::Val(third.substr(0, 3)) < 1.3, 0, 0, 0};
+    if (t.older) {
         m.ModelName = third;
     } else {
         in.text(ignored, {"reserved line"});
@@ -180,13 +230,35 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     in.real(m.DeltaTheta, {"DeltaTheta"});
     if (m.DeltaTheta != 1.0f && m.DeltaTheta != 0.5f && m.DeltaTheta != 0.25f)
         in.refuse({"DeltaTheta"}, in.lastLine(), "a step of 1, .5 or .25 degree");
-    int numFunctions = 0, maxSegments = 0, maxBCs = 0, numPoints = 0;
-    in.integer(numFunctions, {"NumFunctions"}, IntRule{1, model::kNumFunctions});
-    in.integer(maxSegments, {"MaxSegments"}, IntRule{m.NumSegments, model::kMaxSegments});
-    in.integer(maxBCs, {"MaxBCs"}, IntRule{0, model::kMaxBCs});
+    in.integer(t.numFunctions, {"NumFunctions"}, IntRule{1, model::kNumFunctions});
+    in.integer(t.maxSegments, {"MaxSegments"}, IntRule{m.NumSegments, model::kMaxSegments});
+    in.integer(t.maxBCs, {"MaxBCs"}, IntRule{0, model::kMaxBCs});
     const int expectedPoints = static_cast<int>(std::lround(360.0 / m.DeltaTheta));
-    in.integer(numPoints, {"NumPoints"}, IntRule{expectedPoints, expectedPoints});
-    m.NumPoints = numPoints;
+    in.integer(m.NumPoints, {"NumPoints"}, IntRule{expectedPoints, expectedPoints});
+    return t;
+}
+
+// The segment slots into m, the rows having been reset.
+void ReadSegmentSlots(LineCursor& in, CamModel& m, const TableSizes& t) {
+    for (int s = 1; s <= t.maxSegments; ++s) {
+        const int dirLine = in.lineNumber() + 1; // SegDir is the slot's second line
+        VisitSegmentSlot(m, s, t.maxBCs, in);
+        // A used row with a law but no direction would be computed as no motion at all.
+        if (s <= m.NumSegments && m.SegDir[s].empty() && !m.SegLawText[s].empty())
+            throw Damage{dirLine, "(" + Describe({"SegDir", s}) + ") should hold " +
+                                      kSegDirRule.should + " but holds " +
+                                      Shown(EncodeText(m.SegDir[s]))};
+    }
+}
+
+// One model from the cursor into m. Returns OtherTitle, reading nothing further, when line 1
+// is not the running program's title.
+ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle) {
+    const std::uint64_t start = in.consumed();
+    if (TitleOf(in.take({"AppTitle"})) != appTitle)
+        return ModelStart::OtherTitle;
+    const TableSizes t = ReadHeader(in, m);
+    in.limitModel(start, ModelBytesBound(t.maxSegments, t.maxBCs, t.numFunctions, m.NumPoints));
 
     // The input screen's rows are reset before the file fills them; this also sets row 0 to
     // the cam angles of the file's step, which an older-layout file does not hold.
@@ -194,13 +266,30 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     for (int f = 0; f <= model::kNumFunctions; ++f)
         for (int p = m.NumPoints + 1; p <= model::kMaxPoints; ++p)
             m.Results[f][p] = 0.0f;
-
-    for (int s = 1; s <= maxSegments; ++s)
-        VisitSegmentSlot(m, s, maxBCs, in);
-    for (int f = older ? 1 : 0; f <= numFunctions; ++f)
+    ReadSegmentSlots(in, m, t);
+    for (int f = t.older ? 1 : 0; f <= t.numFunctions; ++f)
         for (int p = 0; p <= m.NumPoints; ++p)
             in.real(m.Results[f][p], {"Results", 0, f, p, true});
     VisitClosingLines(m, in);
+    return ModelStart::Read;
+}
+
+// Every model of the file into m, the last one read over the others; OtherTitle when the
+// first is not this program's.
+ModelStart ReadModels(const std::string& path, CamModel& m, const std::string& appTitle) {
+    LineReader reader(path, kMaxLineBytes);
+    LineCursor in(reader);
+    if (ReadOneModel(in, m, appTitle) == ModelStart::OtherTitle)
+        return ModelStart::OtherTitle;
+    // A file normally holds one model; another complete one after it is read over it.
+    while (!in.atEnd()) {
+        if (TitleOf(in.peekContent()) != appTitle) {
+            const std::string_view line = in.take({"end"});
+            throw Damage{in.lineNumber() - 1,
+                         "should be the end of the file but holds " + Shown(line)};
+        }
+        ReadOneModel(in, m, appTitle);
+    }
     return ModelStart::Read;
 }
 
@@ -227,56 +316,19 @@ void FillInputTexts(CamModel& m) {
     }
 }
 
-} // namespace
+// A file not read: the message shown, the current model untouched.
+ReadResult Refused(Host& host, ReadStatus status, const std::string& message, model::Icon icon) {
+    host.message(message, icon, model::DefaultTitle());
+    return {status, nullptr, message};
+}
 
-ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
-    ReadResult result;
-    const model::BusyPointer busy(host);
-    std::string bytes;
-    auto fresh = std::make_unique<CamModel>(current);
-    const bool opened = model::RunGuarded(
-        host, "Readfile", [&] { bytes = ReadWholeFile(path, kMaxFileBytes); });
-    if (!opened) {
-        result.status = ReadStatus::Failed;
-        return result;
-    }
-
-    try {
-        if (bytes.size() > kMaxFileBytes)
-            throw Damage{0, "it is far larger than any model file"};
-        LineCursor in(bytes);
-        // A file normally holds one model; another complete one after it is read over it.
-        bool first = true;
-        while (first || !in.atEnd()) {
-            if (!first && TitleOf(in.peekContent()) != current.AppTitle) {
-                const std::string_view line = in.take({"end"});
-                throw Damage{in.lineNumber() - 1,
-                             "should be the end of the file but holds " + Shown(line)};
-            }
-            first = false;
-            if (ReadOneModel(in, *fresh, current.AppTitle) == ModelStart::OtherTitle) {
-                result.status = ReadStatus::Incompatible;
-                result.message = "This data file is not compatible with " + current.AppTitle + ". ";
-                host.message(result.message, model::Icon::Question, model::DefaultTitle());
-                return result;
-            }
-        }
-    } catch (const Damage& d) {
-        result.status = ReadStatus::Damaged;
-        result.message = "The file " + path + " could not be read: " +
-                         (d.line > 0 ? "line " + std::to_string(d.line) + " " : std::string()) +
-                         d.what + ".\rThe current model is unchanged.";
-        host.message(result.message, model::Icon::Exclamation, model::DefaultTitle());
-        return result;
-    }
-
-    CamModel& m = *fresh;
+// What follows from a whole file read into m.
+void FinishReading(CamModel& m, const std::string& path) {
     m.PivotDistance = static_cast<float>(
         std::sqrt(static_cast<double>(m.ArmPivotX) * m.ArmPivotX +
                   static_cast<double>(m.ArmPivotY) * m.ArmPivotY));
     FillInputTexts(m);
     model::RefreshUnitLabels(m);
-    m.UnitLabel[ResultRow::CamAngle] = "Degrees";
     m.FileName = path;
     m.ModelName = ModelNameFromPath(path);
     m.ModelSaved = true;
@@ -286,12 +338,34 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
     m.BcUnchanged = true;
     m.Loading = false;
     m.ExampleLoaded = false;
+}
 
-    host.message("File " + m.FileName + " successfully read.", model::Icon::Information,
+} // namespace
+
+ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
+    auto fresh = std::make_unique<CamModel>(current);
+    ModelStart start = ModelStart::Read;
+    try {
+        const model::BusyPointer busy(host);
+        if (!model::RunGuarded(host, "Readfile",
+                               [&] { start = ReadModels(path, *fresh, current.AppTitle); }))
+            return {ReadStatus::Failed, nullptr, {}};
+    } catch (const Damage& d) {
+        return Refused(host, ReadStatus::Damaged,
+                       "The file " + path + " could not be read: " +
+                           (d.line > 0 ? "line " + std::to_string(d.line) + " " : std::string()) +
+                           d.what + ".\rThe current model is unchanged.",
+                       model::Icon::Exclamation);
+    }
+    if (start == ModelStart::OtherTitle)
+        return Refused(host, ReadStatus::Incompatible,
+                       "This data file is not compatible with " + current.AppTitle + ". ",
+                       model::Icon::Question);
+
+    FinishReading(*fresh, path);
+    host.message("File " + fresh->FileName + " successfully read.", model::Icon::Information,
                  model::DefaultTitle());
-    result.status = ReadStatus::Read;
-    result.model = std::move(fresh);
-    return result;
+    return {ReadStatus::Read, std::move(fresh), {}};
 }
 
 } // namespace trochix::files

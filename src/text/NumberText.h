@@ -19,6 +19,14 @@ namespace trochix::text {
 // Magnitudes beyond the float range give +-3.402823E+38, so the result always fits a model real.
 double Val(std::string_view text);
 
+// The value of a checked decimal text (an optional sign, digits with an optional point, an
+// optional exponent E or e with its sign), in every locale; beyond the double range it is
+// +-infinity, below it +-0.
+double DecimalValue(std::string_view text);
+// The decimal exponent of the leading non-zero digit of such a text ("-1.5E+400" -> 400,
+// ".0002" -> -4); the text's exponent alone when no digit is non-zero.
+long DecimalMagnitude(std::string_view text);
+
 // Number-to-text rule for single-precision values (at most 7 significant digits).
 std::string Str(float value);
 // The same for double-precision values (at most 15 significant digits).

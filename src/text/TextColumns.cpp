@@ -10,8 +10,6 @@ int NextZoneColumn(int column) {
     return ((column - 1) / kPrintZoneWidth + 1) * kPrintZoneWidth + 1;
 }
 
-std::string PrintNumberF(float value) { return Str(value) + " "; }
-
 TextLine& TextLine::tab(int column) {
     if (column < 1)
         column = 1;
@@ -34,9 +32,9 @@ TextLine& TextLine::text(std::string_view s) {
 
 TextLine& TextLine::number(double value) { return text(PrintNumber(value)); }
 
-TextLine& TextLine::number(float value) { return text(PrintNumberF(value)); }
+TextLine& TextLine::number(float value) { return text(PrintNumber(value)); }
 
-TextLine& TextLine::number(int value) { return text(PrintNumber(static_cast<double>(value))); }
+TextLine& TextLine::number(int value) { return text(PrintNumber(value)); }
 
 TextLine& TextLine::right(int lastColumn, std::string_view s) {
     const int start = lastColumn - static_cast<int>(s.size()) + 1;

@@ -27,9 +27,6 @@ constexpr int kPrintZoneWidth = 14;
 // Start column of the print zone after `column`: 1 -> 15, 14 -> 15, 15 -> 29.
 int NextZoneColumn(int column);
 
-// A number in general print form with its trailing blank (float: 7 significant digits).
-std::string PrintNumberF(float value);
-
 class TextLine {
 public:
     TextLine() = default;

@@ -11,7 +11,6 @@
 #include "ui/Dialogs.h"
 #include "ui/Navigator.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -52,13 +51,8 @@ bool WriteExport(const CamModel& m, Command command, const std::string& path, mo
         return files::Export_All_to_File(m, path, host);
     case Command::ExportProfile:
         return files::Export_Profile_to_File(m, path, host);
-    case Command::ExportCadkey: {
-        // The whole revolution, whatever range the print selection last chose.
-        auto whole = std::make_unique<CamModel>(m);
-        whole->PlotStart = 0.0f;
-        whole->PlotEnd = 360.0f;
-        return files::Export_Cadkey_to_File(*whole, path, host);
-    }
+    case Command::ExportCadkey:
+        return files::Export_Cadkey_to_File(m, files::kWholeRevolution, path, host);
     default:
         return false;
     }

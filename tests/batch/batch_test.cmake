@@ -7,8 +7,8 @@ endif()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
-# Number of CR LF lines of a file; fails when a line ends otherwise.
-function(crlf_lines path out)
+# Numbers of CR LF pairs and of line feeds in a file.
+function(line_ends path crlf_out lf_out)
     if(NOT EXISTS "${path}")
         message(FATAL_ERROR "${path} was not written")
     endif()
@@ -26,6 +26,13 @@ function(crlf_lines path out)
             math(EXPR n_lf "${n_lf} + 1")
         endif()
     endforeach()
+    set(${crlf_out} ${n_crlf} PARENT_SCOPE)
+    set(${lf_out} ${n_lf} PARENT_SCOPE)
+endfunction()
+
+# Number of CR LF lines of a file; fails when a line ends otherwise.
+function(crlf_lines path out)
+    line_ends("${path}" n_crlf n_lf)
     if(NOT n_lf EQUAL n_crlf)
         message(FATAL_ERROR "${path}: ${n_lf} lines but ${n_crlf} end in CR LF")
     endif()
@@ -35,6 +42,20 @@ endfunction()
 function(expect what actual expected)
     if(NOT "${actual}" STREQUAL "${expected}")
         message(FATAL_ERROR "${what}: expected ${expected}, got ${actual}")
+    endif()
+endfunction()
+
+# Fails with `what` and the text unless the text matches the regular expression.
+function(expect_match what text regex)
+    if(NOT text MATCHES "${regex}")
+        message(FATAL_ERROR "${what}: ${text}")
+    endif()
+endfunction()
+
+# Fails with `what` when the file exists.
+function(expect_absent what path)
+    if(EXISTS "${path}")
+        message(FATAL_ERROR "${what}: ${path}")
     endif()
 endfunction()
 
@@ -68,20 +89,14 @@ expect("spectrum columns" "${n}" 6)
 # Harmonic 0 is twice the mean of S. A double-harmonic segment, S = h/2 [(1 - cos pi x) -
 # (1 - cos 2 pi x)/4], averages 3h/8; rise and fall take 180 of the 360 degrees, so the mean
 # is .1875 and harmonic 0 is .375 (real part and magnitude).
-if(NOT first MATCHES "^ 0 \t \\.375 \t 0 \t \\.375 \t")
-    message(FATAL_ERROR "harmonic 0 line: ${first}")
-endif()
+expect_match("harmonic 0 line" "${first}" "^ 0 \t \\.375 \t 0 \t \\.375 \t")
 
 # The continuity table, then the verdict as the last line; the save said so on stderr.
-if(NOT out MATCHES "Resulting Boundary Values at Segment Interfaces")
-    message(FATAL_ERROR "no continuity table on stdout: ${out}")
-endif()
-if(NOT out MATCHES "ContinuityOK=True\n")
-    message(FATAL_ERROR "no continuity verdict: ${out}")
-endif()
-if(NOT err MATCHES "Information: File was successfully written to  / ")
-    message(FATAL_ERROR "the save message is missing from stderr: ${err}")
-endif()
+expect_match("no continuity table on stdout" "${out}"
+    "Resulting Boundary Values at Segment Interfaces")
+expect_match("no continuity verdict" "${out}" "ContinuityOK=True\n")
+expect_match("the save message is missing from stderr" "${err}"
+    "Information: File was successfully written to  / ")
 
 # ---- the saved model reopened, recomputed at a finer step
 execute_process(
@@ -91,24 +106,42 @@ expect("exit status of the reopened run (stderr: ${err})" "${rc}" 0)
 crlf_lines("${WORK}/half.txt" n)
 expect("all-data lines at half a degree" "${n}" 727)
 
+# ---- outputs to standard output: "-" and /dev/stdout (a pipe here) are written through
+execute_process(
+    COMMAND "${BATCH}" --example 1 --fft 1 --fft-out - --export-profile /dev/stdout
+    COMMAND cat
+    WORKING_DIRECTORY "${WORK}"
+    RESULTS_VARIABLE rcs OUTPUT_FILE "${WORK}/stdout.txt" ERROR_VARIABLE err)
+expect("exit status of the run to standard output (stderr: ${err})" "${rcs}" "0;0")
+# The harmonic sums, then the spectrum's 181 lines, then the profile's 6 + 361 lines.
+line_ends("${WORK}/stdout.txt" n_crlf n_lf)
+expect("CR LF and LF lines on standard output" "${n_crlf} ${n_lf}" "548 549")
+file(READ "${WORK}/stdout.txt" out)
+expect_match("standard output out of order" "${out}"
+    "^HarmonicSum=[^\n]*\n 0 \t \\.375 \t.*X-coord\tY-coord\t")
+expect_absent("a file named - was written" "${WORK}/-")
+
 # ---- a usage error: status 2 and the usage text
 execute_process(COMMAND "${BATCH}" --example 1 --units 9
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 expect("exit status of a usage error" "${rc}" 2)
-if(NOT err MATCHES "usage: trochix-batch")
-    message(FATAL_ERROR "no usage text: ${err}")
-endif()
+expect_match("no usage text" "${err}" "usage: trochix-batch")
 execute_process(COMMAND "${BATCH}" --fft 1 --example 1
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
 expect("exit status of --fft without --fft-out" "${rc}" 2)
+
+# A forgotten value and a step without --recalc are usage errors: nothing is written.
+foreach(args IN ITEMS "--save;--recalc" "--step;inf;--recalc" "--step;0.5")
+    execute_process(COMMAND "${BATCH}" --example 1 ${args}
+        WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+    expect("exit status of --example 1 ${args}" "${rc}" 2)
+endforeach()
+expect_absent("an option was taken as the name of the file to save" "${WORK}/--recalc")
 
 # ---- a missing model file: status 1, the program's message, nothing written
 execute_process(COMMAND "${BATCH}" --open "${WORK}/missing.cam" --save "${WORK}/never.cam"
     RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
 expect("exit status of a missing file" "${rc}" 1)
-if(NOT err MATCHES "There are no files with your chosen name in the selected directory")
-    message(FATAL_ERROR "no file message: ${err}")
-endif()
-if(EXISTS "${WORK}/never.cam")
-    message(FATAL_ERROR "a refused run wrote its save file")
-endif()
+expect_match("no file message" "${err}"
+    "There are no files with your chosen name in the selected directory")
+expect_absent("a refused run wrote its save file" "${WORK}/never.cam")

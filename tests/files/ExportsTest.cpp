@@ -108,8 +108,8 @@ TEST(Exports, RowsStepByPrintEveryUpToTheLastPoint) {
 TEST(Exports, CadkeyFileHoldsRoundedPairsOnly) {
     RecordingHost host;
     auto m = SmallModel(host);
-    m->PlotStart = 0.0f;
-    m->PlotEnd = 360.0f;
+    m->PlotStart = 90.0f; // the print selection's range is not the Cadkey file's
+    m->PlotEnd = 180.0f;
     m->PrintEvery = 120;
     // FNRound(x, 3) = floor(1000 x + 0.5) / 1000: 1.23456 -> 1.235, -2.0004 -> -2,
     // 0.0004 -> 0, 12345.6789 (as a float 12345.6787109) -> 12345.679, -0.0126 -> -.013.
@@ -118,14 +118,15 @@ TEST(Exports, CadkeyFileHoldsRoundedPairsOnly) {
     m->Results[9][120] = 0.0004f;
     m->Results[10][120] = 12345.6789f;
     m->Results[9][240] = -0.0126f;
-    EXPECT_EQ(CadkeyText(*m), " 1.235 \t-2 \t\r\n"
-                              " 0 \t 12345.679 \t\r\n"
-                              "-.013 \t 0 \t\r\n"
-                              " 0 \t 0 \t\r\n");
+    EXPECT_EQ(CadkeyText(*m, kWholeRevolution), " 1.235 \t-2 \t\r\n"
+                                                " 0 \t 12345.679 \t\r\n"
+                                                "-.013 \t 0 \t\r\n"
+                                                " 0 \t 0 \t\r\n");
     // A range beyond the last point is a subscript fault; nothing is written.
+    EXPECT_EQ(CadkeyText(*m, {120.0f, 250.0f}), " 0 \t 12345.679 \t\r\n"
+                                                "-.013 \t 0 \t\r\n");
     ScratchDir dir;
-    m->PlotEnd = 400.0f;
-    EXPECT_FALSE(Export_Cadkey_to_File(*m, dir.file("x.cad"), host));
+    EXPECT_FALSE(Export_Cadkey_to_File(*m, {0.0f, 400.0f}, dir.file("x.cad"), host));
     EXPECT_EQ(host.lastText(),
               "Error 9   (Subscript out of range)  has occurred in "
               "frm_Homescreen.Export.Cadkey\r\r");

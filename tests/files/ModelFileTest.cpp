@@ -1,18 +1,27 @@
 // The model file: value encoding, layout, round trip, older layout, refusals and safe saving.
-#include "files/FileValues.h"
 #include "files/ModelFile.h"
+#include "files/Exports.h"
+#include "files/FileValues.h"
 
 #include "FilesTestSupport.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "model/Units.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <csignal>
+#include <fstream>
+#include <limits>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace trochix;
 using namespace trochix::files;
@@ -207,7 +216,7 @@ TEST(ModelFile, ReadingRefreshesWhatTheFileDoesNotHold) {
     EXPECT_EQ(m.ArmDirection, -1.0f);
     // SI, oscillating follower: displacement in degrees, lengths in metres.
     EXPECT_EQ((std::vector{m.UnitLabel[0], m.UnitLabel[1], m.UnitLabel[6], m.UnitLabel[8]}),
-              (std::vector<std::string>{"Degrees", "deg", "m", "N-m"}));
+              (std::vector<std::string>{"deg", "deg", "m", "N-m"}));
     EXPECT_EQ(m.FileName, path);
     EXPECT_EQ(m.ModelName, "Refresh");
     EXPECT_TRUE(m.ModelSaved);
@@ -216,6 +225,34 @@ TEST(ModelFile, ReadingRefreshesWhatTheFileDoesNotHold) {
     for (bool done : m.SegDone)
         EXPECT_FALSE(done);
     EXPECT_EQ(m.Results[5][721], 0.0f); // beyond NumPoints 720
+}
+
+// The file holds the unit system, not its labels: a reopened model shows the labels of that
+// system as the Units menu sets them, so its exports equal those of the model that was saved.
+TEST(ModelFile, ReopenedModelExportsTheSameBytes) {
+    for (int system = 1; system <= 5; ++system)
+        for (bool translating : {true, false}) {
+            SCOPED_TRACE(std::to_string(system) + (translating ? " translating" : " oscillating"));
+            Fixture t;
+            auto saved = FilledModel(1.0f);
+            saved->PrintEvery = 90;
+            saved->Translating = translating;
+            model::SelectUnitSystem(*saved, system);
+            const std::string path = t.dir.file("Units.cam");
+            ASSERT_TRUE(SaveModel(*saved, path, t.host));
+            ReadResult r = Readfile(path, *t.live, t.host);
+            ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+            EXPECT_EQ(r.model->UnitLabel, saved->UnitLabel);
+            for (auto exportText : {ExportAllText, ExportProfileText}) {
+                const std::vector<std::string> before =
+                    SplitLines(exportText(*saved, t.host.now()));
+                const std::vector<std::string> after =
+                    SplitLines(exportText(*r.model, t.host.now()));
+                ASSERT_EQ(after.size(), before.size());
+                for (std::size_t i = 0; i < before.size(); ++i)
+                    ASSERT_EQ(after[i], before[i]) << "line " << i + 1;
+            }
+        }
 }
 
 // The layout, written out from the file's rules: 16 header lines; per segment slot 11 fields,
@@ -396,8 +433,9 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         {1234, "abc", "(segment 6, BcOrder(19)) should hold a number but holds \"abc\""},
         {4381, "1.5.2", "(Results row 3, point 17) should hold a number but holds \"1.5.2\""},
         {4381, "", "(Results row 3, point 17) should hold a number but holds nothing"},
-        {4381, "1E+39", "(Results row 3, point 17) should hold a number within the "
-                        "single-precision range but holds \"1E+39\""},
+        {4381, "1E+39",
+         "(Results row 3, point 17) should hold a number within the "
+         "single-precision range but holds \"1E+39\""},
         {closing + 7, "True", "(Translating) should hold #TRUE# or #FALSE# but holds \"True\""},
         {6, "\"Ann", "(UserName) should hold a text in quotes but holds \"\"Ann\""},
         {7, "12.5", "(DesignNo) should hold a whole number but holds \"12.5\""},
@@ -406,12 +444,23 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         {7, "2147483648", "(DesignNo) should hold a whole number but holds \"2147483648\""},
         {16, "720", "(NumPoints) should hold 360 but holds \"720\""},
         {14, "17", "(MaxSegments) should hold 16 but holds \"17\""},
-        {16 + 124, "21", "(segment 1, SegNumBC) should hold a whole number from 0 to 20 but "
-                         "holds \"21\""},
+        {16 + 124, "21",
+         "(segment 1, SegNumBC) should hold a whole number from 0 to 20 but "
+         "holds \"21\""},
         {16 + 204 + 112, "x", "(segment 2, SegEnds(0, 0)) should hold a number but holds \"x\""},
         {closing + 5, "0", "(CamDirection) should hold 1 or -1 but holds \"0\""},
         {closing + 27, "6", "(UnitSystem) should hold a whole number from 1 to 5 but holds \"6\""},
         {closing + 3, "3", "(FollowerType) should hold a whole number from 0 to 2 but holds \"3\""},
+        // Slot 1 starts at line 17, its direction on line 18; slot 2's direction on 222.
+        {18, "\"Q\"", "(segment 1, SegDir) should hold R, F, P or D but holds \"\"Q\"\""},
+        {222, "\"r\"", "(segment 2, SegDir) should hold R, F, P or D but holds \"\"r\"\""},
+        {222, "\"Rise\"", "(segment 2, SegDir) should hold R, F, P or D but holds \"\"Rise\"\""},
+        // A used row with a law needs its direction.
+        {18, "\"\"", "(segment 1, SegDir) should hold R, F, P or D but holds \"\"\"\""},
+        {closing + 8, "\"Banana\"",
+         "(CamType) should hold \"Radial\" or \"Barrel\" but holds \"\"Banana\"\""},
+        {closing + 8, "\"radial\"",
+         "(CamType) should hold \"Radial\" or \"Barrel\" but holds \"\"radial\"\""},
     };
     const std::string path = t.dir.file("damaged.cam");
     for (const auto& c : cases) {
@@ -431,6 +480,23 @@ TEST(ModelFile, DamagedLinesAreRefusedNamingLineAndField) {
         EXPECT_EQ(t.host.messages[0].title, "TROCHIX for Windows");
     }
     EXPECT_EQ(t.live->UserName, "unchanged");
+}
+
+// Rows without a direction are what the input screen leaves when a row was never filled in:
+// beyond the segment count, or a used row that holds no law either (its calculation then
+// refuses it with its own message).
+TEST(ModelFile, RowsWithoutDirectionReadWhereTheProgramLeavesThem) {
+    Fixture t;
+    auto saved = FilledModel(1.0f);
+    saved->NumSegments = 10;
+    saved->SegDir[5].clear();
+    saved->SegLawText[5].clear();
+    saved->SegDir[12].clear(); // beyond the count, a law left from a longer program
+    const std::string path = t.dir.file("rows.cam");
+    Writefile(*saved, path);
+    ReadResult r = Readfile(path, *t.live, t.host);
+    ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+    EXPECT_EQ(r.model->SegDir[5] + r.model->SegDir[12] + r.model->SegDir[13], "F");
 }
 
 TEST(ModelFile, WhatFollowsTheModelDecides) {
@@ -461,6 +527,114 @@ TEST(ModelFile, WhatFollowsTheModelDecides) {
     lf.erase(std::remove(lf.begin(), lf.end(), '\r'), lf.end());
     WriteBytes(path, lf);
     EXPECT_EQ(Readfile(path, *t.live, t.host).status, ReadStatus::Read);
+}
+
+namespace {
+
+// Resident memory of this process, in KiB.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+} // namespace
+
+// A model file of a step of 0.25 degree holds about 28,000 short lines: a file of its header
+// followed by 60 MiB of empty lines is refused before it is read on, and reading it takes no
+// more memory than a small file does (the whole file, split into lines, took over 1 GB).
+TEST(ModelFile, FarLargerFileIsRefusedWithoutReadingItWhole) {
+    Fixture t;
+    const std::vector<std::string> lines = SplitLines(ModelFileText(*FilledModel(), "x.cam"));
+    const std::string path = t.dir.file("huge.cam");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << JoinLines(lines, 16);
+        const std::string blanks(1 << 20, '\n');
+        for (int mib = 0; mib < 60; ++mib)
+            out << blanks;
+    }
+    const std::string refused = "The file " + path +
+                                " could not be read: it is far larger than a model file of its "
+                                "table sizes can be.\rThe current model is unchanged.";
+
+    const long before = ResidentKiB();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RecordingHost host;
+        const ReadResult r = Readfile(path, *t.live, host);
+        ::_exit(r.status == ReadStatus::Damaged && r.message == refused ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(usage.ru_maxrss - before, 64 * 1024) << "KiB grown while reading";
+
+    const ReadResult r = Readfile(path, *t.live, t.host);
+    EXPECT_EQ(r.status, ReadStatus::Damaged);
+    EXPECT_EQ(r.message, refused);
+    EXPECT_EQ(t.host.lastText(), refused);
+}
+
+// Through a pipe the size is not known beforehand: a whole model followed by 16 MiB of blank
+// lines is refused where the bound is passed.
+TEST(ModelFile, PipePastTheBoundIsRefusedWhereItPassesIt) {
+    Fixture t;
+    const std::string path = t.dir.file("pipe.cam");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const std::string model = ModelFileText(*FilledModel(1.0f), "x.cam");
+    auto oldHandler = std::signal(SIGPIPE, SIG_IGN); // the reader stops reading early
+    std::thread writer([&] {
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        if (fd < 0)
+            return;
+        std::string data = model;
+        const std::string blankLine = std::string(1023, ' ') + '\n';
+        for (int k = 0; k < 16 * 1024; ++k)
+            data += blankLine;
+        for (std::size_t done = 0; done < data.size();) {
+            const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::close(fd);
+    });
+    const ReadResult r = Readfile(path, *t.live, t.host);
+    writer.join();
+    std::signal(SIGPIPE, oldHandler);
+    EXPECT_EQ(r.status, ReadStatus::Damaged);
+    EXPECT_EQ(r.message, "The file " + path +
+                             " could not be read: it is far larger than a model file of its "
+                             "table sizes can be.\rThe current model is unchanged.");
+}
+
+// Lines are read up to a bound that leaves room for the longest text a box takes.
+TEST(ModelFile, OverlongLinesAreRefusedNamingTheLine) {
+    for (const auto& [length, readable] :
+         {std::pair{32767u, true}, {65534u, true}, {65535u, false}, {1u << 20, false}}) {
+        SCOPED_TRACE(length);
+        Fixture t;
+        auto saved = FilledModel(1.0f);
+        saved->UserName = std::string(length, 'u'); // line 6, with its quotes 2 bytes longer
+        const std::string path = t.dir.file("long.cam");
+        Writefile(*saved, path);
+        const ReadResult r = Readfile(path, *t.live, t.host);
+        if (readable) {
+            ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+            EXPECT_EQ(r.model->UserName.size(), length);
+        } else {
+            EXPECT_EQ(r.status, ReadStatus::Damaged);
+            EXPECT_EQ(r.message, "The file " + path +
+                                     " could not be read: line 6 is longer than any line of a "
+                                     "model file.\rThe current model is unchanged.");
+        }
+    }
 }
 
 TEST(ModelFile, MissingOrEmptyFilesAreReported) {

@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <string>
+#include <type_traits>
 
 using namespace trochix::text;
 
@@ -41,6 +47,65 @@ TEST(NumberText, StrOfDoublesAndPrintNumber) {
     EXPECT_EQ(PrintNumber(0.1f), " .1 "); // not " .100000001490116 "
     EXPECT_EQ(PrintNumber(-2.0), "-2 ");
     EXPECT_EQ(PrintNumber(7), " 7 ");
+}
+
+// The significant digits of a number text, without sign, point, exponent or outer zeros.
+std::string SignificantDigits(const std::string& text) {
+    std::string digits;
+    for (char c : text.substr(0, text.find_first_of("Ee")))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    return digits;
+}
+
+// The digits the rule asks for, searched as it describes with the C library: the fewest
+// significant digits, at most maxDigits, whose correctly rounded form reads back as the value.
+template <class T> std::string SearchedDigits(T value, int maxDigits, std::string& rounded) {
+    char buf[64];
+    for (int p = 1; p <= maxDigits; ++p) {
+        std::snprintf(buf, sizeof buf, "%.*e", p - 1, static_cast<double>(std::fabs(value)));
+        const T back = std::is_same_v<T, float> ? std::strtof(buf, nullptr)
+                                                : static_cast<T>(std::strtod(buf, nullptr));
+        if (back == std::fabs(value) || p == maxDigits)
+            break;
+    }
+    rounded = buf;
+    return SignificantDigits(rounded);
+}
+
+// Values of every magnitude as random bit patterns: the texts hold exactly the searched digits
+// at the searched magnitude.
+TEST(NumberText, ShortestFormsHoldTheFewestDigitsThatReadBack) {
+    std::uint64_t state = 77;
+    auto next = [&state] {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return state ^ (state >> 29);
+    };
+    for (int k = 0; k < 30000; ++k) {
+        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(next()));
+        const double d = std::bit_cast<double>(next());
+        for (int digits : {7, 9}) {
+            if (!std::isfinite(f) || f == 0.0f)
+                break;
+            std::string rounded;
+            const std::string text = ShortestFloat(f, digits);
+            ASSERT_EQ(SignificantDigits(text), SearchedDigits(f, digits, rounded)) << text;
+            ASSERT_EQ(std::strtod(text.c_str(), nullptr),
+                      std::copysign(std::strtod(rounded.c_str(), nullptr), f))
+                << text << " " << rounded;
+        }
+        if (k % 4 == 0 && std::isfinite(d) && d != 0.0) {
+            std::string rounded;
+            const std::string text = ShortestDouble(d, 15);
+            ASSERT_EQ(SignificantDigits(text), SearchedDigits(d, 15, rounded)) << text;
+            ASSERT_EQ(std::strtod(text.c_str(), nullptr),
+                      std::copysign(std::strtod(rounded.c_str(), nullptr), d))
+                << text << " " << rounded;
+        }
+    }
 }
 
 TEST(NumberText, ValReadsTheLeadingNumber) {

@@ -78,6 +78,7 @@ bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out
         return false;
     out << "HarmonicSum=" << Trimmed(m.HarmonicSum) << " HarmonicPower=" << Trimmed(m.HarmonicPower)
         << " HarmonicRms=" << Trimmed(m.HarmonicRms) << '\n';
+    out.flush(); // an output file may be standard output itself
     return model::RunGuarded(host, "Calc_DFT",
                              [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });
 }
@@ -94,15 +95,8 @@ bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
     if (!o.exportProfilePath.empty() &&
         !files::Export_Profile_to_File(m, o.exportProfilePath, host))
         return false;
-    if (!o.exportCadkeyPath.empty()) {
-        // The Cadkey points cover the whole revolution, whatever range was last plotted.
-        auto whole = std::make_unique<CamModel>(m);
-        whole->PlotStart = 0.0f;
-        whole->PlotEnd = 360.0f;
-        if (!files::Export_Cadkey_to_File(*whole, o.exportCadkeyPath, host))
-            return false;
-    }
-    return true;
+    return o.exportCadkeyPath.empty() ||
+           files::Export_Cadkey_to_File(m, files::kWholeRevolution, o.exportCadkeyPath, host);
 }
 
 int Status(bool ok, const StderrHost& host) { return ok && host.faultCount() == 0 ? 0 : 1; }
@@ -122,6 +116,7 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out) {
         ok = chain::RecalculateModel(*m, host);
     if (ok && host.faultCount() == 0 && o.continuity)
         ok = Continuity(*m, host, out);
+    out.flush(); // before any file is written, which may be standard output itself
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);
     if (ok && host.faultCount() == 0 && !o.savePath.empty())
