@@ -89,6 +89,10 @@ void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& a
             painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
                                 p.radius * map.sy());
             break;
+        case PrimitiveKind::Marker:
+            painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
+                                p.radius * map.sx());
+            break;
         case PrimitiveKind::Ring: {
             QPainterPath path;
             const QPointF c = map.toDevice(p.points[0]);
