@@ -63,7 +63,8 @@ bool Dynamics(CamModel& model, Host& host) {
         const float k = model.SpringK, F0 = model.Preload, c = model.DampC, m = model.EffMass;
         auto& R = model.Results;
         for (int i = 0; i <= model.NumPoints; ++i) {
-            const float S = R[ResultRow::Displacement][i], V = R[ResultRow::Velocity][i], A = R[ResultRow::Acceleration][i];
+            const float S = R[ResultRow::Displacement][i], V = R[ResultRow::Velocity][i],
+                        A = R[ResultRow::Acceleration][i];
             const float F = ToSingle(k * S + F0 + c * V + m * A);
             R[ResultRow::Force][i] = F;
 

@@ -112,7 +112,8 @@ void Fly(CamModel& model, Host& host) {
         });
 
         for (int i = 1; i <= n; ++i) {
-            const float v = static_cast<float>(static_cast<double>(R[ResultRow::Torque][i]) * model.FluctCoef);
+            const float v =
+                static_cast<float>(static_cast<double>(R[ResultRow::Torque][i]) * model.FluctCoef);
             if (!std::isfinite(v))
                 throw model::Fault(model::kOverflow);
             R[ResultRow::FlywheelTorque][i] = v;
@@ -163,6 +164,45 @@ std::vector<std::string> PulseTableLines(const CamModel& model) {
                         .text("  ")
                         .text(model.UnitLabel[kTorqueLabel]));
     return lines;
+}
+
+FlywheelSize FlywheelSizing(const CamModel& model) {
+    FlywheelSize size;
+    if (model.FirstSign == 0)
+        return size;
+    const bool negFirst = model.FirstSign < 0;
+    const auto& firstList = negFirst ? model.NegAreas : model.PosAreas;
+    const auto& secondList = negFirst ? model.PosAreas : model.NegAreas;
+    const int pulses = static_cast<int>(std::max(firstList.size(), secondList.size()));
+    double energy = 0.0, most = 0.0, least = 0.0;
+    for (int k = 1; k < pulses; ++k) {
+        for (const auto* list : {&firstList, &secondList}) {
+            energy += AreaAt(*list, k);
+            most = std::max(most, energy);
+            least = std::min(least, energy);
+        }
+    }
+    size.swing = most - least;
+    const double cf = model.FluctCoef, omega = model.CamOmega;
+    if (!(cf > 0.0) || !(omega > 0.0) || !std::isfinite(size.swing))
+        return size;
+    size.inertia = size.swing / (cf * omega * omega);
+    size.valid = std::isfinite(size.inertia);
+    return size;
+}
+
+std::vector<std::string> FlywheelSizeLines(const CamModel& model) {
+    using text::FNRoundStr;
+    const FlywheelSize size = FlywheelSizing(model);
+    const std::string& torque = model.UnitLabel[kTorqueLabel];
+    if (!size.valid)
+        return {" Flywheel: no torque pulses to size it from"};
+    return {
+        " Largest energy swing between pulses:",
+        "   " + FNRoundStr(size.swing, 2) + "  " + torque,
+        " Flywheel inertia for a speed fluctuation of " + FNRoundStr(model.FluctCoef, 3) + ":",
+        "   " + FNRoundStr(size.inertia, size.inertia < 1.0 ? 5 : 3) + "  " + torque + "-sec^2",
+    };
 }
 
 } // namespace trochix::dynamics

@@ -41,4 +41,21 @@ void Fly(CamModel& model, Host& host);
 // The pulse-area table as printed in the Dynamics screen's picture, one text per line.
 std::vector<std::string> PulseTableLines(const CamModel& model);
 
+// What a designer needs to choose a flywheel, from the pulse areas in their order over the
+// cycle (first kind 1, other kind 1, first kind 2, ...):
+//   swing    the largest energy swing: max - min of the running sum of the areas (0 before the
+//            first pulse), torque x radians
+//   inertia  the moment of inertia that holds the speed within FluctCoef at CamOmega:
+//            I = swing / (FluctCoef x CamOmega^2), force x length x seconds^2
+// `valid` is false when no pulse was found or FluctCoef or CamOmega is not positive.
+struct FlywheelSize {
+    double swing = 0.0;
+    double inertia = 0.0;
+    bool valid = false;
+};
+FlywheelSize FlywheelSizing(const CamModel& model);
+
+// The two figures as the Dynamics screen states them under the pulse table, with their units.
+std::vector<std::string> FlywheelSizeLines(const CamModel& model);
+
 } // namespace trochix::dynamics

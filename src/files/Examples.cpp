@@ -193,6 +193,10 @@ bool LoadExample(CamModel& m, Host& host, int n) {
     m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
     m.ModelSaved = false;
     m.ExampleSizing = false;
+    // An example is a model of its own: headers and proposed file names must never name the
+    // file the user had open before.
+    m.ModelName = ExampleName[static_cast<std::size_t>(n - 1)];
+    m.FileName.clear();
     return computed;
 }
 

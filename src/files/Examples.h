@@ -17,7 +17,9 @@
 // OmegaText = the speed in rpm), descriptions from the law names with " rise" / " fall",
 // CamType "Radial", PlotStart 0 / PlotEnd 360, unit labels for the follower motion,
 // RollerRadiusText (2 decimals), SvajDone / ProfileDone / DynamicsDone for the stages that
-// completed, ExampleSizing false, ModelSaved false. ExampleLoaded is left to the menu command.
+// completed, ExampleSizing false, ModelSaved false, ModelName = the example's name (ExampleName)
+// and no FileName, so that nothing written from it names the file open before. ExampleLoaded
+// is left to the menu command.
 #pragma once
 
 #include <array>

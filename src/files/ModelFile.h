@@ -71,7 +71,8 @@ struct ReadResult {
 //    in an older-layout file row 0 set to the cam angles of the file's step;
 //  - unit labels for UnitSystem (label 0 "Degrees", as at start-up);
 //  - FileName = path, ModelName = ModelNameFromPath(path), ModelSaved = True (the model
-//    equals its file); FftDone and BcUnchanged cleared (they described the previous model);
+//    equals its file); FftDone cleared (it described the previous model); BcUnchanged set
+//    (the stored conditions of the polynomial segments count as solved);
 // and shows "File " + path + " successfully read." (information icon).
 // The caller replaces its live model with result.model and then recomputes the sizing
 // results, which the file does not hold (the Size Cam pass of geometry/Sizing.h: Autopress and

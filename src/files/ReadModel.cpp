@@ -283,7 +283,9 @@ ReadResult Readfile(const std::string& path, const CamModel& current, Host& host
     m.ModelName = ModelNameFromPath(path);
     m.ModelSaved = true;
     m.FftDone = false;
-    m.BcUnchanged = false;
+    // The stored conditions were solved when the model was saved: a polynomial row is
+    // re-evaluated from them rather than typed again.
+    m.BcUnchanged = true;
     m.Loading = false;
     m.ExampleLoaded = false;
 

@@ -35,7 +35,9 @@ void TranslatingProfile(CamModel& m, int n) {
     const bool flat = m.FollowerType == 2;
     const double omega = flat ? model::CheckDivisor(m.CamOmega) : 1.0;
     for (int i = 0; i <= n; ++i) {
-        const double theta = m.Results[ResultRow::CamAngle][i], S = m.Results[ResultRow::Displacement][i], V = m.Results[ResultRow::Velocity][i];
+        const double theta = m.Results[ResultRow::CamAngle][i],
+                     S = m.Results[ResultRow::Displacement][i],
+                     V = m.Results[ResultRow::Velocity][i];
         // A flat face touches the cam V/omega off the follower axis.
         const Polar p = Cart_to_Polar(Rp + S, flat ? V / omega : e);
         const double t = m.CamDirection == 1 ? (360.0 - theta) - p.angle : theta + p.angle;
@@ -56,7 +58,8 @@ bool OscillatingProfile(CamModel& m, Host& host, int n) {
                          model::Icon::Exclamation, model::DefaultTitle());
             return false;
         }
-        const double theta = m.Results[ResultRow::CamAngle][i], S = m.Results[ResultRow::Displacement][i];
+        const double theta = m.Results[ResultRow::CamAngle][i],
+                     S = m.Results[ResultRow::Displacement][i];
         const double mu = m.ArmAngle0 + S;
         const double gamma = m.PivotAngle - m.CamDirection * theta;
         const ArmContour ac = Arm_Contour(m, host, mu, gamma);

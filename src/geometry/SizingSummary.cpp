@@ -21,8 +21,8 @@ using text::PrintNumber;
 namespace {
 
 std::string RhoLine(const CamModel& m, const char* what, const std::string& text, float angle) {
-    return std::string("  ") + what + text + "  " + m.UnitLabel[ResultRow::Displacement] + " @ cam angle" +
-           PrintNumber(angle) + " deg";
+    return std::string("  ") + what + text + "  " + m.UnitLabel[ResultRow::Displacement] +
+           " @ cam angle" + PrintNumber(angle) + " deg";
 }
 
 std::string PressLine(const char* what, float value, float angle) {
@@ -65,7 +65,8 @@ SizePicture SizePictureSetup(CamModel& m, Host& host) {
         const double Rp = m.PrimeRadius;
         if (m.FollowerType == 2) {
             const FlatFace face = FlatFaceExtents(m);
-            const Polar z = Cart_to_Polar(Rp, m.Results[ResultRow::Velocity][0] / model::CheckDivisor(m.CamOmega));
+            const Polar z = Cart_to_Polar(Rp, m.Results[ResultRow::Velocity][0] /
+                                                  model::CheckDivisor(m.CamOmega));
             p.R0 = z.radius;
             p.t0 = z.angle;
             m.FaceWidth = ToSingle(face.width());

@@ -6,18 +6,35 @@
 
 namespace trochix::model {
 
+const std::string kNeedsMotionProgram = "Calculate the motion program first (S-V-A-J)";
+const std::string kNeedsSizedCam = "Size the cam first (Size Cam)";
+const std::string kNeedsRadialCam = "Only a radial cam is drawn (Size Cam)";
+const std::string kNotInThisVersion = "Not included in this version of the program";
+
+namespace {
+
+Offer Unless(bool refused, const std::string& why) {
+    return refused ? Offer{false, why} : Offer{true, {}};
+}
+
+} // namespace
+
+Offer Available(const Offer& rule, bool targetExists) {
+    return targetExists ? rule : Offer{false, kNotInThisVersion};
+}
+
 HomeButtons SetHomeButtons(const CamModel& m) {
     HomeButtons b;
-    b.SizeCam = b.Plot = b.Print = m.SvajDone;
-    b.Dynamics = m.ProfileDone;
-    b.DrawCam = m.ProfileDone && m.CamType == "Radial";
+    b.SizeCam = b.Plot = b.Print = Unless(!m.SvajDone, kNeedsMotionProgram);
+    b.Dynamics = Unless(!m.ProfileDone, kNeedsSizedCam);
+    b.DrawCam = m.ProfileDone ? Unless(m.CamType != "Radial", kNeedsRadialCam) : b.Dynamics;
     return b;
 }
 
 FileMenu FileMenuEnabling(const CamModel& m) {
     FileMenu f;
-    f.New = f.Save = f.SaveAs = f.CalculateFFT = m.SvajDone;
-    f.Export = m.ProfileDone;
+    f.New = f.Save = f.SaveAs = f.CalculateFFT = Unless(!m.SvajDone, kNeedsMotionProgram);
+    f.Export = Unless(!m.ProfileDone, kNeedsSizedCam);
     return f;
 }
 

@@ -2,6 +2,7 @@
 // The Qt program implements it with message boxes; tests use RecordingHost.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace trochix::model {
@@ -24,6 +25,18 @@ public:
                            Buttons buttons = Buttons::OK, Answer defaultAnswer = Answer::OK) = 0;
     virtual void setBusy(bool busy) = 0;
     virtual DateTime now() = 0;
+
+    // Closes every screen back to the home screen: the common error report's answer to running
+    // out of memory. A front end with screens sets where that leads (the navigator does);
+    // without one it does nothing.
+    void returnHome() {
+        if (m_returnHome)
+            m_returnHome();
+    }
+    void setReturnHome(std::function<void()> toHome) { m_returnHome = std::move(toHome); }
+
+private:
+    std::function<void()> m_returnHome;
 };
 
 // The title message boxes get when the program names none.

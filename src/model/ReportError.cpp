@@ -34,7 +34,10 @@ std::string ReportErrorText(int number, const std::string& procedureName) {
 AfterError ReportError(Host& host, int number, const std::string& procedureName) {
     host.message(ReportErrorText(number, procedureName), Icon::Critical, DefaultTitle());
     host.setBusy(false);
-    return number == kOutOfMemory ? AfterError::ShowHome : AfterError::Stay;
+    if (number != kOutOfMemory)
+        return AfterError::Stay;
+    host.returnHome();
+    return AfterError::ShowHome;
 }
 
 } // namespace trochix::model

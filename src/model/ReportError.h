@@ -12,8 +12,9 @@ enum class AfterError { Stay, ShowHome };
 // The exact text shown for error `number` trapped in `procedureName`.
 std::string ReportErrorText(int number, const std::string& procedureName);
 
-// Shows the text, resets the busy pointer and says where the program goes next
-// (out of memory sends the user back to the home screen).
+// Shows the text, resets the busy pointer and says where the program goes next: out of memory
+// closes every screen back to the home screen (Host::returnHome), where the text asks the user
+// to save and restart.
 AfterError ReportError(Host& host, int number, const std::string& procedureName);
 
 } // namespace trochix::model

@@ -7,7 +7,8 @@
 namespace trochix::model {
 
 // Empties every segment row (Beta, motion, law, Start, End), marks all rows not calculated,
-// clears the results and the example and S-V-A-J flags.
+// clears the results and the flags of every stage that read them (ExampleLoaded, SvajDone,
+// ProfileDone, DynamicsDone, FftDone).
 void ClearSegments(CamModel& model);
 
 // "Clear All": cam speed, number of segments and step back to "1", then ClearSegments.

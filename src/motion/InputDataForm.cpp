@@ -447,15 +447,19 @@ bool CheckDoneEnabled(const CamModel& m, InputScreenState& st) {
 
 namespace {
 
-RowOutcome CalcRowBody(CamModel& m, Host& host, InputScreenState& st, int row) {
+// readSpeed is false for the rows after the first of Calc All: the speed box cannot change in
+// between, and a zero speed is to be reported once per command, not once per row.
+RowOutcome CalcRowBody(CamModel& m, Host& host, InputScreenState& st, int row, bool readSpeed) {
     const int seg = row + 1;
     m.CurSeg = seg;
     m.DeltaTheta = SnapDelta(Val(m.DeltaText)).DeltaTheta;
     StartEnd(m);
     m.PlotStart = m.SegStart[seg];
     m.PlotEnd = m.SegEnd[seg];
-    ReadOmega(m, host, Val(m.OmegaText));
-    CamOmegaPowers(m);
+    if (readSpeed) {
+        ReadOmega(m, host, Val(m.OmegaText));
+        CamOmegaPowers(m);
+    }
     SegmentPositions(m, seg);
     m.Lift = m.SegLift[seg];
     const int variant = ReadLaw(m, seg);
@@ -473,18 +477,23 @@ RowOutcome CalcRowBody(CamModel& m, Host& host, InputScreenState& st, int row) {
     return RowOutcome::Calculated;
 }
 
-} // namespace
-
-RowOutcome CalcRow(CamModel& m, Host& host, InputScreenState& st, int row) {
+RowOutcome CalcOneRow(CamModel& m, Host& host, InputScreenState& st, int row, bool readSpeed) {
     if (!ValidRow(row))
         return RowOutcome::Failed;
     RowOutcome out = RowOutcome::Failed;
-    model::RunGuarded(host, "cmd_CalcSeg_Click", [&] { out = CalcRowBody(m, host, st, row); });
+    model::RunGuarded(host, "cmd_CalcSeg_Click",
+                      [&] { out = CalcRowBody(m, host, st, row, readSpeed); });
     if (out == RowOutcome::NeedsBoundaryConditions)
         return out;
     CheckDoneEnabled(m, st);
     m.ExampleLoaded = false;
     return out;
+}
+
+} // namespace
+
+RowOutcome CalcRow(CamModel& m, Host& host, InputScreenState& st, int row) {
+    return CalcOneRow(m, host, st, row, true);
 }
 
 void PolynomialRowSolved(CamModel& m, InputScreenState& st, int row, std::string_view startText,
@@ -509,7 +518,7 @@ void PolynomialRowSolved(CamModel& m, InputScreenState& st, int row, std::string
 
 bool CalcAll(CamModel& m, Host& host, InputScreenState& st, const BoundaryScreen& solvePolynomialRow) {
     for (int row = 0; row < m.NumSegments && row < kRows; ++row) {
-        const RowOutcome out = CalcRow(m, host, st, row);
+        const RowOutcome out = CalcOneRow(m, host, st, row, row == 0);
         if (out == RowOutcome::Failed)
             return false;
         if (out == RowOutcome::NeedsBoundaryConditions) {

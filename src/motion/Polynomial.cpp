@@ -430,15 +430,22 @@ CountEntry CheckConditionCount(CamModel& m, Host& host, const std::string& text)
     return CountEntry::Accepted;
 }
 
-InnerAngle CheckInnerAngle(Host& host, const std::string& thetaText, const std::string& betaText,
+InnerAngle TypedInnerAngle(const std::string& thetaText, const std::string& betaText,
                            const std::string& startText) {
     if (thetaText.empty())
         return {InnerAngle::Empty, {}};
     const double v = Val(thetaText);
     if (v > 0.0 && v < Val(betaText))
         return {InnerAngle::Accepted, StrD(v + Val(startText))};
-    Warn(host, " Value must be between zero and " + betaText, "TROCHIX");
     return {InnerAngle::Refused, {}};
+}
+
+InnerAngle CheckInnerAngle(Host& host, const std::string& thetaText, const std::string& betaText,
+                           const std::string& startText) {
+    const InnerAngle angle = TypedInnerAngle(thetaText, betaText, startText);
+    if (angle.state == InnerAngle::Refused)
+        Warn(host, " Value must be between zero and " + betaText, "TROCHIX");
+    return angle;
 }
 
 int CountFilledBoxes(const BoundsInput& in) {

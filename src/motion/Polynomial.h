@@ -17,7 +17,8 @@
 //
 // The "conditions unchanged" flag, model.BcUnchanged:
 //   set    after a segment's polynomial was solved and evaluated successfully (ReadBounds or
-//          EvaluateStoredPolynomial);
+//          EvaluateStoredPolynomial), and when a model file was read (its conditions were
+//          solved when it was saved);
 //   clear  on New (Initialize), and on any edit that can change a polynomial segment's solution:
 //          a polynomial row's Beta, motion, law or positions, any box of the boundary-condition
 //          screen, the cam speed or the step (call ClearConditionsUnchanged).
@@ -97,8 +98,13 @@ struct InnerAngle {
     } state = Empty;
     std::string globalText; // lbl_Segangle(k): local angle + segment start, number-to-text
 };
-// txt_Theta(k) changed. betaText is lbl_end (the segment's Beta), startText lbl_Segangle(0).
+// txt_Theta(k) committed. betaText is lbl_end (the segment's Beta), startText lbl_Segangle(0).
 InnerAngle CheckInnerAngle(Host& host, const std::string& thetaText, const std::string& betaText,
+                           const std::string& startText);
+// The same while the angle is being typed, without the message: the column opens as soon as
+// the text is an angle inside the segment (so that Tab enters it), and the refusal is said when
+// the box is committed.
+InnerAngle TypedInnerAngle(const std::string& thetaText, const std::string& betaText,
                            const std::string& startText);
 
 // Number of non-empty condition boxes over all five columns (lbl_Selected).

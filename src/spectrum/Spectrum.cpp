@@ -47,7 +47,9 @@ bool SpectrumStep(CamModel& model, Host& host, int row, int numSamples) {
                                   ToSingle(t.phase), ToSingle(re2 * re2 + im2 * im2)};
         }
         model.FftRow = row;
-        for (int h = 1; h <= H && h <= model::kMaxPoints; ++h)
+        // Harmonic 0 (twice the mean) goes to index 0 as well: tables and plots of the current
+        // transform run over harmonics 0..NumHarmonics and would otherwise show a zero there.
+        for (int h = 0; h <= H && h <= model::kMaxPoints; ++h)
             for (int c = 0; c < 5; ++c)
                 model.Results[kFirstSpectrumRow + c][h] = model.FFTResult[h][c];
     });

@@ -3,7 +3,7 @@
 //  FFTResult[h], h = 0..H (H = N/2 rounded): 0 real, 1 imaginary, 2 magnitude, 3 phase
 //  (degrees), 4 power, where real, imaginary and magnitude are twice the DFT values (harmonic 0,
 //  the mean, is doubled like the others) and power = (2 Re)^2 + (2 Im)^2.
-//  Results rows 17..21 ("Current FFT") at index h = 1..H repeat FFTResult[h] for the print and
+//  Results rows 17..21 ("Current FFT") at index h = 0..H repeat FFTResult[h] for the print and
 //  plot screens.
 //  HarmonicSum = sum of the magnitudes, HarmonicPower = sum of the powers over h = 0..NumHarmonics;
 //  HarmonicRms = sqrt(HarmonicPower).

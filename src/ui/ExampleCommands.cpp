@@ -35,7 +35,6 @@ bool ExampleMenuCommand(AppContext& ctx, int n) {
         m.ExampleLoaded = true;
         ctx.host.setBusy(true);
         loaded = files::LoadExample(m, ctx.host, n);
-        m.FileName.clear();
         RefreshHome(ctx);
         // The drawing takes a moment to appear; the draw-cam screen restores the pointer.
         if (loaded && m.ProfileDone && ctx.navigator.isAvailable(ScreenId::Animate))

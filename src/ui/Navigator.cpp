@@ -1,6 +1,8 @@
 #include "ui/Navigator.h"
 
+#include "model/Host.h"
 #include "ui/Activatable.h"
+#include "ui/AppContext.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -16,9 +18,16 @@ namespace trochix::ui {
 Navigator::Navigator() = default;
 
 Navigator::~Navigator() {
+    if (m_ctx)
+        m_ctx->host.setReturnHome({});
     // Later screens may refer to earlier ones: delete in reverse order of the table.
     for (auto it = m_screens.rbegin(); it != m_screens.rend(); ++it)
         it->reset();
+}
+
+void Navigator::attach(AppContext& ctx) {
+    m_ctx = &ctx;
+    ctx.host.setReturnHome([this] { ReturnHome(); });
 }
 
 void Navigator::registerScreen(ScreenId id, Factory factory) {
@@ -54,6 +63,21 @@ void Navigator::setCaptions(const model::Captions& captions) {
 
 bool Navigator::isOpen(ScreenId id) const {
     return std::find(m_open.begin(), m_open.end(), id) != m_open.end();
+}
+
+void Navigator::ReturnHome() {
+    // Hiding a screen ends its modal loop; the loops unwind once the running handler returns.
+    for (auto it = m_open.rbegin(); it != m_open.rend(); ++it)
+        if (QWidget* w = m_screens[model::ScreenIndex(*it)].get())
+            w->hide();
+    // Screens shown some other way (a test's navigator has no loops).
+    for (int i = 0; i < model::kScreenCount; ++i)
+        if (m_screens[i] && i != model::ScreenIndex(ScreenId::HomeScreen) &&
+            qobject_cast<QDialog*>(m_screens[i].get()))
+            m_screens[i]->hide();
+    // The home screen exists from start-up on; building one here would reset its flags.
+    if (isCreated(ScreenId::HomeScreen))
+        ShowScreen(ScreenId::HomeScreen);
 }
 
 void Navigator::Centre(QWidget& w) {

@@ -39,7 +39,8 @@ public:
     Navigator& operator=(const Navigator&) = delete;
 
     // The context handed to every screen it creates; set once before the first screen is made.
-    void attach(AppContext& ctx) { m_ctx = &ctx; }
+    // The context's host then returns home through this navigator.
+    void attach(AppContext& ctx);
 
     void registerScreen(ScreenId id, Factory factory);
     // True once the screen's module has registered it.
@@ -59,6 +60,10 @@ public:
 
     // True while the screen is shown by ShowScreen and not yet closed.
     bool isOpen(ScreenId id) const;
+
+    // Hides every modal screen, the innermost first, and brings the home screen to the front.
+    // The host runs it after an out-of-memory report (attach() connects the two).
+    void ReturnHome();
 
     static void Centre(QWidget& w);
 

@@ -64,9 +64,13 @@ TEST(ReportError, ShowsOnceAndResetsTheBusyPointer) {
     EXPECT_EQ(host.messages[0].buttons, Buttons::OK);
     EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
     // Only out of memory sends the user home; out of stack space stays.
+    int home = 0;
+    host.setReturnHome([&] { ++home; });
     EXPECT_EQ(ReportError(host, 7, "Fly"), AfterError::ShowHome);
+    EXPECT_EQ(home, 1);
     EXPECT_EQ(ReportError(host, 28, "Fly"), AfterError::Stay);
     EXPECT_EQ(ReportError(host, 53, "Fly"), AfterError::Stay);
+    EXPECT_EQ(home, 1);
 }
 
 TEST(ReportError, RunGuardedReportsEveryException) {

@@ -138,8 +138,8 @@ TEST(Spectrum, SmallTermsStillAddUp) {
     EXPECT_EQ(m->FFTResult[2][2], 0.0f);
 }
 
-// Rows 17..21 carry harmonics 1..H; index 0 is left alone; the power column is the square of
-// the doubled parts.
+// Rows 17..21 carry harmonics 0..H (index 0 the doubled mean, which plots and tables of the
+// transform show at harmonic 0); the power column is the square of the doubled parts.
 TEST(Spectrum, CurrentFftRows) {
     model::RecordingHost host;
     auto m = testsupport::ModelAtStep();
@@ -148,11 +148,11 @@ TEST(Spectrum, CurrentFftRows) {
         m->Results[r][0] = -99.0f;
     ASSERT_TRUE(spectrum::SpectrumStep(*m, host, 7, m->NumPoints));
     EXPECT_EQ(m->FftRow, 7);
-    for (int h = 1; h <= 180; ++h)
+    for (int h = 0; h <= 180; ++h)
         for (int c = 0; c < 5; ++c)
             ASSERT_EQ(m->Results[17 + c][h], m->FFTResult[h][c]) << h;
-    for (int r = 17; r <= 21; ++r)
-        EXPECT_EQ(m->Results[r][0], -99.0f);
+    EXPECT_NEAR(m->Results[17][0], 20.0, 1e-5); // twice the mean of 10
+    EXPECT_EQ(m->Results[18][0], 0.0f);
     // 6 cos(t + 0.3) = 6 cos 0.3 cos t - 6 sin 0.3 sin t
     EXPECT_NEAR(m->Results[17][1], 6 * std::cos(0.3), 1e-5);
     EXPECT_NEAR(m->Results[18][1], 6 * std::sin(0.3), 1e-5);

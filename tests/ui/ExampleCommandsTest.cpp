@@ -1,6 +1,7 @@
 // The Examples menu. What each example holds is tested with the examples themselves.
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
+#include "model/Headers.h"
 
 using namespace trochix;
 using namespace trochix::uitest;
@@ -81,6 +82,46 @@ private slots:
         QCOMPARE(m.RhoPosMinText + m.RhoNegMinText + m.RollerRadiusText,
                  saved->RhoPosMinText + saved->RhoNegMinText + saved->RollerRadiusText);
         QCOMPARE(m.ModelName, std::string("example"));
+    }
+
+    // An example is a model of its own, loaded from the menu or from the input screen's list:
+    // after a.cam was open, the header and the proposed names carry the example's name and
+    // no file.
+    void exampleNeverNamesTheFileOpenBefore() {
+        for (const bool fromInputScreen : {false, true}) {
+            const Row row{fromInputScreen ? "input screen" : "menu"};
+            QTemporaryDir dir;
+            const std::string path = dir.filePath("a.cam").toStdString();
+            UiFixture f;
+            LoadExample(f, 1);
+            f.dialogs.saveAnswers = {path};
+            f.trigger("mnu_Saveas");
+            f.dialogs.openAnswers = {path};
+            f.trigger("mnu_Open");
+            QCOMPARE(f.model->ModelName, std::string("a"));
+            if (fromInputScreen) {
+                auto* list = Child<QComboBox>(f.open<ui::ScreenBase>(ScreenId::InputData),
+                                              "cmb_Examples");
+                list->setFocus();
+                QTest::keyClick(list, Qt::Key_D); // the first entry that starts with it
+                Click(f.screen<QWidget>(ScreenId::InputData), "cmd_Done");
+            } else {
+                LoadExample(f, 3);
+            }
+            const std::string name = "Double Dwell - Translating Follower";
+            QCOMPARE(f.model->ModelName, name);
+            QVERIFY(f.model->FileName.empty());
+            QVERIFY(model::FillHeaders(*f.model, 0).Header.find("File") == std::string::npos);
+
+            const std::string exported = dir.filePath("out.txt").toStdString();
+            f.dialogs.saveAnswers = {exported};
+            f.trigger("mnu_Spreadsheet");
+            QCOMPARE(f.dialogs.saveRequests.back().proposedName, name + ".txt");
+            const std::string text = Slurp(exported);
+            QCOMPARE(text.substr(0, text.find("Design #")), "File " + name + std::string(16, ' '));
+            f.trigger("mnu_Saveas"); // cancelled
+            QCOMPARE(f.dialogs.saveRequests.back().proposedName, name + ".cam");
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <QLayout>
 #include <QMenuBar>
+#include <QStatusBar>
 
 using namespace trochix;
 using namespace trochix::uitest;
@@ -21,6 +22,33 @@ QStringList Captions(const QMenu* menu) {
 QString FileEntries(const ui::HomeScreen* home) {
     return EnabledFlags(home, {"mnu_New", "mnu_Save", "mnu_Saveas", "mnu_CalcFFT"}) +
            (Child<QMenu>(home, "mnu_Export")->menuAction()->isEnabled() ? '1' : '0');
+}
+
+// Per control the tip it carries: '-' none, 'M' the motion program first, 'S' the sized cam
+// first, 'R' a radial cam only; '?' any other. Tooltip and status tip must agree.
+QString Tips(const QObject* home, std::initializer_list<const char*> names) {
+    const std::pair<char, QString> known[] = {
+        {'-', ""},
+        {'M', "Calculate the motion program first (S-V-A-J)"},
+        {'S', "Size the cam first (Size Cam)"},
+        {'R', "Only a radial cam is drawn (Size Cam)"}};
+    QString tips;
+    for (const char* name : names) {
+        const QObject* o = Child<QObject>(home, name);
+        if (auto* menu = qobject_cast<const QMenu*>(o))
+            o = menu->menuAction();
+        const QString status = o->property("statusTip").toString();
+        const QString tool = o->property("toolTip").toString();
+        char letter = '?';
+        for (const auto& [l, text] : known)
+            if (status == text)
+                letter = l;
+        // An action without a tip of its own shows its caption as its tooltip.
+        if (!status.isEmpty() && tool != status)
+            letter = '?';
+        tips += letter;
+    }
+    return tips;
 }
 
 } // namespace
@@ -65,17 +93,21 @@ private slots:
         ExpectTexts(home, {{"pnl_Restore", "Click anywhere to restore buttons"}});
     }
 
-    // Nothing calculated, a motion program, a sized radial cam, a sized barrel cam.
+    // Nothing calculated, a motion program, a sized radial cam, a sized barrel cam. A greyed
+    // button or entry says in its tooltip and status tip what enables it (M: the motion
+    // program, S: the sized cam, R: a radial cam); an enabled one has no tip.
     void enablingFollowsTheFlags() {
         const struct {
             bool svaj, profile;
             const char* camType;
             const char* buttons; // S-V-A-J .. Quit
             const char* file;    // New, Save, Save as, Calculate FFT, Export
-        } cases[] = {{false, false, "Radial", "1000001", "00000"},
-                     {true, false, "Radial", "1100111", "11110"},
-                     {true, true, "Radial", "1111111", "11111"},
-                     {true, true, "Barrel", "1101111", "11111"}};
+            const char* buttonTips;
+            const char* fileTips;
+        } cases[] = {{false, false, "Radial", "1000001", "00000", "-MSSMM-", "MMMMS"},
+                     {true, false, "Radial", "1100111", "11110", "--SS---", "----S"},
+                     {true, true, "Radial", "1111111", "11111", "-------", "-----"},
+                     {true, true, "Barrel", "1101111", "11111", "--R----", "-----"}};
         for (const auto& c : cases) {
             const Row row{c.buttons};
             UiFixture f;
@@ -89,7 +121,30 @@ private slots:
             QCOMPARE(FileEntries(home), QString(c.file));
             QCOMPARE(EnabledFlags(home, {"mnu_Open", "mnu_Quit", "mnu_About", "mnu_ChangeUser"}),
                      QString("1111"));
+            QCOMPARE(Tips(home, {"cmd_SVAJ", "cmd_SizeCam", "cmd_DrawCam", "cmd_Dynamics",
+                                 "cmd_Plot", "cmd_Print", "cmd_Quit"}),
+                     QString(c.buttonTips));
+            QCOMPARE(Tips(home, {"mnu_New", "mnu_Save", "mnu_Saveas", "mnu_CalcFFT", "mnu_Export"}),
+                     QString(c.fileTips));
         }
+    }
+
+    // The reason shows in the status bar while the pointer rests on the greyed button, and as
+    // the tooltip of a greyed menu entry.
+    void greyedButtonSaysWhy() {
+        UiFixture f;
+        f.homeTargets();
+        ui::HomeScreen* home = f.home();
+        home->show();
+        QVERIFY(QTest::qWaitForWindowExposed(home));
+        QTest::mouseMove(Child(home, "cmd_Dynamics"));
+        QTRY_COMPARE(home->statusBar()->currentMessage(),
+                     QString("Size the cam first (Size Cam)"));
+        QTest::mouseMove(Child(home, "cmd_SVAJ"));
+        QTRY_COMPARE(home->statusBar()->currentMessage(), QString());
+        QVERIFY(Child<QMenu>(home, "mnu_File")->toolTipsVisible());
+        QCOMPARE(Child<QAction>(home, "mnu_Saveas")->toolTip(),
+                 QString("Calculate the motion program first (S-V-A-J)"));
     }
 
     // A button never does nothing: until its screen or command exists it stays disabled.
@@ -106,6 +161,9 @@ private slots:
         QCOMPARE(HomeButtons(home), QString("1000111"));
         QCOMPARE(FileEntries(home), QString("10000")); // New is the shell's own
         QCOMPARE(EnabledFlags(home, {"mnu_Open", "mnu_Example_4"}), QString("00"));
+        for (const char* name : {"cmd_SizeCam", "mnu_Open", "mnu_Example_4", "mnu_CalcFFT"})
+            QCOMPARE(Child<QObject>(home, name)->property("statusTip").toString(),
+                     QString("Not included in this version of the program"));
 
         f.standIns({ScreenId::SizeCam, ScreenId::FFT});
         f.commands.add(Command::SaveAs, [] {});

@@ -62,6 +62,28 @@ void TypeProgram(QWidget* s, std::initializer_list<std::array<const char*, 5>> r
     }
 }
 
+// Answers the boundary-condition screen whenever it opens: the count, then "box=value" pairs
+// typed and confirmed with Enter, then Done. Counts the openings.
+struct BoundsAnswers {
+    QString count;
+    std::vector<std::pair<const char*, const char*>> boxes;
+    int opened = 0;
+    void install(UiFixture& f) {
+        f.navigator.onPresent = [this](ScreenId id, QWidget& bounds) {
+            if (id != ScreenId::Bounds)
+                return;
+            ++opened;
+            Type(Child(&bounds, "txt_NoConds"), count);
+            QTest::keyClick(Child(&bounds, "txt_NoConds"), Qt::Key_Return);
+            for (const auto& [name, value] : boxes) {
+                Type(Child(&bounds, name), value);
+                QTest::keyClick(Child(&bounds, name), Qt::Key_Return);
+            }
+            Click(&bounds, "cmd_Done");
+        };
+    }
+};
+
 } // namespace
 
 class InputDataScreenTest : public QObject {
@@ -341,6 +363,88 @@ private slots:
         QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_Done"}), QString("01"));
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
         QVERIFY(f.model->SvajDone && f.model->ProfileDone);
+    }
+
+    // A model saved with a polynomial row and opened again: Calc All re-evaluates the row from
+    // its stored conditions instead of asking for them afresh. Segment 3 falls from 1 to 0 with
+    // S, V, A stated at both ends: the 3-4-5 polynomial, S = 1 - (10x^3 - 15x^4 + 6x^5).
+    void reopenedPolynomialKeepsItsConditions() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("fall.cam").toStdString();
+        UiFixture f;
+        f.home();
+        BoundsAnswers answers{"6", {{"txt_Vbound_0", "0"}, {"txt_Abound_0", "0"},
+                                    {"txt_Vbound_4", "0"}, {"txt_Abound_4", "0"}}};
+        answers.install(f);
+        ui::InputDataScreen* s = Open(f);
+        TypeProgram(s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""},
+                        {"180", "p", "", "", "0"}});
+        QCOMPARE(answers.opened, 1);
+        QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
+        QVERIFY(f.model->SvajDone);
+        f.dialogs.saveAnswers = {path};
+        f.trigger("mnu_Saveas");
+        f.trigger("mnu_New");
+        f.dialogs.openAnswers = {path};
+        f.trigger("mnu_Open");
+        QCOMPARE(f.model->SegNumBC[3], 6);
+        f.host.clear();
+
+        s = Open(f);
+        QTest::mouseClick(Get(s, "cmd_CalcAll"), Qt::LeftButton);
+        QCOMPARE(answers.opened, 1);
+        QCOMPARE(f.texts(), Strings());
+        QVERIFY(f.model->SegDone[0] && f.model->SegDone[1] && f.model->SegDone[2]);
+        QVERIFY(Get(s, "cmd_Done")->isEnabled());
+        for (const auto& [point, x] : {std::pair{180, 0.0}, {225, 0.25}, {270, 0.5}, {360, 1.0}}) {
+            const double expected = 1.0 - (10 * std::pow(x, 3) - 15 * std::pow(x, 4) +
+                                           6 * std::pow(x, 5));
+            QVERIFY2(std::abs(f.model->Results[1][point] - expected) < 1e-6,
+                     qPrintable(QString::number(point)));
+        }
+        ExpectTexts(s, {{"txt_Low_2", "1"}, {"txt_High_2", "0"}});
+    }
+
+    // A changed motion program takes every later stage with it: after an example, a new
+    // segment count leaves nothing to size, draw or export.
+    void changedProgramClearsTheLaterStages() {
+        UiFixture f;
+        f.homeTargets();
+        f.trigger("mnu_Example_1");
+        f.model->FftDone = true;
+        QCOMPARE(HomeButtons(f.home()), QString("1111111"));
+        ui::InputDataScreen* s = Open(f);
+        f.host.answers = {model::Answer::Yes};
+        Type(Get(s, "txt_Segmts"), "4");
+        QTest::keyClick(Get(s, "txt_Segmts"), Qt::Key_Return);
+        const model::CamModel& m = *f.model;
+        QVERIFY(!m.SvajDone && !m.ProfileDone && !m.DynamicsDone && !m.FftDone);
+        Click(s, "cmd_Cancel");
+        f.home()->activate();
+        QCOMPARE(HomeButtons(f.home()), QString("1000001"));
+        QVERIFY(!Child<QMenu>(f.home(), "mnu_Export")->menuAction()->isEnabled());
+    }
+
+    // A zero cam speed is reported once by each command that reads it, however many rows
+    // Calc All calculates.
+    void zeroSpeedIsReportedOncePerCommand() {
+        const std::string zero = " Shaft Omega cannot be zero - Please check";
+        UiFixture f;
+        f.navigator.registerScreen(ScreenId::Continuity, {});
+        ui::InputDataScreen* s = Open(f);
+        Type(Get(s, "txt_Omega"), "0");
+        Leave(s);
+        QCOMPARE(f.texts(), Strings{zero});
+        TypeProgram(s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""},
+                        {"180", "f", "cf", "", "0"}});
+        QCOMPARE(f.texts(), Strings(4, zero)); // one for each row's Calc
+        f.host.clear();
+        QTest::mouseClick(Get(s, "cmd_CalcAll"), Qt::LeftButton);
+        QCOMPARE(f.texts(), Strings{zero});
+        QCOMPARE(f.model->CamOmega, 1.0f);
+        QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
+        QCOMPARE(f.texts(), Strings(2, zero));
+        QVERIFY(f.model->SvajDone);
     }
 };
 

@@ -1,9 +1,12 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
+#include "model/ReportError.h"
 
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
+#include <new>
 
 using namespace trochix;
 using model::ScreenId;
@@ -12,7 +15,21 @@ namespace {
 
 class CountingScreen : public ui::ScreenBase {
 public:
-    CountingScreen(ui::AppContext& ctx, ScreenId id) : ScreenBase(ctx, id) { resize(200, 100); }
+    CountingScreen(ui::AppContext& ctx, ScreenId id) : ScreenBase(ctx, id) {
+        resize(200, 100);
+        // A command that runs out of memory.
+        auto* fail = new QPushButton("Fail", this);
+        fail->setObjectName("cmd_Fail");
+        connect(fail, &QPushButton::clicked, this, [this] {
+            model::RunGuarded(m_ctx.host, screenName() + ".Fail", [] { throw std::bad_alloc(); });
+        });
+    }
+    void activate() override { ++activations; }
+    int activations = 0;
+};
+
+class CountingHome : public QWidget, public ui::Activatable {
+public:
     void activate() override { ++activations; }
     int activations = 0;
 };
@@ -34,6 +51,8 @@ struct Rig {
                 ++created;
                 return new CountingScreen(c, id);
             });
+        navigator.registerScreen(ScreenId::HomeScreen,
+                                 [](ui::AppContext&) -> QWidget* { return new CountingHome; });
     }
     CountingScreen* screen(ScreenId id) { return navigator.screenAs<CountingScreen>(id); }
 };
@@ -105,6 +124,38 @@ private slots:
         QCOMPARE(plot->activations, 2);
         QVERIFY(!plot->isVisible());
         QVERIFY(!r.navigator.isOpen(ScreenId::Plot1));
+    }
+
+    // Out of memory in a screen two levels down: the report is shown, then every modal loop
+    // ends and the home screen is in front again.
+    void outOfMemoryReturnsToTheHomeScreen() {
+        Rig r;
+        auto* home = r.navigator.screenAs<CountingHome>(ScreenId::HomeScreen);
+        r.navigator.ShowScreen(ScreenId::HomeScreen);
+        bool innerReturned = false, stuck = false;
+        Soon([&] { // in the selection's loop
+            Soon([&] { // in the plot's loop
+                QTest::mouseClick(r.screen(ScreenId::Plot1)->findChild<QPushButton*>("cmd_Fail"),
+                                  Qt::LeftButton);
+            });
+            r.navigator.ShowScreen(ScreenId::Plot1);
+            innerReturned = true;
+        });
+        // Without the way home both loops would wait for ever.
+        QTimer::singleShot(5000, [&] {
+            stuck = true;
+            r.screen(ScreenId::Plot1)->hide();
+            r.screen(ScreenId::PlotSelect1)->hide();
+        });
+        const int before = home->activations;
+        r.navigator.ShowScreen(ScreenId::PlotSelect1);
+        QVERIFY(innerReturned && !stuck);
+        QCOMPARE(r.host.messages.size(), std::size_t(1));
+        QVERIFY(r.host.lastText().starts_with(
+            "Error 7   (Out of memory)  has occurred in frm_Plot1.Fail\r\r"));
+        for (ScreenId id : {ScreenId::Plot1, ScreenId::PlotSelect1})
+            QVERIFY(!r.screen(id)->isVisible() && !r.navigator.isOpen(id));
+        QVERIFY(home->isVisible() && home->activations > before);
     }
 };
 

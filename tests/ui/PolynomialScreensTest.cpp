@@ -282,6 +282,32 @@ private slots:
         QVERIFY(poly->isVisible() && f.host.messages.empty());
     }
 
+    // Tab from an inner angle goes down into its column: the column opens while a valid angle
+    // is typed, and closes again while the text is no angle inside the segment; the refusal is
+    // said once, when the box is left.
+    void tabEntersTheColumnOfATypedAngle() {
+        UiFixture f;
+        auto* s = OpenPreset(f);
+        Enter(s, "txt_NoConds", "3");
+        QWidget* theta1 = Child(s, "txt_Theta_1");
+        Type(theta1, "45");
+        ExpectColumn(s, 1, true);
+        ExpectTexts(s, {{"lbl_Segangle_1", " 75"}});
+        QTest::keyClick(theta1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Box(s, 0, 1));
+
+        QWidget* theta2 = Child(s, "txt_Theta_2");
+        Type(theta2, "120");
+        ExpectColumn(s, 2, false);
+        ExpectTexts(s, {{"lbl_Segangle_2", ""}});
+        QVERIFY(f.host.messages.empty());
+        QTest::keyClick(theta2, Qt::Key_Tab);
+        QCOMPARE(f.texts(), Strings{" Value must be between zero and  90"});
+        ExpectTexts(s, {{"txt_Theta_2", ""}});
+        QCOMPARE(QApplication::focusWidget(), Child(s, "txt_Theta_3"));
+        QCOMPARE(f.host.messages.size(), std::size_t(1));
+    }
+
     // Boxes under a refused angle are counted but not read, so Done refuses. With the angle
     // again, S(0) = 0, S(45 of 90) = 0.25, S(1) = 1 is x^2 (hand-solved: c1/2 + c2/4 = 1/4 and
     // c1 + c2 = 1 give c1 = 0, c2 = 1).

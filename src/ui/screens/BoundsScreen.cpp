@@ -6,19 +6,16 @@
 #include "motion/Polynomial.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Navigator.h"
 
-#include <QEvent>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace trochix::ui {
@@ -35,14 +32,10 @@ const char* const kDisabledStyle =
 
 constexpr int kBoxWidth = 92;
 
-QString Indexed(const char* name, int i) {
-    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(i);
-}
-
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 QLabel* Caption(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    QLabel* label = MakeCaption(parent, text);
     label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     return label;
 }
@@ -56,17 +49,9 @@ QLabel* ValueLabel(const QString& objectName, QWidget* parent) {
 }
 
 QLineEdit* Box(const QString& objectName, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    box->setAlignment(Qt::AlignCenter);
+    QLineEdit* box = MakeLineEdit(parent, objectName, Qt::AlignCenter);
     box->setFixedWidth(kBoxWidth);
     return box;
-}
-
-QPushButton* Button(const char* caption, const char* objectName, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
 }
 
 } // namespace
@@ -85,7 +70,7 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     auto* global = Caption("Global Theta (deg)", grid);
     g->addWidget(global, 0, 0, 1, 2);
     for (int c = 0; c < kColumns; ++c) {
-        m_segAngle[c] = ValueLabel(Indexed("lbl_Segangle", c), grid);
+        m_segAngle[c] = ValueLabel(IndexedName("lbl_Segangle", c), grid);
         g->addWidget(m_segAngle[c], 0, kFirstColumn + c, Qt::AlignCenter);
     }
 
@@ -93,7 +78,7 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     m_start = ValueLabel("lbl_start", grid);
     g->addWidget(m_start, 1, kFirstColumn, Qt::AlignCenter);
     for (int k = 1; k <= 3; ++k) {
-        m_theta[k] = Box(Indexed("txt_Theta", k), grid);
+        m_theta[k] = Box(IndexedName("txt_Theta", k), grid);
         g->addWidget(m_theta[k], 1, kFirstColumn + k, Qt::AlignCenter);
     }
     m_end = ValueLabel("lbl_end", grid);
@@ -106,14 +91,14 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
 
     for (int r = 0; r < 4; ++r) {
         auto* letter = new QLabel(QString::fromLatin1(kRowLetters[r]), grid);
-        letter->setObjectName(Indexed("lbl_SVAJ", r));
+        letter->setObjectName(IndexedName("lbl_SVAJ", r));
         letter->setAlignment(Qt::AlignCenter);
         letter->setMinimumWidth(24);
         SetFontScale(*letter, 1.3, true);
         g->addWidget(letter, 3 + r, 0);
         g->addWidget(Caption("Boundary Cond.", grid), 3 + r, 1);
         for (int c = 0; c < kColumns; ++c) {
-            m_box[c][r] = Box(Indexed(kRowBoxNames[r], c), grid);
+            m_box[c][r] = Box(IndexedName(kRowBoxNames[r], c), grid);
             g->addWidget(m_box[c][r], 3 + r, kFirstColumn + c, Qt::AlignCenter);
         }
     }
@@ -145,9 +130,9 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     s->addWidget(m_selected, 2, 1, Qt::AlignCenter);
     m_noConds->setText("2");
 
-    m_done = Button("&Done", "cmd_Done", this);
-    auto* cancel = Button("Ca&ncel", "cmd_Cancel", this);
-    auto* clear = Button("Clea&r", "cmd_ClearBounds", this);
+    m_done = MakeButton(this, "&Done", "cmd_Done");
+    auto* cancel = MakeButton(this, "Ca&ncel", "cmd_Cancel");
+    auto* clear = MakeButton(this, "Clea&r", "cmd_ClearBounds");
     connect(m_done, &QPushButton::clicked, this, &BoundsScreen::Done);
     connect(cancel, &QPushButton::clicked, this, &BoundsScreen::Cancel);
     connect(clear, &QPushButton::clicked, this, &BoundsScreen::ClearBounds);
@@ -173,10 +158,20 @@ BoundsScreen::BoundsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Bounds) 
     layout->addLayout(right);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    // Every box selects its text on entry and commits on leaving or Enter; any edit may change
-    // a stored solution.
+    // Every box selects its text on entry and commits when it is left; any edit may change a
+    // stored solution.
+    auto* commits = new CommitOnLeave(this);
+    commits->watch(m_noConds, [this] { CommitConditionCount(); },
+                   CommitOnLeave::Standard | CommitOnLeave::DoubleClick);
+    for (int k = 1; k <= 3; ++k) {
+        commits->watch(m_theta[k], [this, k] { CommitInnerAngle(k); });
+        connect(m_theta[k], &QLineEdit::textEdited, this, [this, k] { InnerAngleTyped(k); });
+    }
+    for (const auto& column : m_box)
+        for (QLineEdit* box : column)
+            commits->watch(box, [this] { RefreshSelected(); });
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
-        box->installEventFilter(this);
+        SelectAllOnFocus(box);
         connect(box, &QLineEdit::textEdited, this,
                 [this] { motion::ClearConditionsUnchanged(m_ctx.model); });
     }
@@ -256,14 +251,6 @@ void BoundsScreen::SetAllEnabled(bool enabled) {
         SetBoxEnabled(m_theta[k], enabled);
 }
 
-bool BoundsScreen::IsConditionBox(const QLineEdit* box) const {
-    for (const auto& column : m_box)
-        for (const QLineEdit* b : column)
-            if (b == box)
-                return true;
-    return false;
-}
-
 void BoundsScreen::CommitConditionCount() {
     switch (motion::CheckConditionCount(m_ctx.model, m_ctx.host, m_noConds->text().toStdString())) {
     case motion::CountEntry::Empty:
@@ -300,15 +287,30 @@ void BoundsScreen::CommitInnerAngle(int k) {
         m_segAngle[k]->clear();
         break;
     case motion::InnerAngle::Accepted:
-        m_segAngle[k]->setText(Text(angle.globalText));
-        SetColumnEnabled(k, true);
+        ShowInnerAngle(k, angle.globalText, true);
         break;
     case motion::InnerAngle::Refused:
-        m_segAngle[k]->clear();
         m_theta[k]->clear();
-        SetColumnEnabled(k, false);
+        ShowInnerAngle(k, {}, false);
         break;
     }
+}
+
+void BoundsScreen::InnerAngleTyped(int k) {
+    if (k < 1 || k > 3)
+        return;
+    const motion::InnerAngle angle =
+        motion::TypedInnerAngle(m_theta[k]->text().toStdString(), m_end->text().toStdString(),
+                                m_segAngle[0]->text().toStdString());
+    if (angle.state == motion::InnerAngle::Empty)
+        m_segAngle[k]->clear();
+    else
+        ShowInnerAngle(k, angle.globalText, angle.state == motion::InnerAngle::Accepted);
+}
+
+void BoundsScreen::ShowInnerAngle(int k, const std::string& globalText, bool enabled) {
+    m_segAngle[k]->setText(Text(globalText));
+    SetColumnEnabled(k, enabled);
 }
 
 void BoundsScreen::RefreshSelected() {
@@ -356,56 +358,6 @@ void BoundsScreen::Done() {
         closeScreen();
         m_ctx.navigator.ShowScreen(ScreenId::Poly);
     });
-}
-
-void BoundsScreen::Commit(QLineEdit* box) {
-    if (m_committing)
-        return;
-    m_committing = true;
-    if (box == m_noConds) {
-        CommitConditionCount();
-    } else if (IsConditionBox(box)) {
-        RefreshSelected();
-    } else {
-        for (int k = 1; k <= 3; ++k)
-            if (box == m_theta[k])
-                CommitInnerAngle(k);
-    }
-    m_committing = false;
-}
-
-bool BoundsScreen::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box)
-        return ScreenBase::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
-        break;
-    case QEvent::FocusOut: {
-        // Switching to another program or opening a context menu is not leaving the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Commit(box);
-        break;
-    }
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Commit(box);
-            return true; // not also the dialog's default button
-        }
-        break;
-    }
-    case QEvent::MouseButtonDblClick:
-        if (box == m_noConds)
-            Commit(box);
-        break;
-    default:
-        break;
-    }
-    return ScreenBase::eventFilter(watched, event);
 }
 
 } // namespace trochix::ui

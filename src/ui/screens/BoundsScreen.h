@@ -6,10 +6,11 @@
 // the conditions are typed afresh. Done reads and solves them (motion::ReadBounds) and opens
 // frm_Poly with the result; the input screen then reads model.BcValid.
 //
-// Boxes commit when they lose the focus or Enter is pressed: the count box (also on a
+// Boxes commit when they are left (ui/Controls.h: CommitOnLeave): the count box (also on a
 // double-click) enables the start and end columns, an angle box its column, a condition box
-// refreshes the number of conditions selected and Done. Disabled boxes are grey, enabled ones
-// yellow.
+// refreshes the number of conditions selected and Done. An angle box opens its column already
+// while a valid angle is typed, so that Tab goes down into it. Disabled boxes are grey, enabled
+// ones yellow.
 #pragma once
 
 #include "ui/ScreenBase.h"
@@ -40,6 +41,8 @@ public slots:
     void CommitConditionCount();
     // txt_Theta(k) left or Enter, k = 1..3.
     void CommitInnerAngle(int k);
+    // txt_Theta(k) typed in: the column follows the angle, the refusal waits for the commit.
+    void InnerAngleTyped(int k);
     // A condition box left or Enter: the number selected and Done.
     void RefreshSelected();
     void ClearBounds();
@@ -49,16 +52,12 @@ public slots:
     // never taken as solved by conditions nobody confirmed.
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     motion::BoundsInput Input() const;
     void SetColumnEnabled(int column, bool enabled);
     void SetAllEnabled(bool enabled);
     void SetBoxEnabled(QLineEdit* box, bool enabled);
-    void Commit(QLineEdit* box);
-    bool IsConditionBox(const QLineEdit* box) const;
+    void ShowInnerAngle(int k, const std::string& globalText, bool enabled);
 
     // [column][0 S, 1 V, 2 A, 3 J]
     std::array<std::array<QLineEdit*, 4>, kColumns> m_box{};
@@ -70,8 +69,6 @@ private:
     QLabel* m_selected = nullptr;
     QLabel* m_segment = nullptr;
     QPushButton* m_done = nullptr;
-    // Set while a commit runs, so that a message box taking the focus does not commit again.
-    bool m_committing = false;
 };
 
 } // namespace trochix::ui

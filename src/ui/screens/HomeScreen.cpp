@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace trochix::ui {
@@ -31,6 +32,14 @@ constexpr const char* kExampleCaptions[5] = {
     "Double Dwell - &Oscillating Follower",
     "&Four Dwell - Translating Follower",
 };
+
+// Enabled, or greyed with the reason as its tooltip and status tip.
+template <class Control> void Offer(Control* control, const model::Offer& offer) {
+    control->setEnabled(offer.enabled);
+    const QString why = QString::fromStdString(offer.why);
+    control->setToolTip(why);
+    control->setStatusTip(why);
+}
 
 QPushButton* MakeHomeButton(const char* caption, const char* objectName, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
@@ -48,6 +57,10 @@ HomeScreen::HomeScreen(AppContext& ctx) : m_ctx(ctx) {
     BuildButtons(central);
     BuildMenus();
     setCentralWidget(central);
+    // Where a greyed button or entry says what enables it.
+    statusBar()->setSizeGripEnabled(false);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setToolTipsVisible(true);
 
     // A fresh start: nothing is calculated yet.
     m_ctx.model.SvajDone = false;
@@ -205,39 +218,42 @@ void HomeScreen::activate() {
 }
 
 void HomeScreen::SetHomeButtons() {
+    using model::Available;
     const model::HomeButtons b = model::SetHomeButtons(m_ctx.model);
     const Navigator& nav = m_ctx.navigator;
-    m_svaj->setEnabled(b.SVAJ && nav.isAvailable(ScreenId::InputData));
-    m_sizeCam->setEnabled(b.SizeCam && nav.isAvailable(ScreenId::SizeCam));
-    m_drawCam->setEnabled(b.DrawCam && nav.isAvailable(ScreenId::Animate));
-    m_dynamics->setEnabled(b.Dynamics && nav.isAvailable(ScreenId::Dynamics));
-    m_plot->setEnabled(b.Plot && nav.isAvailable(ScreenId::PlotType));
-    m_print->setEnabled(b.Print && nav.isAvailable(ScreenId::PrintSelect));
-    m_quit->setEnabled(b.Quit && nav.isAvailable(ScreenId::Quit));
+    Offer(m_svaj, Available(b.SVAJ, nav.isAvailable(ScreenId::InputData)));
+    Offer(m_sizeCam, Available(b.SizeCam, nav.isAvailable(ScreenId::SizeCam)));
+    Offer(m_drawCam, Available(b.DrawCam, nav.isAvailable(ScreenId::Animate)));
+    Offer(m_dynamics, Available(b.Dynamics, nav.isAvailable(ScreenId::Dynamics)));
+    Offer(m_plot, Available(b.Plot, nav.isAvailable(ScreenId::PlotType)));
+    Offer(m_print, Available(b.Print, nav.isAvailable(ScreenId::PrintSelect)));
+    Offer(m_quit, Available(b.Quit, nav.isAvailable(ScreenId::Quit)));
 }
 
 void HomeScreen::RefreshMenus() {
+    using model::Available;
+    const model::Offer always{true, {}};
     const model::FileMenu f = model::FileMenuEnabling(m_ctx.model);
     const Commands& cmd = m_ctx.commands;
     const Navigator& nav = m_ctx.navigator;
-    m_new->setEnabled(f.New);
-    m_open->setEnabled(cmd.isAvailable(Command::Open));
-    m_save->setEnabled(f.Save && cmd.isAvailable(Command::Save));
-    m_saveAs->setEnabled(f.SaveAs && cmd.isAvailable(Command::SaveAs));
+    Offer(m_new, f.New);
+    Offer(m_open, Available(always, cmd.isAvailable(Command::Open)));
+    Offer(m_save, Available(f.Save, cmd.isAvailable(Command::Save)));
+    Offer(m_saveAs, Available(f.SaveAs, cmd.isAvailable(Command::SaveAs)));
     const Command exports[3] = {Command::ExportSpreadsheet, Command::ExportCadkey,
                                 Command::ExportProfile};
     bool anyExport = false;
     for (int i = 0; i < 3; ++i) {
-        m_exports[i]->setEnabled(cmd.isAvailable(exports[i]));
+        Offer(m_exports[i], Available(always, cmd.isAvailable(exports[i])));
         anyExport = anyExport || cmd.isAvailable(exports[i]);
     }
-    m_export->menuAction()->setEnabled(f.Export && anyExport);
-    m_fileQuit->setEnabled(nav.isAvailable(ScreenId::Quit));
-    m_calcFft->setEnabled(f.CalculateFFT && nav.isAvailable(ScreenId::FFT));
+    Offer(m_export->menuAction(), Available(f.Export, anyExport));
+    Offer(m_fileQuit, Available(always, nav.isAvailable(ScreenId::Quit)));
+    Offer(m_calcFft, Available(f.CalculateFFT, nav.isAvailable(ScreenId::FFT)));
     for (int k = 1; k <= 5; ++k)
-        m_examples[k]->setEnabled(cmd.isAvailable(ExampleCommand(k)));
-    m_about->setEnabled(nav.isAvailable(ScreenId::About));
-    m_changeUser->setEnabled(nav.isAvailable(ScreenId::User));
+        Offer(m_examples[k], Available(always, cmd.isAvailable(ExampleCommand(k))));
+    Offer(m_about, Available(always, nav.isAvailable(ScreenId::About)));
+    Offer(m_changeUser, Available(always, nav.isAvailable(ScreenId::User)));
     // The tick follows the model (a model file or New may have changed the system).
     const int system = m_ctx.model.UnitSystem;
     if (system >= 1 && system <= model::kUnitSystems)

@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -51,16 +50,6 @@ QLineEdit:disabled { background: #edf0f3; color: #8a96a3; border-color: #d0d7de;
 QComboBox QLineEdit { border: none; padding: 0px; background: transparent; }
 )";
 
-QLabel* Caption(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
-}
-
-QPushButton* Button(const char* caption, const char* objectName, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The S condition the user typed at x = 0 or 1 of the segment, "" when there is none.
@@ -72,14 +61,14 @@ std::string EndConditionText(const model::CamModel& m, int seg, float x) {
     return {};
 }
 
-bool IsCommitKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
+bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 } // namespace
 
 InputDataScreen::InputDataScreen(AppContext& ctx)
     : ScreenBase(ctx, ScreenId::InputData), m_state(motion::LoadInputScreen()) {
     setStyleSheet(kStyleSheet);
+    m_commits = new CommitOnLeave(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 10, 14, 12);
     layout->setSpacing(10);
@@ -107,22 +96,18 @@ QWidget* InputDataScreen::BuildCamData() {
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(4);
 
-    m_omegaUnit = Caption("Cam Omega (rpm)", frame);
+    m_omegaUnit = MakeCaption(frame, "Cam Omega (rpm)");
     m_omegaUnit->setObjectName("lbl_OmegaUnit");
-    m_omega = new QLineEdit(frame);
-    m_omega->setObjectName("txt_Omega");
-    m_omega->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_omega = MakeLineEdit(frame, "txt_Omega", Qt::AlignRight | Qt::AlignVCenter);
     m_omega->setFixedWidth(120);
     m_omegaUnit->setBuddy(m_omega);
 
-    auto* segmtsCaption = Caption("No. Sgmts", frame);
-    m_segmts = new QLineEdit(frame);
-    m_segmts->setObjectName("txt_Segmts");
-    m_segmts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* segmtsCaption = MakeCaption(frame, "No. Sgmts");
+    m_segmts = MakeLineEdit(frame, "txt_Segmts", Qt::AlignRight | Qt::AlignVCenter);
     m_segmts->setFixedWidth(70);
     segmtsCaption->setBuddy(m_segmts);
 
-    auto* deltaCaption = Caption("Delta Theta (deg)", frame);
+    auto* deltaCaption = MakeCaption(frame, "Delta Theta (deg)");
     m_delta = new QComboBox(frame);
     m_delta->setObjectName("cmb_Delta");
     m_delta->setEditable(true);
@@ -138,13 +123,13 @@ QWidget* InputDataScreen::BuildCamData() {
     auto* options = new QHBoxLayout(follower);
     options->setContentsMargins(8, 4, 8, 2);
     m_trans = new QRadioButton("Trans", follower);
-    m_trans->setObjectName("opt_Folmotion_0");
+    m_trans->setObjectName(IndexedName("opt_Folmotion", 0));
     m_osclt = new QRadioButton("Osclt", follower);
-    m_osclt->setObjectName("opt_Folmotion_1");
+    m_osclt->setObjectName(IndexedName("opt_Folmotion", 1));
     options->addWidget(m_trans);
     options->addWidget(m_osclt);
 
-    auto* examplesCaption = Caption("Examples", frame);
+    auto* examplesCaption = MakeCaption(frame, "Examples");
     m_examples = new QComboBox(frame);
     m_examples->setObjectName("cmb_Examples");
     for (const std::string& name : files::ExampleName)
@@ -167,6 +152,8 @@ QWidget* InputDataScreen::BuildCamData() {
     for (QWidget* box : {static_cast<QWidget*>(m_omega), static_cast<QWidget*>(m_segmts),
                          static_cast<QWidget*>(m_delta)})
         box->installEventFilter(this);
+    m_commits->watch(m_omega, [this] { Omega_LostFocus(); });
+    m_commits->watch(m_delta, [this] { Delta_Change(); });
     connect(m_segmts, &QLineEdit::textChanged, this, &InputDataScreen::Segmts_Change);
     connect(m_delta, &QComboBox::activated, this, &InputDataScreen::Delta_Change);
     connect(m_trans, &QRadioButton::toggled, this, &InputDataScreen::Folmotion_Click);
@@ -199,6 +186,7 @@ void InputDataScreen::ConnectRow(int row) {
                        static_cast<QWidget*>(w.program), static_cast<QWidget*>(w.low),
                        static_cast<QWidget*>(w.high)})
         c->installEventFilter(this);
+    m_commits->watch(w.beta, [this, row] { Beta_LostFocus(row); });
     connect(w.motion, &QComboBox::currentIndexChanged, this, [this, row] { Motion_Change(row); });
     // Typing a code and picking from the list both choose the law.
     connect(w.program, &QComboBox::editTextChanged, this, [this, row] { Program_Change(row); });
@@ -213,11 +201,11 @@ QWidget* InputDataScreen::BuildButtons() {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
-    auto* clearSegs = Button("Clear &Segs", "cmd_ClearSegs", bar);
-    m_calcAll = Button("Ca&lc All", "cmd_CalcAll", bar);
-    auto* clearAll = Button("Clear &All", "cmd_Clear_SVAJ", bar);
-    auto* cancel = Button("Ca&ncel", "cmd_Cancel", bar);
-    m_done = Button("&Done", "cmd_Done", bar);
+    auto* clearSegs = MakeButton(bar, "Clear &Segs", "cmd_ClearSegs");
+    m_calcAll = MakeButton(bar, "Ca&lc All", "cmd_CalcAll");
+    auto* clearAll = MakeButton(bar, "Clear &All", "cmd_Clear_SVAJ");
+    auto* cancel = MakeButton(bar, "Ca&ncel", "cmd_Cancel");
+    m_done = MakeButton(bar, "&Done", "cmd_Done");
     row->addWidget(m_calcAll);
     row->addWidget(clearSegs);
     row->addWidget(clearAll);
@@ -263,7 +251,8 @@ void InputDataScreen::activate() {
 }
 
 void InputDataScreen::Refresh() {
-    const QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    // Enabling and disabling move the focus: that is no user leaving a box.
+    const CommitOnLeave::Pause pause(*m_commits);
     const model::CamModel& m = m_ctx.model;
     {
         const QSignalBlocker b1(m_omega), b2(m_segmts), b3(m_delta), b4(m_trans), b5(m_osclt);
@@ -474,39 +463,12 @@ void InputDataScreen::Done_Click() {
         nav.ShowScreen(ScreenId::Continuity);
 }
 
-// ---- when boxes commit
-
-QString InputDataScreen::BoxText(QObject* box) const {
-    if (auto* line = qobject_cast<QLineEdit*>(box))
-        return line->text();
-    if (auto* list = qobject_cast<QComboBox*>(box))
-        return list->currentText();
-    return {};
-}
-
-bool InputDataScreen::Commit(QObject* box) {
-    if (m_committing)
-        return true;
-    const QScopedValueRollback<bool> committing(m_committing, true);
-    if (box == m_omega) {
-        Omega_LostFocus();
-        return true;
-    }
-    if (box == m_delta) {
-        Delta_Change();
-        return true;
-    }
-    for (int row = 0; row < model::kMaxSegments; ++row) {
-        if (box == m_rows[row].beta) {
-            Beta_LostFocus(row);
-            return true;
-        }
-    }
-    return false;
-}
+// ---- keys, clicks and focus
 
 bool InputDataScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (m_refreshing || m_committing)
+    // Commits of txt_Omega, cmb_Delta and txt_Beta are m_commits'; this filter sees their keys
+    // after it.
+    if (m_commits->quiet())
         return ScreenBase::eventFilter(watched, event);
     const auto lowRow = [&]() -> int {
         for (int row = 0; row < model::kMaxSegments; ++row)
@@ -523,34 +485,22 @@ bool InputDataScreen::eventFilter(QObject* watched, QEvent* event) {
             keyEvent->text().at(0).isPrint())
             return !qobject_cast<QPushButton*>(watched);
         if (auto* button = qobject_cast<QPushButton*>(watched)) {
-            if (!IsCommitKey(key))
+            if (!IsEnterKey(key))
                 break;
             button->click();
             return true;
         }
-        if (!IsCommitKey(key) && !IsTabKey(key))
-            break;
-        const QString text = BoxText(watched);
-        if (Commit(watched)) {
-            m_keyCommitted = watched;
-            m_keyCommittedText = text;
-        }
-        // Enter in a box never reaches the dialog, which would press a button for it; Tab
-        // goes on to the control the entry may just have enabled.
-        return IsCommitKey(key);
+        // Enter in a box never reaches the dialog, which would press a button for it.
+        return IsEnterKey(key);
     }
     case QEvent::FocusOut: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // A message box or an open list takes the focus only for a moment.
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
-        const bool committedByKey =
-            watched == m_keyCommitted && BoxText(watched) == m_keyCommittedText;
-        m_keyCommitted = nullptr;
-        if (committedByKey)
-            break;
-        if (!Commit(watched))
-            Refresh(); // a law list left with a text that names no law shows its law again
+        // A law list left with a text that names no law shows its law again.
+        if (!m_commits->watches(watched))
+            Refresh();
         break;
     }
     case QEvent::MouseButtonPress: {

@@ -1,11 +1,10 @@
 // frm_InputData: the motion program. Cam speed, number of segments, step and follower motion,
 // then one row per segment (Beta, Motion, Program, Position Start and End) with its Calc.
 //
-// The logic lives in the core (motion/InputData.h); every handler here reads its control, calls
-// the core and shows the model and the screen state again. Boxes commit as the user expects:
-// txt_Omega, cmb_Delta and txt_Beta when they lose the focus (and on Enter; Tab commits first so
-// that it lands on the control the entry has just enabled), txt_Segmts, txt_Low and txt_High on
-// every change, the lists on every choice or typed code.
+// The logic lives in the core (motion/InputDataForm.h); every handler here reads its control,
+// calls the core and shows the model and the screen state again. Boxes commit as the user
+// expects: txt_Omega, cmb_Delta and txt_Beta when they are left (ui/Controls.h: CommitOnLeave),
+// txt_Segmts, txt_Low and txt_High on every change, the lists on every choice or typed code.
 //
 // A polynomial row is solved on the boundary-condition screen (frm_Bounds); Done completes the
 // program and hands over to the continuity check (frm_Continuity), or to the home screen while
@@ -13,6 +12,7 @@
 #pragma once
 
 #include "motion/InputDataForm.h"
+#include "ui/Controls.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/SegmentRowWidgets.h"
 
@@ -78,21 +78,12 @@ private:
     void RefreshUnitLabel();
     // Opens frm_Bounds for a polynomial row and reports what it solved.
     motion::BoundaryResult SolvePolynomialRow(int row);
-    // Runs a commit box's handler (txt_Omega, cmb_Delta, txt_Beta); false for other widgets.
-    bool Commit(QObject* box);
-    QString BoxText(QObject* box) const;
     // The model's entries as this screen last showed them.
     std::vector<std::string> Shown() const;
 
     motion::InputScreenState m_state;
     std::vector<std::string> m_shown;
-    bool m_refreshing = false;
-    // Set while a commit runs, so that a message box taking the focus does not commit again.
-    bool m_committing = false;
-    // A box committed by Enter or Tab, with its text then: its focus loss right after commits
-    // nothing new and must not repeat a refusal.
-    QObject* m_keyCommitted = nullptr;
-    QString m_keyCommittedText;
+    CommitOnLeave* m_commits = nullptr;
 
     QLabel* m_omegaUnit = nullptr;
     QLineEdit* m_omega = nullptr;

@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "motion/MotionLaws.h"
 #include "text/NumberText.h"
+#include "ui/Controls.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -17,25 +18,20 @@ namespace trochix::ui {
 
 namespace {
 
-QString Name(const char* prefix, int row) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(row);
-}
-
 int TextWidth(const QWidget* w, const char* sample) {
     return QFontMetrics(w->font()).horizontalAdvance(QString::fromLatin1(sample));
 }
 
 QLineEdit* MakeBox(QWidget* parent, const char* prefix, int row) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(Name(prefix, row));
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLineEdit* box =
+        MakeLineEdit(parent, IndexedName(prefix, row), Qt::AlignRight | Qt::AlignVCenter);
     box->setFixedWidth(TextWidth(box, "-0000.000") + 18);
     return box;
 }
 
 QLabel* MakeAngle(QWidget* parent, const char* prefix, int row) {
     auto* label = new QLabel(parent);
-    label->setObjectName(Name(prefix, row));
+    label->setObjectName(IndexedName(prefix, row));
     label->setProperty("angle", true);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFixedWidth(TextWidth(label, "000.00") + 18);
@@ -43,8 +39,7 @@ QLabel* MakeAngle(QWidget* parent, const char* prefix, int row) {
 }
 
 QPushButton* MakeRowButton(QWidget* parent, const char* caption, const char* prefix, int row) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(Name(prefix, row));
+    QPushButton* button = MakeButton(parent, caption, IndexedName(prefix, row));
     button->setProperty("row", true);
     button->setEnabled(false);
     return button;
@@ -89,7 +84,7 @@ SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, in
     SegmentRowWidgets w;
     w.number = new QLabel(
         QString::fromStdString(text::ShortestFloat(static_cast<float>(row + 1), 7)), parent);
-    w.number->setObjectName(Name("lbl_Segment", row));
+    w.number->setObjectName(IndexedName("lbl_Segment", row));
     w.number->setProperty("segment", true);
     w.number->setAlignment(Qt::AlignCenter);
     w.number->setFixedWidth(TextWidth(w.number, "00") + 20);
@@ -97,14 +92,14 @@ SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, in
     w.beta = MakeBox(parent, "txt_Beta", row);
 
     w.motion = new QComboBox(parent);
-    w.motion->setObjectName(Name("cmb_Motion", row));
+    w.motion->setObjectName(IndexedName("cmb_Motion", row));
     for (const std::string& m : motion::MotionList)
         w.motion->addItem(QString::fromStdString(m));
     w.motion->setCurrentIndex(-1);
     w.motion->setMinimumWidth(TextWidth(w.motion, "Dwell") + 48);
 
     w.program = new QComboBox(parent);
-    w.program->setObjectName(Name("cmb_Program", row));
+    w.program->setObjectName(IndexedName("cmb_Program", row));
     w.program->setEditable(true);
     // A typed code selects its law; the list must neither grow from typing nor complete
     // "c" into the first cycloid before the second letter is in.
@@ -133,21 +128,6 @@ SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, in
         grid->addWidget(c, gridRow, col);
     }
     return w;
-}
-
-void SetBoxText(QLineEdit* box, const std::string& text) {
-    const QString t = QString::fromStdString(text);
-    if (box->text() != t)
-        box->setText(t);
-}
-
-void SetListText(QComboBox* list, const std::string& text) {
-    const QString t = QString::fromStdString(text);
-    const int index = t.isEmpty() ? -1 : list->findText(t, Qt::MatchExactly);
-    if (list->currentIndex() != index)
-        list->setCurrentIndex(index);
-    if (list->isEditable() && list->currentText() != t)
-        list->setEditText(t);
 }
 
 void ShowSegmentRow(const SegmentRowWidgets& w, const model::CamModel& m,

@@ -64,10 +64,4 @@ SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, in
 void ShowSegmentRow(const SegmentRowWidgets& w, const model::CamModel& model,
                     const motion::SegmentRowState& state, int row);
 
-// Sets a box's text only when it differs, so that the cursor of a box being typed in stays put.
-void SetBoxText(QLineEdit* box, const std::string& text);
-// Shows text in a list box: the matching item, or the text itself in an editable box, or no
-// selection.
-void SetListText(QComboBox* list, const std::string& text);
-
 } // namespace trochix::ui
