@@ -1,5 +1,6 @@
 #include "ui/AlignedPlotView.h"
 
+#include "ui/Controls.h"
 #include "ui/DrawingSurface.h"
 
 #include <QLabel>
@@ -24,14 +25,14 @@ double FromTop(double yOverP) { return (1.15 - yOverP) / 2.85; }
 
 AlignedPlotView::AlignedPlotView(int index, QWidget* parent) : QWidget(parent) {
     m_surface = new DrawingSurface(SceneScale::Stretch, this);
-    m_surface->setObjectName(QStringLiteral("pct_Plot_%1").arg(index));
+    m_surface->setObjectName(IndexedName("pct_Plot", index));
     m_surface->setMinimumSize(360, 150);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_surface);
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         auto* label = new QLabel(m_surface);
-        label->setObjectName(QStringLiteral("%1_%2").arg(kNames[i]).arg(index));
+        label->setObjectName(IndexedName(kNames[i], index));
         label->setTextFormat(Qt::PlainText);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_labels[i] = label;

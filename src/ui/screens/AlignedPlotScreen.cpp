@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace trochix::ui {
 
 AlignedPlotScreen::AlignedPlotScreen(AppContext& ctx, ScreenId id)
@@ -54,10 +56,15 @@ void AlignedPlotScreen::activate() {
     m_status->clear();
     for (output::AlignedWindow& w : m_plot)
         w = output::AlignedWindow{};
-    output::AlignedSetup(m, m_ctx.host, m_plot, m_windows);
-    output::AlignedPlot(m, m_ctx.host, m_ctx.colours, m_plot, m_windows);
-    for (int i = 0; i < m_windows; ++i)
-        m_views[static_cast<std::size_t>(i)]->show(m_plot[static_cast<std::size_t>(i)]);
+    // A layout with fewer functions than windows leaves the windows after them out.
+    const int filled = std::clamp(m.NumPlotFuncs, 1, m_windows);
+    output::AlignedSetup(m, m_ctx.host, m_plot, filled);
+    output::AlignedPlot(m, m_ctx.host, m_ctx.colours, m_plot, filled);
+    for (int i = 0; i < m_windows; ++i) {
+        AlignedPlotView* view = m_views[static_cast<std::size_t>(i)];
+        view->show(m_plot[static_cast<std::size_t>(i)]);
+        view->setVisible(i < filled);
+    }
     m_ctx.host.setBusy(false);
 }
 

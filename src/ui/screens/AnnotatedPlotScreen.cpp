@@ -4,6 +4,7 @@
 #include "model/Headers.h"
 #include "model/Host.h"
 #include "ui/ChartView.h"
+#include "ui/Controls.h"
 #include "ui/HeaderPanels.h"
 
 #include <QCheckBox>
@@ -11,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace trochix::ui {
 
@@ -33,8 +36,7 @@ AnnotatedPlotScreen::AnnotatedPlotScreen(AppContext& ctx, ScreenId id)
     : ScreenBase(ctx, id), m_windows(WindowsOf(id)) {
     m_headers = new HeaderPanels(this);
 
-    m_title = new QLineEdit(this);
-    m_title->setObjectName("txt_Title");
+    m_title = MakeLineEdit(this, "txt_Title");
     m_title->setPlaceholderText("Title of the plot");
     connect(m_title, &QLineEdit::editingFinished, this, &AnnotatedPlotScreen::TitleChanged);
 
@@ -42,7 +44,7 @@ AnnotatedPlotScreen::AnnotatedPlotScreen(AppContext& ctx, ScreenId id)
     charts->setSpacing(2);
     for (int i = 0; i < m_windows; ++i) {
         auto* chart = new ChartView(this);
-        chart->setObjectName(QStringLiteral("grf_Plot_%1").arg(i));
+        chart->setObjectName(IndexedName("grf_Plot", i));
         charts->addWidget(chart, 1);
         m_charts[static_cast<std::size_t>(i)] = chart;
     }
@@ -79,13 +81,19 @@ void AnnotatedPlotScreen::activate() {
     if (m_windows == 1)
         output::StyleForKind(m_boxes, spectrum);
 
-    output::PlotSetup(m, m_ctx.host, m_graphs, m_windows, m_boxes);
+    // A layout with fewer functions than windows leaves the windows after them out.
+    m_filled = m_windows == 1 ? 1 : std::clamp(m.NumPlotFuncs, 1, m_windows);
+    for (output::Graph& g : m_graphs)
+        g = output::Graph{};
+    output::PlotSetup(m, m_ctx.host, m_graphs, m_filled, m_boxes);
     if (polar())
         output::PolarPlot(m, m_ctx.host, m_graphs[0]);
     else if (m_windows == 1)
         output::MultiPlot(m, m_ctx.host, m_graphs[0]);
     else
-        output::Plot(m, m_ctx.host, m_graphs, m_windows, m_boxes);
+        output::Plot(m, m_ctx.host, m_graphs, m_filled, m_boxes);
+    for (int i = 0; i < m_windows; ++i)
+        m_charts[static_cast<std::size_t>(i)]->setVisible(i < m_filled);
     m_frames.show(m_boxes);
     draw();
     m_ctx.host.setBusy(false);
@@ -93,14 +101,14 @@ void AnnotatedPlotScreen::activate() {
 
 void AnnotatedPlotScreen::draw() {
     m_graphs[0].GraphTitle = m_title->text().trimmed().toStdString();
-    for (int i = 0; i < m_windows; ++i)
+    for (int i = 0; i < m_filled; ++i)
         m_charts[static_cast<std::size_t>(i)]->setGraph(m_graphs[static_cast<std::size_t>(i)]);
 }
 
 void AnnotatedPlotScreen::StyleChanged() {
     m_boxes = m_frames.read(m_boxes.setFor);
-    output::SetGridstyle(m_ctx.host, m_graphs, m_windows, m_boxes);
-    for (int i = 0; i < m_windows; ++i)
+    output::SetGridstyle(m_ctx.host, m_graphs, m_filled, m_boxes);
+    for (int i = 0; i < m_filled; ++i)
         m_graphs[static_cast<std::size_t>(i)].DrawMode = 2;
     draw();
 }

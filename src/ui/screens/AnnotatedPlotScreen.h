@@ -42,6 +42,7 @@ private:
     void draw();
 
     int m_windows = 1;
+    int m_filled = 1; // windows holding a function
     HeaderPanels* m_headers = nullptr;
     QLineEdit* m_title = nullptr;
     std::array<ChartView*, 4> m_charts{};
