@@ -1,5 +1,6 @@
 #include "ui/WidgetPainting.h"
 
+#include <QGraphicsView>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPicture>
@@ -27,6 +28,23 @@ void PaintWidget(QPainter& painter, QWidget& widget, const QRectF& area) {
     painter.translate(area.topLeft());
     painter.scale(fit / playback, fit / playback);
     painter.drawPicture(0, 0, picture);
+    painter.restore();
+
+    // A picture of a graphics view (a chart) loses the clipping of its items: the legend
+    // entries fall on top of one another. Each view paints its scene itself instead.
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.scale(fit, fit);
+    for (QGraphicsView* view : widget.findChildren<QGraphicsView*>()) {
+        if (!view->isVisibleTo(&widget) || !view->viewport())
+            continue;
+        QWidget* port = view->viewport();
+        const QRectF target(port->mapTo(&widget, QPoint(0, 0)), QSizeF(port->size()));
+        painter.fillRect(target, view->backgroundBrush().style() == Qt::NoBrush
+                                     ? port->palette().color(port->backgroundRole())
+                                     : view->backgroundBrush().color());
+        view->render(&painter, target, port->rect(), Qt::IgnoreAspectRatio);
+    }
     painter.restore();
 }
 

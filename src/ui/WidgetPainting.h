@@ -1,6 +1,7 @@
 // Paints a whole widget (a screen with its children) into any painter as vectors: printers,
 // PDF, SVG and images. QWidget::render alone turns a widget into a pixmap when the painter is
-// a printer's; recorded into a QPicture first, charts, curves and texts stay lines and text.
+// a printer's; recorded into a QPicture first, and with each chart painted by its own view,
+// curves and texts stay lines and text.
 #pragma once
 
 #include <QRectF>

@@ -6,6 +6,7 @@
 #include "ui/ScreenBase.h"
 #include "ui/WidgetPainting.h"
 
+#include <QCoreApplication>
 #include <QLayout>
 
 namespace trochix::ui {
@@ -23,6 +24,9 @@ bool WritePlotScreenPicture(AppContext& ctx, model::ScreenId id, const std::stri
     screen->activate();
     if (screen->layout())
         screen->layout()->activate();
+    // Charts lay out their legends and axes on posted events: let them run before painting.
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::processEvents();
     const QSize size = screen->size();
     const bool written = WritePicture(
         path, size, std::nullopt,
