@@ -1,5 +1,6 @@
 #include "ui/picture/PlotPicture.h"
 
+#include "output/SelectByCodes.h"
 #include "ui/AppContext.h"
 #include "ui/Navigator.h"
 #include "ui/PictureFile.h"
@@ -36,10 +37,16 @@ bool WritePlotScreenPicture(AppContext& ctx, model::ScreenId id, const std::stri
     return written;
 }
 
-// Filled in with the selection by codes.
-bool RenderPlotPicture(AppContext&, const PictureOptions&, std::string& error) {
-    error = "plots cannot be rendered yet";
-    return false;
+bool RenderPlotPicture(AppContext& ctx, const PictureOptions& o, std::string& error) {
+    const int layout = o.layout == "two" ? 2 : o.layout == "four" ? 3 : o.layout == "polar" ? 4 : 1;
+    const int style = o.style == "aligned" ? 1 : 2;
+    const output::CodeSelection selection =
+        output::SelectByCodes(ctx.model, o.plotCodes, layout, style, o.segment);
+    if (!selection.ok) {
+        error = selection.error;
+        return false;
+    }
+    return WritePlotScreenPicture(ctx, selection.screen, o.outPath, error);
 }
 
 } // namespace trochix::ui
