@@ -57,7 +57,9 @@ int RunPictureCommand(int argc, char** argv) {
     }
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    // The toolkit would read options such as --style itself: it gets the program name only.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ui::ApplyLook(app);
     return ui::RunPicture(*parsed.options, std::cerr);

@@ -26,6 +26,11 @@ void Scene::circle(Point centre, double radius, Rgb colour) {
     m_items.push_back(std::move(p));
 }
 
+void Scene::marker(Point centre, double radius, Rgb colour) {
+    circle(centre, radius, colour);
+    m_items.back().kind = PrimitiveKind::Marker;
+}
+
 void Scene::ring(Point centre, double radius, double inner, Rgb colour) {
     Primitive p;
     p.kind = PrimitiveKind::Ring;

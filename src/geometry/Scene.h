@@ -40,6 +40,8 @@ enum class PrimitiveKind {
     Box,      // axis-parallel rectangle with corners points[0] and points[1], outline or filled
     Arc,      // arc of radius `radius` about points[0] from `start` to `end` radians
     Text,     // `text` with its left baseline at points[0]
+    Marker,   // circle about points[0] whose `radius` is a horizontal length, drawn round
+              // even on a window stretched to fill (a marker on a plot)
 };
 
 struct Primitive {
@@ -64,6 +66,7 @@ public:
     void line(Point a, Point b, Rgb colour, double width = 0.0);
     void polyline(std::vector<Point> points, Rgb colour, double width = 0.0);
     void circle(Point centre, double radius, Rgb colour);
+    void marker(Point centre, double radius, Rgb colour);
     // A circle filled from `inner` out to `radius`, as concentric circles fill it.
     void ring(Point centre, double radius, double inner, Rgb colour);
     void box(Point a, Point b, Rgb colour, bool filled = false);

@@ -5,7 +5,9 @@
 #include "ui/FileCommands.h"
 #include "ui/Navigator.h"
 #include "ui/screens/AboutScreen.h"
+#include "ui/screens/AlignedPlotScreen.h"
 #include "ui/screens/AnimateScreen.h"
+#include "ui/screens/AnnotatedPlotScreen.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/HomeScreen.h"
@@ -39,6 +41,14 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::PlotSelect2, Make<PlotSelect2Screen>);
     nav.registerScreen(ScreenId::PlotSelect3, Make<PlotSelect3Screen>);
     nav.registerScreen(ScreenId::PlotSelect4, Make<PlotSelect4Screen>);
+    for (ScreenId id : {ScreenId::Plot1, ScreenId::Plot2, ScreenId::Plot3, ScreenId::Plot4})
+        nav.registerScreen(id, [id](AppContext& c) -> QWidget* {
+            return new AnnotatedPlotScreen(c, id);
+        });
+    for (ScreenId id : {ScreenId::Myplot2, ScreenId::MyPlot3})
+        nav.registerScreen(id, [id](AppContext& c) -> QWidget* {
+            return new AlignedPlotScreen(c, id);
+        });
     RegisterFileCommands(ctx);
     RegisterExampleCommands(ctx);
 }

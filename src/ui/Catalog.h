@@ -49,6 +49,13 @@
 //   frm_PlotSelect4 output/Selection
 //                   ui/screens/PlotSelect4Screen
 //                   tests/output/SelectionTest, tests/ui/PlotSelectionTest
+//   frm_Plot1..4    output/AnnotatedPlot, output/Graph, output/PlotData
+//                   ui/screens/AnnotatedPlotScreen, ui/screens/PlotScreenParts, ui/ChartView,
+//                   ui/WidgetPainting
+//                   tests/output/AnnotatedPlotTest, tests/ui/ChartViewTest, tests/ui/PlotScreensTest
+//   frm_Myplot2, frm_MyPlot3  output/AlignedPlot, output/Graph
+//                   ui/screens/AlignedPlotScreen, ui/AlignedPlotView
+//                   tests/output/AlignedPlotTest, tests/ui/PlotScreensTest
 //   frm_Dynamics    dynamics/DynamicsForm, dynamics/DynamicsText
 //                   (screen to come)
 //                   tests/dynamics/DynamicsTest

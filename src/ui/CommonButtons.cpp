@@ -6,12 +6,12 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Navigator.h"
+#include "ui/WidgetPainting.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace trochix::ui {
 
@@ -31,14 +31,10 @@ void PrintForm(AppContext& ctx, QWidget& form, const std::string& screenName) {
         if (!painter.begin(&printer))
             throw model::Fault(model::kDeviceIOError);
         const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-        const QSize size = form.size();
-        if (size.isEmpty())
+        if (form.size().isEmpty())
             throw model::Fault(model::kDeviceIOError, "the screen has no size");
-        // Fit the whole screen on the page, keeping its proportions.
-        const double scale =
-            std::min(page.width() / size.width(), page.height() / size.height());
-        painter.scale(scale, scale);
-        form.render(&painter);
+        // The whole screen on the page, keeping its proportions, as vectors.
+        PaintWidget(painter, form, QRectF(QPointF(0, 0), page.size()));
         if (!painter.end())
             throw model::Fault(model::kDeviceIOError);
     });

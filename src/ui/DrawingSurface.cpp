@@ -73,6 +73,10 @@ void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive&
         painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
                             p.radius * map.sy());
         break;
+    case PrimitiveKind::Marker:
+        painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
+                            p.radius * map.sx());
+        break;
     case PrimitiveKind::Ring: {
         QPainterPath path;
         const QPointF c = map.toDevice(p.points[0]);

@@ -1,6 +1,7 @@
 // The plot screen's picture for a plot asked on the command line.
 #pragma once
 
+#include "model/Captions.h"
 #include "ui/picture/PictureOptions.h"
 
 #include <string>
@@ -14,5 +15,10 @@ struct AppContext;
 // reason in `error` when the selection is impossible (an unknown code, a stage not computed, a
 // gap) or the file cannot be written.
 bool RenderPlotPicture(AppContext& ctx, const PictureOptions& options, std::string& error);
+
+// Fills plot screen `screen` from the plot request already in the model, off screen, and
+// writes what it shows to `path` (PNG at the screen's size; SVG and PDF as vectors).
+bool WritePlotScreenPicture(AppContext& ctx, model::ScreenId screen, const std::string& path,
+                            std::string& error);
 
 } // namespace trochix::ui

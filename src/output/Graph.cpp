@@ -1,0 +1,122 @@
+#include "output/Graph.h"
+
+#include "text/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trochix::output {
+
+namespace {
+
+// A short number with its zero before the point, as a reading is read ("0.25", "-0.5", "90").
+std::string Short(double v) {
+    std::string s = text::ShortestDouble(v, 7);
+    if (s.rfind(".", 0) == 0)
+        s.insert(0, "0");
+    else if (s.rfind("-.", 0) == 0)
+        s.insert(1, "0");
+    return s;
+}
+
+double Magnitude(const std::vector<double>& v) {
+    double p = 0.0;
+    for (double x : v)
+        if (std::isfinite(x))
+            p = std::max(p, std::fabs(x));
+    return p;
+}
+
+std::string Trimmed(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string WithUnit(const std::string& value, const std::string& unit) {
+    return unit.empty() ? value : value + " " + unit;
+}
+
+} // namespace
+
+void ResizeGraph(Graph& g, int numSets, int numPoints) {
+    numSets = std::max(numSets, 0);
+    numPoints = std::max(numPoints, 0);
+    g.NumSets = numSets;
+    g.NumPoints = numPoints;
+    g.Sets.resize(static_cast<std::size_t>(numSets));
+    for (GraphSet& s : g.Sets)
+        s.GraphData.resize(static_cast<std::size_t>(numPoints), 0.0);
+    g.LabelText.resize(static_cast<std::size_t>(numPoints));
+    g.XValues.resize(static_cast<std::size_t>(numPoints), 0.0);
+    if (g.Kind == GraphKind::Polar)
+        g.XPosData.resize(static_cast<std::size_t>(numPoints), 0.0);
+    else
+        g.XPosData.clear();
+}
+
+std::string ReadingAngle(double x) { return Short(text::FNRound(x, 2)); }
+
+int PlotDecimals(double p) {
+    int d = 0;
+    if (p < 100)
+        d = 1;
+    if (p < 10)
+        d = 2;
+    if (p < 1)
+        d = 3;
+    return d;
+}
+
+std::string ReadingValue(double value, double magnitude) {
+    if (!std::isfinite(value))
+        return text::ShortestDouble(value, 7);
+    return text::FNRoundStr(value, PlotDecimals(magnitude) + 2);
+}
+
+int NearestPoint(const Graph& g, double x) {
+    const bool polar = g.Kind == GraphKind::Polar;
+    const std::vector<double>& xs = polar ? g.XPosData : g.XValues;
+    const int n = std::min(g.NumPoints, static_cast<int>(xs.size()));
+    int best = -1;
+    double bestDistance = 0.0;
+    for (int i = 0; i < n; ++i) {
+        double d = std::fabs(xs[static_cast<std::size_t>(i)] - x);
+        if (polar) {
+            d = std::fmod(d, 360.0);
+            d = std::min(d, 360.0 - d);
+        }
+        if (std::isfinite(d) && (best < 0 || d < bestDistance)) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+std::string GraphReading(const Graph& g, int point) {
+    if (point < 0 || point >= g.NumPoints)
+        return {};
+    const auto at = static_cast<std::size_t>(point);
+    std::string text;
+    if (g.Kind == GraphKind::Polar) {
+        if (at >= g.XPosData.size())
+            return {};
+        text = g.XName + " " + WithUnit(ReadingAngle(g.XPosData[at]), g.XUnit);
+    } else {
+        if (at >= g.XValues.size())
+            return {};
+        text = g.XName + " " + WithUnit(ReadingAngle(g.XValues[at]), g.XUnit);
+    }
+    for (const GraphSet& s : g.Sets) {
+        if (at >= s.GraphData.size())
+            continue;
+        const std::string name = Trimmed(s.Name.empty() ? s.LegendText : s.Name);
+        text += "   " + name + " " +
+                WithUnit(ReadingValue(s.GraphData[at], Magnitude(s.GraphData)), s.Unit);
+    }
+    return text;
+}
+
+} // namespace trochix::output

@@ -1,0 +1,86 @@
+#include "ui/AlignedPlotView.h"
+
+#include "ui/Controls.h"
+#include "ui/DrawingSurface.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace trochix::ui {
+
+namespace {
+
+enum Label { LeftTitle, Units, Ymax, Ymin, Xmin, X1, X2, X3, Xmax, BottomTitle };
+
+constexpr const char* kNames[] = {"lbl_LeftTitle", "lbl_Units", "lbl_Ymax",  "lbl_Ymin",
+                                  "lbl_Xmin",      "lbl_X1",    "lbl_X2",    "lbl_X3",
+                                  "lbl_Xmax",      "lbl_BottomTitle"};
+
+// Where the window puts things, as fractions of its width from the left and of its height from
+// the top. The window spans xmin - 0.2 dx .. xmax + 0.04 dx and -1.7 p .. 1.15 p.
+double FromLeft(double xFraction) { return (0.2 + xFraction) / 1.24; }
+double FromTop(double yOverP) { return (1.15 - yOverP) / 2.85; }
+
+} // namespace
+
+AlignedPlotView::AlignedPlotView(int index, QWidget* parent) : QWidget(parent) {
+    m_surface = new DrawingSurface(SceneScale::Stretch, this);
+    m_surface->setObjectName(IndexedName("pct_Plot", index));
+    m_surface->setMinimumSize(360, 150);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_surface);
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        auto* label = new QLabel(m_surface);
+        label->setObjectName(IndexedName(kNames[i], index));
+        label->setTextFormat(Qt::PlainText);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_labels[i] = label;
+    }
+    QFont bold = m_labels[LeftTitle]->font();
+    bold.setBold(true);
+    m_labels[LeftTitle]->setFont(bold);
+}
+
+void AlignedPlotView::show(const output::AlignedWindow& w) {
+    const std::string* texts[] = {&w.lbl_LeftTitle, &w.lbl_Units, &w.lbl_Ymax, &w.lbl_Ymin,
+                                  &w.lbl_Xmin,      &w.lbl_X1,    &w.lbl_X2,   &w.lbl_X3,
+                                  &w.lbl_Xmax,      &w.lbl_BottomTitle};
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        m_labels[i]->setText(QString::fromStdString(*texts[i]));
+        m_labels[i]->adjustSize();
+    }
+    m_surface->replaceScene(w.scene);
+    place();
+}
+
+void AlignedPlotView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place();
+}
+
+void AlignedPlotView::place() {
+    const double w = m_surface->width(), h = m_surface->height();
+    // Right-aligned against the vertical axis, with a little gap.
+    auto leftOfAxis = [&](QLabel* l, double yOverP) {
+        const double right = FromLeft(0.0) * w - 6.0;
+        l->move(static_cast<int>(right - l->width()),
+                static_cast<int>(FromTop(yOverP) * h - l->height() / 2.0));
+    };
+    leftOfAxis(m_labels[Ymax], 1.0);
+    leftOfAxis(m_labels[Ymin], -1.0);
+    leftOfAxis(m_labels[LeftTitle], 0.35);
+    leftOfAxis(m_labels[Units], -0.35);
+    // Angle labels centred under their quarter points, below the curve's band.
+    const int angleLabels[] = {Xmin, X1, X2, X3, Xmax};
+    for (int k = 0; k < 5; ++k) {
+        QLabel* l = m_labels[static_cast<std::size_t>(angleLabels[k])];
+        l->move(static_cast<int>(FromLeft(k / 4.0) * w - l->width() / 2.0),
+                static_cast<int>(FromTop(-1.08) * h));
+    }
+    QLabel* title = m_labels[BottomTitle];
+    title->move(static_cast<int>(FromLeft(0.5) * w - title->width() / 2.0),
+                static_cast<int>(FromTop(-1.08) * h + m_labels[Xmin]->height() + 2));
+}
+
+} // namespace trochix::ui

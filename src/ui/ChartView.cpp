@@ -1,0 +1,407 @@
+#include "ui/ChartView.h"
+
+#include <QApplication>
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPolarChart>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace trochix::ui {
+
+using output::Graph;
+using output::GraphKind;
+using output::GraphSet;
+
+namespace {
+
+constexpr double kMaxAxisLabels = 100.0;
+
+// Set colours: the first is the blue of the Aligned plots' curve.
+const std::array<QColor, 4> kSetColours = {QColor(0, 0, 255), QColor(200, 0, 0),
+                                           QColor(0, 128, 0), QColor(128, 0, 128)};
+const std::array<Qt::PenStyle, 4> kPatterns = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+                                               Qt::DashDotLine};
+
+QColor SetColour(int k) { return kSetColours[static_cast<std::size_t>(k) % kSetColours.size()]; }
+
+QPen SetPen(const Graph& g, int k) {
+    QPen pen(SetColour(k));
+    pen.setWidthF(g.ThickLines ? 2.5 : 1.5);
+    pen.setCosmetic(true);
+    const int pattern = g.PatternedLines ? g.Sets[static_cast<std::size_t>(k)].PatternData : 0;
+    pen.setStyle(kPatterns[static_cast<std::size_t>(std::clamp(pattern, 0, 3))]);
+    return pen;
+}
+
+QFont FontFor(const Graph& g, int use) {
+    const output::GraphFont& f = g.Fonts[static_cast<std::size_t>(std::clamp(use, 0, 3))];
+    QFont font = QApplication::font();
+    if (f.FontFamily == 0)
+        font.setStyleHint(QFont::Serif);
+    else if (f.FontFamily == 2)
+        font.setStyleHint(QFont::TypeWriter);
+    // Never smaller than a size one can read.
+    const double base = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    font.setPointSizeF(std::max(7.5, base * f.FontSize / 100.0));
+    font.setBold((f.FontStyle & 2) != 0);
+    font.setItalic((f.FontStyle & 1) != 0);
+    return font;
+}
+
+// Polar angles as the chart draws them: clockwise from the top. The cam is drawn
+// counter-clockwise from the right.
+double DisplayAngle(double theta) {
+    double d = std::fmod(90.0 - theta, 360.0);
+    if (d < 0)
+        d += 360.0;
+    return d;
+}
+double ThetaOf(double display) { return 90.0 - display; }
+
+struct Range {
+    double lo = 0.0, hi = 0.0;
+};
+
+// The values of every set, with zero.
+Range ValueRange(const Graph& g) {
+    Range r;
+    for (const GraphSet& s : g.Sets)
+        for (double v : s.GraphData)
+            if (std::isfinite(v)) {
+                r.lo = std::min(r.lo, v);
+                r.hi = std::max(r.hi, v);
+            }
+    if (r.hi - r.lo <= 0.0) {
+        r.lo = -1.0;
+        r.hi = 1.0;
+    }
+    return r;
+}
+
+QValueAxis* ValueAxis(const Graph& g, const QString& title) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setTitleFont(FontFor(g, 1));
+    axis->setLabelsFont(FontFor(g, 2));
+    axis->setLabelFormat("%g");
+    return axis;
+}
+
+void HideLegendOf(QChart* chart, QAbstractSeries* series) {
+    for (QLegendMarker* m : chart->legend()->markers(series))
+        m->setVisible(false);
+}
+
+} // namespace
+
+ChartView::ChartView(QWidget* parent) : QChartView(parent) {
+    setRenderHint(QPainter::Antialiasing, true);
+    setMouseTracking(true);
+    setMinimumSize(240, 150);
+    m_readout = new QGraphicsSimpleTextItem;
+    m_readout->setZValue(20);
+    m_readout->setVisible(false);
+    scene()->addItem(m_readout);
+    rebuild();
+}
+
+void ChartView::setGraph(const Graph& graph) {
+    m_graph = graph;
+    rebuild();
+}
+
+void ChartView::rebuild() {
+    const Graph& g = m_graph;
+    const bool polar = g.Kind == GraphKind::Polar;
+    QChart* chart = polar ? new QPolarChart : new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setDropShadowEnabled(false);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setTitle(QString::fromStdString(g.GraphTitle));
+    chart->setTitleFont(FontFor(g, 0));
+    chart->legend()->setFont(FontFor(g, 3));
+    chart->legend()->setAlignment(polar ? Qt::AlignBottom : Qt::AlignTop);
+
+    const int points = std::max(0, g.NumPoints);
+    QAbstractAxis* axisX = nullptr;
+    QAbstractAxis* axisY = nullptr;
+    if (polar) {
+        auto* polarChart = static_cast<QPolarChart*>(chart);
+        // Angle labels by cam angle, every TickEvery degrees when that divides the turn.
+        const int step = (g.TickEvery > 0 && 360 % g.TickEvery == 0) ? g.TickEvery : 30;
+        auto* angular = new QCategoryAxis;
+        angular->setRange(0, 360);
+        angular->setStartValue(0);
+        angular->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        std::vector<std::pair<double, int>> labels;
+        for (int t = 0; t < 360; t += step) {
+            const double d = DisplayAngle(t);
+            labels.push_back({d == 0.0 ? 360.0 : d, t});
+        }
+        std::sort(labels.begin(), labels.end());
+        for (const auto& [d, t] : labels)
+            angular->append(QString::number(t), d);
+        angular->setLabelsFont(FontFor(g, 2));
+        angular->setGridLineVisible((g.GridStyle & 2) != 0);
+        double rmax = 0.0;
+        for (const GraphSet& s : g.Sets)
+            for (double v : s.GraphData)
+                if (std::isfinite(v))
+                    rmax = std::max(rmax, std::fabs(v));
+        auto* radial = ValueAxis(g, {});
+        radial->setRange(0.0, rmax > 0.0 ? rmax : 1.0);
+        radial->applyNiceNumbers();
+        radial->setGridLineVisible((g.GridStyle & 1) != 0);
+        polarChart->addAxis(angular, QPolarChart::PolarOrientationAngular);
+        polarChart->addAxis(radial, QPolarChart::PolarOrientationRadial);
+        axisX = angular;
+        axisY = radial;
+    } else {
+        auto* x = ValueAxis(g, QString::fromStdString(g.BottomTitle));
+        double x0 = points > 0 ? g.XValues.front() : 0.0;
+        double x1 = points > 0 ? g.XValues[static_cast<std::size_t>(points - 1)] : 1.0;
+        const double perPoint = points > 1 ? (x1 - x0) / (points - 1) : 1.0;
+        if (!(x1 > x0)) {
+            x0 -= 0.5;
+            x1 += 0.5;
+        }
+        x->setRange(x0, x1);
+        const int tick = std::max(1, g.TickEvery);
+        const int label = std::max(tick, g.LabelEvery);
+        x->setTickType(QValueAxis::TicksDynamic);
+        x->setTickAnchor(x0);
+        // Labels every so many points, but never so many that the axis cannot lay them out
+        // (points sharing one abscissa would otherwise ask for millions).
+        double interval = perPoint * label;
+        if (!(interval > 0.0) || (x1 - x0) / interval > kMaxAxisLabels)
+            interval = (x1 - x0) / 10.0;
+        x->setTickInterval(interval);
+        x->setMinorTickCount(std::max(0, label / tick - 1));
+        x->setGridLineVisible((g.GridStyle & 2) != 0);
+        x->setMinorGridLineVisible((g.GridStyle & 2) != 0);
+        auto* y = ValueAxis(g, QString::fromStdString(g.LeftTitle));
+        const Range r = ValueRange(g);
+        y->setRange(r.lo, r.hi);
+        y->applyNiceNumbers();
+        y->setGridLineVisible((g.GridStyle & 1) != 0);
+        chart->addAxis(x, Qt::AlignBottom);
+        chart->addAxis(y, Qt::AlignLeft);
+        axisX = x;
+        axisY = y;
+    }
+
+    auto attach = [&](QAbstractSeries* s, const QString& name, bool inLegend) {
+        s->setObjectName(name);
+        chart->addSeries(s);
+        s->attachAxis(axisX);
+        s->attachAxis(axisY);
+        if (!inLegend)
+            HideLegendOf(chart, s);
+    };
+
+    const bool lines = (g.GraphStyle & 4) != 0;
+    const bool second = (g.GraphStyle & 2) != 0;
+    bool anyLegend = false;
+    for (int k = 0; k < static_cast<int>(g.Sets.size()); ++k) {
+        const GraphSet& set = g.Sets[static_cast<std::size_t>(k)];
+        const QString legend = QString::fromStdString(set.LegendText);
+        const QString prefix = QStringLiteral("set_%1_").arg(k);
+        anyLegend = anyLegend || !legend.isEmpty();
+        const QPen pen = SetPen(g, k);
+
+        // The set's points as the chart places them; a polar curve is cut where it passes
+        // the top of the chart, so that it is not drawn back round the circle.
+        std::vector<QList<QPointF>> runs(1);
+        double previous = 0.0;
+        const int n = std::min<int>(points, static_cast<int>(set.GraphData.size()));
+        for (int i = 0; i < n; ++i) {
+            const double v = set.GraphData[static_cast<std::size_t>(i)];
+            if (!std::isfinite(v))
+                continue;
+            if (!polar) {
+                runs.back().append({g.XValues[static_cast<std::size_t>(i)], v});
+                continue;
+            }
+            const double d = DisplayAngle(g.XPosData[static_cast<std::size_t>(i)]);
+            if (!runs.back().isEmpty() && std::fabs(d - previous) > 180.0) {
+                // Close this run at the top and start the next one from there.
+                const double edgeFrom = previous > 180.0 ? 360.0 : 0.0;
+                const double span = std::fabs(d - previous) > 0 ? 360.0 - std::fabs(d - previous)
+                                                                : 1.0;
+                const double frac = std::fabs(edgeFrom - previous) / span;
+                const double vEdge = runs.back().last().y() + frac * (v - runs.back().last().y());
+                runs.back().append({edgeFrom, vEdge});
+                runs.emplace_back();
+                runs.back().append({360.0 - edgeFrom, vEdge});
+            }
+            runs.back().append({d, v});
+            previous = d;
+        }
+
+        bool legendGiven = false;
+        auto inLegend = [&] {
+            const bool first = !legendGiven;
+            legendGiven = true;
+            return first;
+        };
+        for (std::size_t r = 0; r < runs.size(); ++r) {
+            const QList<QPointF>& run = runs[r];
+            const QString part = r == 0 ? QString() : QStringLiteral("%1_").arg(r);
+            if (second && g.Kind == GraphKind::Spectrum) {
+                // Spectral lines: a stick from zero up to each value.
+                auto* sticks = new QLineSeries;
+                QList<QPointF> zig;
+                for (const QPointF& p : run)
+                    zig << QPointF(p.x(), 0.0) << p << QPointF(p.x(), 0.0);
+                sticks->append(zig);
+                QPen stickPen = pen;
+                stickPen.setStyle(Qt::SolidLine);
+                stickPen.setWidthF(g.ThickLines ? 3.0 : 2.0);
+                sticks->setPen(stickPen);
+                sticks->setName(legend);
+                attach(sticks, prefix + part + "sticks", inLegend());
+            } else if (second) {
+                auto* upper = new QLineSeries;
+                upper->append(run);
+                auto* lower = new QLineSeries;
+                for (const QPointF& p : run)
+                    lower->append(p.x(), 0.0);
+                auto* area = new QAreaSeries(upper, lower);
+                QColor fill = SetColour(k);
+                fill.setAlpha(90);
+                area->setBrush(fill);
+                area->setPen(lines ? QPen(Qt::NoPen) : pen);
+                area->setName(legend);
+                attach(area, prefix + part + "fill", inLegend());
+            }
+            if (lines) {
+                auto* line = new QLineSeries;
+                line->append(run);
+                line->setPen(pen);
+                line->setName(legend);
+                attach(line, prefix + part + "line", inLegend());
+            }
+            if (!lines && !second) {
+                auto* dots = new QScatterSeries;
+                dots->append(run);
+                dots->setMarkerSize(g.ThickLines ? 5.0 : 3.5);
+                dots->setColor(SetColour(k));
+                dots->setBorderColor(SetColour(k));
+                dots->setName(legend);
+                attach(dots, prefix + part + "points", inLegend());
+            }
+        }
+    }
+    chart->legend()->setVisible(anyLegend);
+
+    if (polar && !g.BottomTitle.empty()) {
+        // The polar chart has no horizontal axis to carry the bottom title.
+        chart->setTitle(QString::fromStdString(
+            g.GraphTitle.empty() ? g.BottomTitle : g.GraphTitle + "\n" + g.BottomTitle));
+    }
+
+    QChart* old = QChartView::chart();
+    for (QGraphicsEllipseItem* m : m_markers)
+        delete m;
+    m_markers.clear();
+    setChart(chart);
+    delete old;
+    m_current = chart;
+    m_shownPoint = -1;
+    m_readout->setVisible(false);
+}
+
+int ChartView::pointAt(const QPointF& pos) {
+    if (!m_current || m_graph.NumPoints <= 0 || m_current->series().isEmpty())
+        return -1;
+    const QPointF scenePos = mapToScene(pos.toPoint());
+    const QPointF chartPos = m_current->mapFromScene(scenePos);
+    if (!m_current->plotArea().contains(chartPos))
+        return -1;
+    const QPointF v = m_current->mapToValue(chartPos, m_current->series().front());
+    const double x = m_graph.Kind == GraphKind::Polar ? ThetaOf(v.x()) : v.x();
+    return output::NearestPoint(m_graph, x);
+}
+
+QString ChartView::readingAt(const QPointF& pos) {
+    return QString::fromStdString(output::GraphReading(m_graph, pointAt(pos)));
+}
+
+QPointF ChartView::positionOf(int set, int point) {
+    if (!m_current || m_current->series().isEmpty() || set < 0 ||
+        set >= static_cast<int>(m_graph.Sets.size()) || point < 0 ||
+        point >= m_graph.NumPoints)
+        return {};
+    const auto n = static_cast<std::size_t>(point);
+    const double v = m_graph.Sets[static_cast<std::size_t>(set)].GraphData[n];
+    const QPointF value = m_graph.Kind == GraphKind::Polar
+                              ? QPointF(DisplayAngle(m_graph.XPosData[n]), v)
+                              : QPointF(m_graph.XValues[n], v);
+    const QPointF chartPos = m_current->mapToPosition(value, m_current->series().front());
+    return mapFromScene(m_current->mapToScene(chartPos));
+}
+
+void ChartView::showReading(int point) {
+    if (point == m_shownPoint)
+        return;
+    m_shownPoint = point;
+    for (QGraphicsEllipseItem* m : m_markers)
+        delete m;
+    m_markers.clear();
+    const QString text = QString::fromStdString(output::GraphReading(m_graph, point));
+    m_readout->setText(text);
+    m_readout->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) {
+        m_readout->setFont(FontFor(m_graph, 2));
+        for (int k = 0; k < static_cast<int>(m_graph.Sets.size()); ++k) {
+            const double v =
+                m_graph.Sets[static_cast<std::size_t>(k)].GraphData[static_cast<std::size_t>(point)];
+            if (!std::isfinite(v))
+                continue;
+            const QPointF at = mapToScene(positionOf(k, point).toPoint());
+            auto* marker = scene()->addEllipse(at.x() - 4, at.y() - 4, 8, 8, QPen(SetColour(k), 1.5));
+            marker->setZValue(20);
+            m_markers.push_back(marker);
+        }
+        placeReadout();
+    }
+    emit readingChanged(text);
+}
+
+void ChartView::placeReadout() {
+    if (!m_current)
+        return;
+    const QRectF area = m_current->mapRectToScene(m_current->plotArea());
+    m_readout->setPos(area.left() + 6, area.top() + 4);
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+    showReading(pointAt(event->position()));
+    QChartView::mouseMoveEvent(event);
+}
+
+void ChartView::leaveEvent(QEvent* event) {
+    showReading(-1);
+    QChartView::leaveEvent(event);
+}
+
+void ChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    showReading(-1);
+}
+
+} // namespace trochix::ui

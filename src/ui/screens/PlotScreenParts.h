@@ -1,0 +1,37 @@
+// Pieces every plot screen carries: the selection screen its Select Another returns to, the
+// row of common buttons and the Grid and Style frames of the Annotated screens.
+#pragma once
+
+#include "model/CommonButtons.h"
+#include "output/AnnotatedPlot.h"
+#include "ui/ScreenBase.h"
+
+class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
+
+namespace trochix::ui {
+
+// frm_PlotSelect1..4 of the plot screen's layout.
+ScreenId SelectionScreenOf(ScreenId plotScreen);
+
+// Copy, Print Form (cmd_PlotPrint), Select Another (cmd_Replot) and Done (cmd_PlotDone).
+QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& counter);
+
+// The "Grid" frame (chk_HGrid, chk_VGrid) and the "Style" frame (chk_Line, chk_Sticks).
+struct StyleFrames {
+    QGroupBox* grid = nullptr;
+    QGroupBox* style = nullptr;
+    QCheckBox* chk_HGrid = nullptr;
+    QCheckBox* chk_VGrid = nullptr;
+    QCheckBox* chk_Line = nullptr;
+    QCheckBox* chk_Sticks = nullptr;
+
+    output::StyleBoxes read(output::StyleBoxes::SetFor setFor) const;
+    // Ticks the boxes as `boxes` says, without running their click handlers.
+    void show(const output::StyleBoxes& boxes);
+    void setCaptions(const output::BoxCaptions& captions);
+};
+StyleFrames MakeStyleFrames(QWidget* parent);
+
+} // namespace trochix::ui
