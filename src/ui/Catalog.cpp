@@ -11,6 +11,9 @@
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/HomeScreen.h"
 #include "ui/screens/InputDataScreen.h"
+#include "ui/screens/PlotSelect4Screen.h"
+#include "ui/screens/PlotSelectScreen.h"
+#include "ui/screens/PlotTypeScreen.h"
 #include "ui/screens/PolyScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/TitleScreen.h"
@@ -29,6 +32,11 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Bounds, Make<BoundsScreen>);
     nav.registerScreen(ScreenId::Poly, Make<PolyScreen>);
     nav.registerScreen(ScreenId::Continuity, Make<ContinuityScreen>);
+    nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);
+    nav.registerScreen(ScreenId::PlotSelect1, Make<PlotSelect1Screen>);
+    nav.registerScreen(ScreenId::PlotSelect2, Make<PlotSelect2Screen>);
+    nav.registerScreen(ScreenId::PlotSelect3, Make<PlotSelect3Screen>);
+    nav.registerScreen(ScreenId::PlotSelect4, Make<PlotSelect4Screen>);
     for (ScreenId id : {ScreenId::Plot1, ScreenId::Plot2, ScreenId::Plot3, ScreenId::Plot4})
         nav.registerScreen(id, [id](AppContext& c) -> QWidget* {
             return new AnnotatedPlotScreen(c, id);

@@ -137,8 +137,8 @@ private slots:
         ExpectTexts(s, {{"txt_Low_1", "1"}}); // End joins the next Start
         QTest::mouseClick(Get(s, "cmd_CalcSeg", 0), Qt::LeftButton);
         QVERIFY(f.model->SegDone[0]);
-        // Calculated; no segment plot screen yet.
-        QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_PlotSeg_0"}), QString("00"));
+        // Calculated: the row can be plotted.
+        QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_PlotSeg_0"}), QString("01"));
 
         TypeRow(s, 1, "90", "f", "ms", "", "0");
         ExpectTexts(s, {{"txt_Low_2", "0"}});

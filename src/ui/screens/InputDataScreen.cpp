@@ -6,10 +6,12 @@
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
 #include "model/Units.h"
+#include "output/Selection.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
 #include "ui/screens/HomeScreen.h"
+#include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -194,6 +196,7 @@ void InputDataScreen::ConnectRow(int row) {
     connect(w.low, &QLineEdit::textChanged, this, [this, row] { Low_Change(row); });
     connect(w.high, &QLineEdit::textChanged, this, [this, row] { High_Change(row); });
     connect(w.calc, &QPushButton::clicked, this, [this, row] { CalcSeg_Click(row); });
+    connect(w.plot, &QPushButton::clicked, this, [this, row] { PlotSeg_Click(row); });
 }
 
 QWidget* InputDataScreen::BuildButtons() {
@@ -267,8 +270,11 @@ void InputDataScreen::Refresh() {
     m_calcAll->setEnabled(m_state.CalcAllEnabled);
     m_done->setEnabled(m_state.DoneEnabled);
     m_segmentFrame->setEnabled(m_state.SegmentFrameEnabled);
-    for (int row = 0; row < model::kMaxSegments; ++row)
+    const bool plots = m_ctx.navigator.isAvailable(ScreenId::PlotSelect3);
+    for (int row = 0; row < model::kMaxSegments; ++row) {
         ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row);
+        m_rows[row].plot->setEnabled(plots && m_state.Rows[row].PlotEnabled);
+    }
     m_shown = Shown();
 }
 
@@ -415,6 +421,20 @@ void InputDataScreen::CalcSeg_Click(int row) {
 }
 
 // ---- bottom buttons
+
+void InputDataScreen::PlotSeg_Click(int row) {
+    // S, V, A and J of the segment in four windows: typed into the four-window selection,
+    // whose timer then presses Done.
+    auto* select = m_ctx.navigator.screenAs<PlotSelectScreen>(ScreenId::PlotSelect3);
+    if (!select)
+        return;
+    model::RunGuarded(m_ctx.host, "frm_InputData.PlotSeg", [&] {
+        motion::PrepareSegmentPlot(m_ctx.model, row);
+        output::SelectPlotType(m_ctx.model, 3);
+        select->selectByProgram({"DI", "VE", "AC", "JE"}, m_ctx.model.CurSeg);
+        m_ctx.navigator.ShowScreen(ScreenId::PlotSelect3);
+    });
+}
 
 void InputDataScreen::CalcAll_Click() {
     bool all = false;

@@ -1,0 +1,77 @@
+// The functions of cam angle a plot or a table can show, and how the user names them.
+//
+// Each function is a row of Results (model/ResultRow.h), shown under its FuncShort name. A
+// function is offered only once the stage that computes it has run:
+//   rows 1..4 (S, V, A, J)                      always
+//   rows 5, 6 (Phi, Rho) and 9..14 (profile)   ProfileDone
+//   rows 7, 8, 15, 16 (force and torques)      DynamicsDone
+//   rows 17..20 (current Fourier transform)    FftDone; never listed, reached by preset or code
+// The function boxes list rows 1..4, 5, 6, 7, 8, 15, 16, 9..14 in this order.
+#pragma once
+
+#include "model/Forward.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trochix::output {
+
+// The computation a function needs before it means anything.
+enum class Stage { Svaj, Profile, Dynamics, Spectrum };
+
+bool StageDone(const model::CamModel& model, Stage stage);
+// The stage of rows 1..20 (Svaj for any other row).
+Stage StageOf(int row);
+// Rows 17..20: functions of harmonic number rather than cam angle.
+bool IsSpectrumRow(int row);
+
+// Rows of the function boxes, in list order (FillFunctionList shows their names).
+std::vector<int> FunctionRows(const model::CamModel& model);
+// The names of a function box, in list order.
+std::vector<std::string> FillFunctionList(const model::CamModel& model);
+
+// True when row may be chosen now: it is listed, or it is a spectrum row and FftDone is set.
+// Choosing a row of a stage not yet computed would show zeros under a real name.
+bool IsSelectable(const model::CamModel& model, int row);
+
+// The row (1..20) whose FuncShort is exactly `name`; 0 when none.
+int RowOfName(std::string_view name);
+
+// Typing codes: "DI" 1, "VE" 2, "AC" 3, "JE" 4, "PH" 5, "RH" 6, "FO" 7, "TO" 8, "XC" 9,
+// "YC" 10, "RA" 11, "TH" 12, "XS" 13, "YS" 14, "FR" 15, "FL" 16, "RE" 17, "IM" 18, "MA" 19,
+// "AN" 20.
+struct FunctionCode {
+    const char* code;
+    int row;
+};
+extern const std::array<FunctionCode, 20> FunctionCodes;
+
+// The typing-code match: the first two characters of `text`, upper-cased, against the codes.
+// The row matched, or 0 when the text matches no code.
+int MatchFunction(std::string_view text);
+
+// A preset format: the rows it puts into functions 1..count, in that order (which for some
+// presets differs from the order of the words in the name).
+struct Preset {
+    int index; // 1.. within its table
+    const char* name;
+    int count; // 4 or 2
+    std::array<int, 4> rows;
+    Stage stage; // listed once this stage is computed
+    bool spectrum() const { return stage == Stage::Spectrum; }
+};
+
+// Presets of four functions (indices 1..7) and of two functions (indices 1..13), list order.
+extern const std::array<Preset, 7> Presets4;
+extern const std::array<Preset, 13> Presets2;
+
+// The preset table of `count` functions (4, else the two-function table).
+const Preset* PresetTable(int count, std::size_t* size);
+// Presets of `count` functions listed now, in list order.
+std::vector<const Preset*> Load_Presets(const model::CamModel& model, int count);
+// The preset of that index in the table of `count` functions; nullptr when there is none.
+const Preset* FindPreset(int count, int index);
+
+} // namespace trochix::output
