@@ -39,6 +39,18 @@ private:
     std::function<void()> m_returnHome;
 };
 
+// The busy pointer for as long as it lives: restored however the computation ends.
+class BusyScope {
+public:
+    explicit BusyScope(Host& host) : m_host(host) { m_host.setBusy(true); }
+    ~BusyScope() { m_host.setBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Host& m_host;
+};
+
 // The title message boxes get when the program names none.
 inline const std::string& DefaultTitle() {
     static const std::string title = "TROCHIX for Windows";

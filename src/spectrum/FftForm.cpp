@@ -63,42 +63,51 @@ const std::string& HarmonicAxisTitle() {
     return t;
 }
 
-void OpenFftScreen(CamModel& model, const std::string& harmonicsText) {
+std::string OpenFftScreen(CamModel& model, const std::string& harmonicsText) {
     model.FftDone = false;
     model.NumHarmonics = CountFromText(harmonicsText);
+    std::string shown = harmonicsText;
+    if (model.NumHarmonics > HarmonicLimit(model.NumPoints)) {
+        model.NumHarmonics = HarmonicLimit(model.NumPoints);
+        shown = text::ShortestDouble(model.NumHarmonics, 15);
+    }
     model.FFTResult.assign(static_cast<std::size_t>(HarmonicLimit(model.NumPoints)) + 1,
                            {0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     model.HarmonicSum = 0.0f;
     model.HarmonicPower = 0.0f;
     model.HarmonicRms = 0.0f;
+    return shown;
 }
 
 FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text,
                             const std::vector<FftFunction>& list,
                             const std::string& harmonicsText) {
     FftChoice result;
-    host.setBusy(true);
-    const auto done = [&] {
-        host.setBusy(false);
-        return result;
-    };
+    result.harmonicsText = harmonicsText;
+    const model::BusyScope busy(host);
     if (text.empty()) {
         host.message(NoFunctionText(), Icon::Question, DefaultTitle());
         result.focus = FftFocus::FunctionList;
-        return done();
+        return result;
     }
     const auto chosen = std::find_if(list.begin(), list.end(),
                                      [&](const FftFunction& f) { return f.name == text; });
     if (chosen == list.end()) {
         host.message(NotInListText(), Icon::Question, DefaultTitle());
-        return done();
+        return result;
     }
-    const int count = CountFromText(harmonicsText);
+    int count = CountFromText(harmonicsText);
     if (count < 1) {
         host.message(NoHarmonicsText(), Icon::Warning, DefaultTitle());
         result.focus = FftFocus::HarmonicsBox;
         result.clearFunctionBox = true;
-        return done();
+        return result;
+    }
+    // Graphs and selections beyond the transform would read past it.
+    if (count > HarmonicLimit(model.NumPoints)) {
+        host.message(TooManyHarmonicsText(), Icon::Question, DefaultTitle());
+        count = HarmonicLimit(model.NumPoints);
+        result.harmonicsText = text::ShortestDouble(count, 15);
     }
     model.NumHarmonics = count;
     result.functionLabel = chosen->name;
@@ -108,7 +117,7 @@ FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text
         result.title = FftTitle(chosen->name);
         FFT_Plot(model, host);
     }
-    return done();
+    return result;
 }
 
 HarmonicsChoice ChooseHarmonics(CamModel& model, Host& host, const std::string& text) {
