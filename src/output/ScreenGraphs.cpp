@@ -45,7 +45,8 @@ Graph DynamicsGraph(const CamModel& m, int row) {
     const int points = std::clamp(m.NumPoints, 0, model::kMaxPoints) + 1;
     ResizeGraph(g, 1, points);
     const double step = m.DeltaTheta > 0.0f ? m.DeltaTheta : 1.0;
-    g.TickEvery = std::max(1, static_cast<int>(std::lround(15.0 / step)));
+    // A twelfth of the turn, as the plot screens tick a whole revolution.
+    g.TickEvery = std::max(1, static_cast<int>(std::lround(30.0 / step)));
     g.LabelEvery = 2 * g.TickEvery;
     g.DrawMode = 2;
     g.PatternedLines = true;

@@ -13,7 +13,7 @@
 namespace trochix::output {
 
 // Results row `row` (7 force, 8 torque) at every calculated point of the revolution against
-// cam angle ("Cam Angle (Deg)"), ticked every 15 and labelled every 30 degrees, both grids,
+// cam angle ("Cam Angle (Deg)"), ticked every 30 and labelled every 60 degrees, both grids,
 // drawn as a line; its abbreviation on the left and its unit as legend.
 Graph DynamicsGraph(const model::CamModel& model, int row);
 

@@ -21,12 +21,12 @@ using testsupport::FillRow;
 using testsupport::ModelAtStep;
 
 // Every calculated point of the force and torque rows is drawn against its cam angle, ticked
-// every 15 degrees and labelled every 30 at every calculation step.
+// every 30 degrees and labelled every 60 at every calculation step.
 TEST(ScreenGraphs, DynamicsGraphHoldsEveryPointOfItsRow) {
     const struct {
         float step;
         int points, tick;
-    } cases[] = {{1.0f, 361, 15}, {0.5f, 721, 30}, {0.25f, 1441, 60}};
+    } cases[] = {{1.0f, 361, 30}, {0.5f, 721, 60}, {0.25f, 1441, 120}};
     for (const auto& c : cases) {
         auto m = ModelAtStep(c.step);
         FillRow(*m, ResultRow::Force, [](double a) { return 100.0 + 40.0 * std::sin(a); });

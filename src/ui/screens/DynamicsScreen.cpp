@@ -96,8 +96,11 @@ QGridLayout* FrameGrid(QGroupBox* frame) {
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
-    grid->setColumnStretch(1, 1);
+    // The same columns in every frame, so that the boxes line up.
+    grid->setColumnMinimumWidth(0, 140);
+    grid->setColumnMinimumWidth(1, 110);
     grid->setColumnMinimumWidth(2, 56);
+    grid->setColumnStretch(1, 1);
     return grid;
 }
 
@@ -129,7 +132,7 @@ DynamicsScreen::DynamicsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Dyna
     layout->setSpacing(10);
     layout->addLayout(left, 0);
     layout->addWidget(BuildGraphs(), 1);
-    resize(1250, 880);
+    resize(1270, 880);
 }
 
 QWidget* DynamicsScreen::BuildInputs() {
@@ -226,7 +229,10 @@ QWidget* DynamicsScreen::BuildGraphs() {
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(std::max(9.0, font().pointSizeF()));
     m_pict->setFont(fixed);
-    m_pict->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(40, QLatin1Char('0'))));
+    // Room for the longest line of the table and the flywheel figures.
+    const int tableWidth = QFontMetrics(fixed).horizontalAdvance(QString(54, QLatin1Char('0')));
+    m_pict->setMinimumWidth(tableWidth);
+    m_pict->setMaximumWidth(tableWidth + 40);
 
     for (QWidget* w : {static_cast<QWidget*>(m_forceChart), static_cast<QWidget*>(m_torqueChart),
                        static_cast<QWidget*>(m_pict)}) {
