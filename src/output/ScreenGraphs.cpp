@@ -62,7 +62,8 @@ Graph DynamicsGraph(const CamModel& m, int row) {
     for (int i = 0; i < points; ++i) {
         const auto at = static_cast<std::size_t>(i);
         g.XValues[at] = m.Results[ResultRow::CamAngle][at];
-        g.LabelText[at] = text::ShortestFloat(static_cast<float>(text::FNRound(g.XValues[at], 2)), 7);
+        g.LabelText[at] =
+            text::ShortestFloat(static_cast<float>(text::FNRound(g.XValues[at], 2)), 7);
         set.GraphData[at] = m.Results[static_cast<std::size_t>(row)][at];
     }
     return g;

@@ -1,6 +1,6 @@
 // The graphs of the Dynamics and FFT screens and the FFT screen's function box.
-#include "output/FftChoice.h"
 #include "output/ScreenGraphs.h"
+#include "output/FftChoice.h"
 
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
@@ -125,12 +125,18 @@ TEST(FftChoice, NamesAndCodes) {
         bool profile, dynamics;
         const char *typed, *chosen;
     } cases[] = {
-        {false, false, "Velocity", "Velocity"}, {false, false, "ve", "Velocity"},
-        {false, false, "JErk", "Jerk"},         {false, false, "ph", "ph"},
-        {true, false, "ph", "Phi"},             {true, false, "fo", "fo"},
-        {true, true, "fo", "Force"},            {true, true, "FLy", "Flywhl Trq"},
-        {true, true, "ma", "ma"},               {true, true, "Mag FFT", "Mag FFT"},
-        {true, true, "zz", "zz"},               {true, true, "", ""},
+        {false, false, "Velocity", "Velocity"},
+        {false, false, "ve", "Velocity"},
+        {false, false, "JErk", "Jerk"},
+        {false, false, "ph", "ph"},
+        {true, false, "ph", "Phi"},
+        {true, false, "fo", "fo"},
+        {true, true, "fo", "Force"},
+        {true, true, "FLy", "Flywhl Trq"},
+        {true, true, "ma", "ma"},
+        {true, true, "Mag FFT", "Mag FFT"},
+        {true, true, "zz", "zz"},
+        {true, true, "", ""},
     };
     for (const auto& c : cases) {
         m->ProfileDone = c.profile;

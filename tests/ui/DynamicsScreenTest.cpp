@@ -1,6 +1,7 @@
 // frm_Dynamics driven through its controls: opening, every box's refusal and reset, the
 // spring box choosing how damping is entered, Calculate on an example, Start Fresh and
 // Accumulate, and what the selections offer afterwards.
+#include "ui/screens/DynamicsScreen.h"
 #include "PlotTestSupport.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
@@ -10,7 +11,6 @@
 #include "model/Units.h"
 #include "text/NumberText.h"
 #include "ui/ChartView.h"
-#include "ui/screens/DynamicsScreen.h"
 
 #include <QLineSeries>
 #include <QRadioButton>
@@ -34,7 +34,9 @@ const std::string kAccumulate =
     "So do not click the Calculate Button on this form more than once\r"
     "for each new cam on the camshaft after designing it on the other forms.";
 
-QLineEdit* Box(QWidget* s, const char* name) { return Child<QLineEdit>(s, name); }
+QLineEdit* Box(QWidget* s, const char* name) {
+    return Child<QLineEdit>(s, name);
+}
 
 // Types into a box and leaves it with Tab, as a user moving on to the next box.
 void Enter(QWidget* s, const char* name, const QString& text) {
@@ -54,14 +56,16 @@ std::vector<double> Values(ui::ChartView* chart) {
 double RowMax(const model::CamModel& m, int row) {
     double v = m.Results[static_cast<std::size_t>(row)][0];
     for (int i = 0; i <= m.NumPoints; ++i)
-        v = std::max(v, double(m.Results[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)]));
+        v = std::max(v,
+                     double(m.Results[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)]));
     return v;
 }
 
 double RowMin(const model::CamModel& m, int row) {
     double v = m.Results[static_cast<std::size_t>(row)][0];
     for (int i = 0; i <= m.NumPoints; ++i)
-        v = std::min(v, double(m.Results[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)]));
+        v = std::min(v,
+                     double(m.Results[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)]));
     return v;
 }
 
@@ -84,17 +88,34 @@ private slots:
         LoadComputedExample(f, 1, 1.0f);
         QVERIFY(f.model->DynamicsDone);
         auto* s = OpenDynamics(f);
-        ExpectTexts(s, {{"txt_Mass", "0.073804"}, {"txt_Spring", "132"}, {"txt_Preload", "173"},
-                        {"txt_Zeta", "0.15"}, {"txt_Damping", ""}, {"txt_Journal", "1"},
-                        {"txt_Jnlfrict", "0.01"}, {"txt_Folfrict", "0.1"}, {"txt_Fluct", "0.05"},
-                        {"lbl_OmegaN", ""}, {"lbl_Cc", ""}, {"lbl_OmegaD", ""}, {"lbl_Fmax", ""},
-                        {"lbl_Fmin", ""}, {"lbl_Tmax", ""}, {"lbl_MassUnit", "bl"},
-                        {"lbl_SpringUnit_0", "lb"}, {"lbl_SpringUnit_1", "in"},
-                        {"lbl_PreloadUnit", "lb"}, {"lbl_DampingUnit_0", "lb-s"},
-                        {"lbl_DampingUnit_1", "in"}, {"lbl_JournalUnit", "in"},
-                        {"lbl_ForceUnit_0", "lb"}, {"lbl_TorqueUnit", "lb-in"},
-                        {"opt_Torque_0", "Start Fresh"}, {"opt_Torque_1", "Accumulate"},
-                        {"cmd_Calc", "Ca&lculate"}, {"cmd_Done", "&Done"}});
+        ExpectTexts(s, {{"txt_Mass", "0.073804"},
+                        {"txt_Spring", "132"},
+                        {"txt_Preload", "173"},
+                        {"txt_Zeta", "0.15"},
+                        {"txt_Damping", ""},
+                        {"txt_Journal", "1"},
+                        {"txt_Jnlfrict", "0.01"},
+                        {"txt_Folfrict", "0.1"},
+                        {"txt_Fluct", "0.05"},
+                        {"lbl_OmegaN", ""},
+                        {"lbl_Cc", ""},
+                        {"lbl_OmegaD", ""},
+                        {"lbl_Fmax", ""},
+                        {"lbl_Fmin", ""},
+                        {"lbl_Tmax", ""},
+                        {"lbl_MassUnit", "bl"},
+                        {"lbl_SpringUnit_0", "lb"},
+                        {"lbl_SpringUnit_1", "in"},
+                        {"lbl_PreloadUnit", "lb"},
+                        {"lbl_DampingUnit_0", "lb-s"},
+                        {"lbl_DampingUnit_1", "in"},
+                        {"lbl_JournalUnit", "in"},
+                        {"lbl_ForceUnit_0", "lb"},
+                        {"lbl_TorqueUnit", "lb-in"},
+                        {"opt_Torque_0", "Start Fresh"},
+                        {"opt_Torque_1", "Accumulate"},
+                        {"cmd_Calc", "Ca&lculate"},
+                        {"cmd_Done", "&Done"}});
         QVERIFY(Child<QRadioButton>(s, "opt_Torque_0")->isChecked());
         QVERIFY(Box(s, "txt_Damping")->isReadOnly());
         QVERIFY(!Box(s, "txt_Zeta")->isReadOnly());
@@ -113,9 +134,12 @@ private slots:
         Click(s, "cmd_Done");
         model::SelectUnitSystem(*f.model, 3);
         OpenDynamics(f);
-        ExpectTexts(s, {{"lbl_MassUnit", "kg"}, {"lbl_SpringUnit_0", "N"},
-                        {"lbl_SpringUnit_1", "m"}, {"lbl_DampingUnit_0", "N-s"},
-                        {"lbl_JournalUnit", "m"}, {"lbl_TorqueUnit", "N-m"}});
+        ExpectTexts(s, {{"lbl_MassUnit", "kg"},
+                        {"lbl_SpringUnit_0", "N"},
+                        {"lbl_SpringUnit_1", "m"},
+                        {"lbl_DampingUnit_0", "N-s"},
+                        {"lbl_JournalUnit", "m"},
+                        {"lbl_TorqueUnit", "N-m"}});
     }
 
     // Each refused value: its message (warning icon), the box's reset text, the focus back
@@ -199,8 +223,11 @@ private slots:
             QCOMPARE(f.texts(), Strings());
             QVERIFY(f.model->DynamicsDone);
             QVERIFY(s->resultsShown());
-            ExpectTexts(s, {{"lbl_OmegaN", c.omegaN}, {"lbl_Cc", c.cc}, {"lbl_OmegaD", c.omegaD},
-                            {"txt_Damping", c.damping}, {c.box, c.typed}});
+            ExpectTexts(s, {{"lbl_OmegaN", c.omegaN},
+                            {"lbl_Cc", c.cc},
+                            {"lbl_OmegaD", c.omegaD},
+                            {"txt_Damping", c.damping},
+                            {c.box, c.typed}});
             QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("01"));
         }
     }
@@ -218,9 +245,13 @@ private slots:
         const std::string fmax = text::FNRoundStr(RowMax(m, ResultRow::Force), 1);
         const std::string fmin = text::FNRoundStr(RowMin(m, ResultRow::Force), 1);
         const std::string tmax = text::FNRoundStr(RowMax(m, ResultRow::Torque), 1);
-        ExpectTexts(s, {{"lbl_OmegaN", "42.3"}, {"lbl_Cc", "6.2"}, {"lbl_OmegaD", "41.8"},
-                        {"txt_Damping", "0.9"}, {"lbl_Fmax", fmax.c_str()},
-                        {"lbl_Fmin", fmin.c_str()}, {"lbl_Tmax", tmax.c_str()}});
+        ExpectTexts(s, {{"lbl_OmegaN", "42.3"},
+                        {"lbl_Cc", "6.2"},
+                        {"lbl_OmegaD", "41.8"},
+                        {"txt_Damping", "0.9"},
+                        {"lbl_Fmax", fmax.c_str()},
+                        {"lbl_Fmin", fmin.c_str()},
+                        {"lbl_Tmax", tmax.c_str()}});
         QVERIFY(RowMax(m, ResultRow::Force) > RowMin(m, ResultRow::Force));
         QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("01"));
         QVERIFY(s->resultsShown());

@@ -1,6 +1,7 @@
 // frm_FFT driven through its controls: opening, choosing a function by list and by code, the
 // refusals, the harmonics box and its cut to N/2, the Grid and Style boxes, Done, and the
 // current transform plotted through the plot selection.
+#include "ui/screens/FftScreen.h"
 #include "PlotTestSupport.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
@@ -8,7 +9,6 @@
 #include "text/NumberText.h"
 #include "ui/ChartView.h"
 #include "ui/screens/AnnotatedPlotScreen.h"
-#include "ui/screens/FftScreen.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -35,7 +35,9 @@ const std::string kDone = " The FFT of the selected function is \r"
                           " 'Current FFT' from the Preset Format\r"
                           " lists on the PRINT and PLOT screens";
 
-QComboBox* List(QWidget* s, const char* name) { return Child<QComboBox>(s, name); }
+QComboBox* List(QWidget* s, const char* name) {
+    return Child<QComboBox>(s, name);
+}
 
 QStringList Items(QComboBox* box) {
     QStringList items;
@@ -64,7 +66,9 @@ void TypeEnter(QWidget* s, const char* name, const QString& text) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-ui::FftScreen* OpenFft(UiFixture& f) { return f.open<ui::FftScreen>(ScreenId::FFT); }
+ui::FftScreen* OpenFft(UiFixture& f) {
+    return f.open<ui::FftScreen>(ScreenId::FFT);
+}
 
 // The values a graph's spectral lines reach: the middle point of each stick.
 std::vector<double> StickTops(ui::ChartView* chart) {
@@ -104,10 +108,16 @@ private slots:
         QCOMPARE(Items(List(s, "cmb_Harmonics")).size(), qsizetype(12));
         QCOMPARE(Items(List(s, "cmb_Harmonics")).front(), QString("15"));
         QCOMPARE(Items(List(s, "cmb_Harmonics")).back(), QString("180"));
-        ExpectTexts(s, {{"cmb_Var1", ""}, {"cmb_Harmonics", "15"}, {"lbl_Function", ""},
-                        {"lbl_sum", ""}, {"lbl_Power", ""}, {"lbl_RMS", ""},
-                        {"chk_Line", "Envelope"}, {"chk_Sticks", "Spectral Lines"},
-                        {"chk_HGrid", "Horiz"}, {"chk_VGrid", "Vertic"}});
+        ExpectTexts(s, {{"cmb_Var1", ""},
+                        {"cmb_Harmonics", "15"},
+                        {"lbl_Function", ""},
+                        {"lbl_sum", ""},
+                        {"lbl_Power", ""},
+                        {"lbl_RMS", ""},
+                        {"chk_Line", "Envelope"},
+                        {"chk_Sticks", "Spectral Lines"},
+                        {"chk_HGrid", "Horiz"},
+                        {"chk_VGrid", "Vertic"}});
         QVERIFY(List(s, "cmb_Var1")->hasFocus());
         QVERIFY(!f.model->FftDone);
         QCOMPARE(f.model->NumHarmonics, 15);
@@ -153,8 +163,9 @@ private slots:
             const std::vector<double> tops = StickTops(chart);
             QCOMPARE(tops.size(), std::size_t(16));
             for (int h = 0; h <= 15; ++h)
-                QCOMPARE(tops[static_cast<std::size_t>(h)],
-                         double(m.FFTResult[static_cast<std::size_t>(h)][static_cast<std::size_t>(j)]));
+                QCOMPARE(
+                    tops[static_cast<std::size_t>(h)],
+                    double(m.FFTResult[static_cast<std::size_t>(h)][static_cast<std::size_t>(j)]));
             auto* x = qobject_cast<QValueAxis*>(chart->chart()->axes(Qt::Horizontal).front());
             QCOMPARE(x->titleText(), QString("Harmonic Number"));
             QCOMPARE(x->max(), 15.0);
@@ -208,8 +219,8 @@ private slots:
             const char* typed;
             const char* cut;
             int points;
-        } cases[] = {{1.0f, "200", "180", 181}, {0.25f, "800", "720", 721},
-                     {0.5f, "360", "360", 361}};
+        } cases[] = {
+            {1.0f, "200", "180", 181}, {0.25f, "800", "720", 721}, {0.5f, "360", "360", 361}};
         for (const auto& c : cases) {
             Row row{QString::number(c.step)};
             UiFixture f;
@@ -312,8 +323,7 @@ private slots:
         Click(two, "cmd_Done");
         QVERIFY(f.navigator.lastShownIs(ScreenId::Plot2));
         auto* plot2 = f.screen<ui::AnnotatedPlotScreen>(ScreenId::Plot2);
-        QCOMPARE(plot2->chart(1)->graph().Sets[0].GraphData[3],
-                 double(f.model->FFTResult[3][3]));
+        QCOMPARE(plot2->chart(1)->graph().Sets[0].GraphData[3], double(f.model->FFTResult[3][3]));
     }
 
     // The FFT menu opens the screen once a motion program exists.

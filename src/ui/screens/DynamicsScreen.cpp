@@ -38,7 +38,9 @@ QLabel[unit="true"] { color: #44515e; }
 QPlainTextEdit#pct_Pict1 { background: #ffffff; border: 1px solid #c3ccd6; border-radius: 4px; }
 )";
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // A result read off the screen: framed, selectable so that it can be copied.
 QLabel* ResultLabel(QWidget* parent, const char* name) {
@@ -142,7 +144,8 @@ QWidget* DynamicsScreen::BuildInputs() {
     v->setSpacing(6);
 
     const auto makeBox = [this](DynamicsBox b, QWidget* parent) {
-        QLineEdit* e = MakeLineEdit(parent, QString::fromLatin1(dynamics::BoxControlName(b)), Qt::AlignRight);
+        QLineEdit* e =
+            MakeLineEdit(parent, QString::fromLatin1(dynamics::BoxControlName(b)), Qt::AlignRight);
         e->setMinimumWidth(90);
         SelectAllOnFocus(e);
         const auto i = static_cast<std::size_t>(b);
@@ -227,7 +230,7 @@ QWidget* DynamicsScreen::BuildGraphs() {
     m_pict->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pict->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(std::max(9.0, font().pointSizeF()));
+    fixed.setPointSizeF(9.0);
     m_pict->setFont(fixed);
     // Room for the longest line of the table and the flywheel figures.
     const int tableWidth = QFontMetrics(fixed).horizontalAdvance(QString(54, QLatin1Char('0')));
@@ -317,7 +320,9 @@ void DynamicsScreen::ShowResults(bool shown) {
     m_pict->setVisible(shown);
 }
 
-void DynamicsScreen::ClearPicture() { m_pict->clear(); }
+void DynamicsScreen::ClearPicture() {
+    m_pict->clear();
+}
 
 void DynamicsScreen::Calc_Click() {
     model::CamModel& m = m_ctx.model;

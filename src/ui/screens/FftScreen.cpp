@@ -27,7 +27,9 @@ namespace trochix::ui {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QLabel* ResultLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -70,10 +72,13 @@ FftScreen::FftScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::FFT) {
     connect(m_var1, &QComboBox::activated, this, &FftScreen::Var1_Click);
     connect(m_var1->lineEdit(), &QLineEdit::textEdited, this, [this] { m_var1Edited = true; });
     // Enter chooses even when nothing was typed (and says so); leaving chooses after an edit.
-    m_commits->watch(m_var1, [this] {
-        if (m_var1Edited)
-            Var1_Click();
-    }, CommitOnLeave::Leave | CommitOnLeave::Tab);
+    m_commits->watch(
+        m_var1,
+        [this] {
+            if (m_var1Edited)
+                Var1_Click();
+        },
+        CommitOnLeave::Leave | CommitOnLeave::Tab);
     m_var1->installEventFilter(this);
 
     auto* harmonicsFrame = new QGroupBox("No of Harmonics", this);
@@ -225,8 +230,8 @@ void FftScreen::Var1_Click() {
 
 void FftScreen::Harmonics_Click() {
     m_harmonicsEdited = false;
-    const spectrum::HarmonicsChoice r =
-        spectrum::ChooseHarmonics(m_ctx.model, m_ctx.host, m_harmonics->currentText().toStdString());
+    const spectrum::HarmonicsChoice r = spectrum::ChooseHarmonics(
+        m_ctx.model, m_ctx.host, m_harmonics->currentText().toStdString());
     {
         const QSignalBlocker block(m_harmonics);
         SetListText(m_harmonics, r.boxText);
