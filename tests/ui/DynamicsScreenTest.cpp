@@ -412,6 +412,23 @@ private slots:
         QCOMPARE(Shown(s, "txt_Damping"), QString("0.9"));
     }
 
+    // A pass that fails is reported once; Calculate stays available for mended inputs.
+    void failedPassLeavesCalculateAvailable() {
+        UiFixture f;
+        LoadComputedExample(f, 1, 1.0f);
+        auto* s = OpenDynamics(f);
+        Click(s, "cmd_Calc");
+        Enter(s, "txt_Mass", "0");
+        QCOMPARE(f.texts().size(), std::size_t(1));
+        QVERIFY(f.host.lastText().starts_with("Error 11 "));
+        QVERIFY(f.host.lastText().find("Dynamics") != std::string::npos);
+        QVERIFY(!s->resultsShown());
+        QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("10"));
+        Enter(s, "txt_Mass", "0.073804");
+        QVERIFY(f.model->DynamicsDone);
+        QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("01"));
+    }
+
     // The home screen opens the screen once the cam is sized.
     void homeButtonOpensTheScreen() {
         UiFixture f;

@@ -327,8 +327,13 @@ void DynamicsScreen::ClearPicture() {
 void DynamicsScreen::Calc_Click() {
     model::CamModel& m = m_ctx.model;
     m.TorqueStartFresh = m_torque[0]->isChecked();
-    if (!dynamics::Dynamics(m, m_ctx.host))
+    if (!dynamics::Dynamics(m, m_ctx.host)) {
+        // The report has been shown; the inputs can be mended and calculated again.
+        ShowResults(false);
+        m_done->setEnabled(false);
+        m_calc->setEnabled(true);
         return;
+    }
     if (const auto f = dynamics::FrequencyTexts(m)) {
         m_omegaN->setText(Q(f->omegaN));
         m_cc->setText(Q(f->cc));
