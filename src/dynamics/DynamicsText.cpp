@@ -1,5 +1,6 @@
 #include "dynamics/DynamicsText.h"
 
+#include "dynamics/Flywheel.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "text/NumberText.h"
@@ -29,6 +30,14 @@ DynamicsUnits UnitTexts(const CamModel& model) {
     const std::string& length = u[6];
     const std::string& force = u[7];
     return {u[17], force, length, force, force + "-s", length, length, force, u[8]};
+}
+
+std::vector<std::string> PulsePictureLines(const CamModel& model) {
+    std::vector<std::string> lines = PulseTableLines(model);
+    lines.emplace_back();
+    for (std::string& line : FlywheelSizeLines(model))
+        lines.push_back(std::move(line));
+    return lines;
 }
 
 const std::string& AccumulateWarningText() {

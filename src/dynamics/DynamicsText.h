@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/Forward.h"
 
@@ -34,6 +35,9 @@ struct DynamicsUnits {
         force, torque;
 };
 DynamicsUnits UnitTexts(const CamModel& model);
+
+// pct_Pict1 after a pass: the pulse-area table, an empty line, then the flywheel figures.
+std::vector<std::string> PulsePictureLines(const CamModel& model);
 
 // Shown (warning icon, default title) when "Accumulate" is chosen.
 const std::string& AccumulateWarningText();

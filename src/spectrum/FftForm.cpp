@@ -63,20 +63,27 @@ const std::string& HarmonicAxisTitle() {
     return t;
 }
 
-void OpenFftScreen(CamModel& model, const std::string& harmonicsText) {
+std::string OpenFftScreen(CamModel& model, const std::string& harmonicsText) {
     model.FftDone = false;
     model.NumHarmonics = CountFromText(harmonicsText);
+    std::string shown = harmonicsText;
+    if (model.NumHarmonics > HarmonicLimit(model.NumPoints)) {
+        model.NumHarmonics = HarmonicLimit(model.NumPoints);
+        shown = text::ShortestDouble(model.NumHarmonics, 15);
+    }
     model.FFTResult.assign(static_cast<std::size_t>(HarmonicLimit(model.NumPoints)) + 1,
                            {0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     model.HarmonicSum = 0.0f;
     model.HarmonicPower = 0.0f;
     model.HarmonicRms = 0.0f;
+    return shown;
 }
 
 FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text,
                             const std::vector<FftFunction>& list,
                             const std::string& harmonicsText) {
     FftChoice result;
+    result.harmonicsText = harmonicsText;
     const model::BusyPointer busy(host);
     if (text.empty()) {
         host.message(NoFunctionText(), Icon::Question, DefaultTitle());
@@ -89,12 +96,18 @@ FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text
         host.message(NotInListText(), Icon::Question, DefaultTitle());
         return result;
     }
-    const int count = CountFromText(harmonicsText);
+    int count = CountFromText(harmonicsText);
     if (count < 1) {
         host.message(NoHarmonicsText(), Icon::Warning, DefaultTitle());
         result.focus = FftFocus::HarmonicsBox;
         result.clearFunctionBox = true;
         return result;
+    }
+    // Graphs and selections beyond the transform would read past it.
+    if (count > HarmonicLimit(model.NumPoints)) {
+        host.message(TooManyHarmonicsText(), Icon::Question, DefaultTitle());
+        count = HarmonicLimit(model.NumPoints);
+        result.harmonicsText = text::ShortestDouble(count, 15);
     }
     model.NumHarmonics = count;
     result.functionLabel = chosen->name;

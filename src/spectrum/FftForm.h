@@ -31,8 +31,9 @@ std::string FftTitle(const std::string& functionName);
 const std::string& HarmonicAxisTitle();
 
 // Opening the screen: no transform yet, NumHarmonics from the harmonics box, FFTResult and the
-// summary figures cleared.
-void OpenFftScreen(CamModel& model, const std::string& harmonicsText);
+// summary figures cleared. A count above N/2 (left from a model with a finer step) is cut to
+// N/2 without a message. Returns what the harmonics box shows.
+std::string OpenFftScreen(CamModel& model, const std::string& harmonicsText);
 
 enum class FftFocus { Stay, FunctionList, HarmonicsBox };
 
@@ -42,10 +43,12 @@ struct FftChoice {
     bool clearFunctionBox = false; // the function box is emptied
     std::string functionLabel;     // the name shown for the transformed function
     std::string title;             // the graphs' title
+    std::string harmonicsText;     // what the harmonics box shows afterwards
 };
 
 // Choosing a function in cmb_Var1: checks the choice and the harmonics box, then transforms the
-// row at N = NumPoints, sets FftDone and the summary figures. Busy pointer meanwhile.
+// row at N = NumPoints, sets FftDone and the summary figures. Busy pointer meanwhile. A count
+// above N/2 in the harmonics box is cut to N/2 with its message, as choosing it would.
 FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text,
                             const std::vector<FftFunction>& list,
                             const std::string& harmonicsText);

@@ -10,6 +10,8 @@
 #include "ui/screens/AnnotatedPlotScreen.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
+#include "ui/screens/DynamicsScreen.h"
+#include "ui/screens/FftScreen.h"
 #include "ui/screens/HomeScreen.h"
 #include "ui/screens/InputDataScreen.h"
 #include "ui/screens/PlotSelect4Screen.h"
@@ -36,6 +38,8 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Continuity, Make<ContinuityScreen>);
     nav.registerScreen(ScreenId::SizeCam, Make<SizeCamScreen>);
     nav.registerScreen(ScreenId::Animate, Make<AnimateScreen>);
+    nav.registerScreen(ScreenId::Dynamics, Make<DynamicsScreen>);
+    nav.registerScreen(ScreenId::FFT, Make<FftScreen>);
     nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);
     nav.registerScreen(ScreenId::PlotSelect1, Make<PlotSelect1Screen>);
     nav.registerScreen(ScreenId::PlotSelect2, Make<PlotSelect2Screen>);

@@ -56,12 +56,12 @@
 //   frm_Myplot2, frm_MyPlot3  output/AlignedPlot, output/Graph
 //                   ui/screens/AlignedPlotScreen, ui/AlignedPlotView
 //                   tests/output/AlignedPlotTest, tests/ui/PlotScreensTest
-//   frm_Dynamics    dynamics/DynamicsForm, dynamics/DynamicsText
-//                   (screen to come)
-//                   tests/dynamics/DynamicsTest
+//   frm_Dynamics    dynamics/DynamicsForm, dynamics/DynamicsText, dynamics/Flywheel
+//                   ui/screens/DynamicsScreen, ui/ChartView
+//                   tests/dynamics/DynamicsTest, tests/ui/DynamicsScreenTest
 //   frm_FFT         spectrum/FftForm
-//                   (screen to come)
-//                   tests/spectrum/DftTest
+//                   ui/screens/FftScreen, ui/ChartView
+//                   tests/spectrum/DftTest, tests/ui/FftScreenTest
 // Menu commands of the home screen:
 //   File            files/ModelFile, files/Exports, chain/Recalculate (sizing after Open)
 //                   ui/FileCommands

@@ -174,7 +174,7 @@ void ChartView::rebuild() {
         auto* x = ValueAxis(g, QString::fromStdString(g.BottomTitle));
         double x0 = points > 0 ? g.XValues.front() : 0.0;
         double x1 = points > 0 ? g.XValues[static_cast<std::size_t>(points - 1)] : 1.0;
-        const double perPoint = points > 1 ? (x1 - x0) / (points - 1) : 1.0;
+        const double perPoint = points > 1 && x1 > x0 ? (x1 - x0) / (points - 1) : 1.0;
         if (!(x1 > x0)) {
             x0 -= 0.5;
             x1 += 0.5;

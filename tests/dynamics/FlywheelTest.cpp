@@ -1,4 +1,5 @@
 #include "dynamics/DynamicsFixture.h"
+#include "dynamics/DynamicsText.h"
 #include "dynamics/Flywheel.h"
 #include "model/Fault.h"
 #include "model/ResultRow.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace trochix;
@@ -198,4 +200,25 @@ TEST(Flywheel, SizingLinesCarryTheirUnits) {
     m->FluctCoef = 0.0f;
     EXPECT_EQ(dynamics::FlywheelSizeLines(*m),
               std::vector<std::string>{" Flywheel: no torque pulses to size it from"});
+}
+
+// The Dynamics screen's picture: the pulse table, an empty line, the flywheel figures.
+TEST(Flywheel, PictureIsTheTableThenTheFlywheel) {
+    model::RecordingHost host;
+    auto m = NewModel(host);
+    m->FirstSign = -1;
+    m->PulseCount = 2;
+    m->NegAreas = {0.0f, -6.0f};
+    m->PosAreas = {0.0f, 6.0f};
+    m->AvgTorque = 2.5f;
+    m->CamOmega = 10.0f;
+    const auto lines = dynamics::PulsePictureLines(*m);
+    const auto table = dynamics::PulseTableLines(*m);
+    const auto flywheel = dynamics::FlywheelSizeLines(*m);
+    ASSERT_EQ(lines.size(), table.size() + 1 + flywheel.size());
+    EXPECT_TRUE(std::equal(table.begin(), table.end(), lines.begin()));
+    EXPECT_EQ(lines[table.size()], "");
+    EXPECT_EQ(lines.back(), flywheel.back());
+    // swing 6 (running sum 0, -6, 0) over 0.05 x 10^2: 1.2 (hand value)
+    EXPECT_EQ(lines.back(), "   1.200  lb-in-sec^2");
 }

@@ -325,3 +325,34 @@ TEST(FftScreen, TextsOfTheScreen) {
     EXPECT_EQ(host.messages[0].icon, Icon::Information);
     EXPECT_EQ(spectrum::HarmonicAxisTitle(), "Harmonic Number");
 }
+
+// A count above N/2 never reaches the model: the screen opens with N/2, and a function chosen
+// with such a count in the box says so and transforms with N/2.
+TEST(FftScreen, CountsAboveHalfThePointsAreCut) {
+    const struct {
+        float step;
+        const char* box;
+        const char* opened;
+        int harmonics;
+    } cases[] = {{1.0f, "200", "180", 180}, {0.25f, "800", "720", 720},
+                 {0.25f, "720", "720", 720}, {1.0f, "30", "30", 30}};
+    for (const auto& c : cases) {
+        model::RecordingHost host;
+        auto m = testsupport::ModelAtStep(c.step);
+        EXPECT_EQ(spectrum::OpenFftScreen(*m, c.box), c.opened) << c.box;
+        EXPECT_EQ(m->NumHarmonics, c.harmonics);
+        const auto r = spectrum::ChooseFftFunction(*m, host, "Velocity", kList, c.box);
+        EXPECT_TRUE(r.computed);
+        EXPECT_EQ(r.harmonicsText, c.opened);
+        EXPECT_EQ(m->NumHarmonics, c.harmonics);
+        const bool cut = std::string(c.box) != c.opened;
+        ASSERT_EQ(host.messages.size(), cut ? 1u : 0u);
+        if (cut) {
+            EXPECT_EQ(host.messages[0].text, spectrum::TooManyHarmonicsText());
+            EXPECT_EQ(host.messages[0].icon, Icon::Question);
+        }
+        EXPECT_EQ(spectrum::SpectrumSeries(*m, spectrum::kMag).size(),
+                  static_cast<std::size_t>(c.harmonics) + 1);
+        EXPECT_FALSE(host.busy);
+    }
+}
