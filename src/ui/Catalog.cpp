@@ -13,6 +13,8 @@
 #include "ui/screens/PlotSelectScreen.h"
 #include "ui/screens/PlotTypeScreen.h"
 #include "ui/screens/PolyScreen.h"
+#include "ui/screens/PrintDataScreen.h"
+#include "ui/screens/PrintSelectScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/TitleScreen.h"
 #include "ui/screens/UserScreen.h"
@@ -35,6 +37,8 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::PlotSelect2, Make<PlotSelect2Screen>);
     nav.registerScreen(ScreenId::PlotSelect3, Make<PlotSelect3Screen>);
     nav.registerScreen(ScreenId::PlotSelect4, Make<PlotSelect4Screen>);
+    nav.registerScreen(ScreenId::PrintSelect, Make<PrintSelectScreen>);
+    nav.registerScreen(ScreenId::PrintData, Make<PrintDataScreen>);
     RegisterFileCommands(ctx);
     RegisterExampleCommands(ctx);
 }

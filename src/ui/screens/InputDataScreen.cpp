@@ -6,9 +6,11 @@
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
 #include "model/Units.h"
+#include "output/PrintRequest.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
+#include "ui/TableCommands.h"
 #include "ui/screens/HomeScreen.h"
 
 #include <QComboBox>
@@ -194,6 +196,7 @@ void InputDataScreen::ConnectRow(int row) {
     connect(w.low, &QLineEdit::textChanged, this, [this, row] { Low_Change(row); });
     connect(w.high, &QLineEdit::textChanged, this, [this, row] { High_Change(row); });
     connect(w.calc, &QPushButton::clicked, this, [this, row] { CalcSeg_Click(row); });
+    connect(w.print, &QPushButton::clicked, this, [this, row] { PrntSeg_Click(row); });
 }
 
 QWidget* InputDataScreen::BuildButtons() {
@@ -267,8 +270,9 @@ void InputDataScreen::Refresh() {
     m_calcAll->setEnabled(m_state.CalcAllEnabled);
     m_done->setEnabled(m_state.DoneEnabled);
     m_segmentFrame->setEnabled(m_state.SegmentFrameEnabled);
+    const RowOutputs outputs{false, m_ctx.navigator.isAvailable(ScreenId::PrintData)};
     for (int row = 0; row < model::kMaxSegments; ++row)
-        ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row);
+        ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row, outputs);
     m_shown = Shown();
 }
 
@@ -412,6 +416,15 @@ void InputDataScreen::CalcSeg_Click(int row) {
     // After the last row the program is ready: Done is next, never Clear Segs.
     if (row == m.NumSegments - 1 && m_done->isEnabled())
         m_done->setFocus(Qt::OtherFocusReason);
+}
+
+void InputDataScreen::PrntSeg_Click(int row) {
+    model::RunGuarded(m_ctx.host, "cmd_PrntSeg_Click", [&] {
+        const bool polynomial = output::SegmentTableRequest(m_ctx.model, row);
+        if (polynomial && m_ctx.navigator.isAvailable(ScreenId::Poly))
+            m_ctx.navigator.ShowScreen(ScreenId::Poly);
+        Print_cam_data(m_ctx);
+    });
 }
 
 // ---- bottom buttons
