@@ -138,9 +138,21 @@ void TableGridView::setGrid(output::TableGrid grid) {
     const int digit = std::max(metrics.horizontalAdvance(QLatin1Char('0')),
                                boldMetrics.horizontalAdvance(QLatin1Char('0')));
     for (int c = 0; c < output::kTableColumns; ++c)
-        setColumnWidth(c, std::max(96, static_cast<int>(widest[c]) * digit + 28));
+        m_textWidths[c] = std::max(96, static_cast<int>(widest[c]) * digit + 28);
+    fitColumns();
     scrollToTop();
     placeFrozenRows();
+}
+
+void TableGridView::fitColumns() {
+    int total = 0;
+    for (int w : m_textWidths)
+        total += w;
+    // Room for the vertical scroll bar is kept, so that its coming never adds a horizontal one.
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+    const int extra = std::max(0, room - total) / output::kTableColumns;
+    for (int c = 0; c < output::kTableColumns; ++c)
+        setColumnWidth(c, m_textWidths[c] + extra);
 }
 
 int TableGridView::frozenHeight() const {
@@ -155,6 +167,7 @@ void TableGridView::placeFrozenRows() {
 
 void TableGridView::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
+    fitColumns();
     placeFrozenRows();
 }
 

@@ -12,6 +12,8 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
+#include <array>
+
 namespace trochix::ui {
 
 class TableGridModel : public QAbstractTableModel {
@@ -59,10 +61,13 @@ protected:
 
 private:
     void placeFrozenRows();
+    // Columns as wide as their texts, widened alike to fill the view.
+    void fitColumns();
     int frozenHeight() const;
 
     TableGridModel* m_model;
     QTableView* m_frozen;
+    std::array<int, output::kTableColumns> m_textWidths{};
 };
 
 } // namespace trochix::ui
