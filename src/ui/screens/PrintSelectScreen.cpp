@@ -100,7 +100,11 @@ QWidget* PrintSelectScreen::BuildOptions() {
         m_output[i] = new QRadioButton(output::OutputDeviceNames[i], output);
         m_output[i]->setObjectName(IndexedName("opt_Output", i));
         options->addWidget(m_output[i]);
-        connect(m_output[i], &QRadioButton::clicked, this, [this, i] { Output_Click(i); });
+        // Arrow keys move the choice as a click does.
+        connect(m_output[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Output_Click(i);
+        });
     }
     column->addWidget(output);
 
