@@ -23,6 +23,7 @@ const std::array<FunctionCode, 20> FunctionCodes = {{
     {"MA", ResultRow::FftMagnitude},   {"AN", ResultRow::FftPhase},
 }};
 
+// clang-format off
 // Short local names for the preset tables, so that each row reads as its preset's name.
 namespace {
 constexpr int S = ResultRow::Displacement, V = ResultRow::Velocity,
@@ -67,22 +68,21 @@ const std::array<Preset, 13> Presets2 = {{
     {12, "Mag and Phase Components of Current FFT", 2, {Mag, Phase, 0, 0}, Stage::Spectrum},
     {13, "Real and Imag Components of Current FFT", 2, {Re, Im, 0, 0}, Stage::Spectrum},
 }};
+// clang-format on
 
 bool StageDone(const model::CamModel& m, Stage stage) {
     switch (stage) {
-    case Stage::Svaj:
-        return true;
-    case Stage::Profile:
-        return m.ProfileDone;
-    case Stage::Dynamics:
-        return m.DynamicsDone;
-    case Stage::Spectrum:
-        return m.FftDone;
+    case Stage::Svaj: return true;
+    case Stage::Profile: return m.ProfileDone;
+    case Stage::Dynamics: return m.DynamicsDone;
+    case Stage::Spectrum: return m.FftDone;
     }
     return false;
 }
 
-bool IsSpectrumRow(int row) { return row >= ResultRow::FftReal && row <= ResultRow::FftPhase; }
+bool IsSpectrumRow(int row) {
+    return row >= ResultRow::FftReal && row <= ResultRow::FftPhase;
+}
 
 Stage StageOf(int row) {
     switch (row) {
@@ -93,21 +93,18 @@ Stage StageOf(int row) {
     case ResultRow::CamRadius:
     case ResultRow::CamTheta:
     case ResultRow::XShifted90:
-    case ResultRow::YShifted90:
-        return Stage::Profile;
+    case ResultRow::YShifted90: return Stage::Profile;
     case ResultRow::Force:
     case ResultRow::Torque:
     case ResultRow::FrictionTorque:
-    case ResultRow::FlywheelTorque:
-        return Stage::Dynamics;
-    default:
-        return IsSpectrumRow(row) ? Stage::Spectrum : Stage::Svaj;
+    case ResultRow::FlywheelTorque: return Stage::Dynamics;
+    default: return IsSpectrumRow(row) ? Stage::Spectrum : Stage::Svaj;
     }
 }
 
 std::vector<int> FunctionRows(const model::CamModel& m) {
-    std::vector<int> rows = {ResultRow::Displacement, ResultRow::Velocity,
-                             ResultRow::Acceleration, ResultRow::Jerk};
+    std::vector<int> rows = {ResultRow::Displacement, ResultRow::Velocity, ResultRow::Acceleration,
+                             ResultRow::Jerk};
     if (m.ProfileDone)
         rows.insert(rows.end(), {ResultRow::PressureAngle, ResultRow::RadiusOfCurvature});
     if (m.DynamicsDone)

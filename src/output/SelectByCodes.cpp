@@ -9,26 +9,24 @@ namespace trochix::output {
 
 namespace {
 
-CodeSelection Refused(std::string why) { return {false, std::move(why), model::ScreenId::Plot1}; }
+CodeSelection Refused(std::string why) {
+    return {false, std::move(why), model::ScreenId::Plot1};
+}
 
 const char* StageHint(Stage stage) {
     switch (stage) {
-    case Stage::Profile:
-        return "size the cam first";
-    case Stage::Dynamics:
-        return "compute the dynamics first";
-    case Stage::Spectrum:
-        return "compute a Fourier transform first";
-    case Stage::Svaj:
-        break;
+    case Stage::Profile: return "size the cam first";
+    case Stage::Dynamics: return "compute the dynamics first";
+    case Stage::Spectrum: return "compute a Fourier transform first";
+    case Stage::Svaj: break;
     }
     return "compute the motion program first";
 }
 
 } // namespace
 
-CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& codes,
-                            int layout, int style, int segment) {
+CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& codes, int layout,
+                            int style, int segment) {
     if (!m.SvajDone)
         return Refused("no motion program computed");
     if (layout < 1 || layout > 4)
@@ -47,8 +45,9 @@ CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& 
     if (codes.empty())
         return Refused("no function code given");
     if (codes.size() > static_cast<std::size_t>(boxes))
-        return Refused(std::string(layout == 2 ? "two windows" : layout == 3 ? "four windows"
-                                                                             : "a single window") +
+        return Refused(std::string(layout == 2   ? "two windows"
+                                   : layout == 3 ? "four windows"
+                                                 : "a single window") +
                        " take" + (layout == 1 ? "s" : "") + " 1 to " + std::to_string(boxes) +
                        " function codes, not " + std::to_string(codes.size()));
     bool spectrum = false;
@@ -57,8 +56,8 @@ CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& 
         if (row == 0)
             return Refused("unknown code \"" + codes[i] + "\"");
         if (!IsSelectable(m, row))
-            return Refused("stage not computed for \"" + codes[i] + "\": " +
-                           StageHint(StageOf(row)));
+            return Refused("stage not computed for \"" + codes[i] +
+                           "\": " + StageHint(StageOf(row)));
         if (i > 0 && IsSpectrumRow(row) != spectrum)
             return Refused("spectrum and cam-angle functions cannot share a plot");
         spectrum = IsSpectrumRow(row);

@@ -18,7 +18,7 @@ namespace trochix::output {
 
 struct CodeSelection {
     bool ok = false;
-    std::string error;  // why the selection was refused; "" when ok
+    std::string error;                               // why the selection was refused; "" when ok
     model::ScreenId screen = model::ScreenId::Plot1; // the plot screen for the request
 };
 

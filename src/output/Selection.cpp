@@ -14,9 +14,13 @@ namespace trochix::output {
 
 namespace {
 
-bool ValidSlot(const SelectionForm& f, int k) { return k >= 1 && k <= f.boxes; }
+bool ValidSlot(const SelectionForm& f, int k) {
+    return k >= 1 && k <= f.boxes;
+}
 
-int PresetCount(const SelectionForm& f) { return f.boxes == 4 ? 4 : 2; }
+int PresetCount(const SelectionForm& f) {
+    return f.boxes == 4 ? 4 : 2;
+}
 
 void Empty(FunctionSlot& s) {
     s.text.clear();
@@ -72,7 +76,9 @@ SlotControls ControlsOf(const SelectionForm& f, int k) {
     return c;
 }
 
-bool PresetBoxEnabled(const SelectionForm& f) { return f.method == Method::PresetFormats; }
+bool PresetBoxEnabled(const SelectionForm& f) {
+    return f.method == Method::PresetFormats;
+}
 
 bool AllSelected(const SelectionForm& f) {
     for (int k = 1; k <= f.boxes; ++k)
@@ -286,14 +292,10 @@ model::ScreenId PlotScreenFor(int layout, int style) {
     using model::ScreenId;
     const bool aligned = style == 1;
     switch (layout) {
-    case 2:
-        return aligned ? ScreenId::Myplot2 : ScreenId::Plot2;
-    case 3:
-        return aligned ? ScreenId::MyPlot3 : ScreenId::Plot3;
-    case 4:
-        return ScreenId::Plot4;
-    default:
-        return ScreenId::Plot1;
+    case 2: return aligned ? ScreenId::Myplot2 : ScreenId::Plot2;
+    case 3: return aligned ? ScreenId::MyPlot3 : ScreenId::Plot3;
+    case 4: return ScreenId::Plot4;
+    default: return ScreenId::Plot1;
     }
 }
 

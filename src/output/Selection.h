@@ -5,7 +5,7 @@
 //
 //   SelectionForm form = NewSelection(4, true);      // frm_PlotSelect1: On / Off for 2..4
 //   ActivateSelection(model, form);                  // each time the screen comes to the front
-//   ApplyPreset(model, host, form, 2);               // or SelectFunction(model, host, form, k, text)
+//   ApplyPreset(model, host, form, 2);               // or SelectFunction(..., k, text)
 //   if (form.doneEnabled)
 //       ScreenId plot = WritePlotRequest(model, form, 1, false);
 //
@@ -39,11 +39,11 @@ struct SelectionForm {
     int boxes = 4;         // function boxes: 4, or 2 on the two-window screen
     bool switched = false; // functions 2..boxes are switched on one at a time (On / Off)
     Method method = Method::PresetFormats;
-    int preset = 0;                    // chosen preset of the table of `boxes` functions; 0 none
-    std::array<FunctionSlot, 5> fn{};  // 1..4
-    int segment = 0;                   // 0 "All", else 1..NumSegments
-    bool spectrum = false;             // the chosen functions are Fourier spectra
-    int NumPlotFuncs = 0;              // highest k with a chosen function
+    int preset = 0;                   // chosen preset of the table of `boxes` functions; 0 none
+    std::array<FunctionSlot, 5> fn{}; // 1..4
+    int segment = 0;                  // 0 "All", else 1..NumSegments
+    bool spectrum = false;            // the chosen functions are Fourier spectra
+    int NumPlotFuncs = 0;             // highest k with a chosen function
     bool doneEnabled = false;
 
     // The lists as last rebuilt by ActivateSelection.
@@ -57,10 +57,10 @@ SelectionForm NewSelection(int boxes, bool switched);
 
 // What each function's controls allow.
 struct SlotControls {
-    bool box = false;   // cmb_Var
-    bool on = false;    // "&On"
-    bool off = false;   // "O&ff"
-    bool clear = false; // "&Clear"
+    bool box = false;    // cmb_Var
+    bool on = false;     // "&On"
+    bool off = false;    // "O&ff"
+    bool clear = false;  // "&Clear"
     bool active = false; // frame caption painted red (else grey)
 };
 SlotControls ControlsOf(const SelectionForm& form, int k);
@@ -88,8 +88,7 @@ bool SelectFunction(const model::CamModel& model, model::Host& host, SelectionFo
 
 // Puts the rows of the preset `index` (of the table of `boxes` functions) into the function
 // boxes and selects them; false when that preset is not listed now.
-bool ApplyPreset(const model::CamModel& model, model::Host& host, SelectionForm& form,
-                 int index);
+bool ApplyPreset(const model::CamModel& model, model::Host& host, SelectionForm& form, int index);
 
 // "&On" of function k (2..boxes) on a switched screen: the box is enabled.
 void SwitchOn(SelectionForm& form, int k);

@@ -57,10 +57,15 @@ class SelectAllFilter : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            if (auto* box = qobject_cast<QLineEdit*>(watched))
-                // After the click that gave the focus has placed the cursor.
-                QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        QLineEdit* box = qobject_cast<QLineEdit*>(watched);
+        // An editable list hands its focus events to its text without passing filters.
+        if (auto* list = qobject_cast<QComboBox*>(watched))
+            box = list->lineEdit();
+        if (box)
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
         return false;
     }
 };
@@ -79,6 +84,7 @@ bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
 } // namespace
 
 void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
+void SelectAllOnFocus(QComboBox* list) { list->installEventFilter(new SelectAllFilter(list)); }
 
 CommitOnLeave::CommitOnLeave(QObject* parent) : QObject(parent) {}
 

@@ -72,6 +72,8 @@ void SetBoxText(QLineEdit* box, const std::string& text);
 void SetListText(QComboBox* list, const std::string& text);
 
 void SelectAllOnFocus(QLineEdit* box);
+// The same for the text of an editable list, which keeps the focus itself.
+void SelectAllOnFocus(QComboBox* list);
 
 class CommitOnLeave : public QObject {
     Q_OBJECT

@@ -1,10 +1,10 @@
 // The functions and presets offered for plots and tables, the typing codes, and the rows each
 // preset puts into the function boxes. Names are written out as the user reads them in the
 // lists, so a shifted table or a wrong listing rule shows up as a wrong name.
+#include "output/FunctionList.h"
 #include "model/CamModel.h"
 #include "model/FunctionNames.h"
 #include "model/ResultRow.h"
-#include "output/FunctionList.h"
 #include "support/TestModels.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +36,11 @@ Names PresetNames(const model::CamModel& m, int count) {
 }
 
 const Names kSvaj = {"Displcmnt", "Velocity", "Accel", "Jerk"};
-const Names kSized = {"Displcmnt", "Velocity", "Accel", "Jerk", "Phi", "Rho", "Xcoord", "Ycoord",
-                      "Radius", "Theta", "Xshftd 90 ", "Yshftd 90 "};
-const Names kDynamics = {"Displcmnt", "Velocity", "Accel",  "Jerk",   "Phi",        "Rho",
-                         "Force",     "Torque",   "Frictn Trq", "Flywhl Trq", "Xcoord",
-                         "Ycoord",    "Radius",   "Theta",  "Xshftd 90 ", "Yshftd 90 "};
+const Names kSized = {"Displcmnt", "Velocity", "Accel",  "Jerk",  "Phi",        "Rho",
+                      "Xcoord",    "Ycoord",   "Radius", "Theta", "Xshftd 90 ", "Yshftd 90 "};
+const Names kDynamics = {"Displcmnt", "Velocity", "Accel",      "Jerk",       "Phi",    "Rho",
+                         "Force",     "Torque",   "Frictn Trq", "Flywhl Trq", "Xcoord", "Ycoord",
+                         "Radius",    "Theta",    "Xshftd 90 ", "Yshftd 90 "};
 
 TEST(FunctionList, ListsGrowWithEachComputedStage) {
     const Names p4Svaj = {"Displacement, Velocity, Acceleration, Jerk"};
@@ -59,9 +59,9 @@ TEST(FunctionList, ListsGrowWithEachComputedStage) {
     p2Sized.insert(p2Sized.end(), {"Phi and Rho", "Radius and Theta of cam",
                                    "Cam X and Y coordinates", "X-shifted 90, Y-shifted 90"});
     Names p2Dyn = p2Sized;
-    p2Dyn.insert(p2Dyn.end(), {"Follower Force and Total Torque",
-                               "Total Torque and Flywheel Torque",
-                               "Loss (Friction) Torque and Total Torque"});
+    p2Dyn.insert(p2Dyn.end(),
+                 {"Follower Force and Total Torque", "Total Torque and Flywheel Torque",
+                  "Loss (Friction) Torque and Total Torque"});
     Names p2Fft = p2Dyn;
     p2Fft.insert(p2Fft.end(), {"Mag and Phase Components of Current FFT",
                                "Real and Imag Components of Current FFT"});
@@ -80,8 +80,11 @@ TEST(FunctionList, ListsGrowWithEachComputedStage) {
         {"sized", {true, false, false}, kSized, p4Sized, p2Sized},
         {"dynamics", {true, true, false}, kDynamics, p4Dyn, p2Dyn},
         {"transform", {true, true, true}, kDynamics, p4Fft, p2Fft},
-        {"transform before sizing", {false, false, true}, kSvaj,
-         Names{p4Svaj[0], "Current FFT - Real, Imag, Mag, Phase"}, p2SvajFft},
+        {"transform before sizing",
+         {false, false, true},
+         kSvaj,
+         Names{p4Svaj[0], "Current FFT - Real, Imag, Mag, Phase"},
+         p2SvajFft},
     };
     for (const auto& c : cases) {
         const auto m = ModelWith(c.flags);
@@ -97,19 +100,38 @@ TEST(FunctionList, EveryCodeNamesItsFunction) {
         const char* name; // FuncShort of the row matched, "" for none
         bool spectrum;
     } cases[] = {
-        {"DI", "Displcmnt", false}, {"VE", "Velocity", false},   {"AC", "Accel", false},
-        {"JE", "Jerk", false},      {"PH", "Phi", false},        {"RH", "Rho", false},
-        {"FO", "Force", false},     {"TO", "Torque", false},     {"XC", "Xcoord", false},
-        {"YC", "Ycoord", false},    {"RA", "Radius", false},     {"TH", "Theta", false},
-        {"XS", "Xshftd 90 ", false}, {"YS", "Yshftd 90 ", false}, {"FR", "Frictn Trq", false},
-        {"FL", "Flywhl Trq", false}, {"RE", "Real FFT", true},   {"IM", "Imag FFT", true},
-        {"MA", "Mag FFT", true},    {"AN", "Ang FFT", true},
+        {"DI", "Displcmnt", false},
+        {"VE", "Velocity", false},
+        {"AC", "Accel", false},
+        {"JE", "Jerk", false},
+        {"PH", "Phi", false},
+        {"RH", "Rho", false},
+        {"FO", "Force", false},
+        {"TO", "Torque", false},
+        {"XC", "Xcoord", false},
+        {"YC", "Ycoord", false},
+        {"RA", "Radius", false},
+        {"TH", "Theta", false},
+        {"XS", "Xshftd 90 ", false},
+        {"YS", "Yshftd 90 ", false},
+        {"FR", "Frictn Trq", false},
+        {"FL", "Flywhl Trq", false},
+        {"RE", "Real FFT", true},
+        {"IM", "Imag FFT", true},
+        {"MA", "Mag FFT", true},
+        {"AN", "Ang FFT", true},
         // Only the first two characters count, in either case.
-        {"ma", "Mag FFT", true},    {"velocity", "Velocity", false}, {"Jerk", "Jerk", false},
+        {"ma", "Mag FFT", true},
+        {"velocity", "Velocity", false},
+        {"Jerk", "Jerk", false},
         {"xShift", "Xshftd 90 ", false},
         // No code.
-        {"D", "", false},           {"", "", false},           {"ZZ", "", false},
-        {" DI", "", false},         {"Dsp", "", false},       {"SV", "", false},
+        {"D", "", false},
+        {"", "", false},
+        {"ZZ", "", false},
+        {" DI", "", false},
+        {"Dsp", "", false},
+        {"SV", "", false},
     };
     for (const auto& c : cases) {
         const int row = output::MatchFunction(c.typed);

@@ -1,12 +1,12 @@
 // The selection a plot or table screen keeps: choosing by name, code and preset, the controls
 // each state allows, the gap check and its message, the segment ranges and the request Done
 // writes into the model.
+#include "output/Selection.h"
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/FunctionNames.h"
 #include "model/RecordingHost.h"
 #include "model/ResultRow.h"
-#include "output/Selection.h"
 #include "support/TestModels.h"
 
 #include <gtest/gtest.h>
@@ -129,23 +129,44 @@ TEST(Selection, MixAndMatchSwitchesFunctionsOnOneAtATime) {
         Names labels;
         bool done;
     } steps[] = {
-        {"choose 1", [&] { output::SelectFunction(*m, host, f, 1, "Velocity"); },
-         "b--cR -o--g ----g ----g", {"Velocity", "", "", ""}, true},
-        {"On 3 before 2 is refused", [&] { output::SwitchOn(f, 3); },
-         "b--cR -o--g ----g ----g", {"Velocity", "", "", ""}, true},
-        {"On 2", [&] { output::SwitchOn(f, 2); }, "b--cR b-fcR ----g ----g",
-         {"Velocity", "", "", ""}, true},
-        {"type rh into 2", [&] { output::SelectFunction(*m, host, f, 2, "rh"); },
-         "b--cR b-fcR -o--g ----g", {"Velocity", "Rho", "", ""}, true},
-        {"On 3, pick Jerk", [&] {
+        {"choose 1",
+         [&] { output::SelectFunction(*m, host, f, 1, "Velocity"); },
+         "b--cR -o--g ----g ----g",
+         {"Velocity", "", "", ""},
+         true},
+        {"On 3 before 2 is refused",
+         [&] { output::SwitchOn(f, 3); },
+         "b--cR -o--g ----g ----g",
+         {"Velocity", "", "", ""},
+         true},
+        {"On 2",
+         [&] { output::SwitchOn(f, 2); },
+         "b--cR b-fcR ----g ----g",
+         {"Velocity", "", "", ""},
+         true},
+        {"type rh into 2",
+         [&] { output::SelectFunction(*m, host, f, 2, "rh"); },
+         "b--cR b-fcR -o--g ----g",
+         {"Velocity", "Rho", "", ""},
+         true},
+        {"On 3, pick Jerk",
+         [&] {
              output::SwitchOn(f, 3);
              output::SelectFunction(*m, host, f, 3, "Jerk");
          },
-         "b--cR b-fcR b-fcR -o--g", {"Velocity", "Rho", "Jerk", ""}, true},
-        {"Off 3", [&] { output::SwitchOff(host, f, 3); }, "b--cR b-fcR -o--g ----g",
-         {"Velocity", "Rho", "", ""}, true},
-        {"Clear 1 leaves a gap", [&] { output::ClearFunction(host, f, 1); },
-         "b--cR b-fcR -o--g ----g", {"", "Rho", "", ""}, false},
+         "b--cR b-fcR b-fcR -o--g",
+         {"Velocity", "Rho", "Jerk", ""},
+         true},
+        {"Off 3",
+         [&] { output::SwitchOff(host, f, 3); },
+         "b--cR b-fcR -o--g ----g",
+         {"Velocity", "Rho", "", ""},
+         true},
+        {"Clear 1 leaves a gap",
+         [&] { output::ClearFunction(host, f, 1); },
+         "b--cR b-fcR -o--g ----g",
+         {"", "Rho", "", ""},
+         false},
     };
     for (const auto& s : steps) {
         s.act();
@@ -168,8 +189,8 @@ TEST(Selection, GapCheckCountsTheIndicatorLabels) {
         bool done;
         int messages; // gap messages shown on the way
     } cases[] = {
-        {{}, 0, false, 0},        {{1}, 1, true, 0},          {{1, 2}, 2, true, 0},
-        {{1, 3}, 3, false, 1},    {{1, 3, 2}, 3, true, 1},    {{2}, 2, false, 1},
+        {{}, 0, false, 0},          {{1}, 1, true, 0},        {{1, 2}, 2, true, 0},
+        {{1, 3}, 3, false, 1},      {{1, 3, 2}, 3, true, 1},  {{2}, 2, false, 1},
         {{4, 3, 2, 1}, 4, true, 3}, {{1, 2, 4}, 4, false, 1}, {{1, 2, 3, 4}, 4, true, 0},
     };
     for (const auto& c : cases) {
@@ -250,8 +271,9 @@ TEST(Selection, SegmentListAndRanges) {
         bool all;
         int curSeg;
     } ranges[] = {
-        {0, false, 0, 360, true, 1},  {3, false, 210, 360, false, 3},
-        {2, false, 90.5f, 210, false, 2}, {3, true, 0, 20, false, 3}, {0, true, 0, 20, true, 1},
+        {0, false, 0, 360, true, 1},      {3, false, 210, 360, false, 3},
+        {2, false, 90.5f, 210, false, 2}, {3, true, 0, 20, false, 3},
+        {0, true, 0, 20, true, 1},
     };
     for (const auto& r : ranges) {
         m->CurSeg = 1;

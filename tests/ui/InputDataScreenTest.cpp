@@ -139,8 +139,8 @@ private slots:
         ExpectTexts(s, {{"txt_Low_1", "1"}}); // End joins the next Start
         QTest::mouseClick(Get(s, "cmd_CalcSeg", 0), Qt::LeftButton);
         QVERIFY(f.model->SegDone[0]);
-        // Calculated; no segment plot screen yet.
-        QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_PlotSeg_0"}), QString("00"));
+        // Calculated: the row can be plotted.
+        QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_PlotSeg_0"}), QString("01"));
 
         TypeRow(s, 1, "90", "f", "ms", "", "0");
         ExpectTexts(s, {{"txt_Low_2", "0"}});
@@ -383,7 +383,7 @@ private slots:
         TypeRow(s, 0, "90", "r", "cf", "0", "1");
         QCOMPARE(EnabledFlags(s, {"cmd_PrntSeg_0"}), QString("0"));
         QTest::mouseClick(Get(s, "cmd_CalcSeg", 0), Qt::LeftButton);
-        QCOMPARE(EnabledFlags(s, {"cmd_PrntSeg_0", "cmd_PlotSeg_0"}), QString("10"));
+        QCOMPARE(EnabledFlags(s, {"cmd_PrntSeg_0", "cmd_PlotSeg_0"}), QString("11"));
         TypeRow(s, 1, "90", "d", "", "", "");
         QTest::mouseClick(Get(s, "cmd_CalcSeg", 1), Qt::LeftButton);
         TypeRow(s, 2, "180", "p", "", "", "0");

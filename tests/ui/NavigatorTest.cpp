@@ -141,8 +141,9 @@ private slots:
             r.navigator.ShowScreen(ScreenId::Plot1);
             innerReturned = true;
         });
-        // Without the way home both loops would wait for ever.
-        QTimer::singleShot(5000, [&] {
+        // Without the way home both loops would wait for ever. The timer goes with the rig's
+        // home screen, so that it cannot fire into a later test.
+        QTimer::singleShot(5000, home, [&] {
             stuck = true;
             r.screen(ScreenId::Plot1)->hide();
             r.screen(ScreenId::PlotSelect1)->hide();

@@ -5,6 +5,7 @@
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
 #include "model/ResultRow.h"
+#include "ui/screens/InputDataScreen.h"
 #include "ui/screens/PlotSelect4Screen.h"
 #include "ui/screens/PlotSelectScreen.h"
 #include "ui/screens/PlotTypeScreen.h"
@@ -36,7 +37,9 @@ void PlotScreens(UiFixture& f) {
                 ScreenId::MyPlot3, ScreenId::Plot4});
 }
 
-QComboBox* Box(QWidget* s, const char* name) { return Child<QComboBox>(s, name); }
+QComboBox* Box(QWidget* s, const char* name) {
+    return Child<QComboBox>(s, name);
+}
 
 QStringList Items(QComboBox* box) {
     QStringList items;
@@ -81,9 +84,13 @@ QStringList Titles(QWidget* s, std::initializer_list<const char*> frames) {
     return titles;
 }
 
-bool Enabled(QWidget* s, const QString& name) { return Child(s, name)->isEnabled(); }
+bool Enabled(QWidget* s, const QString& name) {
+    return Child(s, name)->isEnabled();
+}
 
-template <class T> T* Open(UiFixture& f, ScreenId id) { return f.open<T>(id); }
+template <class T> T* Open(UiFixture& f, ScreenId id) {
+    return f.open<T>(id);
+}
 
 } // namespace
 
@@ -100,10 +107,11 @@ private slots:
                            {"lbl_PlotType_1", "Two Windows - Two Functions"},
                            {"lbl_PlotType_2", "Four Windows - Four Functions"},
                            {"lbl_PlotType_3", "Polar Plot - One Function"},
-                           {"opt_Select_0", "Select"}, {"cmd_Done", "&Done"},
+                           {"opt_Select_0", "Select"},
+                           {"cmd_Done", "&Done"},
                            {"cmd_Cancel", "&Cancel"}});
-        QCOMPARE(EnabledFlags(type, {"opt_Select_0", "opt_Select_1", "opt_Select_2",
-                                     "opt_Select_3", "cmd_Done", "cmd_Cancel"}),
+        QCOMPARE(EnabledFlags(type, {"opt_Select_0", "opt_Select_1", "opt_Select_2", "opt_Select_3",
+                                     "cmd_Done", "cmd_Cancel"}),
                  QString("111001"));
         QTest::mouseClick(Child(type, "pct_PlotType_3"), Qt::LeftButton); // not offered
         QVERIFY(!Enabled(type, "cmd_Done"));
@@ -168,8 +176,10 @@ private slots:
                             "fra_Method", "fra_Plotstyle"}),
                  (QStringList{"Plot 1", "Plot 2", "Select Segment(s) to Plot",
                               "Select from Preset Formats", "Choose Setup Method", "Plot Style"}));
-        ExpectTexts(s, {{"opt_PrintSet_0", "Preset Formats"}, {"opt_PrintSet_1", "Mix and Match"},
-                        {"opt_Plotstyle_0", "Aligned"}, {"opt_Plotstyle_1", "Annotated"}});
+        ExpectTexts(s, {{"opt_PrintSet_0", "Preset Formats"},
+                        {"opt_PrintSet_1", "Mix and Match"},
+                        {"opt_Plotstyle_0", "Aligned"},
+                        {"opt_Plotstyle_1", "Annotated"}});
     }
 
     // A preset, a segment and the Aligned style: Done hands the request to the plot screen.
@@ -240,8 +250,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Box(s, "cmb_Var1"));
         QCOMPARE(Captions(s), QString("Rggg"));
         const auto buttons = [s] {
-            return EnabledFlags(s, {"cmb_Preset", "cmb_Var2", "cmd_On_1", "cmd_Off_1",
-                                    "cmd_On_2", "cmd_Done"});
+            return EnabledFlags(
+                s, {"cmb_Preset", "cmb_Var2", "cmd_On_1", "cmd_Off_1", "cmd_On_2", "cmd_Done"});
         };
         QCOMPARE(buttons(), QString("000000"));
 
@@ -322,8 +332,8 @@ private slots:
         Box(s, "cmb_Preset")->setCurrentIndex(10);
         QTest::mouseDClick(Box(s, "cmb_Preset")->lineEdit(), Qt::LeftButton);
         QVERIFY(!s->isVisible());
-        QCOMPARE(f.model->PlotFunc, (std::array<int, 5>{0, ResultRow::Torque,
-                                                        ResultRow::FrictionTorque, 0, 0}));
+        QCOMPARE(f.model->PlotFunc,
+                 (std::array<int, 5>{0, ResultRow::Torque, ResultRow::FrictionTorque, 0, 0}));
         QCOMPARE(f.model->NumPlotFuncs, 2);
 
         // A function box: only once every box holds a function.
@@ -391,15 +401,53 @@ private slots:
         QVERIFY(!s->timer().isActive());
     }
 
+    // An input row's Plot: S, V, A, J of its segment in four windows, Done by the timer.
+    void inputRowPlotsItsSegment() {
+        UiFixture f;
+        DoubleDwell(f);
+        auto* input = f.open<ui::InputDataScreen>(ScreenId::InputData);
+        QVERIFY(Enabled(input, "cmd_PlotSeg_2"));
+        PlotScreens(f);
+        // The user's own choice on that screen gives way to the segment's S-V-A-J.
+        auto* select = Open<ui::PlotSelectScreen>(f, ScreenId::PlotSelect3);
+        QTest::mouseClick(Child(select, "opt_Plotstyle_0"), Qt::LeftButton);
+        Pick(Box(select, "cmb_Preset"), "Radius, Theta, X-coord, Y-coord");
+        Click(select, "cmd_Cancel");
+        Click(input, "cmd_PlotSeg_2");
+        QVERIFY(f.navigator.lastShownIs(ScreenId::PlotSelect3));
+        QCOMPARE(Labels(select), (QStringList{"Displcmnt", "Velocity", "Accel", "Jerk"}));
+        QCOMPARE(Box(select, "cmb_Segment")->currentText(), QString("3  Fall  180 - 270 deg"));
+        QTRY_VERIFY(f.navigator.lastShownIs(ScreenId::MyPlot3));
+        QVERIFY(!select->isVisible());
+        const model::CamModel& m = *f.model;
+        QCOMPARE(m.PlotType, 3);
+        QCOMPARE(m.PlotStyle, 1);
+        QCOMPARE(m.NumPlotFuncs, 4);
+        QCOMPARE(m.PlotFunc, (std::array<int, 5>{0, 1, 2, 3, 4}));
+        QCOMPARE(m.CurSeg, 3);
+        QCOMPARE(m.PlotStart, 180.0f);
+        QCOMPARE(m.PlotEnd, 270.0f);
+        QVERIFY(!m.PlotAllSegments);
+        QCOMPARE(f.texts(), Strings());
+
+        // Rows with points have Plot; a row beyond the program has none.
+        QCOMPARE(EnabledFlags(input, {"cmd_PlotSeg_0", "cmd_PlotSeg_3", "cmd_PlotSeg_4"}),
+                 QString("110"));
+    }
+
     void polarScreenPlotsTheCamProfile() {
         UiFixture f;
         DoubleDwell(f);
         PlotScreens(f);
         auto* s = Open<ui::PlotSelect4Screen>(f, ScreenId::PlotSelect4);
-        ExpectTexts(s, {{"cmb_Var1", "Cam Profile"}, {"lbl_Function_0", "Cam Profile"},
+        ExpectTexts(s, {{"cmb_Var1", "Cam Profile"},
+                        {"lbl_Function_0", "Cam Profile"},
                         {"opt_Output_0", "Screen"},
-                        {"opt_Output_1", "Printer"}, {"opt_Output_2", "Disk File"},
-                        {"cmd_Demo", "De&mo"}, {"cmd_OK", "&OK"}, {"cmd_Clear_0", "&Clear"}});
+                        {"opt_Output_1", "Printer"},
+                        {"opt_Output_2", "Disk File"},
+                        {"cmd_Demo", "De&mo"},
+                        {"cmd_OK", "&OK"},
+                        {"cmd_Clear_0", "&Clear"}});
         QCOMPARE(Titles(s, {"fra_Function_0", "fra_Output"}),
                  (QStringList{"Plot 1", "Direct Output to:"}));
         QCOMPARE(EnabledFlags(s, {"opt_Output_1", "cmd_Demo", "cmd_OK", "cmd_Done"}),

@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/FunctionNames.h"
 #include "model/Host.h"
+#include "ui/Controls.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -14,7 +15,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace trochix::ui {
@@ -38,23 +38,10 @@ QComboBox, QRadioButton { font-weight: normal; }
 QComboBox QLineEdit { border: none; padding: 0px; background: transparent; }
 )";
 
-QString Indexed(const char* name, int i) { return QStringLiteral("%1_%2").arg(name).arg(i); }
-
 QPushButton* SmallButton(const char* caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
+    QPushButton* b = MakeButton(parent, caption, name);
     b->setAutoDefault(false);
     return b;
-}
-
-// Shows `text` in a list box: its entry when it has one, else as typed (editable boxes).
-void ShowListText(QComboBox* box, const std::string& text) {
-    const QString t = QString::fromStdString(text);
-    const int index = t.isEmpty() ? -1 : box->findText(t, Qt::MatchExactly);
-    if (box->currentIndex() != index)
-        box->setCurrentIndex(index);
-    if (box->isEditable() && box->currentText() != t)
-        box->setEditText(t);
 }
 
 void SetCaptionColour(QGroupBox* frame, bool active) {
@@ -68,7 +55,9 @@ void SetCaptionColour(QGroupBox* frame, bool active) {
 
 } // namespace
 
-const char* FunctionSelector::StyleSheet() { return kStyleSheet; }
+const char* FunctionSelector::StyleSheet() {
+    return kStyleSheet;
+}
 
 FunctionSelector::FunctionSelector(AppContext& ctx, const SelectorSetup& setup, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_form(output::NewSelection(setup.boxes, setup.switched)) {
@@ -97,7 +86,7 @@ QWidget* FunctionSelector::BuildMethod() {
     const char* captions[2] = {"Preset Formats", "Mix and Match"};
     for (int i = 0; i < 2; ++i) {
         m_method[i] = new QRadioButton(captions[i], frame);
-        m_method[i]->setObjectName(Indexed("opt_PrintSet", i));
+        m_method[i]->setObjectName(IndexedName("opt_PrintSet", i));
         column->addWidget(m_method[i]);
         connect(m_method[i], &QRadioButton::clicked, this, [this, i] { PrintSet_Click(i); });
     }
@@ -116,7 +105,7 @@ QWidget* FunctionSelector::BuildPreset() {
     m_preset->setInsertPolicy(QComboBox::NoInsert);
     m_preset->setCompleter(nullptr);
     m_preset->setMinimumContentsLength(40);
-    m_preset->installEventFilter(this);
+    SelectAllOnFocus(m_preset);
     m_preset->lineEdit()->installEventFilter(this);
     connect(m_preset, &QComboBox::activated, this, [this] { Preset_Click(); });
     column->addWidget(m_preset);
@@ -127,7 +116,7 @@ QWidget* FunctionSelector::BuildPreset() {
 QWidget* FunctionSelector::BuildFunction(int k) {
     FunctionRow& r = m_fn[k];
     r.frame = new QGroupBox(this);
-    r.frame->setObjectName(Indexed("fra_Function", k - 1));
+    r.frame->setObjectName(IndexedName("fra_Function", k - 1));
     auto* row = new QHBoxLayout(r.frame);
     r.box = new QComboBox(r.frame);
     r.box->setObjectName(QStringLiteral("cmb_Var%1").arg(k));
@@ -136,12 +125,12 @@ QWidget* FunctionSelector::BuildFunction(int k) {
     r.box->setInsertPolicy(QComboBox::NoInsert);
     r.box->setCompleter(nullptr);
     r.box->setMinimumContentsLength(12);
-    r.box->installEventFilter(this);
+    SelectAllOnFocus(r.box);
     r.box->lineEdit()->installEventFilter(this);
     row->addWidget(r.box, 1);
     if (m_form.switched && k >= 2) {
-        r.on = SmallButton("&On", Indexed("cmd_On", k - 1), r.frame);
-        r.off = SmallButton("O&ff", Indexed("cmd_Off", k - 1), r.frame);
+        r.on = SmallButton("&On", IndexedName("cmd_On", k - 1), r.frame);
+        r.off = SmallButton("O&ff", IndexedName("cmd_Off", k - 1), r.frame);
         row->addWidget(r.on);
         row->addWidget(r.off);
         connect(r.on, &QPushButton::clicked, this, [this, k] { On_Click(k); });
@@ -157,10 +146,10 @@ QWidget* FunctionSelector::BuildFunction(int k) {
             row->addWidget(room);
         }
     }
-    r.clear = SmallButton("&Clear", Indexed("cmd_Clear", k - 1), r.frame);
+    r.clear = SmallButton("&Clear", IndexedName("cmd_Clear", k - 1), r.frame);
     row->addWidget(r.clear);
     r.label = new QLabel(r.frame);
-    r.label->setObjectName(Indexed("lbl_Function", k - 1));
+    r.label->setObjectName(IndexedName("lbl_Function", k - 1));
     r.label->setProperty("indicator", true);
     r.label->setMinimumWidth(130);
     row->addSpacing(12);
@@ -227,7 +216,7 @@ void FunctionSelector::Refresh() {
         const output::SlotControls c = output::ControlsOf(f, k);
         {
             const QSignalBlocker b(r.box);
-            ShowListText(r.box, f.fn[k].text);
+            SetListText(r.box, f.fn[k].text);
         }
         r.box->setEnabled(c.box);
         if (r.on) {
@@ -341,14 +330,6 @@ int FunctionSelector::BoxOf(QObject* watched) const {
 }
 
 bool FunctionSelector::eventFilter(QObject* watched, QEvent* event) {
-    // An editable list keeps the focus itself and hands focus events to its text directly.
-    if (auto* box = qobject_cast<QComboBox*>(watched)) {
-        if (event->type() == QEvent::FocusIn && box->lineEdit())
-            // Entering a box selects its text, after the click that gave the focus placed the
-            // cursor.
-            QTimer::singleShot(0, box->lineEdit(), &QLineEdit::selectAll);
-        return QWidget::eventFilter(watched, event);
-    }
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (!edit)
         return QWidget::eventFilter(watched, event);

@@ -32,8 +32,8 @@ class QRadioButton;
 namespace trochix::ui {
 
 struct SelectorSetup {
-    int boxes = 4;         // function boxes: 4, or 2
-    bool switched = false; // functions 2..4 are switched on one at a time (On / Off buttons)
+    int boxes = 4;                // function boxes: 4, or 2
+    bool switched = false;        // functions 2..4 are switched on one at a time (On / Off buttons)
     const char* caption = "Plot"; // frames "Plot 1".."Plot 4", or "Column 1".."Column 4"
     const char* segmentCaption = "Select Segment(s) to Plot";
 };

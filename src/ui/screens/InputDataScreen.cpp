@@ -7,11 +7,13 @@
 #include "model/ResultRow.h"
 #include "model/Units.h"
 #include "output/PrintRequest.h"
+#include "output/Selection.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
 #include "ui/TableCommands.h"
 #include "ui/screens/HomeScreen.h"
+#include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -196,6 +198,7 @@ void InputDataScreen::ConnectRow(int row) {
     connect(w.low, &QLineEdit::textChanged, this, [this, row] { Low_Change(row); });
     connect(w.high, &QLineEdit::textChanged, this, [this, row] { High_Change(row); });
     connect(w.calc, &QPushButton::clicked, this, [this, row] { CalcSeg_Click(row); });
+    connect(w.plot, &QPushButton::clicked, this, [this, row] { PlotSeg_Click(row); });
     connect(w.print, &QPushButton::clicked, this, [this, row] { PrntSeg_Click(row); });
 }
 
@@ -270,7 +273,8 @@ void InputDataScreen::Refresh() {
     m_calcAll->setEnabled(m_state.CalcAllEnabled);
     m_done->setEnabled(m_state.DoneEnabled);
     m_segmentFrame->setEnabled(m_state.SegmentFrameEnabled);
-    const RowOutputs outputs{false, m_ctx.navigator.isAvailable(ScreenId::PrintData)};
+    const RowOutputs outputs{m_ctx.navigator.isAvailable(ScreenId::PlotSelect3),
+                             m_ctx.navigator.isAvailable(ScreenId::PrintData)};
     for (int row = 0; row < model::kMaxSegments; ++row)
         ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row, outputs);
     m_shown = Shown();
@@ -418,16 +422,30 @@ void InputDataScreen::CalcSeg_Click(int row) {
         m_done->setFocus(Qt::OtherFocusReason);
 }
 
+// ---- bottom buttons
+
+void InputDataScreen::PlotSeg_Click(int row) {
+    // S, V, A and J of the segment in four windows: typed into the four-window selection,
+    // whose timer then presses Done.
+    auto* select = m_ctx.navigator.screenAs<PlotSelectScreen>(ScreenId::PlotSelect3);
+    if (!select)
+        return;
+    model::RunGuarded(m_ctx.host, "frm_InputData.PlotSeg", [&] {
+        motion::PrepareSegmentPlot(m_ctx.model, row);
+        output::SelectPlotType(m_ctx.model, 3);
+        select->selectByProgram({"DI", "VE", "AC", "JE"}, m_ctx.model.CurSeg);
+        m_ctx.navigator.ShowScreen(ScreenId::PlotSelect3);
+    });
+}
+
 void InputDataScreen::PrntSeg_Click(int row) {
-    model::RunGuarded(m_ctx.host, "cmd_PrntSeg_Click", [&] {
+    model::RunGuarded(m_ctx.host, "frm_InputData.PrntSeg", [&] {
         const bool polynomial = output::SegmentTableRequest(m_ctx.model, row);
         if (polynomial && m_ctx.navigator.isAvailable(ScreenId::Poly))
             m_ctx.navigator.ShowScreen(ScreenId::Poly);
         Print_cam_data(m_ctx);
     });
 }
-
-// ---- bottom buttons
 
 void InputDataScreen::CalcAll_Click() {
     bool all = false;

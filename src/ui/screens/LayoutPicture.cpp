@@ -55,7 +55,9 @@ const Shape kShapes[4] = {
       {{.92, .8}, {.91, .5}, {.95, .5}}}},
 };
 
-QPointF Map(const QRectF& r, QPointF p) { return {r.left() + p.x() * r.width(), r.top() + p.y() * r.height()}; }
+QPointF Map(const QRectF& r, QPointF p) {
+    return {r.left() + p.x() * r.width(), r.top() + p.y() * r.height()};
+}
 
 QPainterPath Curve(const QRectF& r, const Shape& s) {
     QPainterPath path(Map(r, s.start));
@@ -111,8 +113,10 @@ void Polar(QPainter& p, const QRectF& area) {
     p.setBrush(Qt::NoBrush);
     for (double f : {0.25, 0.5, 0.75})
         p.drawEllipse(square.center(), side * f / 2, side * f / 2);
-    p.drawLine(QPointF(square.left(), square.center().y()), QPointF(square.right(), square.center().y()));
-    p.drawLine(QPointF(square.center().x(), square.top()), QPointF(square.center().x(), square.bottom()));
+    p.drawLine(QPointF(square.left(), square.center().y()),
+               QPointF(square.right(), square.center().y()));
+    p.drawLine(QPointF(square.center().x(), square.top()),
+               QPointF(square.center().x(), square.bottom()));
     // A cam: base circle with one lobe.
     const QRectF r = square.adjusted(side * .08, side * .08, -side * .08, -side * .08);
     QPainterPath cam(Map(r, {.5, .02}));
@@ -136,18 +140,10 @@ void LayoutPicture::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(6, 6, -6, -6);
     switch (m_layout) {
-    case 2:
-        StackedWindows(p, area, 2);
-        break;
-    case 3:
-        StackedWindows(p, area, 4);
-        break;
-    case 4:
-        Polar(p, area);
-        break;
-    default:
-        SingleWindow(p, area);
-        break;
+    case 2: StackedWindows(p, area, 2); break;
+    case 3: StackedWindows(p, area, 4); break;
+    case 4: Polar(p, area); break;
+    default: SingleWindow(p, area); break;
     }
     if (!isEnabled())
         p.fillRect(rect(), QColor(238, 242, 246, 170));

@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/ReportError.h"
 #include "output/Selection.h"
+#include "ui/Controls.h"
 #include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
@@ -33,8 +34,7 @@ QComboBox, QRadioButton, QLabel, QPushButton { font-weight: normal; }
 )";
 
 QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = MakeButton(parent, caption, QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
 }
@@ -69,7 +69,7 @@ PlotSelect4Screen::PlotSelect4Screen(AppContext& ctx) : ScreenBase(ctx, ScreenId
     const char* devices[3] = {"Screen", "Printer", "Disk File"};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(devices[i], output);
-        option->setObjectName(QStringLiteral("opt_Output_%1").arg(i));
+        option->setObjectName(IndexedName("opt_Output", i));
         option->setChecked(i == 0);
         outputs->addWidget(option);
     }
@@ -108,9 +108,13 @@ void PlotSelect4Screen::activate() {
     m_done->setFocus();
 }
 
-void PlotSelect4Screen::OK_Click() { m_label->setText(m_box->currentText()); }
+void PlotSelect4Screen::OK_Click() {
+    m_label->setText(m_box->currentText());
+}
 
-void PlotSelect4Screen::Clear_Click() { m_box->setCurrentIndex(-1); }
+void PlotSelect4Screen::Clear_Click() {
+    m_box->setCurrentIndex(-1);
+}
 
 void PlotSelect4Screen::Done() {
     if (!m_ctx.model.ProfileDone)
@@ -123,6 +127,8 @@ void PlotSelect4Screen::Done() {
     ShowPlotScreen(m_ctx, plot);
 }
 
-void PlotSelect4Screen::Cancel() { closeScreen(); }
+void PlotSelect4Screen::Cancel() {
+    closeScreen();
+}
 
 } // namespace trochix::ui

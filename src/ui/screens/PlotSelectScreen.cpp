@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "ui/Controls.h"
 #include "ui/Navigator.h"
 
 #include <QGroupBox>
@@ -47,16 +48,14 @@ PlotSelectScreen::PlotSelectScreen(AppContext& ctx, ScreenId id, int layout)
         const char* captions[2] = {"Aligned", "Annotated"};
         for (int i = 0; i < 2; ++i) {
             m_style[i] = new QRadioButton(captions[i], style);
-            m_style[i]->setObjectName(QStringLiteral("opt_Plotstyle_%1").arg(i));
+            m_style[i]->setObjectName(IndexedName("opt_Plotstyle", i));
             row->addWidget(m_style[i]);
         }
         bottom->addWidget(style);
     }
     bottom->addStretch(1);
-    m_done = new QPushButton("&Done", this);
-    m_done->setObjectName("cmd_Done");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("cmd_Cancel");
+    m_done = MakeButton(this, "&Done", "cmd_Done");
+    QPushButton* cancel = MakeButton(this, "&Cancel", "cmd_Cancel");
     for (QPushButton* b : {m_done, cancel}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(110);
@@ -85,7 +84,9 @@ void PlotSelectScreen::activate() {
     RefreshDone();
 }
 
-void PlotSelectScreen::RefreshDone() { m_done->setEnabled(m_selector->form().doneEnabled); }
+void PlotSelectScreen::RefreshDone() {
+    m_done->setEnabled(m_selector->form().doneEnabled);
+}
 
 void PlotSelectScreen::selectByProgram(const std::vector<std::string>& codes, int segment) {
     m_selector->selectByProgram(codes, segment);
@@ -117,6 +118,8 @@ void PlotSelectScreen::Cancel() {
     closeScreen();
 }
 
-void PlotSelectScreen::reject() { Cancel(); }
+void PlotSelectScreen::reject() {
+    Cancel();
+}
 
 } // namespace trochix::ui

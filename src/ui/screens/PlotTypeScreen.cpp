@@ -2,6 +2,7 @@
 
 #include "model/CamModel.h"
 #include "output/Selection.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Navigator.h"
 #include "ui/screens/LayoutPicture.h"
@@ -40,18 +41,18 @@ PlotTypeScreen::PlotTypeScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Plot
     for (int i = 0; i < 4; ++i) {
         const int layout = i + 1;
         auto* frame = new QFrame(this);
-        frame->setObjectName(QStringLiteral("fra_PlotType_%1").arg(i));
+        frame->setObjectName(IndexedName("fra_PlotType", i));
         frame->setProperty("panel", true);
         auto* column = new QVBoxLayout(frame);
         column->setContentsMargins(12, 10, 12, 10);
         auto* caption = new QLabel(QString::fromUtf8(kCaptions[i]), frame);
-        caption->setObjectName(QStringLiteral("lbl_PlotType_%1").arg(i));
+        caption->setObjectName(IndexedName("lbl_PlotType", i));
         caption->setAlignment(Qt::AlignCenter);
         SetFontScale(*caption, 1.0, true);
         m_pictures[i] = new LayoutPicture(layout, frame);
-        m_pictures[i]->setObjectName(QStringLiteral("pct_PlotType_%1").arg(i));
+        m_pictures[i]->setObjectName(IndexedName("pct_PlotType", i));
         m_options[i] = new QRadioButton("Select", frame);
-        m_options[i]->setObjectName(QStringLiteral("opt_Select_%1").arg(i));
+        m_options[i]->setObjectName(IndexedName("opt_Select", i));
         m_options[i]->installEventFilter(this);
         m_group->addButton(m_options[i], layout);
         column->addWidget(caption);
@@ -59,9 +60,8 @@ PlotTypeScreen::PlotTypeScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Plot
         column->addWidget(m_options[i], 0, Qt::AlignHCenter);
         grid->addWidget(frame, i / 2, i % 2);
 
-        connect(m_pictures[i], &LayoutPicture::clicked, this, [this, layout] {
-            Picture_Click(layout);
-        });
+        connect(m_pictures[i], &LayoutPicture::clicked, this,
+                [this, layout] { Picture_Click(layout); });
         connect(m_pictures[i], &LayoutPicture::doubleClicked, this, [this, layout] {
             Picture_Click(layout);
             Done();
@@ -69,10 +69,8 @@ PlotTypeScreen::PlotTypeScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Plot
     }
     connect(m_group, &QButtonGroup::idClicked, this, [this] { RefreshDone(); });
 
-    m_done = new QPushButton("&Done", this);
-    m_done->setObjectName("cmd_Done");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("cmd_Cancel");
+    m_done = MakeButton(this, "&Done", "cmd_Done");
+    QPushButton* cancel = MakeButton(this, "&Cancel", "cmd_Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {m_done, cancel}) {
@@ -105,11 +103,18 @@ void PlotTypeScreen::activate() {
         }
     }
     RefreshDone();
+    // The keyboard starts at the chosen layout, or at the first one.
+    const int layout = selectedLayout();
+    m_options[layout ? layout - 1 : 0]->setFocus();
 }
 
-int PlotTypeScreen::selectedLayout() const { return std::max(m_group->checkedId(), 0); }
+int PlotTypeScreen::selectedLayout() const {
+    return std::max(m_group->checkedId(), 0);
+}
 
-void PlotTypeScreen::RefreshDone() { m_done->setEnabled(selectedLayout() != 0); }
+void PlotTypeScreen::RefreshDone() {
+    m_done->setEnabled(selectedLayout() != 0);
+}
 
 void PlotTypeScreen::Picture_Click(int layout) {
     QRadioButton* option = m_options[layout - 1];
@@ -130,7 +135,9 @@ void PlotTypeScreen::Done() {
         m_ctx.navigator.ShowScreen(selection);
 }
 
-void PlotTypeScreen::Cancel() { closeScreen(); }
+void PlotTypeScreen::Cancel() {
+    closeScreen();
+}
 
 bool PlotTypeScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick)
