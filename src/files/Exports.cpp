@@ -6,6 +6,8 @@
 #include "model/PageHeader.h"
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
+#include "output/Sampling.h"
+#include "output/TableOutput.h"
 #include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
 
@@ -76,6 +78,11 @@ PointRange Points(const CamModel& m, AngleRange angles) {
     return r;
 }
 
+PointRange SpectrumRange(const CamModel& m) {
+    const output::SampleRange r = output::TableSamples(m);
+    return {r.first, r.last};
+}
+
 template <class Build>
 bool WriteExport(const std::string& path, Host& host, const std::string& routine, Build&& build) {
     const model::BusyPointer busy(host);
@@ -113,20 +120,23 @@ std::string CadkeyText(const CamModel& m, AngleRange range) {
 }
 
 std::string PrintToFileText(const CamModel& m, const DateTime& now) {
-    const PointRange r = Points(m, {m.PlotStart, m.PlotEnd});
-    const int columns = std::clamp(m.NumPrintCols, 0, 4);
-    for (int i = 1; i <= columns; ++i)
-        if (m.PlotFunc[i] < 0 || m.PlotFunc[i] >= model::kResultRows)
-            throw Fault(model::kSubscriptOutOfRange);
-    std::vector<std::string> titles{"Angle"}, units{UnitOf(m, 0)};
-    for (int i = 1; i <= 4; ++i) {
-        titles.push_back(m.PrintColName[i - 1]);
-        units.push_back(UnitOf(m, m.PlotFunc[i]));
+    // A spectrum's rows are harmonics 0..NumHarmonics, whatever the angle step.
+    const PointRange r =
+        m.SpectrumSelected ? SpectrumRange(m) : Points(m, {m.PlotStart, m.PlotEnd});
+    const int columns = output::PrintColumns(m);
+    const output::TableHeadings h = output::Headings(m);
+    std::vector<std::string> titles, units;
+    for (int c = 0; c <= columns; ++c) {
+        titles.push_back(h.names[c]);
+        units.push_back(h.units[c]);
     }
     std::string out;
     Header(out, m, now, titles, units);
-    for (int p = r.first; p <= r.last; p += Step(m)) {
-        out += NumberItem(text::FNRound(m.Results[ResultRow::CamAngle][p], 2)) + '\t';
+    const int step = m.SpectrumSelected ? 1 : Step(m);
+    for (int p = r.first; p <= r.last; p += step) {
+        out += (m.SpectrumSelected ? NumberItem(static_cast<double>(p))
+                                   : NumberItem(text::FNRound(m.Results[ResultRow::CamAngle][p], 2))) +
+               '\t';
         for (int i = 1; i <= columns; ++i)
             out += NumberItem(text::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) +
                    '\t';

@@ -56,7 +56,9 @@ std::string CadkeyText(const CamModel& m, AngleRange range);
 // The print selection: points PlotStart / DeltaTheta to PlotEnd / DeltaTheta (each rounded) step
 // PrintEvery; titles "Angle" and PrintColName, units UnitLabel(0) and UnitLabel(PlotFunc(i));
 // rows FNRound(angle, 2) then FNRound(Results(PlotFunc(i), p), Decimals(i - 1)) for
-// i = 1..NumPrintCols. A range beyond the points or a function row beyond the table raises 9.
+// i = 1..NumPrintCols, and only those columns in the titles and units. A spectrum runs over
+// harmonics 0..NumHarmonics step 1 under "Harmonic" / "Number", its first column the harmonic
+// number. A range beyond the points or a function row beyond the table raises 9.
 std::string PrintToFileText(const CamModel& m, const DateTime& now);
 
 // The home-screen exports need a calculated motion program: when SvajDone is False this shows

@@ -18,6 +18,8 @@
 #include "ui/screens/PlotSelectScreen.h"
 #include "ui/screens/PlotTypeScreen.h"
 #include "ui/screens/PolyScreen.h"
+#include "ui/screens/PrintDataScreen.h"
+#include "ui/screens/PrintSelectScreen.h"
 #include "ui/screens/QuitScreen.h"
 #include "ui/screens/SizeCamScreen.h"
 #include "ui/screens/TitleScreen.h"
@@ -53,6 +55,8 @@ void RegisterAll(AppContext& ctx) {
         nav.registerScreen(id, [id](AppContext& c) -> QWidget* {
             return new AlignedPlotScreen(c, id);
         });
+    nav.registerScreen(ScreenId::PrintSelect, Make<PrintSelectScreen>);
+    nav.registerScreen(ScreenId::PrintData, Make<PrintDataScreen>);
     RegisterFileCommands(ctx);
     RegisterExampleCommands(ctx);
 }

@@ -62,6 +62,12 @@
 //   frm_FFT         spectrum/FftForm
 //                   ui/screens/FftScreen, ui/ChartView
 //                   tests/spectrum/DftTest, tests/ui/FftScreenTest
+//   frm_PrintSelect output/PrintRequest, output/FunctionList
+//                   ui/screens/PrintSelectScreen, ui/screens/FunctionSelector, ui/TableCommands
+//                   tests/output/PrintRequestTest, tests/ui/TablesTest
+//   frm_PrintData   output/TableOutput, output/Sampling
+//                   ui/screens/PrintDataScreen, ui/TableGridView, ui/TextPagePrinter
+//                   tests/output/TableOutputTest, tests/ui/TablesTest
 // Menu commands of the home screen:
 //   File            files/ModelFile, files/Exports, chain/Recalculate (sizing after Open)
 //                   ui/FileCommands

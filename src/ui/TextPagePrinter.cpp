@@ -74,6 +74,18 @@ bool TextPagePrinter::open(QWidget* parent) {
         m_font.setPointSizeF(std::max(kSmallestPointSize, std::floor(size * 10) / 10));
         metrics = QFontMetricsF(m_font, m_printer.get());
     }
+    // Keep a whole laid-out page on one sheet: shrink the font for short paper.
+    if (metrics.lineSpacing() * m_minLines > area.height()) {
+        double size = m_font.pointSizeF() * area.height() / (metrics.lineSpacing() * m_minLines);
+        size = std::floor(size * 10) / 10;
+        // Line spacing does not follow the size exactly: step down until the lines fit.
+        for (;; size -= 0.1) {
+            m_font.setPointSizeF(std::max(kSmallestPointSize, size));
+            metrics = QFontMetricsF(m_font, m_printer.get());
+            if (metrics.lineSpacing() * m_minLines <= area.height() || size <= kSmallestPointSize)
+                break;
+        }
+    }
     m_lineSpacing = metrics.lineSpacing();
     m_ascent = metrics.ascent();
     const double width = metrics.horizontalAdvance(QLatin1Char('0'));

@@ -49,6 +49,10 @@ public:
     TextPagePrinter(const TextPagePrinter&) = delete;
     TextPagePrinter& operator=(const TextPagePrinter&) = delete;
 
+    // Lines that must fit one page, for reports laid out in pages of their own (set before
+    // open(); the font shrinks below its usual size if needed).
+    void setMinimumLines(int lines) { m_minLines = lines; }
+
     // Shows the printer dialog and measures the page. False when the user cancelled.
     bool open(QWidget* parent);
 
@@ -75,6 +79,7 @@ private:
     double m_ascent = 0;
     int m_linesPerPage = 60;
     int m_columns = kMinColumns;
+    int m_minLines = 1;
     std::vector<std::vector<std::string>> m_pages{{}};
 };
 

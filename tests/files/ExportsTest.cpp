@@ -2,6 +2,7 @@
 #include "files/Exports.h"
 
 #include "FilesTestSupport.h"
+#include "model/Fault.h"
 #include "model/Initialize.h"
 #include "model/PageHeader.h"
 #include "model/RecordingHost.h"
@@ -165,6 +166,41 @@ TEST(Exports, PrintDataFileBytes) {
         ASSERT_EQ(lines.size(), 6u + 181u) << end;
         EXPECT_EQ(lines[7].substr(0, 5) + lines.back().substr(0, 5), " .5 \t 90 \t");
     }
+}
+
+// A spectrum is written harmonic by harmonic (0..NumHarmonics, whatever the angle step and
+// the row step) under "Harmonic" / "Number" and the name of the function transformed; a table
+// of fewer than four columns names only those.
+TEST(Exports, PrintDataFileOfASpectrum) {
+    RecordingHost host;
+    auto m = SmallModel(host, 0.5f);
+    m->FftDone = true;
+    m->FftRow = 7;
+    m->NumHarmonics = 3;
+    m->FFTResult.assign(361, {});
+    m->SpectrumSelected = true;
+    m->PlotStart = 0.0f;
+    m->PlotEnd = 3.0f;
+    m->PrintEvery = 10;
+    m->NumPrintCols = 2;
+    m->PlotFunc = {0, 19, 20, 0, 0};
+    m->Decimals = {2, 1, 2, 2};
+    m->PrintColName = {"Mag FFT", "Ang FFT", "", ""};
+    const float mag[] = {0.0f, 12.345f, 0.5f, 0.004f};
+    const float phase[] = {0.0f, -89.96f, 45.04f, 90.0f};
+    for (int h = 0; h < 4; ++h) {
+        m->Results[19][h] = mag[h];
+        m->Results[20][h] = phase[h];
+    }
+    // 12.345 (float 12.3450002) to 2 places 12.35; -89.96 to 1 place -90; 45.04 to 1 place 45.
+    const std::string expected = kHeadLines + "Harmonic\tMag FFT\tAng FFT\t\r\n" +
+                                 "Number\tForce\tForce\t\r\n" + "\r\n" +
+                                 " 0 \t 0 \t 0 \t\r\n" + " 1 \t 12.35 \t-90 \t\r\n" +
+                                 " 2 \t .5 \t 45 \t\r\n" + " 3 \t 0 \t 90 \t\r\n";
+    EXPECT_EQ(PrintToFileText(*m, host.now()), expected);
+    // More harmonics than the transform holds is a subscript fault.
+    m->NumHarmonics = 400;
+    EXPECT_THROW(PrintToFileText(*m, host.now()), model::Fault);
 }
 
 TEST(Exports, BlankModelIsNotExported) {

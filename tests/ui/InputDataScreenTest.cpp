@@ -4,6 +4,8 @@
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/InputDataScreen.h"
 
+#include <QAbstractItemView>
+
 #include <array>
 #include <cmath>
 #include <tuple>
@@ -370,6 +372,70 @@ private slots:
         QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_Done"}), QString("01"));
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
         QVERIFY(f.model->SvajDone && f.model->ProfileDone);
+    }
+
+    // A row's Print, once the row is calculated: the segment's S, V, A, J with two decimals on
+    // the output screen; a polynomial row shows its coefficients first. Segment 1 rises by a
+    // full cycloid from 0 to 1 over 90 degrees (0.5 at 45); segment 3 falls from 1 to 0 over
+    // 180 degrees by the 3-4-5 polynomial (0.5 at its middle, 270, where V = -1.875 h / beta
+    // times the cam speed, pi / 30 at 1 rpm: -0.0625 per second).
+    void rowPrintShowsTheSegmentTable() {
+        UiFixture f;
+        f.home();
+        BoundsAnswers answers{"6", {{"txt_Vbound_0", "0"}, {"txt_Abound_0", "0"},
+                                    {"txt_Vbound_4", "0"}, {"txt_Abound_4", "0"}}};
+        answers.install(f);
+        ui::InputDataScreen* s = Open(f);
+        Type(Get(s, "txt_Segmts"), "3");
+        TypeRow(s, 0, "90", "r", "cf", "0", "1");
+        QCOMPARE(EnabledFlags(s, {"cmd_PrntSeg_0"}), QString("0"));
+        QTest::mouseClick(Get(s, "cmd_CalcSeg", 0), Qt::LeftButton);
+        QCOMPARE(EnabledFlags(s, {"cmd_PrntSeg_0", "cmd_PlotSeg_0"}), QString("11"));
+        TypeRow(s, 1, "90", "d", "", "", "");
+        QTest::mouseClick(Get(s, "cmd_CalcSeg", 1), Qt::LeftButton);
+        TypeRow(s, 2, "180", "p", "", "", "0");
+        QTest::mouseClick(Get(s, "cmd_CalcSeg", 2), Qt::LeftButton);
+        QCOMPARE(answers.opened, 1);
+        QCOMPARE(EnabledFlags(s, {"cmd_PrntSeg_0", "cmd_PrntSeg_1", "cmd_PrntSeg_2"}),
+                 QString("111"));
+
+        const auto cell = [&](int row, int column) {
+            QWidget* out = f.navigator.screen(ScreenId::PrintData);
+            return Child<QAbstractItemView>(out, "grd_Data")->model()->index(row, column)
+                .data().toString();
+        };
+        const auto rowOf = [&](int row) {
+            QStringList cells;
+            for (int c = 0; c < 5; ++c)
+                cells << cell(row, c);
+            return cells;
+        };
+        const int polyTables = f.navigator.timesShown(ScreenId::Poly); // the solve showed one
+        QTest::mouseClick(Get(s, "cmd_PrntSeg", 0), Qt::LeftButton);
+        QVERIFY(f.navigator.lastShownIs(ScreenId::PrintData));
+        QCOMPARE(f.navigator.timesShown(ScreenId::Poly), polyTables);
+        QWidget* out = f.navigator.screen(ScreenId::PrintData);
+        QCOMPARE(Child<QAbstractItemView>(out, "grd_Data")->model()->rowCount(), 4 + 91);
+        QCOMPARE(rowOf(0), QStringList({"Angle", "Displcmt", "Velocity", "Accel", "Jerk"}));
+        QCOMPARE(rowOf(1), QStringList({"deg", "in", "in/sec", "in/sec^2", "in/sec^3"}));
+        QCOMPARE(cell(2, 1) + " " + cell(3, 1), QString("0.00 1.00"));
+        QCOMPARE(cell(4 + 45, 0) + " " + cell(4 + 45, 1), QString("45.00 0.50"));
+        QCOMPARE(cell(4 + 90, 0), QString("90.00"));
+        ExpectTexts(out, {{"lbl_HdrSegment", "1"}, {"lbl_HdrStart", "0"}, {"lbl_HdrEnd", "90"}});
+        Click(out, "cmd_Done");
+        QVERIFY(s->isVisible());
+
+        QTest::mouseClick(Get(s, "cmd_PrntSeg", 2), Qt::LeftButton);
+        const std::vector<ScreenId> last(f.navigator.shown.end() - 2, f.navigator.shown.end());
+        QCOMPARE(last, (std::vector<ScreenId>{ScreenId::Poly, ScreenId::PrintData}));
+        QCOMPARE(Child<QLabel>(f.navigator.screen(ScreenId::Poly), "lbl_SegData_0")->text(),
+                 QString(" 3"));
+        QCOMPARE(Child<QAbstractItemView>(out, "grd_Data")->model()->rowCount(), 4 + 181);
+        QCOMPARE(cell(4, 0) + " " + cell(4, 1), QString("180.00 1.00"));
+        QCOMPARE(cell(4 + 90, 0) + " " + cell(4 + 90, 1) + " " + cell(4 + 90, 2),
+                 QString("270.00 0.50 -0.06"));
+        QCOMPARE(cell(4 + 180, 0) + " " + cell(4 + 180, 1), QString("360.00 0.00"));
+        QVERIFY(f.host.messages.empty());
     }
 
     // A model saved with a polynomial row and opened again: Calc All re-evaluates the row from

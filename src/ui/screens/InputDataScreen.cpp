@@ -6,10 +6,12 @@
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
 #include "model/Units.h"
+#include "output/PrintRequest.h"
 #include "output/Selection.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
 #include "ui/Navigator.h"
+#include "ui/TableCommands.h"
 #include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
@@ -190,6 +192,7 @@ void InputDataScreen::ConnectRow(int row) {
     connect(w.high, &QLineEdit::textChanged, this, [this, row] { High_Change(row); });
     connect(w.calc, &QPushButton::clicked, this, [this, row] { CalcSeg_Click(row); });
     connect(w.plot, &QPushButton::clicked, this, [this, row] { PlotSeg_Click(row); });
+    connect(w.print, &QPushButton::clicked, this, [this, row] { PrntSeg_Click(row); });
 }
 
 QWidget* InputDataScreen::BuildButtons() {
@@ -263,11 +266,10 @@ void InputDataScreen::Refresh() {
     m_calcAll->setEnabled(m_state.CalcAllEnabled);
     m_done->setEnabled(m_state.DoneEnabled);
     m_segmentFrame->setEnabled(m_state.SegmentFrameEnabled);
-    const bool plots = m_ctx.navigator.isAvailable(ScreenId::PlotSelect3);
-    for (int row = 0; row < model::kMaxSegments; ++row) {
-        ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row);
-        m_rows[row].plot->setEnabled(plots && m_state.Rows[row].PlotEnabled);
-    }
+    const RowOutputs outputs{m_ctx.navigator.isAvailable(ScreenId::PlotSelect3),
+                             m_ctx.navigator.isAvailable(ScreenId::PrintData)};
+    for (int row = 0; row < model::kMaxSegments; ++row)
+        ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row, outputs);
     m_shown = Shown();
 }
 
@@ -424,6 +426,15 @@ void InputDataScreen::PlotSeg_Click(int row) {
         output::SelectPlotType(m_ctx.model, 3);
         select->selectByProgram({"DI", "VE", "AC", "JE"}, m_ctx.model.CurSeg);
         m_ctx.navigator.ShowScreen(ScreenId::PlotSelect3);
+    });
+}
+
+void InputDataScreen::PrntSeg_Click(int row) {
+    model::RunGuarded(m_ctx.host, "frm_InputData.PrntSeg", [&] {
+        const bool polynomial = output::SegmentTableRequest(m_ctx.model, row);
+        if (polynomial && m_ctx.navigator.isAvailable(ScreenId::Poly))
+            m_ctx.navigator.ShowScreen(ScreenId::Poly);
+        Print_cam_data(m_ctx);
     });
 }
 

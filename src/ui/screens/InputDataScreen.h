@@ -59,6 +59,8 @@ public slots:
     void CalcSeg_Click(int row);
     // The row's Plot: S, V, A, J of its segment in the four-window plot.
     void PlotSeg_Click(int row);
+    // The segment's S, V, A, J on the output screen; a polynomial's coefficients first.
+    void PrntSeg_Click(int row);
     // Bottom buttons.
     void CalcAll_Click();
     void ClearSegs_Click();

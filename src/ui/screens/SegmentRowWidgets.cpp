@@ -131,7 +131,7 @@ SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, in
 }
 
 void ShowSegmentRow(const SegmentRowWidgets& w, const model::CamModel& m,
-                    const motion::SegmentRowState& st, int row) {
+                    const motion::SegmentRowState& st, int row, RowOutputs outputs) {
     const int seg = row + 1;
     const QSignalBlocker b1(w.beta), b2(w.motion), b3(w.program), b4(w.low), b5(w.high);
     for (QWidget* c : w.all())
@@ -159,8 +159,8 @@ void ShowSegmentRow(const SegmentRowWidgets& w, const model::CamModel& m,
     w.low->setEnabled(st.StartEnabled);
     w.high->setEnabled(st.EndEnabled);
     w.calc->setEnabled(st.CalcEnabled);
-    w.plot->setEnabled(false);
-    w.print->setEnabled(false);
+    w.plot->setEnabled(st.PlotEnabled && outputs.plot);
+    w.print->setEnabled(st.PrintEnabled && outputs.print);
 }
 
 } // namespace trochix::ui

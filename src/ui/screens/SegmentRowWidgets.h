@@ -58,10 +58,15 @@ QLabel* MakeSegmentHeadings(QWidget* parent, QGridLayout* grid);
 // thirteen laws. A hidden row keeps its place, so the table does not move as rows come and go.
 SegmentRowWidgets MakeSegmentRow(QWidget* parent, QGridLayout* grid, int row, int gridRow);
 
+// Which of a calculated row's outputs the program has: the segment plot, the segment table.
+struct RowOutputs {
+    bool plot = false;
+    bool print = false;
+};
+
 // Shows the row's texts from the model and its enabling from the state, without running any
-// change handler. Plot and Print stay disabled: the segment plot and table screens they open
-// are not part of the program yet (the state still says when a row could be plotted).
+// change handler. Plot and Print follow the state only where their screens exist.
 void ShowSegmentRow(const SegmentRowWidgets& w, const model::CamModel& model,
-                    const motion::SegmentRowState& state, int row);
+                    const motion::SegmentRowState& state, int row, RowOutputs outputs = {});
 
 } // namespace trochix::ui
