@@ -3,6 +3,7 @@
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "model/SegmentTable.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
@@ -12,6 +13,7 @@
 #include <cmath>
 
 namespace trochix::motion {
+using model::ResultRow;
 using model::StartEnd;
 using text::ShortestFloat;
 using text::Val;
@@ -19,8 +21,8 @@ using text::Val;
 namespace {
 
 void ClearLaterStages(CamModel& m) {
-    for (int f = 5; f <= m.NumFunctions; ++f) {
-        if (f == 8 && !m.TorqueStartFresh)
+    for (int f = ResultRow::PressureAngle; f <= m.NumFunctions; ++f) {
+        if (f == ResultRow::Torque && !m.TorqueStartFresh)
             continue;
         for (int i = 0; i <= m.NumPoints; ++i)
             m.Results[f][i] = 0.0f;

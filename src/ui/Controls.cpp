@@ -37,6 +37,16 @@ QLabel* MakeCaption(QWidget* parent, const char* text) {
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int minWidth) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setProperty("result", true);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(minWidth);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
 QHBoxLayout* MakeButtonRow(std::initializer_list<QWidget*> left,
                            std::initializer_list<QWidget*> right, int minWidth) {
     auto* row = new QHBoxLayout;

@@ -68,6 +68,8 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const QString& obj
 QLineEdit* MakeLineEdit(QWidget* parent, const QString& objectName,
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel* MakeCaption(QWidget* parent, const char* text);
+// A figure the program computed: right-aligned, selectable so that it can be copied.
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int minWidth = 80);
 // A row of buttons: `left` from the left edge, `right` against the right edge, each at least
 // minWidth wide.
 QHBoxLayout* MakeButtonRow(std::initializer_list<QWidget*> left,

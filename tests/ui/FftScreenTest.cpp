@@ -3,6 +3,7 @@
 // current transform plotted through the plot selection.
 #include "ui/screens/FftScreen.h"
 #include "PlotTestSupport.h"
+#include "ComboBoxes.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "model/ResultRow.h"
@@ -37,26 +38,6 @@ const std::string kDone = " The FFT of the selected function is \r"
 
 QComboBox* List(QWidget* s, const char* name) {
     return Child<QComboBox>(s, name);
-}
-
-QStringList Items(QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-// Picks an entry with the mouse from the box's open list.
-void Pick(QComboBox* box, const QString& text) {
-    const int i = box->findText(text, Qt::MatchExactly);
-    QVERIFY2(i >= 0, qPrintable(text));
-    box->showPopup();
-    QAbstractItemView* view = box->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex index = view->model()->index(i, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY(!view->isVisible());
 }
 
 // Types into a list box and presses Enter.

@@ -1,6 +1,7 @@
 // The plot type and plot selection screens driven through their controls: pictures and
 // options, presets, Mix and Match with On / Off, typed codes, the gap message, double-clicks
 // that act as Done, the timer's Done and the request handed to the plot screens.
+#include "ComboBoxes.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
@@ -39,26 +40,6 @@ void PlotScreens(UiFixture& f) {
 
 QComboBox* Box(QWidget* s, const char* name) {
     return Child<QComboBox>(s, name);
-}
-
-QStringList Items(QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-// Picks an entry with the mouse from the box's open list.
-void Pick(QComboBox* box, const QString& text) {
-    const int i = box->findText(text, Qt::MatchExactly);
-    QVERIFY2(i >= 0, qPrintable(text));
-    box->showPopup();
-    QAbstractItemView* view = box->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex index = view->model()->index(i, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY(!view->isVisible());
 }
 
 QStringList Labels(QWidget* s, int count = 4) {

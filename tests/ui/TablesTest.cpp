@@ -1,6 +1,7 @@
 // Tables through the screens: the print selection with its output device, row step and
 // decimals, the output screen's grid, header panels and buttons, the printed pages and the data
 // file, and the grid a user can copy from.
+#include "ComboBoxes.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
@@ -45,19 +46,6 @@ ui::PrintDataScreen* Output(UiFixture& f) {
 
 QComboBox* Box(QWidget* s, const QString& name) {
     return Child<QComboBox>(s, name);
-}
-
-// Picks an entry with the mouse from the box's open list.
-void Pick(QComboBox* box, const QString& text) {
-    const int i = box->findText(text, Qt::MatchExactly);
-    QVERIFY2(i >= 0, qPrintable(text));
-    box->showPopup();
-    QAbstractItemView* view = box->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex index = view->model()->index(i, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY(!view->isVisible());
 }
 
 // Types into an editable list and leaves it with Tab.

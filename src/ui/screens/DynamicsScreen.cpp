@@ -42,17 +42,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// A result read off the screen: framed, selectable so that it can be copied.
-QLabel* ResultLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setProperty("indicator", true);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setMinimumWidth(96);
-    return label;
-}
-
 QLabel* UnitLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -193,12 +182,12 @@ QWidget* DynamicsScreen::BuildInputs() {
 QWidget* DynamicsScreen::BuildResults() {
     QGroupBox* results = Frame(this, "Results", "fra_Results");
     QGridLayout* g = FrameGrid(results);
-    m_omegaN = ResultLabel(results, "lbl_OmegaN");
-    m_cc = ResultLabel(results, "lbl_Cc");
-    m_omegaD = ResultLabel(results, "lbl_OmegaD");
-    m_fmax = ResultLabel(results, "lbl_Fmax");
-    m_fmin = ResultLabel(results, "lbl_Fmin");
-    m_tmax = ResultLabel(results, "lbl_Tmax");
+    m_omegaN = MakeResultLabel(results, "lbl_OmegaN", 96);
+    m_cc = MakeResultLabel(results, "lbl_Cc", 96);
+    m_omegaD = MakeResultLabel(results, "lbl_OmegaD", 96);
+    m_fmax = MakeResultLabel(results, "lbl_Fmax", 96);
+    m_fmin = MakeResultLabel(results, "lbl_Fmin", 96);
+    m_tmax = MakeResultLabel(results, "lbl_Tmax", 96);
     AddRow(g, "Natural Frequency", m_omegaN, UnitLabel(results, "lbl_OmegaNUnit"));
     AddRow(g, "Critical Damping Cc", m_cc, Fraction(results, "lbl_CcUnit", m_ccUnit));
     AddRow(g, "Damped Frequency", m_omegaD, UnitLabel(results, "lbl_OmegaDUnit"));

@@ -31,16 +31,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QLabel* ResultLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setProperty("indicator", true);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setMinimumWidth(90);
-    return label;
-}
-
 QComboBox* EditableList(QWidget* parent, const char* name) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -99,9 +89,9 @@ FftScreen::FftScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::FFT) {
     auto* summary = new QGroupBox("Summary", this);
     summary->setObjectName("fra_Summary");
     auto* sr = new QHBoxLayout(summary);
-    m_sum = ResultLabel(summary, "lbl_sum");
-    m_power = ResultLabel(summary, "lbl_Power");
-    m_rms = ResultLabel(summary, "lbl_RMS");
+    m_sum = MakeResultLabel(summary, "lbl_sum", 90);
+    m_power = MakeResultLabel(summary, "lbl_Power", 90);
+    m_rms = MakeResultLabel(summary, "lbl_RMS", 90);
     const std::pair<const char*, QLabel*> figures[] = {
         {"Harmonic Sum", m_sum}, {"Harmonic Power", m_power}, {"Harmonic Rms", m_rms}};
     for (const auto& [caption, label] : figures) {

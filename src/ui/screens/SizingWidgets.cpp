@@ -54,16 +54,6 @@ ValueBox MakeValueBox(QWidget* parent, const QString& caption, const char* boxNa
     return v;
 }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setProperty("result", true);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(80);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 const char* SizingStyleSheet() {
     return R"(
 QGroupBox {

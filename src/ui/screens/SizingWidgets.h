@@ -33,9 +33,6 @@ struct ValueBox {
 ValueBox MakeValueBox(QWidget* parent, const QString& caption, const char* boxName,
                       const char* unitName);
 
-// A sunken read-only value (a result of the computation).
-QLabel* MakeResultLabel(QWidget* parent, const char* name);
-
 // The look of these pieces: frames with a title, greyed boxes, result values.
 const char* SizingStyleSheet();
 
