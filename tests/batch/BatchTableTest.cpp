@@ -128,8 +128,7 @@ TEST(BatchTable, FileEqualsPrintToDiskFile) {
         ASSERT_TRUE(output::SelectTableByCodes(*m, c.codes, c.segment, c.settings).ok);
         const std::string bytes = ReadBytes(dir.file("table.txt"));
         EXPECT_EQ(bytes, files::PrintToFileText(*m, kClock)) << what;
-        EXPECT_EQ(CrLfLines(bytes).size(), static_cast<std::size_t>(kHeaderLines + c.rows))
-            << what;
+        EXPECT_EQ(CrLfLines(bytes).size(), static_cast<std::size_t>(kHeaderLines + c.rows)) << what;
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"table.txt"}) << what;
     }
 }
@@ -139,7 +138,7 @@ TEST(BatchTable, FileEqualsPrintToDiskFile) {
 TEST(BatchTable, RowsHoldTheChosenFunctionsRoundedPerColumn) {
     ScratchDir dir;
     const Outcome run = RunArgs({"--example", "1", "--table", "DI VE DI", "--every", "5",
-                             "--decimals", "4,1,0", "--table-out", dir.file("t.txt")});
+                                 "--decimals", "4,1,0", "--table-out", dir.file("t.txt")});
     ASSERT_EQ(run.status, 0) << run.messages;
     const std::vector<std::string> lines = CrLfLines(ReadBytes(dir.file("t.txt")));
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kHeaderLines + 73)); // 0, 5, .. 360
@@ -152,10 +151,8 @@ TEST(BatchTable, RowsHoldTheChosenFunctionsRoundedPerColumn) {
         int row;
         std::vector<std::string> cells;
     } rows[] = {
-        {0, {" 0 ", " 0 ", " 0 ", " 0 "}},
-        {6, {" 30 ", " .0625 ", " 6.5 ", " 0 "}},
-        {9, {" 45 ", " .25 ", " 15 ", " 0 "}},
-        {18, {" 90 ", " 1 ", " 0 ", " 1 "}},
+        {0, {" 0 ", " 0 ", " 0 ", " 0 "}},     {6, {" 30 ", " .0625 ", " 6.5 ", " 0 "}},
+        {9, {" 45 ", " .25 ", " 15 ", " 0 "}}, {18, {" 90 ", " 1 ", " 0 ", " 1 "}},
         {72, {" 360 ", " 0 ", " 0 ", " 0 "}},
     };
     for (const auto& r : rows)
@@ -173,10 +170,9 @@ TEST(BatchTable, RowsHoldTheChosenFunctionsRoundedPerColumn) {
 // A spectrum lists every harmonic 0..H whatever --every says; its codes need --fft first.
 TEST(BatchTable, SpectrumListsEveryHarmonic) {
     ScratchDir dir;
-    const Outcome run =
-        RunArgs({"--example", "1", "--fft", "1", "--harmonics", "5", "--fft-out",
-                 dir.file("f.txt"), "--table", "MA", "--every", "10", "--decimals", "3",
-                 "--table-out", dir.file("t.txt")});
+    const Outcome run = RunArgs({"--example", "1", "--fft", "1", "--harmonics", "5", "--fft-out",
+                                 dir.file("f.txt"), "--table", "MA", "--every", "10", "--decimals",
+                                 "3", "--table-out", dir.file("t.txt")});
     ASSERT_EQ(run.status, 0) << run.messages;
     const std::vector<std::string> lines = CrLfLines(ReadBytes(dir.file("t.txt")));
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kHeaderLines + 6));
@@ -222,8 +218,8 @@ TEST(BatchTable, RefusalsWriteNothing) {
     for (const auto& c : cases) {
         const std::string what = ::testing::PrintToString(c.table);
         ScratchDir dir;
-        Args args = {"--example", "1", "--save", dir.file("saved.cam"), "--table-out",
-                     dir.file("t.txt")};
+        Args args = {"--example",           "1",           "--save",
+                     dir.file("saved.cam"), "--table-out", dir.file("t.txt")};
         args.insert(args.end(), c.table.begin(), c.table.end());
         for (std::string& a : args)
             if (a == "f.txt")

@@ -118,8 +118,7 @@ int Status(bool ok, const StderrHost& host) { return ok && host.faultCount() == 
 
 } // namespace
 
-int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out,
-             std::string& usageError) {
+int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::string& usageError) {
     auto m = std::make_unique<CamModel>();
     model::Initialize(*m, host);
 
