@@ -22,7 +22,11 @@ int main(int argc, char** argv) {
     }
     StderrHost host(std::cerr);
     try {
-        return RunBatch(*parsed.options, host, std::cout);
+        std::string usageError;
+        const int status = RunBatch(*parsed.options, host, std::cout, usageError);
+        if (status == kUsageStatus)
+            std::cerr << "trochix-batch: " << usageError << "\n\n" << UsageText();
+        return status;
     } catch (const std::exception& e) {
         // Every computation guards itself; this only catches what escaped all of them.
         std::cerr << "Critical: " << e.what() << '\n';

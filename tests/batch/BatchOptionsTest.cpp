@@ -43,6 +43,37 @@ TEST(BatchOptions, EveryOptionSetsItsField) {
     EXPECT_EQ(example.options->stepText, "");
     EXPECT_FALSE(example.options->recalc);
 
+    // A table: codes split at blanks and commas, one number of decimals for every column or
+    // one per column, a segment by number or all.
+    const struct {
+        Args args;
+        std::vector<std::string> codes;
+        int every;
+        std::array<int, 4> decimals;
+        int segment;
+    } tables[] = {
+        {{"--table", "DI VE AC JE", "--table-out", "-"}, {"DI", "VE", "AC", "JE"}, 1,
+         {2, 2, 2, 2}, 0},
+        {{"--table", " ph,,rh  ", "--every", "10", "--decimals", "5", "--table-out", "-"},
+         {"ph", "rh"}, 10, {5, 5, 5, 5}, 0},
+        {{"--table", "DI - AC", "--decimals", "0,6,3", "--segment", "3", "--table-out", "-"},
+         {"DI", "-", "AC"}, 1, {0, 6, 3, 2}, 3},
+        {{"--segment", "all", "--table", "MA", "--decimals", "4", "--every", "4",
+          "--table-out", "-"},
+         {"MA"}, 4, {4, 4, 4, 4}, 0},
+    };
+    for (const auto& t : tables) {
+        Args args = {"--example", "1"};
+        args.insert(args.end(), t.args.begin(), t.args.end());
+        const ParseResult parsed = ParseArguments(args);
+        ASSERT_TRUE(parsed.options) << parsed.error;
+        EXPECT_EQ(parsed.options->tableCodes, t.codes);
+        EXPECT_EQ(parsed.options->tableEvery, t.every);
+        EXPECT_EQ(parsed.options->tableDecimals, t.decimals);
+        EXPECT_EQ(parsed.options->tableSegment, t.segment);
+        EXPECT_EQ(parsed.options->tableOutPath, "-");
+    }
+
     // Help wins over everything after it, also over what would be an error.
     for (const Args& args : {Args{"--help"}, Args{"-h", "--bogus"}}) {
         const ParseResult help = ParseArguments(args);
@@ -96,6 +127,54 @@ TEST(BatchOptions, UsageErrorsSayWhatWasWrong) {
         // A new step clears the results: without --recalc every result would be zero.
         {{"--example", "1", "--step", "0.5"},
          "--step needs --recalc: a new step clears the results"},
+        // Tables.
+        {{"--example", "1", "--table", "DI"}, "--table needs --table-out FILE"},
+        {{"--example", "1", "--table-out", "t.txt"},
+         "--table-out, --every, --decimals and --segment go with --table"},
+        {{"--example", "1", "--every", "5"},
+         "--table-out, --every, --decimals and --segment go with --table"},
+        {{"--example", "1", "--decimals", "3"},
+         "--table-out, --every, --decimals and --segment go with --table"},
+        {{"--example", "1", "--segment", "all"},
+         "--table-out, --every, --decimals and --segment go with --table"},
+        {{"--example", "1", "--table", " , ", "--table-out", "t"},
+         "--table takes 1 to 4 function codes such as \"DI VE AC JE\", not  , "},
+        {{"--example", "1", "--table", "DI VE AC JE PH", "--table-out", "t"},
+         "--table takes 1 to 4 function codes such as \"DI VE AC JE\", not DI VE AC JE PH"},
+        {{"--example", "1", "--table", "", "--table-out", "t"}, "--table needs a value"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--every", "6"},
+         "--every takes 1, 2, 3, 4, 5 or 10, not 6"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--every", "0"},
+         "--every takes 1, 2, 3, 4, 5 or 10, not 0"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--every", "05"},
+         "--every takes 1, 2, 3, 4, 5 or 10, not 05"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--decimals", "7"},
+         "--decimals takes 0 to 6 places, or one such number per column separated by commas, "
+         "not 7"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--decimals", "-1"},
+         "--decimals takes 0 to 6 places, or one such number per column separated by commas, "
+         "not -1"},
+        {{"--example", "1", "--table", "DI VE", "--table-out", "t", "--decimals", "1,,2"},
+         "--decimals takes 0 to 6 places, or one such number per column separated by commas, "
+         "not 1,,2"},
+        {{"--example", "1", "--table", "DI VE", "--table-out", "t", "--decimals", "1,2,"},
+         "--decimals takes 0 to 6 places, or one such number per column separated by commas, "
+         "not 1,2,"},
+        {{"--example", "1", "--table", "DI VE", "--table-out", "t", "--decimals", "1 2"},
+         "--decimals takes 0 to 6 places, or one such number per column separated by commas, "
+         "not 1 2"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--decimals", "1,2,3,4,5"},
+         "--decimals takes 0 to 6 places, or one such number per column separated by commas, "
+         "not 1,2,3,4,5"},
+        {{"--example", "1", "--table", "DI VE AC", "--table-out", "t", "--decimals", "1,2"},
+         "--decimals gives 2 places for a table of 3 columns: give one number, or one per "
+         "column"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--segment", "0"},
+         "--segment takes all or a segment number from 1, not 0"},
+        {{"--example", "1", "--table", "DI", "--table-out", "t", "--segment", "ALL"},
+         "--segment takes all or a segment number from 1, not ALL"},
+        {{"--example", "1", "--table", "DI", "--table-out", "--every", "5"},
+         "--table-out needs a value, not --every"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ErrorOf(c.args), c.error) << ::testing::PrintToString(c.args);

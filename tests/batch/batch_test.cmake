@@ -145,3 +145,49 @@ expect("exit status of a missing file" "${rc}" 1)
 expect_match("no file message" "${err}"
     "There are no files with your chosen name in the selected directory")
 expect_absent("a refused run wrote its save file" "${WORK}/never.cam")
+
+# ---- a table to standard output: the same bytes as to a file, apart from the time stamp
+execute_process(
+    COMMAND "${BATCH}" --example 1 --table "DI VE AC JE" --every 10 --decimals 0,1,2,3
+            --table-out -
+    RESULT_VARIABLE rc OUTPUT_VARIABLE piped ERROR_VARIABLE err)
+expect("exit status of a table to standard output (stderr: ${err})" "${rc}" 0)
+execute_process(
+    COMMAND "${BATCH}" --example 1 --table "DI VE AC JE" --every 10 --decimals 0,1,2,3
+            --table-out "${WORK}/table.txt"
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+expect("exit status of a table to a file (stderr: ${err})" "${rc}" 0)
+crlf_lines("${WORK}/table.txt" n)
+expect("table lines: 6 header lines, 0..360 every 10 degrees" "${n}" 43)
+file(READ "${WORK}/table.txt" written)
+# The second line holds the date and time of each run.
+foreach(var IN ITEMS piped written)
+    string(REGEX REPLACE "^([^\n]*\n)[^\n]*\n" "\\1" ${var} "${${var}}")
+endforeach()
+expect("the table on standard output differs from the file" "${piped}" "${written}")
+expect_absent("a file named - was written" "${WORK}/-")
+
+# ---- refused tables: status 1 and the reason; usage errors: status 2
+foreach(case IN ITEMS
+        "1|--table;DI ZZ|unknown code \"ZZ\""
+        "1|--table;DI - AC|column 2 is empty: leave no gaps between columns"
+        "1|--table;MA|stage not computed for \"MA\": compute a Fourier transform first"
+        "2|--table;DI;--segment;4|--segment takes all or 1 to 3 for this model, not 4"
+        "2|--table;DI;--every;7|--every takes 1, 2, 3, 4, 5 or 10, not 7"
+        "2|--table;DI;--decimals;9|--decimals takes 0 to 6 places"
+        "2|--every;5|--table-out, --every, --decimals and --segment go with --table")
+    string(REPLACE "|" ";" parts "${case}")
+    list(GET parts 0 status)
+    list(LENGTH parts n)
+    math(EXPR n_args "${n} - 2")
+    list(GET parts -1 message)
+    list(SUBLIST parts 1 ${n_args} args)
+    execute_process(COMMAND "${BATCH}" --example 1 ${args} --table-out "${WORK}/refused.txt"
+        RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+    expect("exit status of ${args} (stderr: ${err})" "${rc}" "${status}")
+    string(FIND "${err}" "${message}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${args}: no \"${message}\" in ${err}")
+    endif()
+    expect_absent("a refused table was written" "${WORK}/refused.txt")
+endforeach()

@@ -1,5 +1,8 @@
 #include "app/batch/BatchOptions.h"
 
+#include "output/PrintRequest.h"
+
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -26,13 +29,85 @@ bool PositiveNumber(const std::string& text) {
     return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(v) && v > 0.0;
 }
 
+// The items of a list, split at blanks and commas; empty items (doubled separators) dropped.
+std::vector<std::string> Items(const std::string& text, std::string_view separators) {
+    std::vector<std::string> items;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find_first_of(separators, at), text.size());
+        if (end > at)
+            items.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return items;
+}
+
+// Codes as the selection lists type them; which code names a function is the selection's
+// business (a refused code is a refused table, not a usage error).
+bool StoreTable(BatchOptions& o, const std::string& text) {
+    std::vector<std::string> codes = Items(text, " \t,");
+    if (codes.empty() || codes.size() > 4)
+        return false;
+    o.tableCodes = std::move(codes);
+    return true;
+}
+
+// The entries of the print selection's "Print Every" box.
+bool StoreEvery(BatchOptions& o, const std::string& text) {
+    const std::vector<std::string>& list = output::PrintEveryList();
+    if (std::find(list.begin(), list.end(), text) == list.end())
+        return false;
+    o.tableEvery = *WholeInt(text);
+    return true;
+}
+
+// One count of places for every column, or one per column: the entries of the screen's
+// "Decimal Places" boxes. Commas only, so that a list is never split across arguments.
+bool StoreDecimals(BatchOptions& o, const std::string& text) {
+    if (text.front() == ',' || text.back() == ',' || text.find(",,") != std::string::npos)
+        return false;
+    const std::vector<std::string> items = Items(text, ",");
+    if (items.empty() || items.size() > 4)
+        return false;
+    std::array<int, 4> places{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::optional<int> n = WholeInt(items[i]);
+        if (!n || *n < 0 || *n > 6)
+            return false;
+        places[i] = *n;
+    }
+    if (items.size() == 1)
+        places.fill(places[0]);
+    else
+        for (std::size_t i = items.size(); i < places.size(); ++i)
+            places[i] = 2; // the screen's default for a box no column uses
+    o.tableDecimals = places;
+    o.tableDecimalsGiven = static_cast<int>(items.size());
+    return true;
+}
+
+// "all", or a segment number; whether the model has it is known only once it is loaded.
+bool StoreSegment(BatchOptions& o, const std::string& text) {
+    if (text == "all") {
+        o.tableSegment = 0;
+        return true;
+    }
+    const std::optional<int> n = WholeInt(text);
+    if (!n || *n < 1)
+        return false;
+    o.tableSegment = *n;
+    return true;
+}
+
 // One option of the command line and where its value goes. Exactly one target is set: a flag
-// (no value), a text kept as given (checked by `accepts` when set), or a whole number lo..hi.
+// (no value), a text kept as given (checked by `accepts` when set), a whole number lo..hi, or
+// a value `store` checks and keeps itself.
 struct OptionSpec {
     std::string_view name;
     bool BatchOptions::*flag = nullptr;
     std::string BatchOptions::*text = nullptr;
     bool (*accepts)(const std::string&) = nullptr;
+    bool (*store)(BatchOptions&, const std::string&) = nullptr;
     int BatchOptions::*number = nullptr;
     int lo = 0;
     int hi = 0;
@@ -64,6 +139,15 @@ const OptionSpec kOptions[] = {
      .hi = INT_MAX,
      .takes = "a whole number above 0"},
     {.name = "--fft-out", .text = &BatchOptions::fftOutPath},
+    {.name = "--table",
+     .store = StoreTable,
+     .takes = "1 to 4 function codes such as \"DI VE AC JE\""},
+    {.name = "--every", .store = StoreEvery, .takes = "1, 2, 3, 4, 5 or 10"},
+    {.name = "--decimals",
+     .store = StoreDecimals,
+     .takes = "0 to 6 places, or one such number per column separated by commas"},
+    {.name = "--segment", .store = StoreSegment, .takes = "all or a segment number from 1"},
+    {.name = "--table-out", .text = &BatchOptions::tableOutPath},
 };
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -79,7 +163,12 @@ std::string Apply(const OptionSpec& spec, BatchOptions& o, const std::string& va
         o.*spec.flag = true;
         return {};
     }
-    if (spec.text) {
+    if (value.empty())
+        return std::string(spec.name) + " needs a value";
+    if (spec.store) {
+        if (!spec.store(o, value))
+            return std::string(spec.name) + " takes " + spec.takes + ", not " + value;
+    } else if (spec.text) {
         if (spec.accepts && !spec.accepts(value))
             return std::string(spec.name) + " takes " + spec.takes + ", not " + value;
         o.*spec.text = value;
@@ -89,8 +178,6 @@ std::string Apply(const OptionSpec& spec, BatchOptions& o, const std::string& va
             return std::string(spec.name) + " takes " + spec.takes + ", not " + value;
         o.*spec.number = *n;
     }
-    if (value.empty())
-        return std::string(spec.name) + " needs a value";
     return {};
 }
 
@@ -104,6 +191,17 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
         return "--fft-out and --harmonics go with --fft ROW";
     if (!o.stepText.empty() && !o.recalc)
         return "--step needs --recalc: a new step clears the results";
+    const bool table = !o.tableCodes.empty();
+    if (table && o.tableOutPath.empty())
+        return "--table needs --table-out FILE";
+    if (!table && (!o.tableOutPath.empty() || seen.count("--every") || seen.count("--decimals") ||
+                   seen.count("--segment")))
+        return "--table-out, --every, --decimals and --segment go with --table";
+    const int columns = static_cast<int>(o.tableCodes.size());
+    if (o.tableDecimalsGiven > 1 && o.tableDecimalsGiven != columns)
+        return "--decimals gives " + std::to_string(o.tableDecimalsGiven) +
+               " places for a table of " + std::to_string(columns) +
+               " columns: give one number, or one per column";
     return {};
 }
 
@@ -146,6 +244,8 @@ std::string UsageText() {
     return R"(usage: trochix-batch (--example N | --open FILE.cam) [--recalc [--step D]]
          [--units K] [--save FILE.cam] [--export-all FILE] [--export-profile FILE]
          [--export-cadkey FILE] [--continuity] [--fft ROW [--harmonics H] --fft-out FILE]
+         [--table "CODES" [--every N] [--decimals D|D1,D2,..] [--segment all|K]
+          --table-out FILE]
 
   --example N            load example N (1..5, in the Examples menu's order)
   --open FILE.cam        read a model file
@@ -159,6 +259,15 @@ std::string UsageText() {
                          harmonics 0..N/2 to --fft-out FILE (number, real, imaginary,
                          magnitude, phase, power) and print the harmonic sum, power
                          and rms over H harmonics (--harmonics H, default 15)
+  --table "CODES"        a table as Print to Disk File writes it: 1 to 4 function
+                         codes of the selection lists, one per column, separated by
+                         blanks or commas (DI VE AC JE, PH RH, ...; RE IM MA AN, the
+                         spectrum, need --fft); written to --table-out FILE
+  --every N              print every N points (1, 2, 3, 4, 5 or 10; default 1); a
+                         spectrum lists every harmonic
+  --decimals D           decimal places (0..6, default 2) for every column, or
+                         D1,D2,.. one per column
+  --segment all|K        the whole revolution (default) or segment K alone
   --save FILE.cam        save the model
   --export-all FILE      all functions as text (File > Export > Spreadsheet)
   --export-profile FILE  profile X and Y (File > Export > Profile)
@@ -169,10 +278,11 @@ straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
 load (--example or --open), --units, --step, --recalc, --continuity, --fft,
---save, then the exports. The run stops at the first step that fails.
+--table, --save, then the exports. The run stops at the first step that fails.
 Messages go to standard error, one per line, after their icon word.
-Exit status: 0 success; 1 a file refused, a run-time fault, or a step that
-could not be completed; 2 a usage error.
+Exit status: 0 success; 1 a file refused, a run-time fault, a table whose
+functions cannot be listed, or a step that could not be completed; 2 a usage
+error (also a --segment the model does not have).
 )";
 }
 

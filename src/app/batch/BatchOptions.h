@@ -1,6 +1,7 @@
 // The command line of trochix-batch.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,14 @@ struct BatchOptions {
     int fftRow = 0;          // --fft ROW (1..16), 0 = no transform
     int harmonics = 15;      // --harmonics H
     std::string fftOutPath;  // --fft-out FILE
+    // --table "DI VE AC JE": typing codes of the selection lists, one per column ("-" an
+    // empty column), separated by blanks or commas.
+    std::vector<std::string> tableCodes;
+    int tableEvery = 1;                         // --every N, a "Print Every" entry
+    std::array<int, 4> tableDecimals{2, 2, 2, 2}; // --decimals D or D1,D2,..
+    int tableDecimalsGiven = 0;                 // how many numbers --decimals gave
+    int tableSegment = 0;                       // --segment K, 0 for all
+    std::string tableOutPath;                   // --table-out FILE
     bool help = false;       // --help
 };
 

@@ -11,6 +11,7 @@
 #include "model/Units.h"
 #include "motion/Continuity.h"
 #include "motion/InputDataForm.h"
+#include "output/PrintRequest.h"
 #include "spectrum/FftForm.h"
 #include "spectrum/Spectrum.h"
 #include "text/NumberText.h"
@@ -83,6 +84,20 @@ bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out
                              [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });
 }
 
+// The print selection's Done with Disk File chosen, then its Print to Disk File.
+bool Table(CamModel& m, StderrHost& host, const BatchOptions& o) {
+    const output::PrintSettings settings{output::OutputDevice::DiskFile, o.tableEvery,
+                                         o.tableDecimals};
+    const output::TableChoice choice =
+        output::SelectTableByCodes(m, o.tableCodes, o.tableSegment, settings);
+    if (!choice.ok) {
+        model::Host& shown = host;
+        shown.message("--table: " + choice.error, model::Icon::Exclamation, model::DefaultTitle());
+        return false;
+    }
+    return files::Print_to_File(m, o.tableOutPath, host);
+}
+
 bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
     const bool any =
         !o.exportAllPath.empty() || !o.exportProfilePath.empty() || !o.exportCadkeyPath.empty();
@@ -103,11 +118,16 @@ int Status(bool ok, const StderrHost& host) { return ok && host.faultCount() == 
 
 } // namespace
 
-int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out) {
+int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::string& usageError) {
     auto m = std::make_unique<CamModel>();
     model::Initialize(*m, host);
 
     bool ok = Load(m, o, host);
+    if (ok && o.tableSegment > m->NumSegments) {
+        usageError = "--segment takes all or 1 to " + std::to_string(m->NumSegments) +
+                     " for this model, not " + std::to_string(o.tableSegment);
+        return kUsageStatus;
+    }
     if (ok && o.units != 0)
         model::SelectUnitSystem(*m, o.units);
     if (ok && !o.stepText.empty())
@@ -119,6 +139,8 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out) {
     out.flush(); // before any file is written, which may be standard output itself
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);
+    if (ok && host.faultCount() == 0 && !o.tableCodes.empty())
+        ok = Table(*m, host, o);
     if (ok && host.faultCount() == 0 && !o.savePath.empty())
         ok = files::SaveModel(*m, o.savePath, host, "frm_Homescreen.SaveAs");
     if (ok && host.faultCount() == 0)

@@ -5,15 +5,21 @@
 #include "model/StreamHost.h"
 
 #include <ostream>
+#include <string>
 
 namespace trochix::batch {
 
 using StderrHost = model::StreamHost;
 
-// Runs the options in their fixed order (load, units, step, recalc, continuity, fft, save,
-// exports); tables go to out, messages through host. Stops at the first step that fails.
-// Returns the exit status: 0, or 1 when a file was refused, a fault was reported or a step
-// could not be completed.
-int RunBatch(const BatchOptions& options, StderrHost& host, std::ostream& out);
+// Exit status of a command line the loaded model cannot carry out (a segment it lacks).
+inline constexpr int kUsageStatus = 2;
+
+// Runs the options in their fixed order (load, units, step, recalc, continuity, fft, table,
+// save, exports); tables go to out, messages through host. Stops at the first step that fails.
+// Returns the exit status: 0; 1 when a file was refused, a fault was reported, a table was
+// refused or a step could not be completed; kUsageStatus, with the reason in usageError and
+// nothing written, when an option does not fit the loaded model.
+int RunBatch(const BatchOptions& options, StderrHost& host, std::ostream& out,
+             std::string& usageError);
 
 } // namespace trochix::batch
