@@ -100,6 +100,23 @@ QValueAxis* ValueAxis(const Graph& g, const QString& title) {
     return axis;
 }
 
+// Labels with as many decimals as the tick spacing needs: "%g" alone shows the tick that
+// sums to zero as 5.55112e-17.
+void LabelByTickSpacing(QValueAxis* axis) {
+    if (axis->tickCount() < 2)
+        return;
+    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    if (!(step > 0.0) || !std::isfinite(step))
+        return;
+    for (int decimals = 0; decimals <= 6; ++decimals) {
+        const double scaled = step * std::pow(10.0, decimals);
+        if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * scaled) {
+            axis->setLabelFormat(QString("%.%1f").arg(decimals));
+            return;
+        }
+    }
+}
+
 void HideLegendOf(QChart* chart, QAbstractSeries* series) {
     for (QLegendMarker* m : chart->legend()->markers(series))
         m->setVisible(false);
@@ -165,6 +182,7 @@ void ChartView::rebuild() {
         auto* radial = ValueAxis(g, {});
         radial->setRange(0.0, rmax > 0.0 ? rmax : 1.0);
         radial->applyNiceNumbers();
+        LabelByTickSpacing(radial);
         radial->setGridLineVisible((g.GridStyle & 1) != 0);
         polarChart->addAxis(angular, QPolarChart::PolarOrientationAngular);
         polarChart->addAxis(radial, QPolarChart::PolarOrientationRadial);
@@ -197,6 +215,7 @@ void ChartView::rebuild() {
         const Range r = ValueRange(g);
         y->setRange(r.lo, r.hi);
         y->applyNiceNumbers();
+        LabelByTickSpacing(y);
         y->setGridLineVisible((g.GridStyle & 1) != 0);
         chart->addAxis(x, Qt::AlignBottom);
         chart->addAxis(y, Qt::AlignLeft);

@@ -127,6 +127,24 @@ private slots:
         QVERIFY((x->max() - x->min()) / x->tickInterval() <= 100.0);
     }
 
+    // Nice numbers from -0.4 to 0.2 sum a tick to 5.55e-17 rather than zero; the labels take
+    // the decimals of the tick spacing instead of printing it.
+    void labelsTakeTheDecimalsOfTheTickSpacing() {
+        const struct {
+            double lo, hi;
+            QString format;
+        } cases[] = {{-0.34, 0.15, "%.1f"}, {-180.0, 440.0, "%.0f"}, {0.0, 0.0375, "%.2f"}};
+        for (const auto& c : cases) {
+            ui::ChartView view;
+            Graph g = TwoSets(GraphKind::Spectrum, 16, 0.0, 1.0);
+            g.Sets[0].GraphData.assign(16, c.lo);
+            g.Sets[1].GraphData.assign(16, c.hi);
+            view.setGraph(g);
+            auto* y = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).front());
+            QCOMPARE(y->labelFormat(), c.format);
+        }
+    }
+
     // A polar curve is drawn counter-clockwise from the right; where theta passes 90 degrees
     // (the top of the chart) the curve is cut in two runs that meet at the top.
     void polarCurveIsCutAtTheTop() {
