@@ -53,8 +53,12 @@ template <std::string (*Text)(float)> void NumberTexts(benchmark::State& state) 
 }
 
 // The number item of the exports, and a real line of the model file.
-void BM_NumberItem(benchmark::State& state) { NumberTexts<files::NumberItem>(state); }
-void BM_ModelFileReal(benchmark::State& state) { NumberTexts<files::EncodeReal>(state); }
+void BM_NumberItem(benchmark::State& state) {
+    NumberTexts<files::NumberItem>(state);
+}
+void BM_ModelFileReal(benchmark::State& state) {
+    NumberTexts<files::EncodeReal>(state);
+}
 BENCHMARK(BM_NumberItem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ModelFileReal)->Unit(benchmark::kMillisecond);
 

@@ -67,12 +67,17 @@ float& Field(CamModel& model, DynamicsBox box) {
 
 } // namespace
 
-const char* BoxControlName(DynamicsBox box) { return Rule(box).control; }
-const std::string& BoxRefusalMessage(DynamicsBox box) { return *Rule(box).message; }
-const std::string& BoxResetText(DynamicsBox box) { return Rule(box).reset; }
+const char* BoxControlName(DynamicsBox box) {
+    return Rule(box).control;
+}
+const std::string& BoxRefusalMessage(DynamicsBox box) {
+    return *Rule(box).message;
+}
+const std::string& BoxResetText(DynamicsBox box) {
+    return Rule(box).reset;
+}
 
-BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box,
-                            const std::string& text) {
+BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box, const std::string& text) {
     const double v = text::Val(text);
     if (Refused(box, v)) {
         host.message(BoxRefusalMessage(box), model::Icon::Warning, model::DefaultTitle());
@@ -109,7 +114,9 @@ DynamicsBoxTexts BoxTexts(const CamModel& model) {
     };
 }
 
-DampingEntry DampingBoxes(float springK) { return {springK != 0.0f, springK == 0.0f}; }
+DampingEntry DampingBoxes(float springK) {
+    return {springK != 0.0f, springK == 0.0f};
+}
 
 void ClearDynamicsResults(CamModel& model) {
     for (int i = 0; i <= model.NumPoints; ++i) {

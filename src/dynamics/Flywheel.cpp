@@ -14,10 +14,10 @@
 
 namespace trochix::dynamics {
 
-using model::ResultRow;
-using model::kLengthLabel;
 using model::kForceLabel;
+using model::kLengthLabel;
 using model::kTorqueLabel;
+using model::ResultRow;
 
 namespace {
 

@@ -38,7 +38,6 @@ const std::array<std::string, kExampleCount> ExampleName = {
 
 namespace {
 
-
 // One row of an example's segment table. Positions are 0 or the example's lift.
 struct Row {
     char dir;         // 'R', 'F', 'D'

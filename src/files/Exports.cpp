@@ -6,9 +6,9 @@
 #include "model/PageHeader.h"
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
+#include "motion/SegmentDriver.h"
 #include "output/Sampling.h"
 #include "output/TableOutput.h"
-#include "motion/SegmentDriver.h"
 #include "text/NumberText.h"
 
 #include <algorithm>
@@ -20,8 +20,12 @@ using model::ResultRow;
 
 using model::Fault;
 
-std::string NumberItem(float value) { return text::PrintNumber(value); }
-std::string NumberItem(double value) { return text::PrintNumber(value); }
+std::string NumberItem(float value) {
+    return text::PrintNumber(value);
+}
+std::string NumberItem(double value) {
+    return text::PrintNumber(value);
+}
 
 namespace {
 
@@ -134,12 +138,12 @@ std::string PrintToFileText(const CamModel& m, const DateTime& now) {
     Header(out, m, now, titles, units);
     const int step = m.SpectrumSelected ? 1 : Step(m);
     for (int p = r.first; p <= r.last; p += step) {
-        out += (m.SpectrumSelected ? NumberItem(static_cast<double>(p))
-                                   : NumberItem(text::FNRound(m.Results[ResultRow::CamAngle][p], 2))) +
-               '\t';
+        out +=
+            (m.SpectrumSelected ? NumberItem(static_cast<double>(p))
+                                : NumberItem(text::FNRound(m.Results[ResultRow::CamAngle][p], 2))) +
+            '\t';
         for (int i = 1; i <= columns; ++i)
-            out += NumberItem(text::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) +
-                   '\t';
+            out += NumberItem(text::FNRound(m.Results[m.PlotFunc[i]][p], m.Decimals[i - 1])) + '\t';
         out += kEnd;
     }
     return out;

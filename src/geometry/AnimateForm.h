@@ -11,13 +11,13 @@ namespace trochix::geometry {
 using model::CamModel;
 
 struct AnimateTexts {
-    std::string pamax;  // largest pressure angle, 1 decimal
-    std::string pamin;  // smallest pressure angle, 1 decimal
-    std::string rhoPos; // smallest positive radius of curvature (its text)
-    std::string rhoNeg; // smallest negative radius of curvature (its text)
-    std::string primeCaption;    // "Prime Radius" for zero offset, "Prime Distance" otherwise
-    std::string followerCaption; // "Folwr Radius" for a roller, "Folwr Width" for a flat face
-    std::string followerText;    // roller radius, or the face width (2 decimals)
+    std::string pamax;            // largest pressure angle, 1 decimal
+    std::string pamin;            // smallest pressure angle, 1 decimal
+    std::string rhoPos;           // smallest positive radius of curvature (its text)
+    std::string rhoNeg;           // smallest negative radius of curvature (its text)
+    std::string primeCaption;     // "Prime Radius" for zero offset, "Prime Distance" otherwise
+    std::string followerCaption;  // "Folwr Radius" for a roller, "Folwr Width" for a flat face
+    std::string followerText;     // roller radius, or the face width (2 decimals)
     bool followerEditable = true; // a face width is computed, not typed
     bool offsetEditable = true;   // only a translating roller has an offset of its own
 };

@@ -25,7 +25,9 @@ namespace {
 constexpr double kHeadLength = 0.3;
 constexpr double kHeadHalfAngle = 0.45;
 
-Point Add(Point a, double dx, double dy) { return {a.x + dx, a.y + dy}; }
+Point Add(Point a, double dx, double dy) {
+    return {a.x + dx, a.y + dy};
+}
 
 // The follower's own frame at cam angle theta turned into the cam frame.
 Point Turn(double x, double y, double angleDeg) {
@@ -213,7 +215,9 @@ PageMillimetres TrueScalePage(const SceneWindow& w, int unitSystem) {
 
 const std::array<std::string, 6> WaitList = {"1", "10", "100", "1000", "10000", "100000"};
 
-int DelayCountFor(int waitChoice) { return 10 * waitChoice; }
+int DelayCountFor(int waitChoice) {
+    return 10 * waitChoice;
+}
 
 int FramePauseMs(int delayCount) {
     // Five decades of count onto 2 ms .. 1 s, evenly in the logarithm.

@@ -86,8 +86,8 @@ public:
     // Sizescale for an oscillating one) and the frames. `profileReady` says rows 9..14 (and
     // PivotX/PivotY) hold the profile of the current geometry; without it only the still
     // parts are drawn.
-    static CamDrawing DrawCam_Setup(CamModel& model, Host& host,
-                                    const model::ColourTable& table, bool profileReady);
+    static CamDrawing DrawCam_Setup(CamModel& model, Host& host, const model::ColourTable& table,
+                                    bool profileReady);
 
     bool drawable() const { return m_drawable; }
     const SceneWindow& window() const { return m_window; }
@@ -133,7 +133,7 @@ private:
     double m_pivotAngle = 0.0, m_armAngle0 = 0.0, m_rollerAngle0 = 0.0;
     double m_sMin = 0.0, m_sMax = 0.0;
     Point m_pivot0;
-    double m_mark = 0.0; // size of the contact-point mark
+    double m_mark = 0.0;         // size of the contact-point mark
     std::vector<Point> m_points; // profile, points 0..NumPoints
     std::vector<Point> m_pivots; // oscillating arm pivot per point
     std::vector<double> m_theta, m_V;

@@ -2,10 +2,10 @@
 
 #include "geometry/Checked.h"
 #include "geometry/Sizing.h"
+#include "geometry/SizingChecks.h"
 #include "geometry/SizingSummary.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
-#include "geometry/SizingChecks.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "text/NumberText.h"
@@ -32,7 +32,9 @@ SizeResultsState Calculated(const CamModel& m) {
 
 } // namespace
 
-SizeResultsState ClearSizeResults() { return SizeResultsState{}; }
+SizeResultsState ClearSizeResults() {
+    return SizeResultsState{};
+}
 
 SizeResultsState SizeResultsShown(const CamModel& m) {
     return m.ProfileDone ? Calculated(m) : ClearSizeResults();
@@ -119,8 +121,7 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
         }
         m.CamType = in.barrel ? "Barrel" : "Radial";
     });
-    if (read && Autopress(m, host, m.FollowerType) &&
-        RadiusOfCurvature(m, host, m.FollowerType)) {
+    if (read && Autopress(m, host, m.FollowerType) && RadiusOfCurvature(m, host, m.FollowerType)) {
         result.state = Calculated(m);
         result.completed = true;
     }

@@ -28,15 +28,14 @@ using model::ResultRow;
 
 namespace {
 
-
 bool IsBarrel(const CamModel& m) { return m.CamType == "Barrel"; }
 
 void DivideByZeroMessage(CamModel& m, Host& host, float theta, const char* term) {
     m.DivZeroTerm = term;
     host.message("An attempt to divide by zero was detected in Autopress when calculating\r"
                  "the pressure angle at theta = " +
-                     text::Str(theta) +
-                     "\rWill continue to attempt calculation at other points" + m.DivZeroTerm,
+                     text::Str(theta) + "\rWill continue to attempt calculation at other points" +
+                     m.DivZeroTerm,
                  model::Icon::Warning, model::DefaultTitle());
 }
 
@@ -318,7 +317,7 @@ void ClampRho(CamModel& m) {
     const float limit = static_cast<float>(10.0 * m.PrimeRadius);
     const int n = ScanLastPoint(m);
     for (int i = 0; i <= n; ++i) {
-        float &rho = m.Results[ResultRow::RadiusOfCurvature][i];
+        float& rho = m.Results[ResultRow::RadiusOfCurvature][i];
         if (rho > limit)
             rho = limit;
         if (rho < -limit)

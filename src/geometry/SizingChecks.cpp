@@ -16,14 +16,16 @@
 
 namespace trochix::geometry {
 
-using model::ResultRow;
 using model::kLengthLabel;
+using model::ResultRow;
 
 using model::Icon;
 
 namespace {
 
-float BoxValue(const std::string& text) { return static_cast<float>(text::Val(text)); }
+float BoxValue(const std::string& text) {
+    return static_cast<float>(text::Val(text));
+}
 
 } // namespace
 

@@ -28,8 +28,8 @@ std::string RhoLine(const CamModel& m, const char* what, const std::string& text
 }
 
 std::string PressLine(const char* what, float value, float angle) {
-    return std::string("  ") + what + PrintNumber(text::FNRound(value, 2)) +
-           " deg @ cam angle" + PrintNumber(angle) + " deg";
+    return std::string("  ") + what + PrintNumber(text::FNRound(value, 2)) + " deg @ cam angle" +
+           PrintNumber(angle) + " deg";
 }
 
 } // namespace

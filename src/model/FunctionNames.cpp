@@ -13,13 +13,13 @@ const std::array<std::string, 21> FuncShort = {
     "Real FFT", "Imag FFT", "Mag FFT", "Ang FFT"};
 
 const std::array<std::string, 21> FuncAbbrev = {
-    "",       "Displ ", "Veloc",   "Acc",     "Jrk",      "Phi   ",  "Rho   ",
-    "Force",  "Torque", "Xcoord",  "Ycoord",  "Radius",   "Theta ",  "X-shift",
-    "Y-shift", "T-frict ", "T-Flywl", "Real", "Imag", "Mag", "Phs"};
+    "",        "Displ ",   "Veloc",   "Acc",    "Jrk",    "Phi   ", "Rho   ",
+    "Force",   "Torque",   "Xcoord",  "Ycoord", "Radius", "Theta ", "X-shift",
+    "Y-shift", "T-frict ", "T-Flywl", "Real",   "Imag",   "Mag",    "Phs"};
 
-const std::array<std::string, 21> FuncLetter = {"", "S", "V", "A", "J", "P", "r", "F",
-                                                "T", "X", "Y", "R", "0", "X", "Y",
-                                                "Fr", "Fl", "Re", "Im", "Mg", "Ph"};
+const std::array<std::string, 21> FuncLetter = {"",  "S",  "V",  "A",  "J",  "P",  "r",
+                                                "F", "T",  "X",  "Y",  "R",  "0",  "X",
+                                                "Y", "Fr", "Fl", "Re", "Im", "Mg", "Ph"};
 
 const std::array<std::string, 4> SvajName = {"Disp", "Veloc", "Accel", "Jerk"};
 

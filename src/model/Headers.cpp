@@ -12,7 +12,9 @@ namespace trochix::model {
 namespace {
 
 // A number as a label shows it: shortest form, no leading blank ("2", ".5", "-3").
-std::string Plain(float value) { return text::ShortestFloat(value, 7); }
+std::string Plain(float value) {
+    return text::ShortestFloat(value, 7);
+}
 
 std::string HeaderPanel(const CamModel& m) {
     std::string text = m.UserName + "\r" + " Design No. " +

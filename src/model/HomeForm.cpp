@@ -44,7 +44,9 @@ FileMenu FileMenuEnabling(const CamModel& m) {
     return f;
 }
 
-bool SaveBeforeQuit(const CamModel& m) { return (m.SvajDone || m.ProfileDone) && !m.ModelSaved; }
+bool SaveBeforeQuit(const CamModel& m) {
+    return (m.SvajDone || m.ProfileDone) && !m.ModelSaved;
+}
 
 bool NewCommand(CamModel& m, Host& host, const std::function<void()>& saveAs) {
     if (m.SvajDone && !m.ModelSaved) {

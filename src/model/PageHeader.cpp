@@ -10,7 +10,9 @@ std::string ExportDateText(const DateTime& t) {
     return std::to_string(t.month) + "/" + std::to_string(t.day) + "/" + std::to_string(t.year);
 }
 
-std::string ExportTimeText(const DateTime& t) { return TimeText(t); }
+std::string ExportTimeText(const DateTime& t) {
+    return TimeText(t);
+}
 
 std::vector<std::string> IdentificationLines(const CamModel& m, const DateTime& now) {
     text::TextLine file("File " + m.ModelName);

@@ -34,7 +34,11 @@ struct ResultRow {
 };
 
 // The screen row (0..15) of segment 1..16, and back: SegDone is kept by screen row.
-constexpr int SegmentRow(int segment) { return segment - 1; }
-constexpr int RowSegment(int row) { return row + 1; }
+constexpr int SegmentRow(int segment) {
+    return segment - 1;
+}
+constexpr int RowSegment(int row) {
+    return row + 1;
+}
 
 } // namespace trochix::model

@@ -5,7 +5,6 @@
 
 namespace trochix::model {
 
-
 StreamHost::StreamHost(std::ostream& out) : out_(out) {}
 
 std::string OneLine(const std::string& text) {
@@ -27,15 +26,14 @@ std::string OneLine(const std::string& text) {
 Answer DefaultAnswer(Buttons buttons, Answer defaultAnswer) {
     switch (buttons) {
     case Buttons::OK: return Answer::OK;
-    case Buttons::OKCancel:
-        return defaultAnswer == Answer::Cancel ? Answer::Cancel : Answer::OK;
+    case Buttons::OKCancel: return defaultAnswer == Answer::Cancel ? Answer::Cancel : Answer::OK;
     case Buttons::YesNo: return defaultAnswer == Answer::No ? Answer::No : Answer::Yes;
     }
     return model::FirstAnswer(buttons);
 }
 
-Answer StreamHost::message(const std::string& text, Icon icon, const std::string&,
-                           Buttons buttons, Answer defaultAnswer) {
+Answer StreamHost::message(const std::string& text, Icon icon, const std::string&, Buttons buttons,
+                           Answer defaultAnswer) {
     ++messages_;
     if (icon == Icon::Critical)
         ++faults_;

@@ -14,8 +14,8 @@ class StreamHost : public Host {
 public:
     explicit StreamHost(std::ostream& out);
 
-    Answer message(const std::string& text, Icon icon, const std::string& title,
-                          Buttons buttons, Answer defaultAnswer) override;
+    Answer message(const std::string& text, Icon icon, const std::string& title, Buttons buttons,
+                   Answer defaultAnswer) override;
     void setBusy(bool) override {}
     // The local date and time of the machine.
     DateTime now() override;

@@ -27,10 +27,13 @@ namespace {
 
 constexpr int kRows = model::kMaxSegments;
 
-bool ValidRow(int row) { return IsSegmentRow(row); }
+bool ValidRow(int row) {
+    return IsSegmentRow(row);
+}
 
 char FirstLetter(std::string_view text) {
-    return text.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text.empty() ? '\0'
+                        : static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
 }
 
 bool IsDwellRow(const CamModel& m, int seg) {
@@ -153,7 +156,8 @@ void SyncScreenState(const CamModel& m, InputScreenState& st) {
         const char dir = FirstLetter(m.SegDir[seg]);
         r.MotionEnabled = !m.SegBetaText[seg].empty();
         r.ProgramEnabled = dir == 'R' || dir == 'F';
-        r.StartEnabled = dir == 'P' || dir == 'D' || (r.ProgramEnabled && !m.SegLawText[seg].empty());
+        r.StartEnabled =
+            dir == 'P' || dir == 'D' || (r.ProgramEnabled && !m.SegLawText[seg].empty());
         r.EndEnabled = dir == 'P' || (r.ProgramEnabled && !m.SegStartText[seg].empty());
         r.CalcEnabled = !m.SegEndText[seg].empty() && !m.SegDone[row];
         r.PlotEnabled = r.PrintEnabled = m.SegDone[row];
@@ -458,6 +462,8 @@ void ClearAll(CamModel& m, InputScreenState& st) {
     ShowRows(m, st);
 }
 
-void CancelInput(CamModel& m) { m.ExampleLoaded = false; }
+void CancelInput(CamModel& m) {
+    m.ExampleLoaded = false;
+}
 
 } // namespace trochix::motion

@@ -52,7 +52,9 @@ struct InputScreenState {
 };
 
 // A screen row 0..15 (row i is segment i + 1).
-constexpr bool IsSegmentRow(int row) { return row >= 0 && row < model::kMaxSegments; }
+constexpr bool IsSegmentRow(int row) {
+    return row >= 0 && row < model::kMaxSegments;
+}
 
 // ---- list contents
 extern const std::array<std::string, 4> MotionList; // "Rise", "Fall", "Poly", "Dwell"
@@ -80,9 +82,9 @@ struct SegmentCount {
 SegmentCount ClampSegmentCount(std::string_view text);
 
 struct StepChoice {
-    std::string text;  // "0.25", "0.5" or "1.0"
-    float DeltaTheta;  // 0.25, 0.5 or 1
-    int NumPoints;     // 360 / DeltaTheta: 1440, 720 or 360
+    std::string text; // "0.25", "0.5" or "1.0"
+    float DeltaTheta; // 0.25, 0.5 or 1
+    int NumPoints;    // 360 / DeltaTheta: 1440, 720 or 360
 };
 // v < 0.35 -> 0.25; 0.35 <= v < 0.75 -> 0.5; v >= 0.75 -> 1.
 StepChoice SnapDelta(double v);
@@ -102,8 +104,7 @@ const std::string& SegmentCountQuestion();
 // accumulating); when a row holds anything entered, SegmentCountQuestion is asked first (Yes /
 // No) and No keeps the old count and its text. Rows 0..NumSegments-1 are shown. Returns true
 // when the typed count was taken.
-bool SegmentsCommitted(CamModel& model, Host& host, InputScreenState& state,
-                       std::string_view text);
+bool SegmentsCommitted(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 // txt_Omega left: ReadOmega from the text; when the speed changed and a row has an End,
 // every row is invalidated and (unless loading) Results are cleared. Faults are reported as
 // "txt_Omega_LostFocus".

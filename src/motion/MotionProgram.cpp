@@ -113,13 +113,15 @@ void PolynomialRowSolved(CamModel& m, InputScreenState& st, int row, std::string
     m.ExampleLoaded = false;
 }
 
-bool CalcAll(CamModel& m, Host& host, InputScreenState& st, const BoundaryScreen& solvePolynomialRow) {
+bool CalcAll(CamModel& m, Host& host, InputScreenState& st,
+             const BoundaryScreen& solvePolynomialRow) {
     for (int row = 0; row < m.NumSegments && row < model::kMaxSegments; ++row) {
         const RowOutcome out = CalcOneRow(m, host, st, row, row == 0);
         if (out == RowOutcome::Failed)
             return false;
         if (out == RowOutcome::NeedsBoundaryConditions) {
-            const BoundaryResult r = solvePolynomialRow ? solvePolynomialRow(row) : BoundaryResult{};
+            const BoundaryResult r =
+                solvePolynomialRow ? solvePolynomialRow(row) : BoundaryResult{};
             if (!r.solved) {
                 m.ExampleLoaded = false;
                 return false;

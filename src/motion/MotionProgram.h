@@ -14,9 +14,9 @@ namespace trochix::motion {
 
 // ---- the rows
 enum class RowOutcome {
-    Calculated,             // the row's points are stored
+    Calculated,              // the row's points are stored
     NeedsBoundaryConditions, // a polynomial row: open the boundary-condition screen
-    Failed,                 // refused or stopped by a fault; the message was shown
+    Failed,                  // refused or stopped by a fault; the message was shown
 };
 // cmd_CalcSeg of a row: step and cam speed from their boxes, SegStart/SegEnd, positions, law,
 // CalcSegment, SegCalculated, CheckDoneEnabled. A polynomial row whose conditions are unchanged

@@ -28,10 +28,14 @@ int CheckedCount(int n) {
 void ConditionLines(const CamModel& m, int seg, std::vector<std::string>& out) {
     out.push_back(TextLine().tab(8).text("   Boundary Conditions Imposed"));
     out.push_back(TextLine()
-                      .tab(1).text("Function")
-                      .tab(12).text("  Theta")
-                      .tab(21).text("% Beta")
-                      .tab(31).text("Boundary Cond."));
+                      .tab(1)
+                      .text("Function")
+                      .tab(12)
+                      .text("  Theta")
+                      .tab(21)
+                      .text("% Beta")
+                      .tab(31)
+                      .text("Boundary Cond."));
     const int n = CheckedCount(RoundIndex(m.PolyCoef[0][seg]));
     float previous = 0.0f;
     for (int i = 1; i <= n; ++i) {
@@ -43,10 +47,14 @@ void ConditionLines(const CamModel& m, int seg, std::vector<std::string>& out) {
         if (order < 0 || order > 3)
             throw Fault(model::kSubscriptOutOfRange);
         out.push_back(TextLine()
-                          .tab(1).text(model::SvajName[static_cast<size_t>(order)])
-                          .tab(14).number(FNRound(pos * m.SegBeta[seg], 2))
-                          .tab(24).number(FNRound(pos, 3))
-                          .tab(34).number(FNRound(m.BcEntered[i][seg], 3)));
+                          .tab(1)
+                          .text(model::SvajName[static_cast<size_t>(order)])
+                          .tab(14)
+                          .number(FNRound(pos * m.SegBeta[seg], 2))
+                          .tab(24)
+                          .number(FNRound(pos, 3))
+                          .tab(34)
+                          .number(FNRound(m.BcEntered[i][seg], 3)));
     }
 }
 
@@ -56,7 +64,8 @@ void CoefficientLines(const CamModel& m, int seg, std::vector<std::string>& out)
     const int n = CheckedCount(RoundIndex(m.PolyCoef[0][seg]));
     for (int i = 1; i <= n; ++i)
         out.push_back(TextLine()
-                          .tab(12).number(m.PolyExponentShown[i][seg])
+                          .tab(12)
+                          .number(m.PolyExponentShown[i][seg])
                           .right(30, FormatDecimals(m.PolyCoef[i][seg], 3)));
 }
 

@@ -32,7 +32,6 @@ const char* const kNothingStored =
     "Something wrong - No boundary conditions are stored for this segment";
 const char* const kZeroDiagonal = "There is a zero value on diagonal in column ";
 
-
 // A double result that no longer fits is an overflow, as the arithmetic of the program traps it.
 double Finite(double v) {
     if (!std::isfinite(v))

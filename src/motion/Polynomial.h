@@ -10,10 +10,11 @@
 // beta_rad^order.
 //
 // Model tables used here are indexed [condition or term 1..20][segment 1..16]:
-//   BcPos, BcOrder, BcValue, BcEntered   the conditions (x, 0..3 = S..J, x-domain value, typed value)
-//   PolyExponent, PolyExponentShown      term exponents (the second copy is what the table shows)
-//   PolyCoef                             coefficients; PolyCoef[0][seg] holds the number of terms
-//   PolyBcPos, PolyBcOrder               copies of the conditions taken when coefficients are stored
+//   BcPos, BcOrder, BcValue, BcEntered   the conditions (x, 0..3 = S..J, x-domain value, typed
+//   value) PolyExponent, PolyExponentShown      term exponents (the second copy is what the table
+//   shows) PolyCoef                             coefficients; PolyCoef[0][seg] holds the number of
+//   terms PolyBcPos, PolyBcOrder               copies of the conditions taken when coefficients are
+//   stored
 // BcMatrix / BcRhs (double, [1..20]) are the working system; BcRhs holds the coefficients after
 // a solve and CalPoly evaluates with those double values.
 //

@@ -29,7 +29,9 @@ constexpr double kZeroMagnitude = 0.0001;
 constexpr double kXticInterval = 0.04166667; // 24 intervals
 constexpr int kYtics = 5;
 
-std::string Label(double v) { return text::ShortestFloat(static_cast<float>(v), 7); }
+std::string Label(double v) {
+    return text::ShortestFloat(static_cast<float>(v), 7);
+}
 
 void CheckWindows(std::span<AlignedWindow> windows, int count) {
     if (count < 1 || count > kMaxWindows || static_cast<std::size_t>(count) > windows.size())
@@ -58,7 +60,8 @@ double MaxWindowMagnitude() {
 }
 
 std::string CapacityMessage(const std::string& name) {
-    return "The magnitude of " + name + " exceeds the capacity of this window.\r"
+    return "The magnitude of " + name +
+           " exceeds the capacity of this window.\r"
            "Switch to the 'Annotated' style of plot instead of the 'Aligned' style,\r"
            "or use a plot type with a larger window to see this function.";
 }
@@ -111,8 +114,7 @@ void XticMarks(geometry::Scene& s, const model::ColourTable& c, const WindowExte
     s.line({e.xmax, -h}, {e.xmax, h}, c.ColorBlack);
 }
 
-void YticMarks(geometry::Scene& s, const model::ColourTable& c, const WindowExtents& e,
-               int count) {
+void YticMarks(geometry::Scene& s, const model::ColourTable& c, const WindowExtents& e, int count) {
     if (count < 2)
         return;
     const double half = 0.005 * (e.xmax - e.xmin);
@@ -169,8 +171,8 @@ bool AlignedPlot(CamModel& m, model::Host& host, const model::ColourTable& colou
             w.scene = geometry::Scene{};
             w.samples.clear();
             for (int j : points)
-                w.samples.push_back({PlotValue(m, model::ResultRow::CamAngle, j),
-                                     PlotValue(m, f, j)});
+                w.samples.push_back(
+                    {PlotValue(m, model::ResultRow::CamAngle, j), PlotValue(m, f, j)});
 
             const double p = Magnitude(w.samples);
             w.magnitude = p;
@@ -196,8 +198,7 @@ bool AlignedPlot(CamModel& m, model::Host& host, const model::ColourTable& colou
             Step(host, "Vertical_lines", [&] { Vertical_lines(w.scene, colours, e); });
             Step(host, "SegmentMarks", [&] { SegmentMarks(w.scene, m, colours, e); });
             if (m.PlotAllSegments)
-                Step(host, "ContinuityMarks",
-                     [&] { ContinuityMarks(w.scene, m, colours, e, f); });
+                Step(host, "ContinuityMarks", [&] { ContinuityMarks(w.scene, m, colours, e, f); });
             w.scene.polyline(w.samples, colours.ColorBlue);
         }
     });
@@ -206,9 +207,10 @@ bool AlignedPlot(CamModel& m, model::Host& host, const model::ColourTable& colou
 std::string AlignedReading(const CamModel& m, const AlignedWindow& w, double x) {
     if (w.overflow || w.samples.empty())
         return {};
-    const auto nearest = std::min_element(
-        w.samples.begin(), w.samples.end(),
-        [x](const Point& a, const Point& b) { return std::fabs(a.x - x) < std::fabs(b.x - x); });
+    const auto nearest =
+        std::min_element(w.samples.begin(), w.samples.end(), [x](const Point& a, const Point& b) {
+            return std::fabs(a.x - x) < std::fabs(b.x - x);
+        });
     std::string name = w.lbl_LeftTitle;
     while (!name.empty() && name.back() == ' ')
         name.pop_back();

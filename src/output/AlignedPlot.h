@@ -24,9 +24,9 @@ struct AlignedWindow {
     geometry::Scene scene;
     std::string lbl_LeftTitle, lbl_Units, lbl_Ymax, lbl_Ymin;
     std::string lbl_Xmin, lbl_X1, lbl_X2, lbl_X3, lbl_Xmax, lbl_BottomTitle;
-    double magnitude = 0.0; // p: the largest absolute value over the range
-    int decimals = 0;       // of lbl_Ymax and lbl_Ymin
-    bool overflow = false;  // the window could not be scaled and stays blank
+    double magnitude = 0.0;               // p: the largest absolute value over the range
+    int decimals = 0;                     // of lbl_Ymax and lbl_Ymin
+    bool overflow = false;                // the window could not be scaled and stays blank
     std::vector<geometry::Point> samples; // the plotted points, for readings
 };
 
@@ -44,8 +44,8 @@ std::string CapacityMessage(const std::string& name);
 
 // Bottom titles and the five angle labels (range start, quarter points, end) of `windows`
 // windows.
-bool AlignedSetup(const model::CamModel& model, model::Host& host,
-                  std::span<AlignedWindow> windows, int count);
+bool AlignedSetup(const model::CamModel& model, model::Host& host, std::span<AlignedWindow> windows,
+                  int count);
 
 // Fills each window i with function PlotFunc(i + 1): labels, window, frame, marks and curve.
 // A window whose magnitude cannot be scaled shows the capacity message and stays blank; the
@@ -61,8 +61,7 @@ void SetWindow(model::CamModel& model, model::Host& host, geometry::Scene& scene
 // The frame, in ColorBlack unless stated.
 void CartesianAxes(geometry::Scene& scene, const model::ColourTable& colours,
                    const WindowExtents& e);
-void XticMarks(geometry::Scene& scene, const model::ColourTable& colours,
-               const WindowExtents& e);
+void XticMarks(geometry::Scene& scene, const model::ColourTable& colours, const WindowExtents& e);
 void YticMarks(geometry::Scene& scene, const model::ColourTable& colours, const WindowExtents& e,
                int count);
 void Vertical_lines(geometry::Scene& scene, const model::ColourTable& colours,

@@ -52,13 +52,19 @@ void FillSet(const CamModel& m, GraphSet& set, int row, const std::vector<int>& 
     set.Name = model::FuncShort.at(static_cast<std::size_t>(row));
 }
 
-int Rounded(double v) { return static_cast<int>(std::lround(v)); }
+int Rounded(double v) {
+    return static_cast<int>(std::lround(v));
+}
 
 } // namespace
 
-int GridStyleOf(const StyleBoxes& b) { return (b.chk_HGrid ? 1 : 0) + (b.chk_VGrid ? 2 : 0); }
+int GridStyleOf(const StyleBoxes& b) {
+    return (b.chk_HGrid ? 1 : 0) + (b.chk_VGrid ? 2 : 0);
+}
 
-int GraphStyleOf(const StyleBoxes& b) { return (b.chk_Sticks ? 2 : 0) + (b.chk_Line ? 4 : 0); }
+int GraphStyleOf(const StyleBoxes& b) {
+    return (b.chk_Sticks ? 2 : 0) + (b.chk_Line ? 4 : 0);
+}
 
 BoxCaptions PlotBoxCaptions(bool spectrum, bool polar) {
     BoxCaptions c;
@@ -116,8 +122,8 @@ bool PlotSetup(const CamModel& m, model::Host& host, std::span<Graph> charts, in
         for (int i = 0; i < windows; ++i) {
             Graph& g = charts[static_cast<std::size_t>(i)];
             g = Graph{};
-            g.Kind = polar ? GraphKind::Polar
-                           : (spectrum ? GraphKind::Spectrum : GraphKind::CamAngle);
+            g.Kind =
+                polar ? GraphKind::Polar : (spectrum ? GraphKind::Spectrum : GraphKind::CamAngle);
             int points = 0;
             if (spectrum) {
                 points = m.NumHarmonics + 1;
@@ -180,8 +186,8 @@ bool Plot(const CamModel& m, model::Host& host, std::span<Graph> charts, int win
             set.PatternData = 0;
             set.Unit = FunctionUnit(m, row);
             set.LegendText = m.SpectrumSelected
-                                 ? "FFT of " + model::FuncShort.at(static_cast<std::size_t>(
-                                                   CheckedRow(m.FftRow)))
+                                 ? "FFT of " + model::FuncShort.at(
+                                                   static_cast<std::size_t>(CheckedRow(m.FftRow)))
                                  : set.Unit;
             FillPoints(m, g, points);
             FillSet(m, set, row, points);

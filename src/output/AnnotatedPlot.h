@@ -58,8 +58,7 @@ bool PlotSetup(const model::CamModel& model, model::Host& host, std::span<Graph>
                int windows, const StyleBoxes& boxes);
 
 // GridStyle and GraphStyle of the first `windows` charts from the boxes.
-bool SetGridstyle(model::Host& host, std::span<Graph> charts, int windows,
-                  const StyleBoxes& boxes);
+bool SetGridstyle(model::Host& host, std::span<Graph> charts, int windows, const StyleBoxes& boxes);
 
 // The single window: one set per requested function, each its own dash pattern, the
 // function's letter as legend.

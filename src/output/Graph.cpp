@@ -56,7 +56,9 @@ void ResizeGraph(Graph& g, int numSets, int numPoints) {
         g.XPosData.clear();
 }
 
-std::string ReadingAngle(double x) { return Short(text::FNRound(x, 2)); }
+std::string ReadingAngle(double x) {
+    return Short(text::FNRound(x, 2));
+}
 
 int PlotDecimals(double p) {
     int d = 0;

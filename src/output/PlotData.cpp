@@ -22,8 +22,8 @@ double PlotValue(const model::CamModel& m, int row, int j) {
     if (row >= ResultRow::FftReal) {
         if (static_cast<std::size_t>(j) >= m.FFTResult.size())
             throw model::Fault(model::kSubscriptOutOfRange);
-        return m.FFTResult[static_cast<std::size_t>(j)][static_cast<std::size_t>(
-            row - ResultRow::FftReal)];
+        return m.FFTResult[static_cast<std::size_t>(j)]
+                          [static_cast<std::size_t>(row - ResultRow::FftReal)];
     }
     return m.Results[static_cast<std::size_t>(row)][static_cast<std::size_t>(j)];
 }

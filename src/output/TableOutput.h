@@ -70,7 +70,8 @@ public:
 private:
     friend TableGrid Print_to_Form(const model::CamModel& model);
 
-    std::array<std::array<std::string, kTableColumns>, kTableHeaderRows> m_head{};
+    // Strings start empty; a "{}" initialiser here crashes clang 14, which builds the fuzzers.
+    std::array<std::array<std::string, kTableColumns>, kTableHeaderRows> m_head;
     int m_dataRows = 0;
     int m_columns = 0;       // function columns in use
     bool m_spectrum = false; // column 0 holds harmonic numbers

@@ -142,6 +142,8 @@ HarmonicsChoice ChooseHarmonics(CamModel& model, Host& host, const std::string& 
     return result;
 }
 
-void ShowFftDone(Host& host) { host.message(FftDoneText(), Icon::Information, DefaultTitle()); }
+void ShowFftDone(Host& host) {
+    host.message(FftDoneText(), Icon::Information, DefaultTitle());
+}
 
 } // namespace trochix::spectrum

@@ -50,12 +50,11 @@ struct FftChoice {
 // row at N = NumPoints, sets FftDone and the summary figures. Busy pointer meanwhile. A count
 // above N/2 in the harmonics box is cut to N/2 with its message, as choosing it would.
 FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text,
-                            const std::vector<FftFunction>& list,
-                            const std::string& harmonicsText);
+                            const std::vector<FftFunction>& list, const std::string& harmonicsText);
 
 struct HarmonicsChoice {
     bool accepted = false;
-    std::string boxText;          // what the harmonics box shows afterwards
+    std::string boxText; // what the harmonics box shows afterwards
     FftFocus focus = FftFocus::Stay;
 };
 

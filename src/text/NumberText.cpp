@@ -232,12 +232,22 @@ std::string ShortestDouble(double value, int maxDigits) {
     return std::string(buf, static_cast<std::size_t>(end - buf));
 }
 
-std::string Str(float value) { return NumberRule(value, 7, 7, false); }
-std::string StrD(double value) { return NumberRule(value, 15, 15, false); }
+std::string Str(float value) {
+    return NumberRule(value, 7, 7, false);
+}
+std::string StrD(double value) {
+    return NumberRule(value, 15, 15, false);
+}
 
-std::string PrintNumber(double value) { return NumberRule(value, 15, 15, true); }
-std::string PrintNumber(float value) { return NumberRule(value, 7, 7, true); }
-std::string PrintNumber(int value) { return PrintNumber(static_cast<double>(value)); }
+std::string PrintNumber(double value) {
+    return NumberRule(value, 15, 15, true);
+}
+std::string PrintNumber(float value) {
+    return NumberRule(value, 7, 7, true);
+}
+std::string PrintNumber(int value) {
+    return PrintNumber(static_cast<double>(value));
+}
 
 double FNRound(double x, int n) {
     double scale;
@@ -265,7 +275,9 @@ std::string FNRoundPicture(int n) {
     }
 }
 
-std::string FNRoundStr(double x, int n) { return FormatPicture(x, FNRoundPicture(n)); }
+std::string FNRoundStr(double x, int n) {
+    return FormatPicture(x, FNRoundPicture(n));
+}
 
 std::string Set_Format(int decimals) {
     switch (decimals) {
@@ -286,7 +298,9 @@ std::string FormatDecimals(double value, int decimals) {
 
 namespace {
 
-bool IsPlaceholder(char c) { return c == '#' || c == '0'; }
+bool IsPlaceholder(char c) {
+    return c == '#' || c == '0';
+}
 
 // |value| rounded half away from zero to `decimals` places, as integer digits and fraction digits.
 void RoundFixed(double value, int decimals, std::string& intDigits, std::string& fracDigits) {
@@ -471,7 +485,8 @@ std::string FormatPicture(double value, std::string_view picture) {
     std::string_view positive = sep == std::string_view::npos ? picture : picture.substr(0, sep);
     const bool negative = value < 0 && !RoundsToZero(value, positive);
     if (sep != std::string_view::npos)
-        return negative ? FormatSection(value, picture.substr(sep + 3)) : FormatSection(value, positive);
+        return negative ? FormatSection(value, picture.substr(sep + 3))
+                        : FormatSection(value, positive);
     std::string s = FormatSection(value, positive);
     return negative ? "-" + s : s;
 }

@@ -30,11 +30,17 @@ TextLine& TextLine::text(std::string_view s) {
     return *this;
 }
 
-TextLine& TextLine::number(double value) { return text(PrintNumber(value)); }
+TextLine& TextLine::number(double value) {
+    return text(PrintNumber(value));
+}
 
-TextLine& TextLine::number(float value) { return text(PrintNumber(value)); }
+TextLine& TextLine::number(float value) {
+    return text(PrintNumber(value));
+}
 
-TextLine& TextLine::number(int value) { return text(PrintNumber(value)); }
+TextLine& TextLine::number(int value) {
+    return text(PrintNumber(value));
+}
 
 TextLine& TextLine::right(int lastColumn, std::string_view s) {
     const int start = lastColumn - static_cast<int>(s.size()) + 1;

@@ -12,14 +12,18 @@ namespace {
 
 enum Label { LeftTitle, Units, Ymax, Ymin, Xmin, X1, X2, X3, Xmax, BottomTitle };
 
-constexpr const char* kNames[] = {"lbl_LeftTitle", "lbl_Units", "lbl_Ymax",  "lbl_Ymin",
-                                  "lbl_Xmin",      "lbl_X1",    "lbl_X2",    "lbl_X3",
+constexpr const char* kNames[] = {"lbl_LeftTitle", "lbl_Units",      "lbl_Ymax", "lbl_Ymin",
+                                  "lbl_Xmin",      "lbl_X1",         "lbl_X2",   "lbl_X3",
                                   "lbl_Xmax",      "lbl_BottomTitle"};
 
 // Where the window puts things, as fractions of its width from the left and of its height from
 // the top. The window spans xmin - 0.2 dx .. xmax + 0.04 dx and -1.7 p .. 1.15 p.
-double FromLeft(double xFraction) { return (0.2 + xFraction) / 1.24; }
-double FromTop(double yOverP) { return (1.15 - yOverP) / 2.85; }
+double FromLeft(double xFraction) {
+    return (0.2 + xFraction) / 1.24;
+}
+double FromTop(double yOverP) {
+    return (1.15 - yOverP) / 2.85;
+}
 
 } // namespace
 
@@ -43,8 +47,8 @@ AlignedPlotView::AlignedPlotView(int index, QWidget* parent) : QWidget(parent) {
 }
 
 void AlignedPlotView::show(const output::AlignedWindow& w) {
-    const std::string* texts[] = {&w.lbl_LeftTitle, &w.lbl_Units, &w.lbl_Ymax, &w.lbl_Ymin,
-                                  &w.lbl_Xmin,      &w.lbl_X1,    &w.lbl_X2,   &w.lbl_X3,
+    const std::string* texts[] = {&w.lbl_LeftTitle, &w.lbl_Units,      &w.lbl_Ymax, &w.lbl_Ymin,
+                                  &w.lbl_Xmin,      &w.lbl_X1,         &w.lbl_X2,   &w.lbl_X3,
                                   &w.lbl_Xmax,      &w.lbl_BottomTitle};
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setText(QString::fromStdString(*texts[i]));

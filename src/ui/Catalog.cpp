@@ -48,13 +48,11 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::PlotSelect3, Make<PlotSelect3Screen>);
     nav.registerScreen(ScreenId::PlotSelect4, Make<PlotSelect4Screen>);
     for (ScreenId id : {ScreenId::Plot1, ScreenId::Plot2, ScreenId::Plot3, ScreenId::Plot4})
-        nav.registerScreen(id, [id](AppContext& c) -> QWidget* {
-            return new AnnotatedPlotScreen(c, id);
-        });
+        nav.registerScreen(
+            id, [id](AppContext& c) -> QWidget* { return new AnnotatedPlotScreen(c, id); });
     for (ScreenId id : {ScreenId::Myplot2, ScreenId::MyPlot3})
-        nav.registerScreen(id, [id](AppContext& c) -> QWidget* {
-            return new AlignedPlotScreen(c, id);
-        });
+        nav.registerScreen(
+            id, [id](AppContext& c) -> QWidget* { return new AlignedPlotScreen(c, id); });
     nav.registerScreen(ScreenId::PrintSelect, Make<PrintSelectScreen>);
     nav.registerScreen(ScreenId::PrintData, Make<PrintDataScreen>);
     RegisterFileCommands(ctx);

@@ -52,7 +52,8 @@
 //   frm_Plot1..4    output/AnnotatedPlot, output/Graph, output/PlotData
 //                   ui/screens/AnnotatedPlotScreen, ui/screens/PlotScreenParts, ui/ChartView,
 //                   ui/WidgetPainting
-//                   tests/output/AnnotatedPlotTest, tests/ui/ChartViewTest, tests/ui/PlotScreensTest
+//                   tests/output/AnnotatedPlotTest, tests/ui/ChartViewTest,
+//                   tests/ui/PlotScreensTest
 //   frm_Myplot2, frm_MyPlot3  output/AlignedPlot, output/Graph
 //                   ui/screens/AlignedPlotScreen, ui/AlignedPlotView
 //                   tests/output/AlignedPlotTest, tests/ui/PlotScreensTest

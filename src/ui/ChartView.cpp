@@ -30,12 +30,14 @@ namespace {
 constexpr double kMaxAxisLabels = 100.0;
 
 // Set colours: the first is the blue of the Aligned plots' curve.
-const std::array<QColor, 4> kSetColours = {QColor(0, 0, 255), QColor(200, 0, 0),
-                                           QColor(0, 128, 0), QColor(128, 0, 128)};
+const std::array<QColor, 4> kSetColours = {QColor(0, 0, 255), QColor(200, 0, 0), QColor(0, 128, 0),
+                                           QColor(128, 0, 128)};
 const std::array<Qt::PenStyle, 4> kPatterns = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                                Qt::DashDotLine};
 
-QColor SetColour(int k) { return kSetColours[static_cast<std::size_t>(k) % kSetColours.size()]; }
+QColor SetColour(int k) {
+    return kSetColours[static_cast<std::size_t>(k) % kSetColours.size()];
+}
 
 QPen SetPen(const Graph& g, int k) {
     QPen pen(SetColour(k));
@@ -69,7 +71,9 @@ double DisplayAngle(double theta) {
         d += 360.0;
     return d;
 }
-double ThetaOf(double display) { return 90.0 - display; }
+double ThetaOf(double display) {
+    return 90.0 - display;
+}
 
 struct Range {
     double lo = 0.0, hi = 0.0;
@@ -259,8 +263,8 @@ void ChartView::rebuild() {
             if (!runs.back().isEmpty() && std::fabs(d - previous) > 180.0) {
                 // Close this run at the top and start the next one from there.
                 const double edgeFrom = previous > 180.0 ? 360.0 : 0.0;
-                const double span = std::fabs(d - previous) > 0 ? 360.0 - std::fabs(d - previous)
-                                                                : 1.0;
+                const double span =
+                    std::fabs(d - previous) > 0 ? 360.0 - std::fabs(d - previous) : 1.0;
                 const double frac = std::fabs(edgeFrom - previous) / span;
                 const double vEdge = runs.back().last().y() + frac * (v - runs.back().last().y());
                 runs.back().append({edgeFrom, vEdge});
@@ -362,8 +366,7 @@ QString ChartView::readingAt(const QPointF& pos) {
 
 QPointF ChartView::positionOf(int set, int point) {
     if (!m_current || m_current->series().isEmpty() || set < 0 ||
-        set >= static_cast<int>(m_graph.Sets.size()) || point < 0 ||
-        point >= m_graph.NumPoints)
+        set >= static_cast<int>(m_graph.Sets.size()) || point < 0 || point >= m_graph.NumPoints)
         return {};
     const auto n = static_cast<std::size_t>(point);
     const double v = m_graph.Sets[static_cast<std::size_t>(set)].GraphData[n];
@@ -387,12 +390,13 @@ void ChartView::showReading(int point) {
     if (!text.isEmpty()) {
         m_readout->setFont(FontFor(m_graph, 2));
         for (int k = 0; k < static_cast<int>(m_graph.Sets.size()); ++k) {
-            const double v =
-                m_graph.Sets[static_cast<std::size_t>(k)].GraphData[static_cast<std::size_t>(point)];
+            const double v = m_graph.Sets[static_cast<std::size_t>(k)]
+                                 .GraphData[static_cast<std::size_t>(point)];
             if (!std::isfinite(v))
                 continue;
             const QPointF at = mapToScene(positionOf(k, point).toPoint());
-            auto* marker = scene()->addEllipse(at.x() - 4, at.y() - 4, 8, 8, QPen(SetColour(k), 1.5));
+            auto* marker =
+                scene()->addEllipse(at.x() - 4, at.y() - 4, 8, 8, QPen(SetColour(k), 1.5));
             marker->setZValue(20);
             m_markers.push_back(marker);
         }

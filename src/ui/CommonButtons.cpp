@@ -12,7 +12,6 @@
 #include <QPrinter>
 #include <QPushButton>
 
-
 namespace trochix::ui {
 
 QPushButton* MakeCopyButton(ScreenBase& screen, const char* objectName) {

@@ -104,13 +104,21 @@ QString TextOf(const QObject* box) {
     return {};
 }
 
-bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+bool IsTabKey(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
 
 } // namespace
 
-void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
-void SelectAllOnFocus(QComboBox* list) { list->installEventFilter(new SelectAllFilter(list)); }
+void SelectAllOnFocus(QLineEdit* box) {
+    box->installEventFilter(new SelectAllFilter(box));
+}
+void SelectAllOnFocus(QComboBox* list) {
+    list->installEventFilter(new SelectAllFilter(list));
+}
 
 CommitOnLeave::CommitOnLeave(QObject* parent) : QObject(parent) {}
 
@@ -119,7 +127,9 @@ void CommitOnLeave::watch(QWidget* box, std::function<void()> commit, int trigge
     box->installEventFilter(this);
 }
 
-bool CommitOnLeave::watches(const QObject* box) const { return find(box) != nullptr; }
+bool CommitOnLeave::watches(const QObject* box) const {
+    return find(box) != nullptr;
+}
 
 const CommitOnLeave::Box* CommitOnLeave::find(const QObject* box) const {
     const auto it = std::find_if(m_boxes.begin(), m_boxes.end(),
@@ -170,8 +180,7 @@ bool CommitOnLeave::eventFilter(QObject* watched, QEvent* event) {
         if (box->triggers & DoubleClick)
             run(*box);
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -17,7 +17,9 @@ using geometry::PrimitiveKind;
 
 namespace {
 
-QColor Colour(model::Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor Colour(model::Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // Segments of an arc so that each spans at most 3 degrees.
 int ArcSegments(double sweep) {
@@ -70,12 +72,10 @@ void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive&
         break;
     }
     case PrimitiveKind::Circle:
-        painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
-                            p.radius * map.sy());
+        painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(), p.radius * map.sy());
         break;
     case PrimitiveKind::Marker:
-        painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(),
-                            p.radius * map.sx());
+        painter.drawEllipse(map.toDevice(p.points[0]), p.radius * map.sx(), p.radius * map.sx());
         break;
     case PrimitiveKind::Ring: {
         QPainterPath path;
@@ -88,8 +88,7 @@ void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive&
         break;
     }
     case PrimitiveKind::Box: {
-        const QRectF r =
-            QRectF(map.toDevice(p.points[0]), map.toDevice(p.points[1])).normalized();
+        const QRectF r = QRectF(map.toDevice(p.points[0]), map.toDevice(p.points[1])).normalized();
         if (p.filled)
             painter.fillRect(r, Colour(p.colour));
         else
@@ -101,8 +100,8 @@ void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive&
         QPolygonF poly;
         for (int k = 0; k <= n; ++k) {
             const double a = p.start + (p.end - p.start) * k / n;
-            poly << map.toDevice({p.points[0].x + p.radius * std::cos(a),
-                                  p.points[0].y + p.radius * std::sin(a)});
+            poly << map.toDevice(
+                {p.points[0].x + p.radius * std::cos(a), p.points[0].y + p.radius * std::sin(a)});
         }
         painter.drawPolyline(poly);
         break;

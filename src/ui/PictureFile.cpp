@@ -109,15 +109,9 @@ bool WritePicture(const std::string& path, QSize pixels, std::optional<QSizeF> m
     }
     bool painted = false;
     switch (*format) {
-    case PictureFormat::Png:
-        painted = PaintPng(file, pixels, paint);
-        break;
-    case PictureFormat::Svg:
-        painted = PaintSvg(file, pixels, millimetres, paint);
-        break;
-    case PictureFormat::Pdf:
-        painted = PaintPdf(file, pixels, millimetres, paint);
-        break;
+    case PictureFormat::Png: painted = PaintPng(file, pixels, paint); break;
+    case PictureFormat::Svg: painted = PaintSvg(file, pixels, millimetres, paint); break;
+    case PictureFormat::Pdf: painted = PaintPdf(file, pixels, millimetres, paint); break;
     }
     if (!painted) {
         file.cancelWriting();

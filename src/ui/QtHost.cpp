@@ -98,8 +98,8 @@ void QtHost::errorMessage(const std::string& text, const std::string& detail) {
     Show(text, Icon::Critical, model::DefaultTitle(), Buttons::OK, Answer::OK, detail);
 }
 
-Answer QtHost::Show(const std::string& text, Icon icon, const std::string& title,
-                    Buttons buttons, Answer defaultAnswer, const std::string& detail) {
+Answer QtHost::Show(const std::string& text, Icon icon, const std::string& title, Buttons buttons,
+                    Answer defaultAnswer, const std::string& detail) {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();

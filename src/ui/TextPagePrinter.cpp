@@ -32,8 +32,7 @@ QFont FixedPitchFont(double pointSize) {
     return font;
 }
 
-QPlainTextEdit* MakeTextArea(const QString& objectName, int columns, int rows,
-                             QWidget* parent) {
+QPlainTextEdit* MakeTextArea(const QString& objectName, int columns, int rows, QWidget* parent) {
     auto* area = new QPlainTextEdit(parent);
     area->setObjectName(objectName);
     area->setReadOnly(true);

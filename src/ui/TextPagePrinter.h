@@ -34,8 +34,7 @@ QFont FixedPitchFont(double pointSize = 10.0);
 
 // A read-only text area for lines laid out in columns: fixed-pitch, no wrapping, sized for
 // `columns` characters by `rows` lines.
-QPlainTextEdit* MakeTextArea(const QString& objectName, int columns, int rows,
-                             QWidget* parent);
+QPlainTextEdit* MakeTextArea(const QString& objectName, int columns, int rows, QWidget* parent);
 // Replaces the area's text with the lines, one per line, exactly as given.
 void SetLines(QPlainTextEdit& area, const std::vector<std::string>& lines);
 

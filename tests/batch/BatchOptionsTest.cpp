@@ -52,15 +52,27 @@ TEST(BatchOptions, EveryOptionSetsItsField) {
         std::array<int, 4> decimals;
         int segment;
     } tables[] = {
-        {{"--table", "DI VE AC JE", "--table-out", "-"}, {"DI", "VE", "AC", "JE"}, 1,
-         {2, 2, 2, 2}, 0},
+        {{"--table", "DI VE AC JE", "--table-out", "-"},
+         {"DI", "VE", "AC", "JE"},
+         1,
+         {2, 2, 2, 2},
+         0},
         {{"--table", " ph,,rh  ", "--every", "10", "--decimals", "5", "--table-out", "-"},
-         {"ph", "rh"}, 10, {5, 5, 5, 5}, 0},
+         {"ph", "rh"},
+         10,
+         {5, 5, 5, 5},
+         0},
         {{"--table", "DI - AC", "--decimals", "0,6,3", "--segment", "3", "--table-out", "-"},
-         {"DI", "-", "AC"}, 1, {0, 6, 3, 2}, 3},
-        {{"--segment", "all", "--table", "MA", "--decimals", "4", "--every", "4",
-          "--table-out", "-"},
-         {"MA"}, 4, {4, 4, 4, 4}, 0},
+         {"DI", "-", "AC"},
+         1,
+         {0, 6, 3, 2},
+         3},
+        {{"--segment", "all", "--table", "MA", "--decimals", "4", "--every", "4", "--table-out",
+          "-"},
+         {"MA"},
+         4,
+         {4, 4, 4, 4},
+         0},
     };
     for (const auto& t : tables) {
         Args args = {"--example", "1"};

@@ -6,9 +6,9 @@
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "model/SegmentTable.h"
+#include "motion/BoundsForm.h"
 #include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
-#include "motion/BoundsForm.h"
 #include "motion/SegmentDriver.h"
 #include "support/TestModels.h"
 
@@ -125,7 +125,8 @@ TEST(RecalculateModel, StopsAtTheFirstStageThatFails) {
     } cases[] = {
         {"zero beta", [](CamModel& m) { m.SegBeta[2] = m.SegBetaRadArr[2] = 0.0f; },
          motion::ZeroBetaMessage(2), Icon::Exclamation, false},
-        {"arm", [](CamModel& m) {
+        {"arm",
+         [](CamModel& m) {
              m.Translating = false;
              m.ArmPivotX = 30.0f;
              m.ArmPivotY = 0.0f;

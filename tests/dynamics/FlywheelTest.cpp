@@ -1,6 +1,6 @@
+#include "dynamics/Flywheel.h"
 #include "dynamics/DynamicsFixture.h"
 #include "dynamics/DynamicsText.h"
-#include "dynamics/Flywheel.h"
 #include "model/Fault.h"
 #include "model/ResultRow.h"
 #include "model/Units.h"

@@ -48,8 +48,7 @@ int Count(const std::string& s, char c) {
 // float), no zero before the point, one trailing blank; then TAB.
 TEST(Exports, ProfileFileBytes) {
     const model::DateTime t{1999, 1, 2, 23, 4, 0};
-    EXPECT_EQ(model::ExportDateText(t) + " " + model::ExportTimeText(t),
-              "1/2/1999 23:04:00");
+    EXPECT_EQ(model::ExportDateText(t) + " " + model::ExportTimeText(t), "1/2/1999 23:04:00");
     RecordingHost host;
     auto m = SmallModel(host);
     m->PrintEvery = 90;
@@ -194,9 +193,9 @@ TEST(Exports, PrintDataFileOfASpectrum) {
     }
     // 12.345 (float 12.3450002) to 2 places 12.35; -89.96 to 1 place -90; 45.04 to 1 place 45.
     const std::string expected = kHeadLines + "Harmonic\tMag FFT\tAng FFT\t\r\n" +
-                                 "Number\tForce\tForce\t\r\n" + "\r\n" +
-                                 " 0 \t 0 \t 0 \t\r\n" + " 1 \t 12.35 \t-90 \t\r\n" +
-                                 " 2 \t .5 \t 45 \t\r\n" + " 3 \t 0 \t 90 \t\r\n";
+                                 "Number\tForce\tForce\t\r\n" + "\r\n" + " 0 \t 0 \t 0 \t\r\n" +
+                                 " 1 \t 12.35 \t-90 \t\r\n" + " 2 \t .5 \t 45 \t\r\n" +
+                                 " 3 \t 0 \t 90 \t\r\n";
     EXPECT_EQ(PrintToFileText(*m, host.now()), expected);
     // More harmonics than the transform holds is a subscript fault.
     m->NumHarmonics = 400;

@@ -30,10 +30,32 @@ std::vector<std::filesystem::path> Findings(const char* kind) {
 
 TEST(FuzzRegressions, NumberTexts) {
     const std::string edges[] = {
-        "", "-", "+", ".", "E5", "1e", "1e999", "-1e999", "1e-999", "3.4028236e38",
-        "-3.4028235e38", "1.4e-45", "7e-46", "nan", "NaN", "inf", "-Inf", "0x1p3", "1D+300",
-        "  -.5E-3 x", std::string(400, '9'), "." + std::string(400, '0') + "1",
-        std::string{'1', '\0', '2'}, "\xff\xfe", "1,234.5", "--5",
+        "",
+        "-",
+        "+",
+        ".",
+        "E5",
+        "1e",
+        "1e999",
+        "-1e999",
+        "1e-999",
+        "3.4028236e38",
+        "-3.4028235e38",
+        "1.4e-45",
+        "7e-46",
+        "nan",
+        "NaN",
+        "inf",
+        "-Inf",
+        "0x1p3",
+        "1D+300",
+        "  -.5E-3 x",
+        std::string(400, '9'),
+        "." + std::string(400, '0') + "1",
+        std::string{'1', '\0', '2'},
+        "\xff\xfe",
+        "1,234.5",
+        "--5",
     };
     for (const std::string& text : edges)
         EXPECT_EQ(fuzz::CheckNumberText(text), "") << '"' << text << '"';
@@ -48,7 +70,11 @@ TEST(FuzzRegressions, ModelFiles) {
     std::string nul = text;
     nul[text.find("Ann")] = '\0'; // a NUL inside a text
     const std::string edges[] = {
-        "", "\r\n", "\n\n\n", std::string(100000, '\n'), "\"TROCHIX for Windows\"",
+        "",
+        "\r\n",
+        "\n\n\n",
+        std::string(100000, '\n'),
+        "\"TROCHIX for Windows\"",
         text,                            // read, written and read back the same
         text + text,                     // two models: the last one counts
         text.substr(0, text.size() / 2), // cut short

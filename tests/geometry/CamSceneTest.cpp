@@ -1,7 +1,7 @@
 // The sizing picture and the cam drawing, checked as primitives against the profile rows and
 // plane geometry worked out by hand.
-#include "GeometryFixture.h"
 #include "geometry/CamScene.h"
+#include "GeometryFixture.h"
 #include "geometry/Profile.h"
 #include "geometry/Sizing.h"
 #include "model/ResultRow.h"
@@ -26,8 +26,7 @@ model::ColourTable Colours() {
     return t;
 }
 
-const Rgb kRed{255, 0, 0}, kBlue{0, 0, 255}, kGreen{0, 255, 0}, kCyan{0, 255, 255},
-    kBlack{0, 0, 0};
+const Rgb kRed{255, 0, 0}, kBlue{0, 0, 255}, kGreen{0, 255, 0}, kCyan{0, 255, 255}, kBlack{0, 0, 0};
 
 std::vector<const Primitive*> Of(const Scene& s, PrimitiveKind kind, Rgb colour) {
     std::vector<const Primitive*> out;
@@ -37,7 +36,9 @@ std::vector<const Primitive*> Of(const Scene& s, PrimitiveKind kind, Rgb colour)
     return out;
 }
 
-double Dist(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double Dist(Point a, Point b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // A translating roller follower: harmonic lift 1 over the turn, Rp 3, offset e, roller .5,
 // two segments starting at 0 and 120 degrees, the profile computed.
@@ -88,9 +89,9 @@ std::vector<double> SpokeAngles(const CamDrawing& d) {
 TEST(CamScene, ColoursOfTheDrawing) {
     const CamColours c = SetCamColours(Colours());
     const std::pair<Rgb, Rgb> expected[] = {
-        {c.ColProfile, {255, 0, 0}}, {c.ColArm, {0, 255, 0}},     {c.ColFollower, {0, 0, 255}},
+        {c.ColProfile, {255, 0, 0}}, {c.ColArm, {0, 255, 0}},      {c.ColFollower, {0, 0, 255}},
         {c.ColInk, {0, 0, 0}},       {c.ColBack, {255, 255, 255}}, {c.ColSpoke, {0, 255, 255}},
-        {c.ColPrime, {255, 0, 255}}, {c.ColArrow, {128, 0, 128}}, {c.ColBase, {128, 128, 128}},
+        {c.ColPrime, {255, 0, 255}}, {c.ColArrow, {128, 0, 128}},  {c.ColBase, {128, 128, 128}},
     };
     for (const auto& [actual, want] : expected)
         EXPECT_EQ(actual, want);
@@ -372,9 +373,11 @@ TEST(ArmSwing, SpansTheArmOverTheCycle) {
 // A drawing 4.5 units wide and 3 high, at true scale in each unit system.
 TEST(CamScene, TrueScalePage) {
     const SceneWindow w{-2.0, 2.5, -1.0, 2.0};
-    const std::pair<int, PageMillimetres> cases[] = {
-        {1, {114.3, 76.2}}, {2, {1371.6, 914.4}}, {3, {4500.0, 3000.0}}, {4, {45.0, 30.0}},
-        {5, {4.5, 3.0}}};
+    const std::pair<int, PageMillimetres> cases[] = {{1, {114.3, 76.2}},
+                                                     {2, {1371.6, 914.4}},
+                                                     {3, {4500.0, 3000.0}},
+                                                     {4, {45.0, 30.0}},
+                                                     {5, {4.5, 3.0}}};
     for (const auto& [system, page] : cases) {
         const PageMillimetres p = TrueScalePage(w, system);
         EXPECT_NEAR(p.width, page.width, 1e-9) << system;

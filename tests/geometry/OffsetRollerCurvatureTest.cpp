@@ -1,8 +1,8 @@
 // Radius of curvature of a translating roller follower with an offset, against the curvature of
 // the pitch curve that CamProfile writes to rows 9 and 10.
+#include "GeometryFixture.h"
 #include "geometry/Profile.h"
 #include "geometry/Sizing.h"
-#include "GeometryFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,9 @@ float PolarFormOnOffsetRadius(double X, double e, double v, double a) {
     return den == 0.0 ? 1000000.0f : static_cast<float>(std::sqrt(q * q * q) / den);
 }
 
-double Cross(Point p, Point q) { return (std::conj(p) * q).imag(); }
+double Cross(Point p, Point q) {
+    return (std::conj(p) * q).imag();
+}
 
 // Signed radius of curvature from a curve point and its first two derivatives: positive where
 // the curve bends towards the cam centre (convex), whichever way round it is traversed.

@@ -1,6 +1,6 @@
 // Profile rows 9..14 against circle geometry and the arm triangle.
-#include "GeometryFixture.h"
 #include "geometry/Profile.h"
+#include "GeometryFixture.h"
 #include "geometry/Sizing.h"
 
 #include <gtest/gtest.h>

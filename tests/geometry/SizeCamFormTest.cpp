@@ -1,8 +1,8 @@
 // The option rules of the sizing screen, the texts of the Draw Cam screen and the summary's
 // units, as plain data.
+#include "geometry/SizeCamForm.h"
 #include "GeometryFixture.h"
 #include "geometry/AnimateForm.h"
-#include "geometry/SizeCamForm.h"
 #include "geometry/Sizing.h"
 #include "geometry/SizingSummary.h"
 #include "model/Units.h"
@@ -17,7 +17,8 @@ using model::RecordingHost;
 
 namespace {
 
-const char* const kMinBase = "The minimum base circle radius for no negative Radius of Curvature is ";
+const char* const kMinBase =
+    "The minimum base circle radius for no negative Radius of Curvature is ";
 
 } // namespace
 
@@ -30,8 +31,8 @@ TEST(SizeCamForm, WhichBoxesTakeInput) {
         bool barrel;
         bool offset, follower, arm;
     } cases[] = {
-        {true, 1, false, true, true, false},   {true, 2, false, false, false, false},
-        {true, 1, true, false, true, false},   {false, 1, false, false, true, true},
+        {true, 1, false, true, true, false},  {true, 2, false, false, false, false},
+        {true, 1, true, false, true, false},  {false, 1, false, false, true, true},
         {false, 2, true, false, false, true},
     };
     for (const auto& c : cases) {
@@ -40,7 +41,8 @@ TEST(SizeCamForm, WhichBoxesTakeInput) {
         in.followerType = c.type;
         in.barrel = c.barrel;
         const SizeCamEnabling e = SizeCamInputsEnabled(in);
-        EXPECT_EQ((std::array{e.offset, e.follower, e.arm}), (std::array{c.offset, c.follower, c.arm}))
+        EXPECT_EQ((std::array{e.offset, e.follower, e.arm}),
+                  (std::array{c.offset, c.follower, c.arm}))
             << c.translating << c.type << c.barrel;
     }
 }

@@ -1,8 +1,8 @@
 // Input checks, field commits, the Calc sequence, the summary lines and the picture set-up:
 // exact texts and the state each leaves behind.
+#include "geometry/SizingChecks.h"
 #include "GeometryFixture.h"
 #include "geometry/SizeCamForm.h"
-#include "geometry/SizingChecks.h"
 #include "geometry/SizingSummary.h"
 #include "model/Units.h"
 

@@ -1,9 +1,9 @@
 // Pressure angle and radius of curvature against closed forms of circular cams, hand values
 // and the triangle of an oscillating arm worked out by the laws of cosines.
+#include "geometry/Sizing.h"
 #include "GeometryFixture.h"
 #include "geometry/ArmGeometry.h"
 #include "geometry/Profile.h"
-#include "geometry/Sizing.h"
 
 #include <gtest/gtest.h>
 
@@ -95,8 +95,11 @@ TEST(RadiusOfCurvature, RadialRollerPitchCircles) {
     const struct {
         double R, eps, e, Rp;
         int camDirection;
-    } circles[] = {{2.0, 0.7, 0.0, 1.3, -1}, {2.0, 0.6, 0.5, 1.6, -1}, {2.0, 0.6, 0.5, 1.6, 1},
-                   {3.0, 0.9, -0.4, 2.5, 1}, {1.2, 0.25, 0.3, 0.95, -1}};
+    } circles[] = {{2.0, 0.7, 0.0, 1.3, -1},
+                   {2.0, 0.6, 0.5, 1.6, -1},
+                   {2.0, 0.6, 0.5, 1.6, 1},
+                   {3.0, 0.9, -0.4, 2.5, 1},
+                   {1.2, 0.25, 0.3, 0.95, -1}};
     for (const auto& c : circles) {
         auto m = ModelWithMotion(EccentricCircle(c.R, c.eps, c.e, c.Rp), 3.0);
         m->PrimeRadius = static_cast<float>(c.Rp);

@@ -25,7 +25,9 @@ std::string Slurp(const fs::path& path) {
     return s.str();
 }
 
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsNameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
 
 // Every path in the text that starts with one of the folders ("motion/Polynomial"): a folder
 // name not preceded by part of a longer path, then names joined by '/'.

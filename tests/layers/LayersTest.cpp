@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::map<std::string, int> kRank = {
-    {"text", 0},     {"model", 1},    {"motion", 2}, {"geometry", 3}, {"dynamics", 3},
-    {"spectrum", 3}, {"chain", 4},    {"output", 5}, {"files", 6},
+    {"text", 0},     {"model", 1}, {"motion", 2}, {"geometry", 3}, {"dynamics", 3},
+    {"spectrum", 3}, {"chain", 4}, {"output", 5}, {"files", 6},
 };
 
 struct Include {
@@ -56,15 +56,17 @@ bool IsQt(const Include& inc) {
     return inc.angled && (inc.target.rfind("Q", 0) == 0 || inc.target.rfind("qt", 0) == 0);
 }
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find('/')); }
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.find('/'));
+}
 
 // Every fault in one folder: an upward or sideways include, Qt, or ui/.
 std::vector<std::string> Violations(const fs::path& src, const std::string& folder) {
     std::vector<std::string> out;
     const int rank = kRank.at(folder);
     for (const Include& inc : IncludesUnder(src, folder)) {
-        const std::string where = inc.file + ":" + std::to_string(inc.line) + " includes " +
-                                  inc.target;
+        const std::string where =
+            inc.file + ":" + std::to_string(inc.line) + " includes " + inc.target;
         if (IsQt(inc)) {
             out.push_back(where + " (Qt in the core)");
             continue;

@@ -1,8 +1,8 @@
-#include "model/CamModel.h"
 #include "model/HomeForm.h"
+#include "model/CamModel.h"
+#include "model/CommonButtons.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
-#include "model/CommonButtons.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,10 @@ using namespace trochix::model;
 // leaves the model alone; "Yes" without a save command still asks. (The buttons and menus, and
 // New with its save and cancel, are driven through the home screen's own tests.)
 TEST(HomeRules, SaveOfferAndConfirmation) {
-    const bool quit[][4] = {{false, false, false, false}, {true, false, false, true},
-                            {false, true, false, true},   {true, true, true, false},
+    const bool quit[][4] = {{false, false, false, false},
+                            {true, false, false, true},
+                            {false, true, false, true},
+                            {true, true, true, false},
                             {true, false, true, false}}; // svaj, profile, saved, offered
     RecordingHost host;
     auto m = std::make_unique<CamModel>();

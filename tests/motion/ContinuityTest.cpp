@@ -1,7 +1,7 @@
+#include "motion/Continuity.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "model/ReportError.h"
-#include "motion/Continuity.h"
 #include "motion/BoundsForm.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The input screen's logic driven as the screen drives it: texts in, model and row states out.
+#include "motion/InputDataForm.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
-#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
 #include "motion/MotionProgram.h"
 #include "motion/Polynomial.h"
@@ -76,7 +76,7 @@ TEST_F(InputScreen, StepSnapsToOneOfThreeAndRegridsRowZero) {
         const char* shown;
         float step;
         int points;
-    } cases[] = {{0.3, "0.25", 0.25f, 1440}, {0.6, "0.5", 0.5f, 720},   {2, "1.0", 1.0f, 360},
+    } cases[] = {{0.3, "0.25", 0.25f, 1440}, {0.6, "0.5", 0.5f, 720},  {2, "1.0", 1.0f, 360},
                  {0.35, "0.5", 0.5f, 720},   {0.75, "1.0", 1.0f, 360}, {0, "0.25", 0.25f, 1440}};
     for (const auto& c : cases) {
         const StepChoice r = SnapDelta(c.typed);
@@ -115,7 +115,8 @@ TEST(InputData, PositionsGiveLiftAndBase) {
 }
 
 TEST_F(InputScreen, ProgramFromZeroCompletes) {
-    Enter({{"120", "Rise", "MS", "0", "1"}, {"120", "Fall", "CF", "", "0"},
+    Enter({{"120", "Rise", "MS", "0", "1"},
+           {"120", "Fall", "CF", "", "0"},
            {"120", "Dwell", "", "", "0"}});
     m->DesignNo = 4;
     m->Results[7][10] = 9.0f;
@@ -135,7 +136,8 @@ TEST_F(InputScreen, ProgramFromZeroCompletes) {
 }
 
 TEST_F(InputScreen, ProgramAboveZeroIsRefusedAtDone) {
-    Enter({{"120", "Rise", "MS", "1", "2"}, {"120", "Fall", "CF", "", "1"},
+    Enter({{"120", "Rise", "MS", "1", "2"},
+           {"120", "Fall", "CF", "", "1"},
            {"120", "Dwell", "", "", "1"}});
     ASSERT_TRUE(CalcAll(*m, host, st, nullptr));
     EXPECT_FALSE(CompleteMotionProgram(*m, host, st));

@@ -12,7 +12,9 @@
 namespace trochix::motion::test {
 
 // Radians of beta as the input screen stores them.
-inline float BetaRadians(float deg) { return static_cast<float>(deg / model::kRadToDeg); }
+inline float BetaRadians(float deg) {
+    return static_cast<float>(deg / model::kRadToDeg);
+}
 
 // A model at the given step with cleared Results, cam speed 1 rad/s (stored V, A, J are then
 // per radian) and no segments.

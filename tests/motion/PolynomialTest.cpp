@@ -1,9 +1,9 @@
+#include "motion/Polynomial.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "model/ReportError.h"
 #include "motion/BoundsForm.h"
 #include "motion/PolyForm.h"
-#include "motion/Polynomial.h"
 
 #include <gtest/gtest.h>
 

@@ -105,11 +105,9 @@ TEST(AlignedPlot, ValueLabelsAndDecimals) {
         int decimals;
         const char *ymax, *ymin;
     } cases[] = {
-        {0.0, 3, "0", "0"},         {0.12345, 3, ".123", "-.123"},
-        {0.9996, 3, "1", "-1"},     {1.0, 2, "1", "-1"},
-        {5.125, 2, "5.13", "-5.13"}, {10.0, 1, "10", "-10"},
-        {99.96, 1, "100", "-100"},  {100.0, 0, "100", "-100"},
-        {-1234.5, 0, "1235", "-1235"},
+        {0.0, 3, "0", "0"},        {0.12345, 3, ".123", "-.123"}, {0.9996, 3, "1", "-1"},
+        {1.0, 2, "1", "-1"},       {5.125, 2, "5.13", "-5.13"},   {10.0, 1, "10", "-10"},
+        {99.96, 1, "100", "-100"}, {100.0, 0, "100", "-100"},     {-1234.5, 0, "1235", "-1235"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.peak);
@@ -144,8 +142,8 @@ TEST(AlignedPlot, FrameMarksAndCurve) {
         const double pk = 2.0;
         EXPECT_NEAR(w.magnitude, pk, 1e-6);
 
-        std::vector<double> ticks = MarksAt(s, c.ColorBlack, -0.07 * w.magnitude,
-                                            0.07 * w.magnitude);
+        std::vector<double> ticks =
+            MarksAt(s, c.ColorBlack, -0.07 * w.magnitude, 0.07 * w.magnitude);
         ASSERT_EQ(ticks.size(), 25u);
         for (std::size_t k = 0; k < 24; ++k)
             EXPECT_NEAR(ticks[k], 15.0 * k, 1e-4);

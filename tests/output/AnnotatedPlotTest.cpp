@@ -21,10 +21,18 @@ using testsupport::ModelAtStep;
 namespace {
 
 // Functions of cam angle (radians) put into rows 1..4, so that every point has its own value.
-double S(double a) { return 1.0 - std::cos(a); }
-double V(double a) { return 3.0 * std::sin(a); }
-double A(double a) { return 20.0 * std::cos(2.0 * a); }
-double J(double a) { return -400.0 * std::sin(3.0 * a) + a; }
+double S(double a) {
+    return 1.0 - std::cos(a);
+}
+double V(double a) {
+    return 3.0 * std::sin(a);
+}
+double A(double a) {
+    return 20.0 * std::cos(2.0 * a);
+}
+double J(double a) {
+    return -400.0 * std::sin(3.0 * a) + a;
+}
 using Fn = double (*)(double);
 constexpr std::array<Fn, 5> kFn{nullptr, S, V, A, J};
 
@@ -56,8 +64,8 @@ TEST(AnnotatedPlot, ChartsHoldTheModelRowsOverTheRange) {
         float start, end;
         int points;
     } cases[] = {
-        {1.0f, 1, 0, 360, 361},   {0.5f, 1, 0, 360, 361},  {0.25f, 1, 0, 360, 361},
-        {0.25f, 3, 0, 360, 361},  {1.0f, 2, 90, 180, 91},  {0.5f, 3, 45, 135, 91},
+        {1.0f, 1, 0, 360, 361},    {0.5f, 1, 0, 360, 361}, {0.25f, 1, 0, 360, 361},
+        {0.25f, 3, 0, 360, 361},   {1.0f, 2, 90, 180, 91}, {0.5f, 3, 45, 135, 91},
         {0.25f, 2, 200, 360, 161},
     };
     for (const auto& c : cases) {
@@ -111,9 +119,9 @@ TEST(AnnotatedPlot, TickAndLabelSpacing) {
         int harmonics;
         int tick;
     } cases[] = {
-        {0, 360, false, 0, 30}, {90, 180, false, 0, 8}, // 7.5 rounds up
-        {100, 105, false, 0, 1}, {0, 360, true, 15, 1}, {0, 360, true, 30, 2},
-        {0, 360, true, 180, 12},
+        {0, 360, false, 0, 30},  {90, 180, false, 0, 8}, // 7.5 rounds up
+        {100, 105, false, 0, 1}, {0, 360, true, 15, 1},
+        {0, 360, true, 30, 2},   {0, 360, true, 180, 12},
     };
     for (const auto& c : cases) {
         auto m = FilledModel(1.0f);
@@ -141,8 +149,10 @@ TEST(AnnotatedPlot, GridAndStyleFromTheBoxes) {
         bool h, v, line, sticks;
         int grid, style;
     } cases[] = {
-        {false, false, false, false, 0, 0}, {true, false, false, true, 1, 2},
-        {false, true, true, false, 2, 4},   {true, true, true, true, 3, 6},
+        {false, false, false, false, 0, 0},
+        {true, false, false, true, 1, 2},
+        {false, true, true, false, 2, 4},
+        {true, true, true, true, 3, 6},
     };
     for (const auto& c : cases) {
         StyleBoxes b;
@@ -239,8 +249,8 @@ TEST(AnnotatedPlot, SpectrumCharts) {
     auto m = FilledModel(0.5f);
     m->FFTResult.assign(361, {0, 0, 0, 0, 0});
     for (int h = 0; h <= 360; ++h)
-        m->FFTResult[static_cast<std::size_t>(h)] = {float(h), -float(h), 2.0f * h + 1.0f,
-                                                     45.0f, 0.0f};
+        m->FFTResult[static_cast<std::size_t>(h)] = {float(h), -float(h), 2.0f * h + 1.0f, 45.0f,
+                                                     0.0f};
     m->FftRow = 3;
     m->FftDone = true;
     m->NumHarmonics = 30;
@@ -280,8 +290,8 @@ TEST(AnnotatedPlot, PolarChart) {
         ASSERT_TRUE(output::PlotSetup(*m, host, charts, 1, StyleBoxes{}));
         ASSERT_TRUE(output::PolarPlot(*m, host, charts[0]));
         const Graph& g = charts[0];
-        EXPECT_EQ(g.BottomTitle, follower == 1 ? "Cam Profile at Follower Centerline"
-                                               : "Cam Surface Profile");
+        EXPECT_EQ(g.BottomTitle,
+                  follower == 1 ? "Cam Profile at Follower Centerline" : "Cam Surface Profile");
         ASSERT_EQ(g.NumPoints, 361);
         EXPECT_EQ(g.Kind, GraphKind::Polar);
         EXPECT_NEAR(g.Sets[0].GraphData[90], 3.0, 1e-6);

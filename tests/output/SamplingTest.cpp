@@ -19,10 +19,8 @@ TEST(Sampling, OnePointPerDegreeWhateverTheStep) {
         SampleRange plot;
         std::size_t count;
     } cases[] = {
-        {1.0f, 0, 360, {0, 360, 1}, 361},
-        {0.5f, 0, 360, {0, 720, 2}, 361},
-        {0.25f, 0, 360, {0, 1440, 4}, 361},
-        {0.25f, 90, 180, {360, 720, 4}, 91}, // one segment
+        {1.0f, 0, 360, {0, 360, 1}, 361},   {0.5f, 0, 360, {0, 720, 2}, 361},
+        {0.25f, 0, 360, {0, 1440, 4}, 361}, {0.25f, 90, 180, {360, 720, 4}, 91}, // one segment
         {0.5f, 0, 90, {0, 180, 2}, 91},
     };
     for (const auto& c : cases) {

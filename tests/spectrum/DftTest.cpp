@@ -334,8 +334,10 @@ TEST(FftScreen, CountsAboveHalfThePointsAreCut) {
         const char* box;
         const char* opened;
         int harmonics;
-    } cases[] = {{1.0f, "200", "180", 180}, {0.25f, "800", "720", 720},
-                 {0.25f, "720", "720", 720}, {1.0f, "30", "30", 30}};
+    } cases[] = {{1.0f, "200", "180", 180},
+                 {0.25f, "800", "720", 720},
+                 {0.25f, "720", "720", 720},
+                 {1.0f, "30", "30", 30}};
     for (const auto& c : cases) {
         model::RecordingHost host;
         auto m = testsupport::ModelAtStep(c.step);

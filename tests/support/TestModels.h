@@ -15,8 +15,12 @@
 namespace trochix::testsupport {
 
 constexpr double kTruePi = 3.14159265358979323846;
-inline double Deg(double rad) { return rad * 180.0 / kTruePi; }
-inline double Rad(double deg) { return deg * kTruePi / 180.0; }
+inline double Deg(double rad) {
+    return rad * 180.0 / kTruePi;
+}
+inline double Rad(double deg) {
+    return deg * kTruePi / 180.0;
+}
 
 // A model with its start-up values at `step` degrees: NumPoints to match and Results cleared,
 // so row 0 holds the angles and every other row zero.

@@ -9,7 +9,9 @@ using trochix::text::TextLine;
 
 namespace {
 
-std::string Pad(int blanks) { return std::string(static_cast<size_t>(blanks), ' '); }
+std::string Pad(int blanks) {
+    return std::string(static_cast<size_t>(blanks), ' ');
+}
 
 TEST(TextLine, TabColumnsAndRightAlignment) {
     const struct {

@@ -1,12 +1,12 @@
 // The Draw Cam screen: opened from the Examples menu, animated on a timer that Done and Run
 // stop, edited, printed.
+#include "ui/screens/AnimateScreen.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
 #include "geometry/AnimateForm.h"
 #include "text/NumberText.h"
 #include "ui/DrawingSurface.h"
-#include "ui/screens/AnimateScreen.h"
 #include "ui/screens/SizeCamScreen.h"
 
 #include <QGroupBox>
@@ -28,11 +28,13 @@ int Followers(const geometry::Scene& s) {
     int n = 0;
     for (const geometry::Primitive& p : s.items())
         n += p.colour == model::Rgb{0, 0, 255} && (p.kind == geometry::PrimitiveKind::Circle ||
-                                                  p.kind == geometry::PrimitiveKind::Polyline);
+                                                   p.kind == geometry::PrimitiveKind::Polyline);
     return n;
 }
 
-QString Fmt(double v, int n) { return QString::fromStdString(text::FNRoundStr(v, n)); }
+QString Fmt(double v, int n) {
+    return QString::fromStdString(text::FNRoundStr(v, n));
+}
 
 void WaitFastest(ui::AnimateScreen* s) {
     Child<QComboBox>(s, "cmb_wait")->setCurrentIndex(0);
@@ -61,8 +63,8 @@ private slots:
         QVERIFY(!f.model->ExampleLoaded && !f.host.busy);
         auto* s = Animate(f);
         const model::CamModel& m = *f.model;
-        ExpectTexts(s, {{"lbl_RhoPos", m.RhoPosMinText.c_str()},
-                        {"lbl_RhoNeg", m.RhoNegMinText.c_str()}});
+        ExpectTexts(
+            s, {{"lbl_RhoPos", m.RhoPosMinText.c_str()}, {"lbl_RhoNeg", m.RhoNegMinText.c_str()}});
         QCOMPARE(Shown(s, "lbl_Pamax") + " " + Shown(s, "lbl_Pamin"),
                  Fmt(m.PressMax, 1) + " " + Fmt(m.PressMin, 1));
         const bool flat = k == 2;

@@ -1,8 +1,8 @@
 // The chart widget renders the chart properties it is given: series by style and kind, axes by
 // tick and label spacing, grids, and polar curves cut where they pass the top.
+#include "ui/ChartView.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
-#include "ui/ChartView.h"
 
 #include <QAbstractSeries>
 #include <QCategoryAxis>
@@ -67,8 +67,7 @@ private slots:
             {GraphKind::CamAngle, 4, {"set_0_line", "set_1_line"}},
             {GraphKind::CamAngle, 6, {"set_0_fill", "set_0_line", "set_1_fill", "set_1_line"}},
             {GraphKind::Spectrum, 2, {"set_0_sticks", "set_1_sticks"}},
-            {GraphKind::Spectrum, 6,
-             {"set_0_sticks", "set_0_line", "set_1_sticks", "set_1_line"}},
+            {GraphKind::Spectrum, 6, {"set_0_sticks", "set_0_line", "set_1_sticks", "set_1_line"}},
         };
         for (const auto& c : cases) {
             Row row{QStringLiteral("kind %1 style %2").arg(int(c.kind)).arg(c.style)};
@@ -169,8 +168,9 @@ private slots:
         QCOMPARE(second->at(0).x(), 360.0);
         QCOMPARE(first->at(first->count() - 1).y(), second->at(0).y());
         QVERIFY(first->count() + second->count() >= 361 + 1);
-        auto* radial = qobject_cast<QValueAxis*>(
-            static_cast<QPolarChart*>(view.chart())->axes(QPolarChart::PolarOrientationRadial).front());
+        auto* radial = qobject_cast<QValueAxis*>(static_cast<QPolarChart*>(view.chart())
+                                                     ->axes(QPolarChart::PolarOrientationRadial)
+                                                     .front());
         QVERIFY(radial->isGridLineVisible());
         QCOMPARE(radial->min(), 0.0);
         QVERIFY(radial->max() >= 3.0);

@@ -126,8 +126,8 @@ private slots:
         Type(doubleClick.first, "y");
         // Sent to the box alone: a simulated double-click would leave the application's
         // pointer state to the next test.
-        QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(4, 4), QPointF(4, 4),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(4, 4), QPointF(4, 4), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(doubleClick.first, &click);
         QCOMPARE(doubleClick.committed, QStringList({"y"}));
     }

@@ -1,11 +1,11 @@
 // The Draw Cam picture written to files: every example in every format, and the SVG outline
 // at true scale on the profile rows.
+#include "ui/picture/DrawCamPicture.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
 #include "geometry/CamScene.h"
 #include "model/Units.h"
-#include "ui/picture/DrawCamPicture.h"
 #include "ui/screens/AnimateScreen.h"
 
 #include <QImage>
@@ -122,8 +122,8 @@ private slots:
             for (int i = 0; i <= m.NumPoints; ++i) {
                 const double x = w.left + o.points[i].x / perUnit;
                 const double y = w.top - o.points[i].y / perUnit;
-                worst = std::max({worst, std::fabs(x - m.Results[9][i]),
-                                  std::fabs(y - m.Results[10][i])});
+                worst = std::max(
+                    {worst, std::fabs(x - m.Results[9][i]), std::fabs(y - m.Results[10][i])});
             }
             QVERIFY2(worst < 0.01, qPrintable(QString::number(worst)));
         }

@@ -1,7 +1,7 @@
 // The drawing surface maps a scene's window onto its area, paints each primitive where the
 // model puts it, and writes the same picture to PNG, SVG and PDF files whole.
-#include "UiTestRegistry.h"
 #include "ui/DrawingSurface.h"
+#include "UiTestRegistry.h"
 #include "ui/PictureFile.h"
 
 #include <QFile>
@@ -69,12 +69,12 @@ private slots:
     void primitivesLandWhereTheModelPutsThem() {
         Scene s;
         s.setWindow({0, 100, 0, 100});
-        s.ring({25, 75}, 20, 8, kRed);   // centre (25, 25) on a 100-pixel image
+        s.ring({25, 75}, 20, 8, kRed); // centre (25, 25) on a 100-pixel image
         s.box({60, 10}, {90, 40}, kBlue, true);
         const QImage img = Render(s, QSize(100, 100), SceneScale::Equal);
-        QVERIFY(IsColour(img, 25 + 14, 25, kRed)); // inside the ring's band
+        QVERIFY(IsColour(img, 25 + 14, 25, kRed));       // inside the ring's band
         QVERIFY(IsColour(img, 25, 25, {255, 255, 255})); // its hole
-        QVERIFY(IsColour(img, 75, 75, kBlue));        // model (75, 25)
+        QVERIFY(IsColour(img, 75, 75, kBlue));           // model (75, 25)
         QVERIFY(IsColour(img, 75, 25, {255, 255, 255}));
 
         Scene empty;
@@ -120,15 +120,15 @@ private slots:
         QCOMPARE(QImage(png).size(), QSize(320, 200));
 
         const QString svg = dir.filePath("a.svg");
-        QVERIFY(ui::WritePicture(svg.toStdString(), QSize(100, 100), QSizeF(50.8, 25.4), paint,
-                                 error));
+        QVERIFY(
+            ui::WritePicture(svg.toStdString(), QSize(100, 100), QSizeF(50.8, 25.4), paint, error));
         const std::string svgText = ReadAll(svg).toStdString();
         QVERIFY2(svgText.find("width=\"50.8mm\"") != std::string::npos, svgText.c_str());
         QVERIFY(svgText.find("height=\"25.4mm\"") != std::string::npos);
 
         const QString pdf = dir.filePath("a.pdf");
-        QVERIFY(ui::WritePicture(pdf.toStdString(), QSize(100, 100), QSizeF(50.8, 25.4), paint,
-                                 error));
+        QVERIFY(
+            ui::WritePicture(pdf.toStdString(), QSize(100, 100), QSizeF(50.8, 25.4), paint, error));
         const std::string pdfText = ReadAll(pdf).toStdString();
         std::smatch box;
         QVERIFY(std::regex_search(pdfText, box,
@@ -143,11 +143,11 @@ private slots:
         QTemporaryDir dir;
         const auto paint = [](QPainter&, const QRectF&) {};
         std::string error;
-        QVERIFY(!ui::WritePicture(dir.filePath("a.gif").toStdString(), QSize(10, 10),
-                                  std::nullopt, paint, error));
+        QVERIFY(!ui::WritePicture(dir.filePath("a.gif").toStdString(), QSize(10, 10), std::nullopt,
+                                  paint, error));
         QVERIFY(error.find(".png, .svg or .pdf") != std::string::npos);
-        QVERIFY(!ui::WritePicture(dir.filePath("no/such/folder/a.png").toStdString(),
-                                  QSize(10, 10), std::nullopt, paint, error));
+        QVERIFY(!ui::WritePicture(dir.filePath("no/such/folder/a.png").toStdString(), QSize(10, 10),
+                                  std::nullopt, paint, error));
         QVERIFY(error.find("cannot write") != std::string::npos);
         const QString kept = dir.filePath("kept.png");
         {

@@ -19,7 +19,9 @@ private:
     std::vector<bool>& m_seen;
 };
 
-void LoadExample(UiFixture& f, int k) { f.trigger(IndexedName("mnu_Example", k)); }
+void LoadExample(UiFixture& f, int k) {
+    f.trigger(IndexedName("mnu_Example", k));
+}
 
 } // namespace
 
@@ -101,8 +103,8 @@ private slots:
             f.trigger("mnu_Open");
             QCOMPARE(f.model->ModelName, std::string("a"));
             if (fromInputScreen) {
-                auto* list = Child<QComboBox>(f.open<ui::ScreenBase>(ScreenId::InputData),
-                                              "cmb_Examples");
+                auto* list =
+                    Child<QComboBox>(f.open<ui::ScreenBase>(ScreenId::InputData), "cmb_Examples");
                 list->setFocus();
                 QTest::keyClick(list, Qt::Key_D); // the first entry that starts with it
                 Click(f.screen<QWidget>(ScreenId::InputData), "cmd_Done");

@@ -2,8 +2,8 @@
 // refusals, the harmonics box and its cut to N/2, the Grid and Style boxes, Done, and the
 // current transform plotted through the plot selection.
 #include "ui/screens/FftScreen.h"
-#include "PlotTestSupport.h"
 #include "ComboBoxes.h"
+#include "PlotTestSupport.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "model/ResultRow.h"

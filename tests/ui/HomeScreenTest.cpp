@@ -27,11 +27,10 @@ QString FileEntries(const ui::HomeScreen* home) {
 // Per control the tip it carries: '-' none, 'M' the motion program first, 'S' the sized cam
 // first, 'R' a radial cam only; '?' any other. Tooltip and status tip must agree.
 QString Tips(const QObject* home, std::initializer_list<const char*> names) {
-    const std::pair<char, QString> known[] = {
-        {'-', ""},
-        {'M', "Calculate the motion program first (S-V-A-J)"},
-        {'S', "Size the cam first (Size Cam)"},
-        {'R', "Only a radial cam is drawn (Size Cam)"}};
+    const std::pair<char, QString> known[] = {{'-', ""},
+                                              {'M', "Calculate the motion program first (S-V-A-J)"},
+                                              {'S', "Size the cam first (Size Cam)"},
+                                              {'R', "Only a radial cam is drawn (Size Cam)"}};
     QString tips;
     for (const char* name : names) {
         const QObject* o = Child<QObject>(home, name);
@@ -138,8 +137,7 @@ private slots:
         home->show();
         QVERIFY(QTest::qWaitForWindowExposed(home));
         QTest::mouseMove(Child(home, "cmd_Dynamics"));
-        QTRY_COMPARE(home->statusBar()->currentMessage(),
-                     QString("Size the cam first (Size Cam)"));
+        QTRY_COMPARE(home->statusBar()->currentMessage(), QString("Size the cam first (Size Cam)"));
         QTest::mouseMove(Child(home, "cmd_SVAJ"));
         QTRY_COMPARE(home->statusBar()->currentMessage(), QString());
         QVERIFY(Child<QMenu>(home, "mnu_File")->toolTipsVisible());

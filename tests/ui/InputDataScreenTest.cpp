@@ -382,8 +382,11 @@ private slots:
     void rowPrintShowsTheSegmentTable() {
         UiFixture f;
         f.home();
-        BoundsAnswers answers{"6", {{"txt_Vbound_0", "0"}, {"txt_Abound_0", "0"},
-                                    {"txt_Vbound_4", "0"}, {"txt_Abound_4", "0"}}};
+        BoundsAnswers answers{"6",
+                              {{"txt_Vbound_0", "0"},
+                               {"txt_Abound_0", "0"},
+                               {"txt_Vbound_4", "0"},
+                               {"txt_Abound_4", "0"}}};
         answers.install(f);
         ui::InputDataScreen* s = Open(f);
         Type(Get(s, "txt_Segmts"), "3");
@@ -401,8 +404,11 @@ private slots:
 
         const auto cell = [&](int row, int column) {
             QWidget* out = f.navigator.screen(ScreenId::PrintData);
-            return Child<QAbstractItemView>(out, "grd_Data")->model()->index(row, column)
-                .data().toString();
+            return Child<QAbstractItemView>(out, "grd_Data")
+                ->model()
+                ->index(row, column)
+                .data()
+                .toString();
         };
         const auto rowOf = [&](int row) {
             QStringList cells;
@@ -446,12 +452,15 @@ private slots:
         const std::string path = dir.filePath("fall.cam").toStdString();
         UiFixture f;
         f.home();
-        BoundsAnswers answers{"6", {{"txt_Vbound_0", "0"}, {"txt_Abound_0", "0"},
-                                    {"txt_Vbound_4", "0"}, {"txt_Abound_4", "0"}}};
+        BoundsAnswers answers{"6",
+                              {{"txt_Vbound_0", "0"},
+                               {"txt_Abound_0", "0"},
+                               {"txt_Vbound_4", "0"},
+                               {"txt_Abound_4", "0"}}};
         answers.install(f);
         ui::InputDataScreen* s = Open(f);
-        TypeProgram(s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""},
-                        {"180", "p", "", "", "0"}});
+        TypeProgram(
+            s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""}, {"180", "p", "", "", "0"}});
         QCOMPARE(answers.opened, 1);
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
         QVERIFY(f.model->SvajDone);
@@ -470,8 +479,8 @@ private slots:
         QVERIFY(f.model->SegDone[0] && f.model->SegDone[1] && f.model->SegDone[2]);
         QVERIFY(Get(s, "cmd_Done")->isEnabled());
         for (const auto& [point, x] : {std::pair{180, 0.0}, {225, 0.25}, {270, 0.5}, {360, 1.0}}) {
-            const double expected = 1.0 - (10 * std::pow(x, 3) - 15 * std::pow(x, 4) +
-                                           6 * std::pow(x, 5));
+            const double expected =
+                1.0 - (10 * std::pow(x, 3) - 15 * std::pow(x, 4) + 6 * std::pow(x, 5));
             QVERIFY2(std::abs(f.model->Results[1][point] - expected) < 1e-6,
                      qPrintable(QString::number(point)));
         }
@@ -508,8 +517,8 @@ private slots:
         Type(Get(s, "txt_Omega"), "0");
         Leave(s);
         QCOMPARE(f.texts(), Strings{zero});
-        TypeProgram(s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""},
-                        {"180", "f", "cf", "", "0"}});
+        TypeProgram(
+            s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""}, {"180", "f", "cf", "", "0"}});
         QCOMPARE(f.texts(), Strings(4, zero)); // one for each row's Calc
         f.host.clear();
         QTest::mouseClick(Get(s, "cmd_CalcAll"), Qt::LeftButton);

@@ -133,7 +133,7 @@ private slots:
         auto* home = r.navigator.screenAs<CountingHome>(ScreenId::HomeScreen);
         r.navigator.ShowScreen(ScreenId::HomeScreen);
         bool innerReturned = false, stuck = false;
-        Soon([&] { // in the selection's loop
+        Soon([&] {     // in the selection's loop
             Soon([&] { // in the plot's loop
                 QTest::mouseClick(r.screen(ScreenId::Plot1)->findChild<QPushButton*>("cmd_Fail"),
                                   Qt::LeftButton);

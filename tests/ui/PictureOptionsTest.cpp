@@ -1,6 +1,6 @@
 // The command line of pictures rendered without a window: what it accepts and what it refuses.
-#include "UiTestRegistry.h"
 #include "ui/picture/PictureOptions.h"
+#include "UiTestRegistry.h"
 
 #include <QTest>
 
@@ -14,9 +14,9 @@ class PictureOptionsTest : public QObject {
     Q_OBJECT
 private slots:
     void acceptedCommandLines() {
-        const auto plot = ui::ParsePictureArguments(
-            {"--example", "3", "--plot", "DI  ve ac", "--layout", "four", "--style", "aligned",
-             "--segment", "2", "--out", "p.SVG"});
+        const auto plot =
+            ui::ParsePictureArguments({"--example", "3", "--plot", "DI  ve ac", "--layout", "four",
+                                       "--style", "aligned", "--segment", "2", "--out", "p.SVG"});
         QVERIFY2(plot.options.has_value(), plot.error.c_str());
         QCOMPARE(plot.options->example, 3);
         QCOMPARE(plot.options->plotCodes, (Args{"DI", "ve", "ac"}));
@@ -24,8 +24,8 @@ private slots:
         QCOMPARE(plot.options->style, std::string("aligned"));
         QCOMPARE(plot.options->segment, 2);
 
-        const auto draw = ui::ParsePictureArguments({"--open", "my cam.cam", "--draw", "--out",
-                                                     "cam.pdf"});
+        const auto draw =
+            ui::ParsePictureArguments({"--open", "my cam.cam", "--draw", "--out", "cam.pdf"});
         QVERIFY2(draw.options.has_value(), draw.error.c_str());
         QVERIFY(draw.options->draw);
         QCOMPARE(draw.options->openPath, std::string("my cam.cam"));

@@ -79,8 +79,8 @@ private slots:
             float step;
             int segment;
         } cases[] = {
-            {ScreenId::Plot1, 1, 1.0f, 0},  {ScreenId::Plot1, 1, 0.25f, 2},
-            {ScreenId::Plot2, 2, 0.5f, 0},  {ScreenId::Plot3, 3, 0.25f, 0},
+            {ScreenId::Plot1, 1, 1.0f, 0}, {ScreenId::Plot1, 1, 0.25f, 2},
+            {ScreenId::Plot2, 2, 0.5f, 0}, {ScreenId::Plot3, 3, 0.25f, 0},
             {ScreenId::Plot3, 3, 1.0f, 3},
         };
         for (const auto& c : cases) {
@@ -103,8 +103,8 @@ private slots:
                 const int sets = c.type == 1 ? count : 1;
                 QCOMPARE(chart->graph().NumSets, sets);
                 for (int k = 0; k < sets; ++k) {
-                    const int fn = f.model->PlotFunc[static_cast<std::size_t>(
-                        c.type == 1 ? k + 1 : w + 1)];
+                    const int fn =
+                        f.model->PlotFunc[static_cast<std::size_t>(c.type == 1 ? k + 1 : w + 1)];
                     QLineSeries* line = Series(chart, QStringLiteral("set_%1_line").arg(k));
                     QVERIFY(line);
                     const QList<QPointF> pts = line->points();
@@ -153,8 +153,12 @@ private slots:
         LoadComputedExample(f, 1, 1.0f);
         RequestPlot(*f.model, 3, 2, {1, 2, 3, 4}, 4, 0);
         auto* s = OpenAnnotated(f, ScreenId::Plot3);
-        ExpectTexts(s, {{"chk_HGrid", "Horiz"}, {"chk_VGrid", "Vertic"}, {"chk_Line", "Lines"},
-                        {"chk_Sticks", "Fills"}, {"fra_Grid", ""}, {"fra_Style", ""}});
+        ExpectTexts(s, {{"chk_HGrid", "Horiz"},
+                        {"chk_VGrid", "Vertic"},
+                        {"chk_Line", "Lines"},
+                        {"chk_Sticks", "Fills"},
+                        {"fra_Grid", ""},
+                        {"fra_Style", ""}});
         QCOMPARE(Child<QGroupBox>(s, "fra_Grid")->title(), QString("Grid"));
         QCOMPARE(Child<QGroupBox>(s, "fra_Style")->title(), QString("Style"));
         QVERIFY(Child<QCheckBox>(s, "chk_Line")->isChecked());
@@ -336,9 +340,8 @@ private slots:
             Row row{model::ScreenName(id)};
             UiFixture f;
             LoadComputedExample(f, 3, 1.0f);
-            RequestPlot(*f.model, id == ScreenId::Plot4 ? 4 : 3,
-                        id == ScreenId::MyPlot3 ? 1 : 2, {1, 2, 3, 4},
-                        id == ScreenId::Plot4 ? 1 : 4, 0);
+            RequestPlot(*f.model, id == ScreenId::Plot4 ? 4 : 3, id == ScreenId::MyPlot3 ? 1 : 2,
+                        {1, 2, 3, 4}, id == ScreenId::Plot4 ? 1 : 4, 0);
             QTemporaryDir dir;
             const QString pdf = dir.filePath("plot.pdf");
             f.dialogs.printerAnswers = {std::nullopt, pdf.toStdString()};
@@ -386,12 +389,20 @@ private slots:
                          "Switch to the 'Annotated' style of plot instead of the 'Aligned' "
                          "style,\r"
                          "or use a plot type with a larger window to see this function."});
-        ExpectTexts(s, {{"lbl_LeftTitle_0", "Displcmnt"}, {"lbl_Units_0", "in"},
-                        {"lbl_Ymax_0", "1"}, {"lbl_Ymin_0", "-1"}, {"lbl_Xmin_0", "0"},
-                        {"lbl_X1_0", "90"}, {"lbl_X2_0", "180"}, {"lbl_X3_0", "270"},
-                        {"lbl_Xmax_0", "360"}, {"lbl_BottomTitle_0", "Cam Angle (Deg)"},
-                        {"lbl_LeftTitle_2", "Frictn Trq"}, {"lbl_Ymax_2", "0"},
-                        {"lbl_Ymin_2", "0"}, {"lbl_Units_2", "lb-in"}});
+        ExpectTexts(s, {{"lbl_LeftTitle_0", "Displcmnt"},
+                        {"lbl_Units_0", "in"},
+                        {"lbl_Ymax_0", "1"},
+                        {"lbl_Ymin_0", "-1"},
+                        {"lbl_Xmin_0", "0"},
+                        {"lbl_X1_0", "90"},
+                        {"lbl_X2_0", "180"},
+                        {"lbl_X3_0", "270"},
+                        {"lbl_Xmax_0", "360"},
+                        {"lbl_BottomTitle_0", "Cam Angle (Deg)"},
+                        {"lbl_LeftTitle_2", "Frictn Trq"},
+                        {"lbl_Ymax_2", "0"},
+                        {"lbl_Ymin_2", "0"},
+                        {"lbl_Units_2", "lb-in"}});
         QCOMPARE(s->window(2).decimals, 3);
         QCOMPARE(Child<ui::DrawingSurface>(s, "pct_Plot_2")->scene().window().top, 1.15 * 0.0001);
         QVERIFY(Child<ui::DrawingSurface>(s, "pct_Plot_3")->scene().empty());
@@ -415,9 +426,8 @@ private slots:
         const struct {
             ScreenId id;
             int type, style;
-        } cases[] = {{ScreenId::Plot1, 1, 2},   {ScreenId::Plot2, 2, 2},
-                     {ScreenId::Myplot2, 2, 1}, {ScreenId::Plot3, 3, 2},
-                     {ScreenId::MyPlot3, 3, 1}, {ScreenId::Plot4, 4, 2}};
+        } cases[] = {{ScreenId::Plot1, 1, 2}, {ScreenId::Plot2, 2, 2},   {ScreenId::Myplot2, 2, 1},
+                     {ScreenId::Plot3, 3, 2}, {ScreenId::MyPlot3, 3, 1}, {ScreenId::Plot4, 4, 2}};
         for (const auto& c : cases) {
             Row row{model::ScreenName(c.id)};
             UiFixture f;
@@ -474,8 +484,7 @@ private slots:
                 angle = surface->modelAt(QPointF(top - rect.topLeft()))->x;
             } else {
                 auto* chart = static_cast<ui::ChartView*>(area);
-                const QPointF scenePos =
-                    chart->mapToScene(top - area->mapTo(screen, QPoint(0, 0)));
+                const QPointF scenePos = chart->mapToScene(top - area->mapTo(screen, QPoint(0, 0)));
                 angle = chart->chart()
                             ->mapToValue(chart->chart()->mapFromScene(scenePos),
                                          chart->chart()->series().front())

@@ -53,8 +53,9 @@ QStringList Labels(QWidget* s, int count = 4) {
 QString Captions(QWidget* s, int count = 4) {
     QString c;
     for (int i = 0; i < count; ++i)
-        c += Child<QGroupBox>(s, IndexedName("fra_Function", i))->property("caption") == "red" ? 'R'
-                                                                                           : 'g';
+        c += Child<QGroupBox>(s, IndexedName("fra_Function", i))->property("caption") == "red"
+                 ? 'R'
+                 : 'g';
     return c;
 }
 

@@ -31,13 +31,14 @@ inline void LoadComputedExample(UiFixture& f, int n, float step) {
 // The plot request a selection screen's Done writes: layout `type` (1..4), `style` (1 Aligned,
 // 2 Annotated), the rows of functions 1..count, and segment 0 for "All" or 1..NumSegments.
 // Rows from 17 up are spectra, which run over harmonics 0..NumHarmonics.
-inline void RequestPlot(model::CamModel& m, int type, int style, std::array<int, 4> rows,
-                        int count, int segment) {
+inline void RequestPlot(model::CamModel& m, int type, int style, std::array<int, 4> rows, int count,
+                        int segment) {
     m.PlotType = type;
     m.PlotStyle = style;
     m.NumPlotFuncs = count;
     for (int k = 1; k <= 4; ++k)
-        m.PlotFunc[static_cast<std::size_t>(k)] = k <= count ? rows[static_cast<std::size_t>(k - 1)] : 0;
+        m.PlotFunc[static_cast<std::size_t>(k)] =
+            k <= count ? rows[static_cast<std::size_t>(k - 1)] : 0;
     m.PlotStepDeg = 1;
     m.SpectrumSelected = rows[0] >= 17;
     m.PlotAllSegments = segment == 0;
@@ -73,7 +74,9 @@ inline double PeakAngle(const model::CamModel& m, int row) {
     return m.Results[0][static_cast<std::size_t>(best)];
 }
 
-inline bool Blue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 90 && qGreen(c) < 90; }
+inline bool Blue(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 90 && qGreen(c) < 90;
+}
 
 // The middle of the highest row of blue pixels inside `rect`; (-1, -1) when there is none.
 inline QPoint HighestBluePixel(const QImage& image, const QRect& rect) {

@@ -1,12 +1,12 @@
 // The sizing screen driven through its controls: options, typed boxes, Calc, the summary and
 // the ways out.
+#include "ui/screens/SizeCamScreen.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
 #include "geometry/SizingSummary.h"
 #include "text/NumberText.h"
 #include "ui/DrawingSurface.h"
-#include "ui/screens/SizeCamScreen.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -46,7 +46,9 @@ QString Commands(QWidget* s) {
     return EnabledFlags(s, {"cmd_Calc", "opt_Show_1", "cmd_Copy", "cmd_PrintForm", "cmd_Done"});
 }
 
-QString Fmt(double v, int n) { return QString::fromStdString(text::FNRoundStr(v, n)); }
+QString Fmt(double v, int n) {
+    return QString::fromStdString(text::FNRoundStr(v, n));
+}
 
 } // namespace
 
@@ -93,8 +95,8 @@ private slots:
             if (kind != "arm")
                 QVERIFY2(std::fabs(phi - m.Results[5][i]) < 1e-4, qPrintable(QString::number(i)));
         }
-        QCOMPARE(Labels(s), Fmt(std::min(lo, 10000.0), 1) + "|" + Fmt(std::max(hi, 0.0), 1) +
-                                "|" + Fmt(m.RhoMin, 2));
+        QCOMPARE(Labels(s), Fmt(std::min(lo, 10000.0), 1) + "|" + Fmt(std::max(hi, 0.0), 1) + "|" +
+                                Fmt(m.RhoMin, 2));
         if (kind == "flat")
             QCOMPARE(Labels(s).left(8), QString("0.0|0.0|"));
     }
@@ -117,8 +119,10 @@ private slots:
             const char* offsetBox;
             const char* enabled; // offset, follower, arm centre x, arm radius, arm rotation
         } steps[] = {
-            {"opt_Foltype", 1, "The minimum base circle radius for no negative Radius of "
-                               "Curvature is ", "0", "00000"},
+            {"opt_Foltype", 1,
+             "The minimum base circle radius for no negative Radius of "
+             "Curvature is ",
+             "0", "00000"},
             {"opt_Foltype", 0, nullptr, "0", "11000"},
             {"opt_FolDirect", 1, nullptr, "0", "01000"},
             {"opt_FolDirect", 0, nullptr, "0", "11000"},
@@ -134,8 +138,7 @@ private slots:
             f.host.clear();
             Choose(s, step.option, step.element);
             if (step.message && QString(step.option) == "opt_Foltype") {
-                QCOMPARE(f.texts(),
-                         Strings({step.message + text::FNRoundStr(rbMin, 2) + "  in"}));
+                QCOMPARE(f.texts(), Strings({step.message + text::FNRoundStr(rbMin, 2) + "  in"}));
                 QCOMPARE(f.host.messages[0].icon, model::Icon::Information);
             } else if (step.message) {
                 QCOMPARE(f.texts(), Strings({step.message}));
@@ -172,23 +175,28 @@ private slots:
             const char* caption; // prime frame afterwards
             bool blanked;
         } cases[] = {
-            {1, "txt_Prime", "0.5", "Prime radius cannot be zero or negative or less than the "
-                                    "offset", "TROCHIX for Windows", "1", "Prime Distance", false},
+            {1, "txt_Prime", "0.5",
+             "Prime radius cannot be zero or negative or less than the "
+             "offset",
+             "TROCHIX for Windows", "1", "Prime Distance", false},
             {1, "txt_Prime", "2.5", "", "", "2.5", "Prime Distance", true},
-            {1, "txt_Offset", "-3", "Cannot compute - Eccentricity is >= Prime Radius.  Try a "
-                                    "smaller absolute value of eccentricity", "TROCHIX", " 0",
-             "Prime Distance", false},
+            {1, "txt_Offset", "-3",
+             "Cannot compute - Eccentricity is >= Prime Radius.  Try a "
+             "smaller absolute value of eccentricity",
+             "TROCHIX", " 0", "Prime Distance", false},
             {1, "txt_Offset", "0", "", "", "0", "Prime Radius", true},
             {3, "txt_Offset", "-.5", "", "", "-.5", "Prime Distance", true},
-            {1, "txt_Follower", "3", "Something is wrong\r\rThe follower radius is greater than "
-                                     "the prime circle radius\r\rPlease check your data.",
+            {1, "txt_Follower", "3",
+             "Something is wrong\r\rThe follower radius is greater than "
+             "the prime circle radius\r\rPlease check your data.",
              "TROCHIX for Windows", "", "Prime Distance", false},
             {1, "txt_Follower", "-1", "The follower radius must be zero or positive",
              "TROCHIX for Windows", "", "Prime Distance", false},
-            {4, "txt_ArmRadius", "20", "The roller follower arm misses the cam entirely\rwith "
-                                       "your current choice of arm center location. \r\rPlease "
-                                       "adjust the arm radius to be about\r12.65 in for this "
-                                       "arm center location.",
+            {4, "txt_ArmRadius", "20",
+             "The roller follower arm misses the cam entirely\rwith "
+             "your current choice of arm center location. \r\rPlease "
+             "adjust the arm radius to be about\r12.65 in for this "
+             "arm center location.",
              "TROCHIX for Windows", "12.65", "Prime Radius", true},
             {4, "txt_CLx", "13", "", "", "12", "Prime Radius", true},
         };

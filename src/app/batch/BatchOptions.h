@@ -25,11 +25,11 @@ struct BatchOptions {
     // --table "DI VE AC JE": typing codes of the selection lists, one per column ("-" an
     // empty column), separated by blanks or commas.
     std::vector<std::string> tableCodes;
-    int tableEvery = 1;                         // --every N, a "Print Every" entry
+    int tableEvery = 1;                           // --every N, a "Print Every" entry
     std::array<int, 4> tableDecimals{2, 2, 2, 2}; // --decimals D or D1,D2,..
-    int tableDecimalsGiven = 0;                 // how many numbers --decimals gave
-    int tableSegment = 0;                       // --segment K, 0 for all
-    std::string tableOutPath;                   // --table-out FILE
+    int tableDecimalsGiven = 0;                   // how many numbers --decimals gave
+    int tableSegment = 0;                         // --segment K, 0 for all
+    std::string tableOutPath;                     // --table-out FILE
     bool help = false;       // --help
 };
 

@@ -10,10 +10,12 @@ namespace trochix::ui {
 
 namespace {
 
-const std::vector<std::string> kOptions = {"--example", "--open",    "--plot", "--draw",
-                                           "--layout",  "--style",   "--segment", "--out"};
+const std::vector<std::string> kOptions = {"--example", "--open",  "--plot",    "--draw",
+                                           "--layout",  "--style", "--segment", "--out"};
 
-bool IsOption(const std::string& a) { return a.rfind("--", 0) == 0; }
+bool IsOption(const std::string& a) {
+    return a.rfind("--", 0) == 0;
+}
 
 std::optional<int> WholeNumber(const std::string& s, int lo, int hi) {
     if (s.empty() || s.size() > 3 ||
@@ -31,7 +33,9 @@ std::vector<std::string> Words(const std::string& s) {
     return out;
 }
 
-PictureParse Refuse(std::string why) { return {std::nullopt, std::move(why)}; }
+PictureParse Refuse(std::string why) {
+    return {std::nullopt, std::move(why)};
+}
 
 } // namespace
 

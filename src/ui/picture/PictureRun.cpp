@@ -62,8 +62,8 @@ int RunPicture(const PictureOptions& o, std::ostream& err) {
     navigator.setCaptions(model::SetCaptions(camModel->AppTitle));
 
     std::string error;
-    const bool written = o.draw ? RenderDrawCamPicture(ctx, o.outPath, error)
-                                : RenderPlotPicture(ctx, o, error);
+    const bool written =
+        o.draw ? RenderDrawCamPicture(ctx, o.outPath, error) : RenderPlotPicture(ctx, o, error);
     if (!written) {
         err << "trochix: " << error << '\n';
         return 1;

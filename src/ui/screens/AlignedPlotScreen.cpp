@@ -28,8 +28,7 @@ AlignedPlotScreen::AlignedPlotScreen(AppContext& ctx, ScreenId id)
         m_views[static_cast<std::size_t>(i)] = view;
         connect(view->surface(), &DrawingSurface::pointerMoved, this,
                 [this, i](double x, double) { PointerAt(i, x); });
-        connect(view->surface(), &DrawingSurface::pointerLeft, this,
-                [this] { m_status->clear(); });
+        connect(view->surface(), &DrawingSurface::pointerLeft, this, [this] { m_status->clear(); });
     }
 
     m_status = new QLabel(this);

@@ -26,9 +26,7 @@ public:
 
     int windows() const { return m_windows; }
     AlignedPlotView* view(int i) const { return m_views[static_cast<std::size_t>(i)]; }
-    const output::AlignedWindow& window(int i) const {
-        return m_plot[static_cast<std::size_t>(i)];
-    }
+    const output::AlignedWindow& window(int i) const { return m_plot[static_cast<std::size_t>(i)]; }
 
 public slots:
     // The pointer is over window i at cam angle x.

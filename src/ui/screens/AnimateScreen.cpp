@@ -10,8 +10,8 @@
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "ui/CommonButtons.h"
-#include "ui/DrawingSurface.h"
 #include "ui/Controls.h"
+#include "ui/DrawingSurface.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,7 +28,9 @@ namespace trochix::ui {
 
 namespace {
 
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
+QString Qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // The wait list's default: a turn in about a second and a half.
 constexpr int kDefaultWait = 2;
@@ -100,8 +102,10 @@ QWidget* AnimateScreen::BuildControls() {
     m_rhoPos = MakeResultLabel(results, "lbl_RhoPos");
     m_rhoNeg = MakeResultLabel(results, "lbl_RhoNeg");
     const std::pair<const char*, QLabel*> rows[] = {
-        {"Max Phi (deg)", m_pamax}, {"Min Phi (deg)", m_pamin},
-        {"Min Rho +", m_rhoPos},    {"Min Rho -", m_rhoNeg},
+        {"Max Phi (deg)", m_pamax},
+        {"Min Phi (deg)", m_pamin},
+        {"Min Rho +", m_rhoPos},
+        {"Min Rho -", m_rhoNeg},
     };
     int r = 0;
     for (const auto& [caption, value] : rows) {
@@ -116,8 +120,8 @@ QWidget* AnimateScreen::BuildControls() {
     m_done = MakeButton(w, "&Done", "cmd_Done");
     connect(m_done, &QPushButton::clicked, this, &AnimateScreen::Done_Click);
 
-    for (QGroupBox* c : {m_rotate.frame, m_prime.frame, m_offset.frame, m_follower.frame, wait,
-                         results})
+    for (QGroupBox* c :
+         {m_rotate.frame, m_prime.frame, m_offset.frame, m_follower.frame, wait, results})
         column->addWidget(c);
     column->addStretch(1);
     for (QPushButton* b : {m_run, m_print, m_done}) {
@@ -135,7 +139,9 @@ void AnimateScreen::activate() {
     m_ctx.host.setBusy(false);
 }
 
-bool AnimateScreen::Profile() { return geometry::CamProfile(m_ctx.model, m_ctx.host); }
+bool AnimateScreen::Profile() {
+    return geometry::CamProfile(m_ctx.model, m_ctx.host);
+}
 
 void AnimateScreen::ShowTexts() {
     const CommitOnLeave::Pause pause(*m_commits);
@@ -162,8 +168,8 @@ void AnimateScreen::ShowTexts() {
 
 void AnimateScreen::DrawProfile(bool profileReady) {
     m_timer.stop();
-    m_drawing = geometry::CamDrawing::DrawCam_Setup(m_ctx.model, m_ctx.host, m_ctx.colours,
-                                                    profileReady);
+    m_drawing =
+        geometry::CamDrawing::DrawCam_Setup(m_ctx.model, m_ctx.host, m_ctx.colours, profileReady);
     m_picture->replaceScene(m_drawing.DrawProfileStart());
     m_nextFrame = 1;
     if (m_nextFrame < m_drawing.frameCount())
@@ -279,7 +285,9 @@ void AnimateScreen::Done_Click() {
     closeScreen();
 }
 
-void AnimateScreen::reject() { Done_Click(); }
+void AnimateScreen::reject() {
+    Done_Click();
+}
 
 void AnimateScreen::hideEvent(QHideEvent* event) {
     m_timer.stop();

@@ -21,12 +21,9 @@ namespace {
 
 int WindowsOf(ScreenId id) {
     switch (id) {
-    case ScreenId::Plot2:
-        return 2;
-    case ScreenId::Plot3:
-        return 4;
-    default:
-        return 1;
+    case ScreenId::Plot2: return 2;
+    case ScreenId::Plot3: return 4;
+    default: return 1;
     }
 }
 

@@ -174,8 +174,9 @@ void BoundsScreen::ConnectBoxes() {
     // Every box selects its text on entry and commits when it is left; any edit may change a
     // stored solution.
     auto* commits = new CommitOnLeave(this);
-    commits->watch(m_noConds, [this] { CommitConditionCount(); },
-                   CommitOnLeave::Standard | CommitOnLeave::DoubleClick);
+    commits->watch(
+        m_noConds, [this] { CommitConditionCount(); },
+        CommitOnLeave::Standard | CommitOnLeave::DoubleClick);
     for (int k = 1; k <= 3; ++k) {
         commits->watch(m_theta[k], [this, k] { CommitInnerAngle(k); });
         connect(m_theta[k], &QLineEdit::textEdited, this, [this, k] { InnerAngleTyped(k); });
@@ -298,9 +299,7 @@ void BoundsScreen::CommitInnerAngle(int k) {
     case motion::InnerAngle::Empty:
         m_segAngle[k]->clear();
         break;
-    case motion::InnerAngle::Accepted:
-        ShowInnerAngle(k, angle.globalText, true);
-        break;
+    case motion::InnerAngle::Accepted: ShowInnerAngle(k, angle.globalText, true); break;
     case motion::InnerAngle::Refused:
         m_theta[k]->clear();
         ShowInnerAngle(k, {}, false);

@@ -57,7 +57,7 @@ private:
     QWidget* BuildConditions(); // the angles and the five columns of S, V, A, J boxes
     QWidget* BuildCounts();     // segment number, conditions requested and selected
     QLayout* BuildButtons();
-    void ConnectBoxes();        // commits, select-all, tab order
+    void ConnectBoxes(); // commits, select-all, tab order
     motion::BoundsInput Input() const;
     void SetColumnEnabled(int column, bool enabled);
     void SetAllEnabled(bool enabled);

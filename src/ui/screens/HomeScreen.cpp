@@ -182,9 +182,8 @@ void HomeScreen::BuildMenus(QMenuBar* bar) {
     QMenu* examples = bar->addMenu("&Examples");
     examples->setObjectName("mnu_Examples");
     for (int k = 1; k <= files::kExampleCount; ++k)
-        m_examples[k] =
-            AddCommand(examples, QString::fromStdString(files::ExampleMenuText[k - 1]),
-                       IndexedName("mnu_Example", k), ExampleCommand(k));
+        m_examples[k] = AddCommand(examples, QString::fromStdString(files::ExampleMenuText[k - 1]),
+                                   IndexedName("mnu_Example", k), ExampleCommand(k));
     connect(examples, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
     QMenu* fft = bar->addMenu("&FFT");

@@ -64,7 +64,9 @@ std::string EndConditionText(const model::CamModel& m, int seg, float x) {
     return {};
 }
 
-bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 } // namespace
 
@@ -286,8 +288,7 @@ void InputDataScreen::Omega_LostFocus() {
 
 void InputDataScreen::Segmts_Change() {
     model::RunGuarded(m_ctx.host, "txt_Segmts_Change", [&] {
-        motion::SegmentsCommitted(m_ctx.model, m_ctx.host, m_state,
-                                  m_segmts->text().toStdString());
+        motion::SegmentsCommitted(m_ctx.model, m_ctx.host, m_state, m_segmts->text().toStdString());
     });
     Refresh();
 }
@@ -393,8 +394,8 @@ motion::BoundaryResult InputDataScreen::SolvePolynomialRow(int row) {
 
 void InputDataScreen::CalcSeg_Click(int row) {
     model::CamModel& m = m_ctx.model;
-    const bool polynomial = motion::CalcRow(m, m_ctx.host, m_state, row) ==
-                            motion::RowOutcome::NeedsBoundaryConditions;
+    const bool polynomial =
+        motion::CalcRow(m, m_ctx.host, m_state, row) == motion::RowOutcome::NeedsBoundaryConditions;
     // What the screen adds: the boundary-condition screen for a polynomial row.
     model::RunGuarded(m_ctx.host, "cmd_CalcSeg_Click", [&] {
         if (!polynomial)

@@ -13,15 +13,11 @@ namespace trochix::ui {
 ScreenId SelectionScreenOf(ScreenId plotScreen) {
     switch (plotScreen) {
     case ScreenId::Plot2:
-    case ScreenId::Myplot2:
-        return ScreenId::PlotSelect2;
+    case ScreenId::Myplot2: return ScreenId::PlotSelect2;
     case ScreenId::Plot3:
-    case ScreenId::MyPlot3:
-        return ScreenId::PlotSelect3;
-    case ScreenId::Plot4:
-        return ScreenId::PlotSelect4;
-    default:
-        return ScreenId::PlotSelect1;
+    case ScreenId::MyPlot3: return ScreenId::PlotSelect3;
+    case ScreenId::Plot4: return ScreenId::PlotSelect4;
+    default: return ScreenId::PlotSelect1;
     }
 }
 

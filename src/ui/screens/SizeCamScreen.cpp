@@ -8,8 +8,8 @@
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "ui/CommonButtons.h"
-#include "ui/DrawingSurface.h"
 #include "ui/Controls.h"
+#include "ui/DrawingSurface.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -29,7 +29,9 @@ using geometry::SizeCamOption;
 
 namespace {
 
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
+QString Qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void ShowLines(QPlainTextEdit* area, const std::vector<std::string>& lines) {
     QStringList text;
@@ -227,8 +229,12 @@ void SizeCamScreen::activate() {
     const model::CamModel& m = m_ctx.model;
     const geometry::SizeCamBoxes boxes = geometry::SizeCamBoxesOf(m);
     const std::pair<QLineEdit*, const std::string*> texts[] = {
-        {m_prime.box, &boxes.prime},  {m_offset.box, &boxes.offset}, {m_follower.box, &boxes.follower},
-        {m_clx, &boxes.clx},          {m_cly, &boxes.cly},           {m_armRadius.box, &boxes.armRadius},
+        {m_prime.box, &boxes.prime},
+        {m_offset.box, &boxes.offset},
+        {m_follower.box, &boxes.follower},
+        {m_clx, &boxes.clx},
+        {m_cly, &boxes.cly},
+        {m_armRadius.box, &boxes.armRadius},
     };
     for (const auto& [box, text] : texts)
         SetBoxText(box, *text);
@@ -269,8 +275,8 @@ void SizeCamScreen::ShowOptions(const geometry::SizeCamInputs& in) {
 
 void SizeCamScreen::RefreshUnits() {
     const QString length = Qs(m_ctx.model.UnitLabel[model::kLengthLabel]);
-    for (QLabel* unit : {m_prime.unit, m_offset.unit, m_follower.unit, m_clUnit,
-                         m_armRadius.unit, m_rhoUnit})
+    for (QLabel* unit :
+         {m_prime.unit, m_offset.unit, m_follower.unit, m_clUnit, m_armRadius.unit, m_rhoUnit})
         unit->setText(length);
 }
 
@@ -305,7 +311,9 @@ void SizeCamScreen::ShowSummary() {
     });
 }
 
-void SizeCamScreen::Show_Click() { ShowPictureOrSummary(); }
+void SizeCamScreen::Show_Click() {
+    ShowPictureOrSummary();
+}
 
 void SizeCamScreen::DrawPicture() {
     if (!m_ctx.model.SvajDone) {
@@ -361,8 +369,7 @@ void SizeCamScreen::Offset_LostFocus() {
 }
 
 void SizeCamScreen::Follower_LostFocus() {
-    Apply(geometry::CommitFollower(m_ctx.model, m_ctx.host,
-                                   m_follower.box->text().toStdString()),
+    Apply(geometry::CommitFollower(m_ctx.model, m_ctx.host, m_follower.box->text().toStdString()),
           m_follower.box);
 }
 
@@ -381,8 +388,7 @@ void SizeCamScreen::CLy_LostFocus() {
 }
 
 void SizeCamScreen::ArmRadius_LostFocus() {
-    Apply(geometry::CommitArmRadius(m_ctx.model, m_ctx.host,
-                                    m_armRadius.box->text().toStdString()),
+    Apply(geometry::CommitArmRadius(m_ctx.model, m_ctx.host, m_armRadius.box->text().toStdString()),
           m_armRadius.box);
 }
 

@@ -16,10 +16,12 @@ void OptionPair::choose(bool firstChosen) {
     (firstChosen ? first : second)->setChecked(true);
 }
 
-bool OptionPair::firstChosen() const { return first->isChecked(); }
+bool OptionPair::firstChosen() const {
+    return first->isChecked();
+}
 
-OptionPair MakeOptionPair(QWidget* parent, const char* caption, const char* name,
-                          const char* first, const char* second) {
+OptionPair MakeOptionPair(QWidget* parent, const char* caption, const char* name, const char* first,
+                          const char* second) {
     OptionPair p;
     p.frame = new QGroupBox(QString::fromUtf8(caption), parent);
     p.frame->setObjectName(QStringLiteral("fra_%1").arg(QLatin1String(name)));

@@ -21,8 +21,8 @@ struct OptionPair {
     void choose(bool firstChosen);
     bool firstChosen() const;
 };
-OptionPair MakeOptionPair(QWidget* parent, const char* caption, const char* name,
-                          const char* first, const char* second);
+OptionPair MakeOptionPair(QWidget* parent, const char* caption, const char* name, const char* first,
+                          const char* second);
 
 // A box in its own frame with a unit label after it.
 struct ValueBox {
