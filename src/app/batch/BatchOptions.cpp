@@ -102,7 +102,7 @@ bool StoreSegment(BatchOptions& o, const std::string& text) {
 // One option of the command line and where its value goes. Exactly one target is set: a flag
 // (no value), a text kept as given (checked by `accepts` when set), a whole number lo..hi, or
 // a value `store` checks and keeps itself.
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     bool BatchOptions::*flag = nullptr;
     std::string BatchOptions::*text = nullptr;
@@ -114,7 +114,7 @@ struct OptionSpec {
     const char* takes = ""; // what a refused value should have been
 };
 
-const OptionSpec kOptions[] = {
+const OptionRule kOptions[] = {
     {.name = "--example", .number = &BatchOptions::example, .lo = 1, .hi = 5, .takes = "1 to 5"},
     {.name = "--open", .text = &BatchOptions::openPath},
     {.name = "--recalc", .flag = &BatchOptions::recalc},
@@ -150,33 +150,33 @@ const OptionSpec kOptions[] = {
     {.name = "--table-out", .text = &BatchOptions::tableOutPath},
 };
 
-const OptionSpec* FindOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions)
-        if (spec.name == name)
-            return &spec;
+const OptionRule* FindOption(std::string_view name) {
+    for (const OptionRule& rule : kOptions)
+        if (rule.name == name)
+            return &rule;
     return nullptr;
 }
 
 // Stores one option's value; the error text when the value is refused, else "".
-std::string Apply(const OptionSpec& spec, BatchOptions& o, const std::string& value) {
-    if (spec.flag) {
-        o.*spec.flag = true;
+std::string Apply(const OptionRule& rule, BatchOptions& o, const std::string& value) {
+    if (rule.flag) {
+        o.*rule.flag = true;
         return {};
     }
     if (value.empty())
-        return std::string(spec.name) + " needs a value";
-    if (spec.store) {
-        if (!spec.store(o, value))
-            return std::string(spec.name) + " takes " + spec.takes + ", not " + value;
-    } else if (spec.text) {
-        if (spec.accepts && !spec.accepts(value))
-            return std::string(spec.name) + " takes " + spec.takes + ", not " + value;
-        o.*spec.text = value;
+        return std::string(rule.name) + " needs a value";
+    if (rule.store) {
+        if (!rule.store(o, value))
+            return std::string(rule.name) + " takes " + rule.takes + ", not " + value;
+    } else if (rule.text) {
+        if (rule.accepts && !rule.accepts(value))
+            return std::string(rule.name) + " takes " + rule.takes + ", not " + value;
+        o.*rule.text = value;
     } else {
         const std::optional<int> n = WholeInt(value);
-        if (!n || *n < spec.lo || *n > spec.hi)
-            return std::string(spec.name) + " takes " + spec.takes + ", not " + value;
-        o.*spec.number = *n;
+        if (!n || *n < rule.lo || *n > rule.hi)
+            return std::string(rule.name) + " takes " + rule.takes + ", not " + value;
+        o.*rule.number = *n;
     }
     return {};
 }
@@ -218,13 +218,13 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             o.help = true;
             return {o, {}};
         }
-        const OptionSpec* spec = FindOption(a);
-        if (!spec)
+        const OptionRule* rule = FindOption(a);
+        if (!rule)
             return Error("unknown argument " + a);
-        if (!seen.insert(spec->name).second)
+        if (!seen.insert(rule->name).second)
             return Error(a + " given more than once");
         std::string value;
-        if (!spec->flag) {
+        if (!rule->flag) {
             if (i + 1 >= args.size())
                 return Error(a + " needs a value");
             value = args[++i];
@@ -232,7 +232,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             if (value.starts_with("--"))
                 return Error(a + " needs a value, not " + value);
         }
-        if (const std::string refused = Apply(*spec, o, value); !refused.empty())
+        if (const std::string refused = Apply(*rule, o, value); !refused.empty())
             return Error(refused);
     }
     if (const std::string refused = CheckCombination(o, seen); !refused.empty())
