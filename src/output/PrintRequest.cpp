@@ -5,6 +5,7 @@
 #include "model/RecordingHost.h"
 #include "motion/MotionProgram.h"
 #include "output/FunctionList.h"
+#include "output/SelectByCodes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,16 +32,6 @@ std::optional<long> WholeNumber(std::string_view text) {
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-const char* StageHint(Stage stage) {
-    switch (stage) {
-    case Stage::Profile: return "size the cam first";
-    case Stage::Dynamics: return "compute the dynamics first";
-    case Stage::Spectrum: return "compute a Fourier transform first";
-    case Stage::Svaj: break;
-    }
-    return "compute the motion program first";
 }
 
 TableChoice Refused(std::string why) {
@@ -123,22 +114,10 @@ TableChoice SelectTableByCodes(model::CamModel& m, const std::vector<std::string
         return Refused("no function code given");
     if (codes.size() > 4)
         return Refused("a table takes 1 to 4 function codes, not " + std::to_string(codes.size()));
-    int chosen = 0;
-    bool spectrum = false;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == "-")
-            continue;
-        const int row = MatchFunction(codes[i]);
-        if (row == 0)
-            return Refused("unknown code \"" + codes[i] + "\"");
-        if (!IsSelectable(m, row))
-            return Refused("stage not computed for \"" + codes[i] +
-                           "\": " + StageHint(StageOf(row)));
-        if (chosen > 0 && IsSpectrumRow(row) != spectrum)
-            return Refused("spectrum and cam-angle functions cannot share a table");
-        spectrum = IsSpectrumRow(row);
-        ++chosen;
-    }
+    if (std::string why = CodesRefusal(m, codes, "table", true); !why.empty())
+        return Refused(std::move(why));
+    const auto chosen =
+        std::count_if(codes.begin(), codes.end(), [](const auto& c) { return c != "-"; });
     if (chosen == 0)
         return Refused("no function code given");
     for (std::size_t i = 0; i < codes.size(); ++i) {

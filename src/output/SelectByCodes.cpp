@@ -50,18 +50,8 @@ CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& 
                                                  : "a single window") +
                        " take" + (layout == 1 ? "s" : "") + " 1 to " + std::to_string(boxes) +
                        " function codes, not " + std::to_string(codes.size()));
-    bool spectrum = false;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        const int row = MatchFunction(codes[i]);
-        if (row == 0)
-            return Refused("unknown code \"" + codes[i] + "\"");
-        if (!IsSelectable(m, row))
-            return Refused("stage not computed for \"" + codes[i] +
-                           "\": " + StageHint(StageOf(row)));
-        if (i > 0 && IsSpectrumRow(row) != spectrum)
-            return Refused("spectrum and cam-angle functions cannot share a plot");
-        spectrum = IsSpectrumRow(row);
-    }
+    if (std::string why = CodesRefusal(m, codes, "plot", false); !why.empty())
+        return Refused(std::move(why));
     if (segment < 0 || segment > m.NumSegments)
         return Refused("no segment " + std::to_string(segment) + ": the model has " +
                        std::to_string(m.NumSegments));
@@ -74,6 +64,26 @@ CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& 
     model::RecordingHost quiet; // consecutive codes leave no gap to report
     SelectCodes(m, quiet, form, codes);
     return {true, "", WritePlotRequest(m, form, layout, style == 1)};
+}
+
+std::string CodesRefusal(const model::CamModel& m, const std::vector<std::string>& codes,
+                         const std::string& what, bool blanks) {
+    int chosen = 0;
+    bool spectrum = false;
+    for (const std::string& code : codes) {
+        if (blanks && code == "-")
+            continue;
+        const int row = MatchFunction(code);
+        if (row == 0)
+            return "unknown code \"" + code + "\"";
+        if (!IsSelectable(m, row))
+            return "stage not computed for \"" + code + "\": " + StageHint(StageOf(row));
+        if (chosen > 0 && IsSpectrumRow(row) != spectrum)
+            return "spectrum and cam-angle functions cannot share a " + what;
+        spectrum = IsSpectrumRow(row);
+        ++chosen;
+    }
+    return {};
 }
 
 } // namespace trochix::output

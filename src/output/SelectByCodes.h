@@ -45,4 +45,10 @@ struct CodeSelection {
 CodeSelection SelectByCodes(model::CamModel& model, const std::vector<std::string>& codes,
                             int layout, int style, int segment);
 
+// Why typed codes cannot be selected together ("" when they can): an unknown code, a stage not
+// computed, or spectrum beside cam-angle functions in one `what` ("plot", "table"). With
+// `blanks`, "-" stands for an empty column and is skipped.
+std::string CodesRefusal(const model::CamModel& model, const std::vector<std::string>& codes,
+                         const std::string& what, bool blanks);
+
 } // namespace trochix::output
