@@ -5,10 +5,10 @@
 #include "files/Exports.h"
 #include "files/FileValues.h"
 #include "files/ModelFile.h"
+#include "forms/InputDataForm.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
-#include "motion/InputDataForm.h"
 #include "text/NumberText.h"
 
 #include <benchmark/benchmark.h>

@@ -1,11 +1,11 @@
 // A full 16-segment motion program of mixed laws at a step of 0.25 degree (1441 points),
 // computed segment by segment and through the input screen's Calc All.
+#include "forms/InputDataForm.h"
+#include "forms/MotionProgram.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
-#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
-#include "motion/MotionProgram.h"
 #include "motion/SegmentDriver.h"
 
 #include <benchmark/benchmark.h>
@@ -26,11 +26,11 @@ struct Row {
 
 // Rises and falls of every standard law between dwells; 16 segments of 22.5 degrees.
 const Row kProgram[16] = {
-    {"Rise", "MS", "0", "1"}, {"Dwell", "DW", "1", "1"}, {"Fall", "MT", "1", "0"},
+    {"Rise", "MS", "0", "1"}, {"Dwell", "DW", "1", "1"},  {"Fall", "MT", "1", "0"},
     {"Rise", "CF", "0", "1"}, {"Fall", "C1", "1", "0.5"}, {"Fall", "C2", "0.5", "0"},
     {"Rise", "SF", "0", "1"}, {"Fall", "S1", "1", "0.5"}, {"Fall", "S2", "0.5", "0"},
-    {"Rise", "DH", "0", "1"}, {"Fall", "DH", "1", "0"},  {"Rise", "45", "0", "1"},
-    {"Fall", "67", "1", "0"}, {"Dwell", "DW", "0", "0"}, {"Rise", "MT", "0", "1"},
+    {"Rise", "DH", "0", "1"}, {"Fall", "DH", "1", "0"},   {"Rise", "45", "0", "1"},
+    {"Fall", "67", "1", "0"}, {"Dwell", "DW", "0", "0"},  {"Rise", "MT", "0", "1"},
     {"Fall", "MS", "1", "0"},
 };
 

@@ -1,5 +1,6 @@
 #include "chain/Recalculate.h"
 
+#include "chain/Stages.h"
 #include "dynamics/Dynamics.h"
 #include "geometry/Sizing.h"
 #include "model/CamModel.h"
@@ -8,9 +9,9 @@
 #include "model/Initialize.h"
 #include "model/ReportError.h"
 #include "model/SegmentTable.h"
-#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
+#include "spectrum/Spectrum.h"
 #include "text/NumberText.h"
 
 #include <string>
@@ -18,9 +19,7 @@
 namespace trochix::chain {
 
 bool RecalculateMotion(CamModel& m, Host& host) {
-    m.SvajDone = false;
-    m.ProfileDone = false;
-    m.DynamicsDone = false;
+    Withdraw(m, Stage::Motion);
     const float lift = m.Lift;
     bool completed = false;
     model::RunGuarded(host, "RecalculateModel", [&] {
@@ -50,46 +49,60 @@ bool RecalculateMotion(CamModel& m, Host& host) {
         completed = true;
     });
     m.Lift = lift;
-    m.SvajDone = completed;
+    if (completed)
+        Completed(m, Stage::Motion);
     return completed;
 }
 
-bool RecalculateLaterStages(CamModel& m, Host& host) {
-    m.ProfileDone = false;
-    m.DynamicsDone = false;
+bool RunSizing(CamModel& m, Host& host) {
+    Withdraw(m, Stage::Sizing);
     // Autopress makes the profile of radial and oscillating cams itself; the radius of
     // curvature of an oscillating follower reads the pressure angle, so the order is fixed.
     if (!geometry::Autopress(m, host, m.FollowerType) ||
         !geometry::RadiusOfCurvature(m, host, m.FollowerType))
         return false;
-    m.ProfileDone = true;
-    return dynamics::Dynamics(m, host);
+    Completed(m, Stage::Sizing);
+    return true;
+}
+
+bool RunDynamics(CamModel& m, Host& host) {
+    Withdraw(m, Stage::Dynamics);
+    if (!dynamics::Dynamics(m, host))
+        return false;
+    Completed(m, Stage::Dynamics);
+    return true;
+}
+
+bool RunSpectrum(CamModel& m, Host& host, int row, int numSamples) {
+    Withdraw(m, Stage::Spectrum);
+    if (!spectrum::SpectrumStep(m, host, row, numSamples))
+        return false;
+    Completed(m, Stage::Spectrum);
+    return true;
+}
+
+bool RecalculateLaterStages(CamModel& m, Host& host) {
+    return RunSizing(m, host) && RunDynamics(m, host);
 }
 
 bool RecalculateModel(CamModel& m, Host& host) {
     return RecalculateMotion(m, host) && RecalculateLaterStages(m, host);
 }
 
-bool RefreshDynamics(CamModel& m, Host& host) {
-    if (!m.DynamicsDone)
+bool RefreshDynamics(CamModel& m, Host& host, bool hadDynamics) {
+    if (!hadDynamics)
         return true;
     if (!m.TorqueStartFresh) {
-        m.DynamicsDone = false;
+        Withdraw(m, Stage::Dynamics);
         return true;
     }
-    m.DynamicsDone = false;
-    return dynamics::Dynamics(m, host);
+    return RunDynamics(m, host);
 }
 
 bool RecalculateSizing(CamModel& m, Host& host) {
     m.ModelSaved = false;
-    m.ProfileDone = geometry::Autopress(m, host, m.FollowerType) &&
-                    geometry::RadiusOfCurvature(m, host, m.FollowerType);
-    if (!m.ProfileDone) {
-        m.DynamicsDone = false;
-        return false;
-    }
-    return RefreshDynamics(m, host);
+    const bool hadDynamics = m.DynamicsDone;
+    return RunSizing(m, host) && RefreshDynamics(m, host, hadDynamics);
 }
 
 bool RecomputeSizingAfterRead(CamModel& m, Host& host) {

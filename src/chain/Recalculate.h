@@ -6,8 +6,8 @@
 // SegDir, SegLawText, SegStartText, SegEndText (a "P" segment: its stored conditions), the
 // follower geometry (FollowerType, Translating, CamType, PrimeRadius, Offset, arm data) and the
 // dynamics inputs. What is written: Results rows 0..16, SegStart/SegEnd, SegLift/SegLow, SegEnds,
-// TotalLift, the sizing extremes, the dynamics figures, SegDone of every row, and the flags
-// SvajDone, ProfileDone, DynamicsDone for the stages that completed.
+// TotalLift, the sizing extremes, the dynamics figures, SegDone of every row, and the flags of
+// the stages that completed (chain/Stages.h); a transform of the old rows is withdrawn.
 //
 // What it leaves alone: the texts of the segment table (SegDesc included), Lift (the laws use it
 // as their working height; it keeps the value the model had), the typed boxes and the files.
@@ -36,11 +36,18 @@ bool RecalculateMotion(CamModel& model, Host& host);
 // dynamics (DynamicsDone). Returns true when both completed.
 bool RecalculateLaterStages(CamModel& model, Host& host);
 
-// After the cam geometry changed on a screen: the dynamics, when they had been computed, are
-// computed again from the new pressure angle so that force and torque stay true to the cam.
-// Torque accumulated over several cams (TorqueStartFresh false) cannot be recomputed; those
-// results are withdrawn instead (DynamicsDone false). Returns false when a pass stopped.
-bool RefreshDynamics(CamModel& model, Host& host);
+// One stage each, as a command runs it: the stage withdrawn, computed, then marked Completed
+// (which withdraws the stages that read it). False when the pass stopped (its message shown).
+bool RunSizing(CamModel& model, Host& host);   // Autopress (with the profile), RadiusOfCurvature
+bool RunDynamics(CamModel& model, Host& host); // force, torque and flywheel
+bool RunSpectrum(CamModel& model, Host& host, int row, int numSamples); // SpectrumStep
+
+// After the cam geometry changed on a screen: the dynamics, when they had been computed
+// (hadDynamics, read before the sizing ran), are computed again from the new pressure angle
+// so that force and torque stay true to the cam. Torque accumulated over several cams
+// (TorqueStartFresh false) cannot be recomputed; those results are withdrawn instead.
+// Returns false when a pass stopped.
+bool RefreshDynamics(CamModel& model, Host& host, bool hadDynamics);
 
 // The chain from the sizing on, after a change of prime radius, offset or rotation: pressure
 // angle (with the profile), radius of curvature, then RefreshDynamics. ProfileDone tells

@@ -94,7 +94,6 @@ bool Dynamics(CamModel& model, Host& host) {
             static_cast<float>(motion::MaxMin2(R, Order::Pointer_I, 8, 0, model.NumPoints).max);
 
         Fly(model, host);
-        model.DynamicsDone = true;
     });
     return ok;
 }

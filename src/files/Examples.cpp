@@ -1,6 +1,7 @@
 #include "files/Examples.h"
 
 #include "chain/Recalculate.h"
+#include "chain/Stages.h"
 #include "geometry/ArmGeometry.h"
 #include "model/CamModel.h"
 #include "model/Constants.h"
@@ -21,18 +22,14 @@ namespace trochix::files {
 using model::ResultRow;
 
 const std::array<std::string, kExampleCount> ExampleMenuText = {
-    "&Single Dwell - Offset Translating Follower",
-    "Single Dwell - F&lat-Faced Follower",
-    "&Double Dwell - Translating Follower",
-    "Double Dwell - &Oscillating Follower",
+    "&Single Dwell - Offset Translating Follower", "Single Dwell - F&lat-Faced Follower",
+    "&Double Dwell - Translating Follower",        "Double Dwell - &Oscillating Follower",
     "&Four Dwell - Translating Follower",
 };
 
 const std::array<std::string, kExampleCount> ExampleName = {
-    "Single Dwell - Offset Translating Follower",
-    "Single Dwell - Flat-Faced Follower",
-    "Double Dwell - Translating Follower",
-    "Double Dwell - Oscillating Follower",
+    "Single Dwell - Offset Translating Follower", "Single Dwell - Flat-Faced Follower",
+    "Double Dwell - Translating Follower",        "Double Dwell - Oscillating Follower",
     "Four Dwell - Translating Follower",
 };
 
@@ -40,11 +37,11 @@ namespace {
 
 // One row of an example's segment table. Positions are 0 or the example's lift.
 struct Row {
-    char dir;         // 'R', 'F', 'D'
-    int law;          // list index of the law
-    bool startHigh;   // Start position is the lift (else 0)
-    bool endHigh;     // End position is the lift (else 0)
-    float beta;       // degrees
+    char dir;       // 'R', 'F', 'D'
+    int law;        // list index of the law
+    bool startHigh; // Start position is the lift (else 0)
+    bool endHigh;   // End position is the lift (else 0)
+    float beta;     // degrees
 };
 
 struct Example {
@@ -55,8 +52,8 @@ struct Example {
     float offset;
     bool setCcw; // CamDirection = 1; otherwise the model's direction stays
     bool translating;
-    bool arm;    // the oscillating arm of the double-dwell example
-    bool flat;   // flat-faced follower for the computation, roller radius 1 afterwards
+    bool arm;  // the oscillating arm of the double-dwell example
+    bool flat; // flat-faced follower for the computation, roller radius 1 afterwards
     std::vector<Row> rows;
 };
 
@@ -82,10 +79,10 @@ const std::vector<Row> kDoubleDwell = {
 };
 
 const std::vector<Row> kFourDwell = {
-    {'R', kLawModSine, false, true, 50.0f},  {'D', kLawDwell, true, true, 40.0f},
+    {'R', kLawModSine, false, true, 50.0f},     {'D', kLawDwell, true, true, 40.0f},
     {'F', kLawCycloidFull, true, false, 50.0f}, {'D', kLawDwell, false, false, 40.0f},
-    {'R', kLaw345, false, true, 50.0f},      {'D', kLawDwell, true, true, 40.0f},
-    {'F', kLaw4567, true, false, 50.0f},     {'D', kLawDwell, false, false, 40.0f},
+    {'R', kLaw345, false, true, 50.0f},         {'D', kLawDwell, true, true, 40.0f},
+    {'F', kLaw4567, true, false, 50.0f},        {'D', kLawDwell, false, false, 40.0f},
 };
 
 const Example& ExampleData(int n) {
@@ -123,6 +120,7 @@ void FillTable(CamModel& m, const Example& ex) {
     // The previous program goes, but whether the menu marked this as an example is its own say.
     const bool exampleLoaded = m.ExampleLoaded;
     model::ClearSegments(m);
+    chain::Withdraw(m, model::Stage::Motion);
     m.ExampleLoaded = exampleLoaded;
 
     m.NumSegments = static_cast<int>(ex.rows.size());

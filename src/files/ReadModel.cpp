@@ -1,5 +1,6 @@
 // Reading a model file into a separate model, refusing the whole file at the first line that
 // does not hold its field.
+#include "chain/Stages.h"
 #include "files/FileValues.h"
 #include "files/LineReader.h"
 #include "files/ModelFields.h"
@@ -263,6 +264,7 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
     // The input screen's rows are reset before the file fills them; this also sets row 0 to
     // the cam angles of the file's step, which an older-layout file does not hold.
     model::ClearSegments(m);
+    chain::Withdraw(m, model::Stage::Motion);
     for (int f = 0; f <= model::kNumFunctions; ++f)
         for (int p = m.NumPoints + 1; p <= model::kMaxPoints; ++p)
             m.Results[f][p] = 0.0f;
@@ -324,15 +326,15 @@ ReadResult Refused(Host& host, ReadStatus status, const std::string& message, mo
 
 // What follows from a whole file read into m.
 void FinishReading(CamModel& m, const std::string& path) {
-    m.PivotDistance = static_cast<float>(
-        std::sqrt(static_cast<double>(m.ArmPivotX) * m.ArmPivotX +
-                  static_cast<double>(m.ArmPivotY) * m.ArmPivotY));
+    m.PivotDistance = static_cast<float>(std::sqrt(static_cast<double>(m.ArmPivotX) * m.ArmPivotX +
+                                                   static_cast<double>(m.ArmPivotY) * m.ArmPivotY));
     FillInputTexts(m);
     model::RefreshUnitLabels(m);
     m.FileName = path;
     m.ModelName = ModelNameFromPath(path);
     m.ModelSaved = true;
-    m.FftDone = false;
+    // A file holds no transform.
+    chain::Withdraw(m, model::Stage::Spectrum);
     // The stored conditions were solved when the model was saved: a polynomial row is
     // re-evaluated from them rather than typed again.
     m.BcUnchanged = true;

@@ -1,25 +1,29 @@
 #include "model/FunctionNames.h"
 
+#include "model/RowCatalogue.h"
+
+#include <cstddef>
+
 namespace trochix::model {
 
-const std::array<std::string, 18> FuncName = {
-    "Cam Angle", "Displacement", "Velocity", "Acceleration", "Jerk", "Pressure Angle",
-    "Radius of Curvature", "Force", "Torque", "X-coord", "Y-coord", "Cam Radius", "Cam Theta",
-    "X-shifted 90 deg", "Y-shifted 90 deg", "Friction Torque", "Flywheel Torque", ""};
+namespace {
 
-const std::array<std::string, 21> FuncShort = {
-    "", "Displcmnt", "Velocity", "Accel", "Jerk", "Phi", "Rho", "Force", "Torque", "Xcoord",
-    "Ycoord", "Radius", "Theta", "Xshftd 90 ", "Yshftd 90 ", "Frictn Trq", "Flywhl Trq",
-    "Real FFT", "Imag FFT", "Mag FFT", "Ang FFT"};
+// Column `field` of the catalogue for rows 0..N-1. The catalogue is constant-initialised, so
+// these tables may be built from it during static initialisation.
+template <std::size_t N> std::array<std::string, N> Column(const char* RowInfo::*field) {
+    static_assert(N <= kResultRows);
+    std::array<std::string, N> out;
+    for (std::size_t row = 0; row < N; ++row)
+        out[row] = RowCatalogue[row].*field;
+    return out;
+}
 
-const std::array<std::string, 21> FuncAbbrev = {
-    "",        "Displ ",   "Veloc",   "Acc",    "Jrk",    "Phi   ", "Rho   ",
-    "Force",   "Torque",   "Xcoord",  "Ycoord", "Radius", "Theta ", "X-shift",
-    "Y-shift", "T-frict ", "T-Flywl", "Real",   "Imag",   "Mag",    "Phs"};
+} // namespace
 
-const std::array<std::string, 21> FuncLetter = {"",  "S",  "V",  "A",  "J",  "P",  "r",
-                                                "F", "T",  "X",  "Y",  "R",  "0",  "X",
-                                                "Y", "Fr", "Fl", "Re", "Im", "Mg", "Ph"};
+const std::array<std::string, 18> FuncName = Column<18>(&RowInfo::name);
+const std::array<std::string, 21> FuncShort = Column<21>(&RowInfo::shortName);
+const std::array<std::string, 21> FuncAbbrev = Column<21>(&RowInfo::abbrev);
+const std::array<std::string, 21> FuncLetter = Column<21>(&RowInfo::letter);
 
 const std::array<std::string, 4> SvajName = {"Disp", "Veloc", "Accel", "Jerk"};
 

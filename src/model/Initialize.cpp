@@ -81,7 +81,11 @@ void Initialize(CamModel& model, Host& host) {
 void ResetModel(CamModel& model, Host& host) {
     Initialize(model, host);
     ClearSVAJ(model);
+    // Back to the start-up state: no stage holds results.
     model.SvajDone = false;
+    model.ProfileDone = false;
+    model.DynamicsDone = false;
+    model.FftDone = false;
     model.BcUnchanged = false;
 }
 

@@ -25,11 +25,6 @@ void ClearSegments(CamModel& m) {
     }
     ClearResults(m, m.NumPoints, m.NumFunctions);
     m.ExampleLoaded = false;
-    // The later stages went with the results: nothing cleared may be sized, drawn or exported.
-    m.SvajDone = false;
-    m.ProfileDone = false;
-    m.DynamicsDone = false;
-    m.FftDone = false;
 }
 
 void ClearSVAJ(CamModel& m) {

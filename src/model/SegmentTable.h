@@ -7,8 +7,8 @@
 namespace trochix::model {
 
 // Empties every segment row (Beta, motion, law, Start, End), marks all rows not calculated,
-// clears the results and the flags of every stage that read them (ExampleLoaded, SvajDone,
-// ProfileDone, DynamicsDone, FftDone).
+// clears the results and ExampleLoaded. The stages that read the table are withdrawn by the
+// caller (chain::Withdraw).
 void ClearSegments(CamModel& model);
 
 // "Clear All": cam speed, number of segments and step back to "1", then ClearSegments.

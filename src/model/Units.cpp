@@ -1,6 +1,7 @@
 #include "model/Units.h"
 
 #include "model/CamModel.h"
+#include "model/RowCatalogue.h"
 
 #include <algorithm>
 
@@ -25,15 +26,26 @@ template <std::size_t N>
 void SetUnitLabels(std::array<std::string, N>& labels, int count, int system, bool translating) {
     system = std::clamp(system, 1, kUnitSystems);
     const UnitSystemNames& u = UnitSystems[system];
-    const std::string L = u.length, F = u.force, M = u.mass;
+    const std::string L = u.length, F = u.force;
     const std::string D = translating ? L : std::string("deg");
-    const std::string torque = F + "-" + L;
-    const std::array<std::string, 18> all = {
-        "deg", D, D + "/sec", D + "/sec^2", D + "/sec^3", "deg", L, F, torque,
-        L, L, L, "deg", L, L, torque, torque, M};
-    const int last = std::min<int>(count, static_cast<int>(std::min(N, all.size())) - 1);
+    const auto label = [&](UnitKind kind) -> std::string {
+        switch (kind) {
+        case UnitKind::Degrees: return "deg";
+        case UnitKind::Motion: return D;
+        case UnitKind::MotionPerSec: return D + "/sec";
+        case UnitKind::MotionPerSec2: return D + "/sec^2";
+        case UnitKind::MotionPerSec3: return D + "/sec^3";
+        case UnitKind::Length: return L;
+        case UnitKind::Force: return F;
+        case UnitKind::Torque: return F + "-" + L;
+        case UnitKind::None: break;
+        }
+        return std::string();
+    };
+    // Rows 0..16 by their kind of unit; entry 17 is the mass of the dynamics screen.
+    const int last = std::min<int>(count, static_cast<int>(std::min<std::size_t>(N, 18)) - 1);
     for (int i = 0; i <= last; ++i)
-        labels[i] = all[i];
+        labels[i] = i == kMassLabel ? std::string(u.mass) : label(RowCatalogue[i].unit);
 }
 
 template void SetUnitLabels(std::array<std::string, kNumFunctions + 2>&, int, int, bool);

@@ -27,7 +27,28 @@ void SegSetup(CamModel& m) {
     m.SegBetaRad3 = m.SegBetaRad2 * m.SegBetaRad;
 }
 
-int RoundIndex(double x) { return static_cast<int>(std::nearbyint(x)); }
+bool IsDwellRow(const CamModel& m, int seg) {
+    return m.SegDir[seg] == "D" || m.SegLawText[seg] == LawList[kLawDwell];
+}
+
+void SegmentPositions(CamModel& m, int seg) {
+    const double start = Val(m.SegStartText[seg]);
+    const double end = Val(m.SegEndText[seg]);
+    m.SegLift[seg] = static_cast<float>(IsDwellRow(m, seg) ? end : std::fabs(end - start));
+    const std::string& dir = m.SegDir[seg];
+    float low = 0.0f;
+    if (dir != "D" && start != 0.0) {
+        if (dir == "R")
+            low = static_cast<float>(std::fabs(start));
+        else if (dir == "F")
+            low = static_cast<float>(std::fabs(end));
+    }
+    m.SegLow[seg] = low;
+}
+
+int RoundIndex(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
 
 namespace {
 int CheckedIndex(const CamModel& m, double x) {

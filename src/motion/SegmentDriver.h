@@ -33,6 +33,13 @@ void ReadOmega(CamModel& model, Host& host, double rpm);
 // ReadOmega turns back into exactly that speed.
 std::string OmegaRpmText(float camOmega);
 
+// A dwell row: its direction is "D" or its law is the dwell.
+bool IsDwellRow(const CamModel& model, int segment);
+
+// SegLift and SegLow of a segment from its Start and End texts: not a dwell: h = |End - Start|,
+// a dwell: h = End; SegLow = |Start| for a rise and |End| for a fall when Start <> 0, else 0.
+void SegmentPositions(CamModel& model, int segment);
+
 // CamOmega2 and CamOmega3 from CamOmega.
 void CamOmegaPowers(CamModel& model);
 

@@ -3,8 +3,8 @@
 // transforming the current transform would overwrite what it is computed from.
 #pragma once
 
+#include "forms/FftForm.h"
 #include "model/Forward.h"
-#include "spectrum/FftForm.h"
 
 #include <string>
 #include <string_view>

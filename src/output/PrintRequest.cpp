@@ -1,9 +1,9 @@
 #include "output/PrintRequest.h"
 
+#include "forms/MotionProgram.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/RecordingHost.h"
-#include "motion/MotionProgram.h"
 #include "output/FunctionList.h"
 #include "output/SelectByCodes.h"
 

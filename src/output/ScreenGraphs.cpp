@@ -1,11 +1,11 @@
 #include "output/ScreenGraphs.h"
 
+#include "forms/FftForm.h"
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/FunctionNames.h"
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
-#include "spectrum/FftForm.h"
 #include "spectrum/Spectrum.h"
 #include "text/NumberText.h"
 

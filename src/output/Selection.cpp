@@ -1,11 +1,11 @@
 #include "output/Selection.h"
 
+#include "forms/InputDataForm.h"
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/FunctionNames.h"
 #include "model/Host.h"
 #include "model/ResultRow.h"
-#include "motion/InputDataForm.h"
 #include "text/NumberText.h"
 
 #include <algorithm>

@@ -7,23 +7,23 @@
 //   frm_Title       model/Headers (ReleaseLine)
 //                   ui/screens/TitleScreen, ui/screens/Banner
 //                   tests/ui/ShellScreensTest
-//   frm_HomeScreen  model/HomeForm (enabling and its reasons, New, Quit), model/Units
+//   frm_HomeScreen  forms/HomeForm (enabling and its reasons, New, Quit), model/Units
 //                   ui/screens/HomeScreen
-//                   tests/model/HomeFormTest, tests/ui/HomeScreenTest
-//   frm_InputData   motion/InputDataForm (boxes, rows, row states),
-//                   motion/MotionProgram (Calc, Calc All, Done)
+//                   tests/forms/HomeFormTest, tests/ui/HomeScreenTest
+//   frm_InputData   forms/InputDataForm (boxes, rows, row states),
+//                   forms/MotionProgram (Calc, Calc All, Done)
 //                   ui/screens/InputDataScreen, ui/screens/SegmentRowWidgets
-//                   tests/motion/InputDataFormTest, tests/ui/InputDataScreenTest
-//   frm_Bounds      motion/BoundsForm (reading the conditions), motion/Polynomial (the solve)
+//                   tests/forms/InputDataFormTest, tests/ui/InputDataScreenTest
+//   frm_Bounds      forms/BoundsForm (reading the conditions), motion/Polynomial (the solve)
 //                   ui/screens/BoundsScreen
 //                   tests/motion/PolynomialTest, tests/ui/PolynomialScreensTest
-//   frm_Poly        motion/PolyForm
+//   frm_Poly        forms/PolyForm
 //                   ui/screens/PolyScreen
 //                   tests/motion/PolynomialTest, tests/ui/PolynomialScreensTest
 //   frm_Continuity  motion/Continuity
 //                   ui/screens/ContinuityScreen
 //                   tests/motion/ContinuityTest, tests/ui/PolynomialScreensTest
-//   frm_User        model/UserForm
+//   frm_User        forms/UserForm
 //                   ui/screens/UserScreen
 //                   tests/ui/ShellScreensTest
 //   frm_Quit        (none: Yes ends the program, No closes the screen)
@@ -32,11 +32,11 @@
 //   frm_About       model/Headers (ReleaseLine)
 //                   ui/screens/AboutScreen, ui/screens/Banner
 //                   tests/ui/ShellScreensTest
-//   frm_SizeCam     geometry/SizeCamForm, geometry/SizingChecks, geometry/SizingSummary,
+//   frm_SizeCam     forms/SizeCamForm, geometry/SizingChecks, geometry/SizingSummary,
 //                   chain/Recalculate (sizing and dynamics after an edit)
 //                   ui/screens/SizeCamScreen, ui/screens/SizingWidgets
-//                   tests/geometry/SizeCamFormTest, tests/ui/SizeCamScreenTest
-//   frm_Animate     geometry/AnimateForm, geometry/CamScene, geometry/Scene
+//                   tests/forms/SizeCamFormTest, tests/ui/SizeCamScreenTest
+//   frm_Animate     forms/AnimateForm, geometry/CamScene, geometry/Scene
 //                   ui/screens/AnimateScreen, ui/DrawingSurface, ui/PictureFile
 //                   tests/geometry/CamSceneTest, tests/ui/AnimateScreenTest
 //   frm_PlotType    output/Selection (plot types and what they need)
@@ -57,10 +57,10 @@
 //   frm_Myplot2, frm_MyPlot3  output/AlignedPlot, output/Graph
 //                   ui/screens/AlignedPlotScreen, ui/AlignedPlotView
 //                   tests/output/AlignedPlotTest, tests/ui/PlotScreensTest
-//   frm_Dynamics    dynamics/DynamicsForm, dynamics/DynamicsText, dynamics/Flywheel
+//   frm_Dynamics    forms/DynamicsForm, dynamics/DynamicsText, dynamics/Flywheel
 //                   ui/screens/DynamicsScreen, ui/ChartView
 //                   tests/dynamics/DynamicsTest, tests/ui/DynamicsScreenTest
-//   frm_FFT         spectrum/FftForm
+//   frm_FFT         forms/FftForm
 //                   ui/screens/FftScreen, ui/ChartView
 //                   tests/spectrum/DftTest, tests/ui/FftScreenTest
 //   frm_PrintSelect output/PrintRequest, output/FunctionList

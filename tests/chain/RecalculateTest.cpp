@@ -2,12 +2,12 @@
 // of step, and the stages that stop the chain.
 #include "chain/Recalculate.h"
 
+#include "forms/BoundsForm.h"
+#include "forms/InputDataForm.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "model/SegmentTable.h"
-#include "motion/BoundsForm.h"
-#include "motion/InputDataForm.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
 #include "support/TestModels.h"
@@ -187,7 +187,7 @@ TEST(RecalculateSizing, StoppedSizingLeavesTheCamUnsized) {
     auto m = UserProgram(host);
     ASSERT_TRUE(chain::RecalculateMotion(*m, host));
     m->ProfileDone = true;
-    EXPECT_TRUE(chain::RefreshDynamics(*m, host));
+    EXPECT_TRUE(chain::RefreshDynamics(*m, host, m->DynamicsDone));
     EXPECT_FALSE(m->DynamicsDone);
     m->Translating = false; // an arm of length 0 cannot reach the cam
     m->ArmRadius = 0.0f;

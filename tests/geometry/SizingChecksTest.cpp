@@ -2,7 +2,7 @@
 // exact texts and the state each leaves behind.
 #include "geometry/SizingChecks.h"
 #include "GeometryFixture.h"
-#include "geometry/SizeCamForm.h"
+#include "forms/SizeCamForm.h"
 #include "geometry/SizingSummary.h"
 #include "model/Units.h"
 
@@ -37,8 +37,8 @@ TEST(SizingCommits, FollowerRadius) {
     const struct {
         const char *text, *rollerText; // "" when refused
         std::string message;
-    } cases[] = {{"2", "", tooBig},      {"2.5", "", tooBig},     {"-0.1", "", negative},
-                 {"0", "0.00", ""},      {"0.375", "0.38", ""},   {"1.99", "1.99", ""}};
+    } cases[] = {{"2", "", tooBig}, {"2.5", "", tooBig},   {"-0.1", "", negative},
+                 {"0", "0.00", ""}, {"0.375", "0.38", ""}, {"1.99", "1.99", ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto m = ModelWithMotion(Dwell(0.0));
@@ -90,13 +90,18 @@ TEST(SizingCommits, PrimeRadiusAndOffset) {
         const char *text, *caption;
         bool accepted;
     } cases[] = {
-        {true, 0.0f, "2.5", "", true}, {true, 0.0f, "0", "", false},
+        {true, 0.0f, "2.5", "", true},
+        {true, 0.0f, "0", "", false},
         {true, 0.0f, "-1", "", false},
-        {true, 0.5f, "0.5", "", false},  {true, 0.5f, "0.6", "", true},
+        {true, 0.5f, "0.5", "", false},
+        {true, 0.5f, "0.6", "", true},
         // A negative offset does not open the way to a radius at or below its size.
-        {true, -0.5f, "-0.2", "", false}, {true, -0.5f, "0.4", "", false},
-        {true, -0.5f, "0.75", "", true},  {false, 0.3f, "2", "", false},
-        {false, 0.3f, "-2.5", "", false}, {false, 0.3f, "0", "Prime Radius", true},
+        {true, -0.5f, "-0.2", "", false},
+        {true, -0.5f, "0.4", "", false},
+        {true, -0.5f, "0.75", "", true},
+        {false, 0.3f, "2", "", false},
+        {false, 0.3f, "-2.5", "", false},
+        {false, 0.3f, "0", "Prime Radius", true},
         {false, 0.3f, "-0.7", "Prime Distance", true},
         {false, 0.3f, "1.99", "Prime Distance", true},
     };
@@ -188,12 +193,19 @@ TEST(PrintPressMax, SummaryLines) {
     m->RhoNegMaxAngle = 300.25f;
     const PressMaxSummary s = PrintPressMax(*m);
     const std::vector<std::string> pang = {
-        "", "", "", "  Max pressure angle =  25.46  deg @ cam angle 45  deg", "",
-        "  Min pressure angle = -12.3  deg @ cam angle 200.5  deg"};
+        "", "",
+        "", "  Max pressure angle =  25.46  deg @ cam angle 45  deg",
+        "", "  Min pressure angle = -12.3  deg @ cam angle 200.5  deg"};
     const std::vector<std::string> radcurv = {
-        "", "", "  Smallest pos radius of curvature = 1.25  in @ cam angle 10  deg", "",
-        "  Largest pos radius of curvature = + Infinity  in @ cam angle 120  deg", "", "",
-        "  Smallest neg radius of curvature = None  in @ cam angle 0  deg", "",
+        "",
+        "",
+        "  Smallest pos radius of curvature = 1.25  in @ cam angle 10  deg",
+        "",
+        "  Largest pos radius of curvature = + Infinity  in @ cam angle 120  deg",
+        "",
+        "",
+        "  Smallest neg radius of curvature = None  in @ cam angle 0  deg",
+        "",
         "  Largest neg radius of curvature = -7.  in @ cam angle 300.25  deg"};
     EXPECT_EQ(s.pang, pang);
     EXPECT_EQ(s.radcurv, radcurv);
@@ -299,8 +311,9 @@ TEST(SizeCamCalc, FillsTheLabelsFromAnEccentricCircle) {
     in.followerType = 2;
     in.ccw = true;
     in.barrel = false;
-    auto flat = ModelWithMotion(
-        [](double t) { return Motion{0.6 * std::cos(t), -0.6 * std::sin(t), -0.6 * std::cos(t)}; });
+    auto flat = ModelWithMotion([](double t) {
+        return Motion{0.6 * std::cos(t), -0.6 * std::sin(t), -0.6 * std::cos(t)};
+    });
     const SizeCamCalcResult f = SizeCamCalc(*flat, host, in);
     ASSERT_TRUE(f.completed);
     EXPECT_EQ(flat->RollerRadiusText, "1.20");

@@ -1,8 +1,9 @@
 // The core is built in layers, each including only those below it:
-//   text  <  model  <  motion  <  geometry | dynamics | spectrum  <  chain  <  output  <  files
-// geometry, dynamics and spectrum stand side by side and include none of each other. No core
-// folder includes Qt or ui/, and the batch tool includes no Qt either. A folder that is not in
-// the table fails until it is given its place.
+//   text < model < motion < geometry | dynamics | spectrum < chain < forms < output < files
+// geometry, dynamics and spectrum stand side by side and include none of each other; forms holds
+// the screens' Qt-free logic, which runs the chain. No core folder includes Qt or ui/, and the
+// batch tool includes no Qt either. A folder that is not in the table fails until it is given
+// its place. Only chain/ (and the start-up values) sets or clears a stage's flag.
 #include <gtest/gtest.h>
 
 // GCC 12 with the sanitizers at -O1 reports a false maybe-uninitialized inside <regex>.
@@ -23,7 +24,7 @@ namespace {
 
 const std::map<std::string, int> kRank = {
     {"text", 0},     {"model", 1}, {"motion", 2}, {"geometry", 3}, {"dynamics", 3},
-    {"spectrum", 3}, {"chain", 4}, {"output", 5}, {"files", 6},
+    {"spectrum", 3}, {"chain", 4}, {"forms", 5},  {"output", 6},   {"files", 7},
 };
 
 struct Include {
@@ -104,6 +105,34 @@ TEST(Layers, TheBatchToolIncludesNoQtAndNoScreens) {
             << inc.file << ":" << inc.line << " includes " << inc.target;
 }
 
+// Every assignment to a stage flag in the sources under `root`, but in chain/ and the start-up
+// values (model/CamModel.h, model/Initialize.cpp).
+std::vector<std::string> FlagWrites(const fs::path& root) {
+    std::vector<std::string> out;
+    const std::regex write(R"(\b(SvajDone|ProfileDone|DynamicsDone|FftDone)\s*=[^=])");
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp"))
+            continue;
+        const std::string file = fs::relative(entry.path(), root).generic_string();
+        if (file.rfind("chain/", 0) == 0 || file == "model/Initialize.cpp" ||
+            file == "model/CamModel.h")
+            continue;
+        std::ifstream in(entry.path());
+        std::string text;
+        for (int n = 1; std::getline(in, text); ++n) {
+            const std::string code = text.substr(0, text.find("//"));
+            if (std::regex_search(code, write))
+                out.push_back(file + ":" + std::to_string(n));
+        }
+    }
+    return out;
+}
+
+TEST(Layers, OnlyTheChainWritesAStageFlag) {
+    EXPECT_EQ(FlagWrites(kSource), std::vector<std::string>{});
+}
+
 // The check itself must see a fault when there is one: a scratch tree with one upward, one
 // sideways and one Qt include.
 TEST(Layers, TheCheckFindsUpwardSidewaysAndQtIncludes) {
@@ -119,6 +148,10 @@ TEST(Layers, TheCheckFindsUpwardSidewaysAndQtIncludes) {
     EXPECT_EQ(Violations(root, "dynamics"),
               (std::vector<std::string>{"dynamics/B.h:2 includes geometry/G.h (not below dynamics)",
                                         "dynamics/B.h:3 includes QString (Qt in the core)"}));
+    fs::create_directories(root / "chain");
+    std::ofstream(root / "motion" / "C.cpp") << "if (m.FftDone == x)\n  m.ProfileDone = true;\n";
+    std::ofstream(root / "chain" / "D.cpp") << "m.SvajDone = false;\n";
+    EXPECT_EQ(FlagWrites(root), std::vector<std::string>{"motion/C.cpp:2"});
     fs::remove_all(root);
 }
 

@@ -1,8 +1,8 @@
 #include "motion/Continuity.h"
+#include "forms/BoundsForm.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "model/ReportError.h"
-#include "motion/BoundsForm.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,9 @@ using model::RecordingHost;
 
 namespace {
 
-std::string Pad(int blanks) { return std::string(static_cast<size_t>(blanks), ' '); }
+std::string Pad(int blanks) {
+    return std::string(static_cast<size_t>(blanks), ' ');
+}
 
 // Adds a polynomial segment with S, V, A = 0 at both ends and S going from s0 to s1.
 void AddPolySegment(CamModel& m, RecordingHost& host, int seg, float start, const char* s0,
@@ -36,7 +38,9 @@ void AddPolySegment(CamModel& m, RecordingHost& host, int seg, float start, cons
 std::string Warning(const std::string& largest) {
     return "There is a potential problem with your cam design.\r\r"
            "At least one of your segment boundaries is discontinuous.\r"
-           "The largest discontinuity between S, V, or A is." + largest + "\r"
+           "The largest discontinuity between S, V, or A is." +
+           largest +
+           "\r"
            "If this value is very small it may just be computational roundoff error.\r\r"
            "This screen shows the problem(s), as will S-V-A plots of the whole cam.\r"
            "Please identify the error(s) and return to the SVAJ screen to redesign the cam "
@@ -84,7 +88,7 @@ TEST(ContinuityCheck, ToleranceAndUntestedJerk) {
         int k;
         float jump;
         bool ok;
-    } cases[] = {{0, 0.001f, true},  {0, 0.0011f, false}, {1, 0.0011f, false},
+    } cases[] = {{0, 0.001f, true},   {0, 0.0011f, false}, {1, 0.0011f, false},
                  {2, 0.0011f, false}, {2, -0.001f, true},  {3, 50.0f, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "quantity " << c.k << " jump " << c.jump);
@@ -125,13 +129,18 @@ TEST(Continuity_Form, RowsPairEachEndWithTheNextStart) {
     const std::string zeros = Pad(6) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 ";
     const std::string mid = Pad(6) + " 1 " + Pad(7) + "-2.2 " + Pad(5) + " 4 " + Pad(7);
     const std::vector<std::string> expected = {
-        Pad(10) + " Resulting Boundary Values at Segment Interfaces", "",
-        Pad(7) + "Segment" + Pad(5) + "End" + Pad(7) + "S" + Pad(9) + "V" + Pad(9) + "A" +
-            Pad(9) + "J",
-        row(" 1 ", " 1 ", zeros), "",
+        Pad(10) + " Resulting Boundary Values at Segment Interfaces",
+        "",
+        Pad(7) + "Segment" + Pad(5) + "End" + Pad(7) + "S" + Pad(9) + "V" + Pad(9) + "A" + Pad(9) +
+            "J",
+        row(" 1 ", " 1 ", zeros),
+        "",
         // 1.04 -> 1, -2.25 -> -2.2 (halves round up), 3.96 -> 4
-        row(" 1 ", " 2 ", mid + " 100 "), row(" 2 ", " 1 ", mid + "-7.5 "), "",
-        row(" 2 ", " 2 ", zeros), row(" 1 ", " 1 ", zeros),
+        row(" 1 ", " 2 ", mid + " 100 "),
+        row(" 2 ", " 1 ", mid + "-7.5 "),
+        "",
+        row(" 2 ", " 2 ", zeros),
+        row(" 1 ", " 1 ", zeros),
     };
     EXPECT_EQ(lines, expected);
 }
@@ -144,11 +153,16 @@ TEST(Continuity_Print, HeaderRuleAndShiftedColumns) {
     const auto lines = motion::Continuity_Print(*m, host, {"", "File Model1", "user"});
     const std::string zeros = Pad(5) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 " + Pad(7) + " 0 ";
     const std::vector<std::string> expected = {
-        "", "File Model1", "user", Pad(19) + "     Resulting Boundary Values at Segment Interfaces",
-        Pad(12) + std::string(58, '_'), "",
-        Pad(12) + "Segment" + Pad(2) + "End" + Pad(6) + "S" + Pad(9) + "V" + Pad(9) + "A" +
-            Pad(9) + "J",
-        Pad(14) + " 1 " + Pad(4) + " 1 " + zeros, "",
+        "",
+        "File Model1",
+        "user",
+        Pad(19) + "     Resulting Boundary Values at Segment Interfaces",
+        Pad(12) + std::string(58, '_'),
+        "",
+        Pad(12) + "Segment" + Pad(2) + "End" + Pad(6) + "S" + Pad(9) + "V" + Pad(9) + "A" + Pad(9) +
+            "J",
+        Pad(14) + " 1 " + Pad(4) + " 1 " + zeros,
+        "",
         Pad(14) + " 1 " + Pad(4) + " 2 " + Pad(5) + " .5 " + Pad(6) + " 0 " + Pad(7) + " 0 " +
             Pad(7) + " 0 ",
         Pad(14) + " 1 " + Pad(4) + " 1 " + zeros,

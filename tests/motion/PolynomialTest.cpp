@@ -1,9 +1,9 @@
 #include "motion/Polynomial.h"
+#include "forms/BoundsForm.h"
+#include "forms/PolyForm.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "model/ReportError.h"
-#include "motion/BoundsForm.h"
-#include "motion/PolyForm.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,9 @@ BoundsInput Bounds(int requested, const std::array<std::string, 4>& start,
     return in;
 }
 
-std::string Pad(int blanks) { return std::string(static_cast<size_t>(blanks), ' '); }
+std::string Pad(int blanks) {
+    return std::string(static_cast<size_t>(blanks), ' ');
+}
 
 std::vector<std::string> Texts(const RecordingHost& host) {
     std::vector<std::string> out;

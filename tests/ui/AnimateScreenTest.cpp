@@ -4,7 +4,7 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/Examples.h"
-#include "geometry/AnimateForm.h"
+#include "forms/AnimateForm.h"
 #include "text/NumberText.h"
 #include "ui/DrawingSurface.h"
 #include "ui/screens/SizeCamScreen.h"

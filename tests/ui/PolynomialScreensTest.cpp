@@ -2,8 +2,8 @@
 // screen.
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
+#include "forms/PolyForm.h"
 #include "motion/Continuity.h"
-#include "motion/PolyForm.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
 #include "ui/screens/PolyScreen.h"
@@ -98,8 +98,12 @@ private slots:
                               "Number of Conditions Requested", "Number of Conditions Selected"})
             QVERIFY2(captions.contains(c), c);
         QCOMPARE(captions.count("Boundary Cond."), 4);
-        ExpectTexts(s, {{"lbl_SVAJ_0", "S"}, {"lbl_SVAJ_1", "V"}, {"lbl_SVAJ_2", "A"},
-                        {"lbl_SVAJ_3", "J"}, {"cmd_Done", "&Done"}, {"cmd_Cancel", "Ca&ncel"},
+        ExpectTexts(s, {{"lbl_SVAJ_0", "S"},
+                        {"lbl_SVAJ_1", "V"},
+                        {"lbl_SVAJ_2", "A"},
+                        {"lbl_SVAJ_3", "J"},
+                        {"cmd_Done", "&Done"},
+                        {"cmd_Cancel", "Ca&ncel"},
                         {"cmd_ClearBounds", "Clea&r"}});
 
         Enter(s, "txt_NoConds", "5");
@@ -111,9 +115,14 @@ private slots:
         f.model->SegStartText[1] = "0.5";
         f.model->SegEndText[1] = "";
         s = f.open<ui::BoundsScreen>(ScreenId::Bounds);
-        ExpectTexts(s, {{"lbl_segment", " 1"}, {"lbl_start", "0"}, {"lbl_end", " 90"},
-                        {"lbl_Segangle_0", " 30"}, {"lbl_Segangle_4", " 120"},
-                        {"lbl_Segangle_2", ""}, {"lbl_Selected", " 1"}, {"txt_NoConds", "2"}});
+        ExpectTexts(s, {{"lbl_segment", " 1"},
+                        {"lbl_start", "0"},
+                        {"lbl_end", " 90"},
+                        {"lbl_Segangle_0", " 30"},
+                        {"lbl_Segangle_4", " 120"},
+                        {"lbl_Segangle_2", ""},
+                        {"lbl_Selected", " 1"},
+                        {"txt_NoConds", "2"}});
         QCOMPARE(f.model->BcRequested, 2);
         for (int c = 0; c < 5; ++c) {
             for (int r = 0; r < 4; ++r)
@@ -172,9 +181,13 @@ private slots:
 
     // An inner angle lies strictly inside the segment; its global angle is 30 + theta.
     void innerAngle() {
-        for (const auto& [theta, global] :
-             {std::pair{"45", " 75"}, {"0.5", " 30.5"}, {"89.9", " 119.9"}, {"0", ""}, {"90", ""},
-              {"120", ""}, {"-10", ""}}) {
+        for (const auto& [theta, global] : {std::pair{"45", " 75"},
+                                            {"0.5", " 30.5"},
+                                            {"89.9", " 119.9"},
+                                            {"0", ""},
+                                            {"90", ""},
+                                            {"120", ""},
+                                            {"-10", ""}}) {
             const bool accepted = *global;
             const Row row{theta};
             UiFixture f;
@@ -259,9 +272,14 @@ private slots:
                                    "Equation Coefficients"},
                      {"lbl_Bounds", "Boundary Conditions Selected for this Polynomial"},
                      {"lbl_Exponents", "Coefficients for S Equation with Theta/Beta as Variable"},
-                     {"lbl_Name_0", "Segment"}, {"lbl_Name_1", "Start"}, {"lbl_Name_2", "Beta"},
-                     {"lbl_Name_3", "End"}, {"lbl_SegData_0", " 1"}, {"lbl_SegData_1", " 30"},
-                     {"lbl_SegData_2", " 90"}, {"lbl_SegData_3", " 120"},
+                     {"lbl_Name_0", "Segment"},
+                     {"lbl_Name_1", "Start"},
+                     {"lbl_Name_2", "Beta"},
+                     {"lbl_Name_3", "End"},
+                     {"lbl_SegData_0", " 1"},
+                     {"lbl_SegData_1", " 30"},
+                     {"lbl_SegData_2", " 90"},
+                     {"lbl_SegData_3", " 120"},
                      {"cmd_Print", "&Print Data"}});
         auto* conditions = Child<QPlainTextEdit>(poly, "pct_Poly_0");
         auto* coefficients = Child<QPlainTextEdit>(poly, "pct_Poly_1");
@@ -269,10 +287,10 @@ private slots:
                  Joined(motion::Polytable_Form(*f.model, f.host).conditions));
         QVERIFY(QFontInfo(coefficients->font()).fixedPitch()); // the columns line up
         const QString pad11(11, ' ');
-        QCOMPARE(coefficients->toPlainText(),
-                 QString(6, ' ') + "      Equation Resulting\n" +
-                     "   Exponent        Coefficient\n" + pad11 + " 0 " + pad11 + "0.000\n" +
-                     pad11 + " 1 " + pad11 + "1.000");
+        QCOMPARE(coefficients->toPlainText(), QString(6, ' ') + "      Equation Resulting\n" +
+                                                  "   Exponent        Coefficient\n" + pad11 +
+                                                  " 0 " + pad11 + "0.000\n" + pad11 + " 1 " +
+                                                  pad11 + "1.000");
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath("poly.pdf");

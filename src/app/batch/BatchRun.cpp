@@ -5,14 +5,14 @@
 #include "files/Exports.h"
 #include "files/ModelFile.h"
 #include "files/SafeFile.h"
+#include "forms/FftForm.h"
+#include "forms/InputDataForm.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "motion/Continuity.h"
-#include "motion/InputDataForm.h"
 #include "output/PrintRequest.h"
-#include "spectrum/FftForm.h"
 #include "spectrum/Spectrum.h"
 #include "text/NumberText.h"
 
@@ -71,9 +71,8 @@ std::string FftText(const CamModel& m) {
 }
 
 bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
-    if (!spectrum::SpectrumStep(m, host, o.fftRow, m.NumPoints))
+    if (!chain::RunSpectrum(m, host, o.fftRow, m.NumPoints))
         return false;
-    m.FftDone = true;
     // As the harmonics box: a count beyond N/2 is cut with the program's message.
     if (!spectrum::ChooseHarmonics(m, host, std::to_string(o.harmonics)).accepted)
         return false;
@@ -114,7 +113,9 @@ bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
            files::Export_Cadkey_to_File(m, files::kWholeRevolution, o.exportCadkeyPath, host);
 }
 
-int Status(bool ok, const StderrHost& host) { return ok && host.faultCount() == 0 ? 0 : 1; }
+int Status(bool ok, const StderrHost& host) {
+    return ok && host.faultCount() == 0 ? 0 : 1;
+}
 
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "ui/screens/AnimateScreen.h"
 
 #include "chain/Recalculate.h"
-#include "geometry/AnimateForm.h"
+#include "forms/AnimateForm.h"
+#include "forms/SizeCamForm.h"
 #include "geometry/Profile.h"
-#include "geometry/SizeCamForm.h"
 #include "geometry/SizingChecks.h"
 #include "model/CamModel.h"
 #include "model/Host.h"

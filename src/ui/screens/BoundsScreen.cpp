@@ -1,9 +1,9 @@
 #include "ui/screens/BoundsScreen.h"
 
+#include "forms/BoundsForm.h"
 #include "model/CamModel.h"
 #include "model/Fault.h"
 #include "model/ReportError.h"
-#include "motion/BoundsForm.h"
 #include "motion/Polynomial.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
@@ -33,7 +33,9 @@ const char* const kDisabledStyle =
 
 constexpr int kBoxWidth = 92;
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QLabel* Caption(const char* text, QWidget* parent) {
     QLabel* label = MakeCaption(parent, text);
@@ -296,9 +298,7 @@ void BoundsScreen::CommitInnerAngle(int k) {
         motion::CheckInnerAngle(m_ctx.host, m_theta[k]->text().toStdString(),
                                 m_end->text().toStdString(), m_segAngle[0]->text().toStdString());
     switch (angle.state) {
-    case motion::InnerAngle::Empty:
-        m_segAngle[k]->clear();
-        break;
+    case motion::InnerAngle::Empty: m_segAngle[k]->clear(); break;
     case motion::InnerAngle::Accepted: ShowInnerAngle(k, angle.globalText, true); break;
     case motion::InnerAngle::Refused:
         m_theta[k]->clear();
@@ -329,9 +329,7 @@ void BoundsScreen::RefreshSelected() {
     m_selected->setText(Text(text::Str(static_cast<float>(filled))));
     switch (motion::CheckFilledCount(m_ctx.host, filled, m_ctx.model.BcRequested)) {
     case motion::FilledCount::TooFew:
-    case motion::FilledCount::TooMany:
-        m_done->setEnabled(false);
-        break;
+    case motion::FilledCount::TooMany: m_done->setEnabled(false); break;
     case motion::FilledCount::Exact:
         m_done->setEnabled(true);
         m_done->setFocus();
@@ -360,7 +358,9 @@ void BoundsScreen::Cancel() {
     closeScreen();
 }
 
-void BoundsScreen::reject() { Cancel(); }
+void BoundsScreen::reject() {
+    Cancel();
+}
 
 void BoundsScreen::Done() {
     model::RunGuarded(m_ctx.host, screenName() + ".Done", [&] {

@@ -1,5 +1,6 @@
 #include "ui/screens/DynamicsScreen.h"
 
+#include "chain/Recalculate.h"
 #include "dynamics/Dynamics.h"
 #include "dynamics/DynamicsText.h"
 #include "model/CamModel.h"
@@ -316,7 +317,7 @@ void DynamicsScreen::ClearPicture() {
 void DynamicsScreen::Calc_Click() {
     model::CamModel& m = m_ctx.model;
     m.TorqueStartFresh = m_torque[0]->isChecked();
-    if (!dynamics::Dynamics(m, m_ctx.host)) {
+    if (!chain::RunDynamics(m, m_ctx.host)) {
         // The report has been shown; the inputs can be mended and calculated again.
         ShowResults(false);
         m_done->setEnabled(false);

@@ -8,7 +8,7 @@
 // "Accumulate" mode it hides the results until Calculate adds this cam's torque.
 #pragma once
 
-#include "dynamics/DynamicsForm.h"
+#include "forms/DynamicsForm.h"
 #include "ui/ScreenBase.h"
 
 #include <array>

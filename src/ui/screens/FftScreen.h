@@ -4,9 +4,9 @@
 // Done offers the transform to the plot and print screens as "Current FFT".
 #pragma once
 
+#include "forms/FftForm.h"
 #include "output/AnnotatedPlot.h"
 #include "output/Graph.h"
-#include "spectrum/FftForm.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/PlotScreenParts.h"
 

@@ -1,9 +1,9 @@
 #include "ui/screens/HomeScreen.h"
 
 #include "files/Examples.h"
+#include "forms/HomeForm.h"
 #include "model/CamModel.h"
 #include "model/Headers.h"
-#include "model/HomeForm.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
 #include "ui/Commands.h"
@@ -157,8 +157,8 @@ void HomeScreen::BuildFileMenu(QMenuBar* bar) {
     file->addSeparator();
     m_export = file->addMenu("&Export");
     m_export->setObjectName("mnu_Export");
-    m_exports[0] = AddCommand(m_export, "&Spreadsheet", "mnu_Spreadsheet",
-                              Command::ExportSpreadsheet);
+    m_exports[0] =
+        AddCommand(m_export, "&Spreadsheet", "mnu_Spreadsheet", Command::ExportSpreadsheet);
     m_exports[1] = AddCommand(m_export, "&Cadkey", "mnu_Cadkey", Command::ExportCadkey);
     m_exports[2] = AddCommand(m_export, "&Profile", "mnu_Profile", Command::ExportProfile);
     m_fileQuit = AddAction(file, "&Quit", "mnu_Quit", &HomeScreen::Quit);
@@ -248,8 +248,12 @@ void HomeScreen::RefreshMenus() {
         m_units[system]->setChecked(true);
 }
 
-void HomeScreen::SVAJ() { m_ctx.navigator.ShowScreen(ScreenId::InputData); }
-void HomeScreen::SizeCam() { m_ctx.navigator.ShowScreen(ScreenId::SizeCam); }
+void HomeScreen::SVAJ() {
+    m_ctx.navigator.ShowScreen(ScreenId::InputData);
+}
+void HomeScreen::SizeCam() {
+    m_ctx.navigator.ShowScreen(ScreenId::SizeCam);
+}
 
 void HomeScreen::DrawCam() {
     // The drawing takes a moment to appear; the draw-cam screen restores the pointer once the
@@ -258,9 +262,15 @@ void HomeScreen::DrawCam() {
     m_ctx.navigator.ShowScreen(ScreenId::Animate);
 }
 
-void HomeScreen::Dynamics() { m_ctx.navigator.ShowScreen(ScreenId::Dynamics); }
-void HomeScreen::Plot() { m_ctx.navigator.ShowScreen(ScreenId::PlotType); }
-void HomeScreen::Print() { m_ctx.navigator.ShowScreen(ScreenId::PrintSelect); }
+void HomeScreen::Dynamics() {
+    m_ctx.navigator.ShowScreen(ScreenId::Dynamics);
+}
+void HomeScreen::Plot() {
+    m_ctx.navigator.ShowScreen(ScreenId::PlotType);
+}
+void HomeScreen::Print() {
+    m_ctx.navigator.ShowScreen(ScreenId::PrintSelect);
+}
 
 void HomeScreen::Quit() {
     if (model::SaveBeforeQuit(m_ctx.model))
@@ -280,9 +290,15 @@ void HomeScreen::PickUnits(int k) {
     m_units[m_ctx.model.UnitSystem]->setChecked(true);
 }
 
-void HomeScreen::CalculateFFT() { m_ctx.navigator.ShowScreen(ScreenId::FFT); }
-void HomeScreen::About() { m_ctx.navigator.ShowScreen(ScreenId::About); }
-void HomeScreen::ChangeUser() { m_ctx.navigator.ShowScreen(ScreenId::User); }
+void HomeScreen::CalculateFFT() {
+    m_ctx.navigator.ShowScreen(ScreenId::FFT);
+}
+void HomeScreen::About() {
+    m_ctx.navigator.ShowScreen(ScreenId::About);
+}
+void HomeScreen::ChangeUser() {
+    m_ctx.navigator.ShowScreen(ScreenId::User);
+}
 
 void HomeScreen::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);

@@ -12,7 +12,7 @@
 // that does not exist.
 #pragma once
 
-#include "motion/MotionProgram.h"
+#include "forms/MotionProgram.h"
 #include "ui/Controls.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/SegmentRowWidgets.h"

@@ -1,7 +1,7 @@
 #include "ui/screens/PolyScreen.h"
 
+#include "forms/PolyForm.h"
 #include "model/CamModel.h"
-#include "motion/PolyForm.h"
 #include "ui/CommonButtons.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"

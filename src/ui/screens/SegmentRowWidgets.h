@@ -2,7 +2,7 @@
 // program names them (txt_Beta_3 is txt_Beta(3)), and how a row shows the model and its state.
 #pragma once
 
-#include "motion/InputDataForm.h"
+#include "forms/InputDataForm.h"
 
 #include <array>
 

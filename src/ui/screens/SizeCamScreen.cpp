@@ -1,6 +1,7 @@
 #include "ui/screens/SizeCamScreen.h"
 
 #include "chain/Recalculate.h"
+#include "chain/Stages.h"
 #include "geometry/CamScene.h"
 #include "geometry/SizingChecks.h"
 #include "geometry/SizingSummary.h"
@@ -396,18 +397,15 @@ void SizeCamScreen::Calc_Click() {
     model::CamModel& m = m_ctx.model;
     const geometry::SizeCamCalcResult r = geometry::SizeCamCalc(m, m_ctx.host, Inputs());
     m_changed = true;
-    if (r.completed) {
-        // Force and torque read the pressure angle just computed.
-        chain::RefreshDynamics(m, m_ctx.host);
+    if (r.completed)
         DrawPicture();
-    }
     ShowResults(r.state);
 }
 
 void SizeCamScreen::Done_Click() {
     if (!m_state.doneEnabled)
         return;
-    m_ctx.model.ProfileDone = true;
+    chain::Holds(m_ctx.model, model::Stage::Sizing);
     m_ctx.model.ModelSaved = false;
     closeScreen();
 }
@@ -420,9 +418,7 @@ void SizeCamScreen::reject() {
             return;
         }
         // The inputs no longer match the rows computed from them.
-        m.ProfileDone = false;
-        m.DynamicsDone = false;
-        m.ModelSaved = false;
+        chain::Changed(m, chain::Input::CamGeometry);
     }
     closeScreen();
 }

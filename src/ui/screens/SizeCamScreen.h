@@ -10,7 +10,7 @@
 // geometry/SizingSummary.h, geometry/CamScene.h).
 #pragma once
 
-#include "geometry/SizeCamForm.h"
+#include "forms/SizeCamForm.h"
 #include "geometry/SizingChecks.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/SizingWidgets.h"

@@ -1,6 +1,6 @@
 #include "ui/screens/UserScreen.h"
 
-#include "model/UserForm.h"
+#include "forms/UserForm.h"
 #include "ui/Controls.h"
 #include "ui/Navigator.h"
 
@@ -35,7 +35,8 @@ UserScreen::UserScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::User) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(4);
-    m_userName = AddBox(layout, "Please enter your name and/or a project ID:", "txt_UserName", this);
+    m_userName =
+        AddBox(layout, "Please enter your name and/or a project ID:", "txt_UserName", this);
     m_designNo = AddBox(layout, "Please enter a design number:", "txt_DesignNo", this);
     // No eight-character limit: this platform's file names are long.
     m_fileName = AddBox(layout, "Please enter a disk filename (< 9 chars)", "txt_Filename", this);

@@ -1,4 +1,4 @@
-#include "motion/PolyForm.h"
+#include "forms/PolyForm.h"
 
 #include "model/CamModel.h"
 #include "model/Fault.h"

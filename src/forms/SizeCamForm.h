@@ -87,7 +87,8 @@ struct SizeCamCalcResult {
 };
 
 // Reads the inputs into the model (a roller sets RollerRadiusText with 2 decimals, a flat face
-// the face width), runs Autopress and RadiusOfCurvature and fills the labels. The busy pointer
+// the face width), runs the sizing (Autopress and RadiusOfCurvature), computes dynamics that
+// had been computed again from the new pressure angle, and fills the labels. The busy pointer
 // is shown meanwhile. When a pass stops (its fault or warning already shown), the labels stay
 // blank and "Calc" stays available.
 SizeCamCalcResult SizeCamCalc(CamModel& model, Host& host, const SizeCamInputs& inputs);

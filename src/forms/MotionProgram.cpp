@@ -1,5 +1,6 @@
-#include "motion/MotionProgram.h"
+#include "forms/MotionProgram.h"
 
+#include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -19,15 +20,6 @@ using text::ShortestFloat;
 using text::Val;
 
 namespace {
-
-void ClearLaterStages(CamModel& m) {
-    for (int f = ResultRow::PressureAngle; f <= m.NumFunctions; ++f) {
-        if (f == ResultRow::Torque && !m.TorqueStartFresh)
-            continue;
-        for (int i = 0; i <= m.NumPoints; ++i)
-            m.Results[f][i] = 0.0f;
-    }
-}
 
 // S of the solved polynomial of a segment at x (0 or 1).
 float PolynomialAt(const CamModel& m, int seg, float x) {
@@ -183,16 +175,15 @@ bool CompleteMotionProgram(CamModel& m, Host& host, InputScreenState& st) {
         CamOmegaPowers(m);
         m.NumSegments = ClampSegmentCount(m.SegmentsText).NumSegments;
         m.DeltaTheta = SnapDelta(Val(m.DeltaText)).DeltaTheta;
+        // An example's later stages were computed from this very program when it was loaded.
         if (m.ExampleLoaded) {
-            m.ProfileDone = true;
-            m.DynamicsDone = true;
+            for (model::Stage s :
+                 {model::Stage::Motion, model::Stage::Sizing, model::Stage::Dynamics})
+                chain::Holds(m, s);
         } else {
-            m.ProfileDone = false;
-            m.DynamicsDone = false;
-            ClearLaterStages(m);
+            chain::Completed(m, model::Stage::Motion);
         }
         m.DesignNo = m.DesignNo + 1;
-        m.SvajDone = true;
         m.ModelSaved = false;
         const model::DateTime t = host.now();
         m.DateStr = model::DateText(t);

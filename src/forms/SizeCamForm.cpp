@@ -1,5 +1,6 @@
-#include "geometry/SizeCamForm.h"
+#include "forms/SizeCamForm.h"
 
+#include "chain/Recalculate.h"
 #include "geometry/Checked.h"
 #include "geometry/Sizing.h"
 #include "geometry/SizingChecks.h"
@@ -121,9 +122,12 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
         }
         m.CamType = in.barrel ? "Barrel" : "Radial";
     });
-    if (read && Autopress(m, host, m.FollowerType) && RadiusOfCurvature(m, host, m.FollowerType)) {
+    const bool hadDynamics = m.DynamicsDone;
+    if (read && chain::RunSizing(m, host)) {
         result.state = Calculated(m);
         result.completed = true;
+        // Force and torque read the pressure angle just computed.
+        chain::RefreshDynamics(m, host, hadDynamics);
     }
     return result;
 }

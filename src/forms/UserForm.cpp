@@ -1,4 +1,4 @@
-#include "model/UserForm.h"
+#include "forms/UserForm.h"
 
 #include "model/CamModel.h"
 #include "model/Fault.h"

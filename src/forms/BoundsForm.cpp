@@ -1,4 +1,4 @@
-#include "motion/BoundsForm.h"
+#include "forms/BoundsForm.h"
 
 #include "model/CamModel.h"
 #include "model/Fault.h"

@@ -92,10 +92,6 @@ StepChoice SnapDelta(double v);
 // Decimals of the angle labels: 0 at a step of 1, 1 at 0.5, 2 at 0.25.
 int AngleDecimals(float deltaTheta);
 
-// SegLift and SegLow of a segment from its Start and End texts: not a dwell: h = |End - Start|,
-// a dwell: h = End; SegLow = |Start| for a rise and |End| for a fall when Start <> 0, else 0.
-void SegmentPositions(CamModel& model, int segment);
-
 // ---- handlers of the cam data boxes
 // The question asked before a new segment count clears rows the user has filled in.
 const std::string& SegmentCountQuestion();

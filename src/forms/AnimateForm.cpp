@@ -1,6 +1,6 @@
-#include "geometry/AnimateForm.h"
+#include "forms/AnimateForm.h"
 
-#include "geometry/SizeCamForm.h"
+#include "forms/SizeCamForm.h"
 #include "model/CamModel.h"
 #include "text/NumberText.h"
 

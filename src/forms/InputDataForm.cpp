@@ -1,5 +1,6 @@
-#include "motion/InputDataForm.h"
+#include "forms/InputDataForm.h"
 
+#include "chain/Stages.h"
 #include "model/Constants.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
@@ -34,10 +35,6 @@ bool ValidRow(int row) {
 char FirstLetter(std::string_view text) {
     return text.empty() ? '\0'
                         : static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-}
-
-bool IsDwellRow(const CamModel& m, int seg) {
-    return m.SegDir[seg] == "D" || m.SegLawText[seg] == LawList[kLawDwell];
 }
 
 bool AnyRowEntered(const CamModel& m) {
@@ -208,21 +205,6 @@ int AngleDecimals(float deltaTheta) {
     if (deltaTheta == 0.25f)
         return 2;
     return 0;
-}
-
-void SegmentPositions(CamModel& m, int seg) {
-    const double start = Val(m.SegStartText[seg]);
-    const double end = Val(m.SegEndText[seg]);
-    m.SegLift[seg] = static_cast<float>(IsDwellRow(m, seg) ? end : std::fabs(end - start));
-    const std::string& dir = m.SegDir[seg];
-    float low = 0.0f;
-    if (dir != "D" && start != 0.0) {
-        if (dir == "R")
-            low = static_cast<float>(std::fabs(start));
-        else if (dir == "F")
-            low = static_cast<float>(std::fabs(end));
-    }
-    m.SegLow[seg] = low;
 }
 
 // ---- cam data boxes
@@ -453,11 +435,13 @@ bool CheckDoneEnabled(const CamModel& m, InputScreenState& st) {
 
 void ClearSegs(CamModel& m, InputScreenState& st) {
     ClearSegments(m);
+    chain::Withdraw(m, model::Stage::Motion);
     ClearRowStates(st);
 }
 
 void ClearAll(CamModel& m, InputScreenState& st) {
     ClearSVAJ(m);
+    chain::Withdraw(m, model::Stage::Motion);
     ClearRowStates(st);
     ShowRows(m, st);
 }

@@ -1,5 +1,6 @@
-#include "dynamics/DynamicsForm.h"
+#include "forms/DynamicsForm.h"
 
+#include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ResultRow.h"
@@ -119,12 +120,7 @@ DampingEntry DampingBoxes(float springK) {
 }
 
 void ClearDynamicsResults(CamModel& model) {
-    for (int i = 0; i <= model.NumPoints; ++i) {
-        model.Results[ResultRow::Force][i] = 0.0f;
-        if (model.TorqueStartFresh)
-            model.Results[ResultRow::Torque][i] = 0.0f;
-    }
-    model.DynamicsDone = false;
+    chain::Withdraw(model, model::Stage::Dynamics);
 }
 
 } // namespace trochix::dynamics

@@ -1,11 +1,12 @@
 // The input screen's logic driven as the screen drives it: texts in, model and row states out.
-#include "motion/InputDataForm.h"
+#include "forms/InputDataForm.h"
+#include "forms/MotionProgram.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "motion/MotionLaws.h"
-#include "motion/MotionProgram.h"
 #include "motion/Polynomial.h"
+#include "motion/SegmentDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
-#include "spectrum/FftForm.h"
+#include "forms/FftForm.h"
 
+#include "chain/Recalculate.h"
+#include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "spectrum/Spectrum.h"
@@ -64,7 +66,7 @@ const std::string& HarmonicAxisTitle() {
 }
 
 std::string OpenFftScreen(CamModel& model, const std::string& harmonicsText) {
-    model.FftDone = false;
+    chain::Withdraw(model, model::Stage::Spectrum);
     model.NumHarmonics = CountFromText(harmonicsText);
     std::string shown = harmonicsText;
     if (model.NumHarmonics > HarmonicLimit(model.NumPoints)) {
@@ -111,8 +113,7 @@ FftChoice ChooseFftFunction(CamModel& model, Host& host, const std::string& text
     }
     model.NumHarmonics = count;
     result.functionLabel = chosen->name;
-    if (SpectrumStep(model, host, chosen->row, model.NumPoints)) {
-        model.FftDone = true;
+    if (chain::RunSpectrum(model, host, chosen->row, model.NumPoints)) {
         result.computed = true;
         result.title = FftTitle(chosen->name);
         FFT_Plot(model, host);

@@ -4,7 +4,7 @@
 // motion/InputDataForm.h.
 #pragma once
 
-#include "motion/InputDataForm.h"
+#include "forms/InputDataForm.h"
 
 #include <functional>
 #include <string>

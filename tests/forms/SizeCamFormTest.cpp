@@ -1,8 +1,8 @@
 // The option rules of the sizing screen, the texts of the Draw Cam screen and the summary's
 // units, as plain data.
-#include "geometry/SizeCamForm.h"
-#include "GeometryFixture.h"
-#include "geometry/AnimateForm.h"
+#include "forms/SizeCamForm.h"
+#include "forms/AnimateForm.h"
+#include "geometry/GeometryFixture.h"
 #include "geometry/Sizing.h"
 #include "geometry/SizingSummary.h"
 #include "model/Units.h"

@@ -1,4 +1,4 @@
-#include "model/HomeForm.h"
+#include "forms/HomeForm.h"
 #include "model/CamModel.h"
 #include "model/CommonButtons.h"
 #include "model/Initialize.h"

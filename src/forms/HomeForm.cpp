@@ -1,5 +1,6 @@
-#include "model/HomeForm.h"
+#include "forms/HomeForm.h"
 
+#include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
@@ -32,8 +33,7 @@ HomeButtons SetHomeButtons(const CamModel& m) {
 }
 
 void LoadHomeScreen(CamModel& m) {
-    m.SvajDone = false;
-    m.ProfileDone = false;
+    chain::Withdraw(m, model::Stage::Motion);
     m.CamType = "Radial";
 }
 
