@@ -358,22 +358,27 @@ private slots:
         QCOMPARE(f.texts(), Strings{kAccumulate});
     }
 
-    // In Accumulate mode an edit hides the results and waits for Calculate.
-    void editWhileAccumulatingWaitsForCalculate() {
+    // In Accumulate mode an edit after the pass hides the results and offers no second pass,
+    // which would add the same cam's torque again; Start Fresh computes once more.
+    void editWhileAccumulatingOffersNoSecondPass() {
         UiFixture f;
-        LoadComputedExample(f, 1, 1.0f);
+        LoadComputedExample(f, 4, 1.0f);
         auto* s = OpenDynamics(f);
         QTest::mouseClick(Child<QRadioButton>(s, "opt_Torque_1"), Qt::LeftButton);
         Click(s, "cmd_Calc");
         QVERIFY(s->resultsShown());
+        const float once = f.model->Results[ResultRow::Torque][100];
         Enter(s, "txt_Mass", "0.1");
         QCOMPARE(f.model->EffMass, 0.1f);
         QVERIFY(!s->resultsShown());
-        QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("10"));
+        QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("00"));
+        Click(s, "cmd_Calc");
+        QCOMPARE(f.model->Results[ResultRow::Torque][100], once);
         // Leaving a box without an edit commits nothing.
         Box(s, "txt_Spring")->setFocus();
         QTest::keyClick(Box(s, "txt_Spring"), Qt::Key_Tab);
         QCOMPARE(f.texts(), Strings{kAccumulate});
+        QTest::mouseClick(Child<QRadioButton>(s, "opt_Torque_0"), Qt::LeftButton);
         Click(s, "cmd_Calc");
         QVERIFY(s->resultsShown());
         QCOMPARE(EnabledFlags(s, {"cmd_Calc", "cmd_Done"}), QString("01"));

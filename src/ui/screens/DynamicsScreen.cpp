@@ -390,11 +390,10 @@ void DynamicsScreen::Box_LostFocus(DynamicsBox b) {
     m_done->setEnabled(false);
     if (b == DynamicsBox::Spring)
         SetDampingEntry();
+    // Accumulating, a second pass would add this cam's torque again: Calculate stays as it
+    // was, and Start Fresh is the way to compute once more.
     if (r.rerun)
         Calc_Click();
-    else
-        // The shown results no longer hold for these inputs.
-        m_calc->setEnabled(true);
 }
 
 } // namespace trochix::ui
