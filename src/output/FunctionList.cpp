@@ -1,27 +1,17 @@
 #include "output/FunctionList.h"
 
+#include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/FunctionNames.h"
 #include "model/ResultRow.h"
+#include "model/RowCatalogue.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace trochix::output {
 
 using model::ResultRow;
-
-const std::array<FunctionCode, 20> FunctionCodes = {{
-    {"DI", ResultRow::Displacement},   {"VE", ResultRow::Velocity},
-    {"AC", ResultRow::Acceleration},   {"JE", ResultRow::Jerk},
-    {"PH", ResultRow::PressureAngle},  {"RH", ResultRow::RadiusOfCurvature},
-    {"FO", ResultRow::Force},          {"TO", ResultRow::Torque},
-    {"XC", ResultRow::XCoord},         {"YC", ResultRow::YCoord},
-    {"RA", ResultRow::CamRadius},      {"TH", ResultRow::CamTheta},
-    {"XS", ResultRow::XShifted90},     {"YS", ResultRow::YShifted90},
-    {"FR", ResultRow::FrictionTorque}, {"FL", ResultRow::FlywheelTorque},
-    {"RE", ResultRow::FftReal},        {"IM", ResultRow::FftImag},
-    {"MA", ResultRow::FftMagnitude},   {"AN", ResultRow::FftPhase},
-}};
 
 // clang-format off
 // Short local names for the preset tables, so that each row reads as its preset's name.
@@ -38,7 +28,7 @@ constexpr int S = ResultRow::Displacement, V = ResultRow::Velocity,
 } // namespace
 
 const std::array<Preset, 7> Presets4 = {{
-    {1, "Displacement, Velocity, Acceleration, Jerk", 4, {S, V, A, J}, Stage::Svaj},
+    {1, "Displacement, Velocity, Acceleration, Jerk", 4, {S, V, A, J}, Stage::Motion},
     {2, "Phi, Rho, Displacement, Velocity", 4, {Phi, Rho, S, V}, Stage::Profile},
     {3, "Radius, Theta, X-coord, Y-coord", 4, {Radius, Theta, X, Y}, Stage::Profile},
     // The rows of this preset are not in the order of its name.
@@ -51,11 +41,11 @@ const std::array<Preset, 7> Presets4 = {{
 }};
 
 const std::array<Preset, 13> Presets2 = {{
-    {1, "Displacement and Velocity", 2, {S, V, 0, 0}, Stage::Svaj},
-    {2, "Velocity and Acceleration", 2, {V, A, 0, 0}, Stage::Svaj},
-    {3, "Acceleration and Displacement", 2, {A, S, 0, 0}, Stage::Svaj},
+    {1, "Displacement and Velocity", 2, {S, V, 0, 0}, Stage::Motion},
+    {2, "Velocity and Acceleration", 2, {V, A, 0, 0}, Stage::Motion},
+    {3, "Acceleration and Displacement", 2, {A, S, 0, 0}, Stage::Motion},
     // Acceleration first, although the name puts it last.
-    {4, "Jerk and Acceleration", 2, {A, J, 0, 0}, Stage::Svaj},
+    {4, "Jerk and Acceleration", 2, {A, J, 0, 0}, Stage::Motion},
     {5, "Phi and Rho", 2, {Phi, Rho, 0, 0}, Stage::Profile},
     {6, "Radius and Theta of cam", 2, {Radius, Theta, 0, 0}, Stage::Profile},
     {7, "Cam X and Y coordinates", 2, {X, Y, 0, 0}, Stage::Profile},
@@ -71,13 +61,7 @@ const std::array<Preset, 13> Presets2 = {{
 // clang-format on
 
 bool StageDone(const model::CamModel& m, Stage stage) {
-    switch (stage) {
-    case Stage::Svaj: return true;
-    case Stage::Profile: return m.ProfileDone;
-    case Stage::Dynamics: return m.DynamicsDone;
-    case Stage::Spectrum: return m.FftDone;
-    }
-    return false;
+    return stage == Stage::Motion || chain::Done(m, stage);
 }
 
 bool IsSpectrumRow(int row) {
@@ -85,34 +69,19 @@ bool IsSpectrumRow(int row) {
 }
 
 Stage StageOf(int row) {
-    switch (row) {
-    case ResultRow::PressureAngle:
-    case ResultRow::RadiusOfCurvature:
-    case ResultRow::XCoord:
-    case ResultRow::YCoord:
-    case ResultRow::CamRadius:
-    case ResultRow::CamTheta:
-    case ResultRow::XShifted90:
-    case ResultRow::YShifted90: return Stage::Profile;
-    case ResultRow::Force:
-    case ResultRow::Torque:
-    case ResultRow::FrictionTorque:
-    case ResultRow::FlywheelTorque: return Stage::Dynamics;
-    default: return IsSpectrumRow(row) ? Stage::Spectrum : Stage::Svaj;
-    }
+    return row >= 0 && row < model::kResultRows ? model::RowCatalogue[row].stage : Stage::Motion;
 }
 
 std::vector<int> FunctionRows(const model::CamModel& m) {
-    std::vector<int> rows = {ResultRow::Displacement, ResultRow::Velocity, ResultRow::Acceleration,
-                             ResultRow::Jerk};
-    if (m.ProfileDone)
-        rows.insert(rows.end(), {ResultRow::PressureAngle, ResultRow::RadiusOfCurvature});
-    if (m.DynamicsDone)
-        rows.insert(rows.end(), {ResultRow::Force, ResultRow::Torque, ResultRow::FrictionTorque,
-                                 ResultRow::FlywheelTorque});
-    if (m.ProfileDone)
-        for (int row = ResultRow::XCoord; row <= ResultRow::YShifted90; ++row)
-            rows.push_back(row);
+    std::vector<const model::RowInfo*> listed;
+    for (const model::RowInfo& info : model::RowCatalogue)
+        if (info.listPlace > 0 && StageDone(m, info.stage))
+            listed.push_back(&info);
+    std::sort(listed.begin(), listed.end(),
+              [](const auto* a, const auto* b) { return a->listPlace < b->listPlace; });
+    std::vector<int> rows;
+    for (const model::RowInfo* info : listed)
+        rows.push_back(info->row);
     return rows;
 }
 
@@ -143,9 +112,9 @@ int MatchFunction(std::string_view text) {
         return 0;
     const char code[2] = {static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))),
                           static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])))};
-    for (const FunctionCode& c : FunctionCodes)
-        if (c.code[0] == code[0] && c.code[1] == code[1])
-            return c.row;
+    for (const model::RowInfo& info : model::RowCatalogue)
+        if (info.code[0] == code[0] && info.code[0] != '\0' && info.code[1] == code[1])
+            return info.row;
     return 0;
 }
 

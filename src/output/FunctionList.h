@@ -1,15 +1,14 @@
 // The functions of cam angle a plot or a table can show, and how the user names them.
 //
 // Each function is a row of Results (model/ResultRow.h), shown under its FuncShort name. A
-// function is offered only once the stage that computes it has run:
-//   rows 1..4 (S, V, A, J)                      always
-//   rows 5, 6 (Phi, Rho) and 9..14 (profile)   ProfileDone
-//   rows 7, 8, 15, 16 (force and torques)      DynamicsDone
-//   rows 17..20 (current Fourier transform)    FftDone; never listed, reached by preset or code
-// The function boxes list rows 1..4, 5, 6, 7, 8, 15, 16, 9..14 in this order.
+// function is offered only once the stage that computes it has run (its stage in
+// model/RowCatalogue; S, V, A, J always); the rows of the current Fourier transform are never
+// listed, only reached by preset or code. The function boxes list rows in the order of their
+// catalogue places: 1..4, 5, 6, 7, 8, 15, 16, 9..14.
 #pragma once
 
 #include "model/Forward.h"
+#include "model/Stage.h"
 
 #include <array>
 #include <string>
@@ -18,11 +17,11 @@
 
 namespace trochix::output {
 
-// The computation a function needs before it means anything.
-enum class Stage { Svaj, Profile, Dynamics, Spectrum };
+using model::Stage;
 
+// Whether functions of that stage are offered now: those of the motion are always.
 bool StageDone(const model::CamModel& model, Stage stage);
-// The stage of rows 1..20 (Svaj for any other row).
+// The stage of a Results row (the motion for a row outside the table).
 Stage StageOf(int row);
 // Rows 17..20: functions of harmonic number rather than cam angle.
 bool IsSpectrumRow(int row);
@@ -39,17 +38,9 @@ bool IsSelectable(const model::CamModel& model, int row);
 // The row (1..20) whose FuncShort is exactly `name`; 0 when none.
 int RowOfName(std::string_view name);
 
-// Typing codes: "DI" 1, "VE" 2, "AC" 3, "JE" 4, "PH" 5, "RH" 6, "FO" 7, "TO" 8, "XC" 9,
-// "YC" 10, "RA" 11, "TH" 12, "XS" 13, "YS" 14, "FR" 15, "FL" 16, "RE" 17, "IM" 18, "MA" 19,
-// "AN" 20.
-struct FunctionCode {
-    const char* code;
-    int row;
-};
-extern const std::array<FunctionCode, 20> FunctionCodes;
-
-// The typing-code match: the first two characters of `text`, upper-cased, against the codes.
-// The row matched, or 0 when the text matches no code.
+// The typing-code match: the first two characters of `text`, upper-cased, against the codes of
+// the row catalogue ("DI" 1, "VE" 2, ... "AN" 20). The row matched, or 0 when the text matches
+// no code.
 int MatchFunction(std::string_view text);
 
 // A preset format: the rows it puts into functions 1..count, in that order (which for some

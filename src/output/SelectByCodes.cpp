@@ -1,5 +1,6 @@
 #include "output/SelectByCodes.h"
 
+#include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "output/FunctionList.h"
@@ -14,13 +15,7 @@ CodeSelection Refused(std::string why) {
 }
 
 const char* StageHint(Stage stage) {
-    switch (stage) {
-    case Stage::Profile: return "size the cam first";
-    case Stage::Dynamics: return "compute the dynamics first";
-    case Stage::Spectrum: return "compute a Fourier transform first";
-    case Stage::Svaj: break;
-    }
-    return "compute the motion program first";
+    return chain::Info(stage).toCompute;
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 // column "Force" on every plot and printout.
 #include "model/FunctionNames.h"
 #include "model/ResultRow.h"
+#include "model/RowCatalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace trochix::model;
 
@@ -34,6 +37,24 @@ TEST(FunctionNames, EveryTableIsIndexedByResultRow) {
     EXPECT_EQ(FuncAbbrev[ResultRow::FftReal], "Real");
     EXPECT_EQ(FuncLetter[ResultRow::FftMagnitude], "Mg");
     EXPECT_EQ(FuncName[ResultRow::FftReal], "");
+}
+
+// A catalogue entry out of place or a code given twice would name or select the wrong row.
+TEST(RowCatalogue, EachEntryIsItsRowWithItsOwnCodeAndPlace) {
+    std::set<std::string> codes;
+    std::set<int> places;
+    for (std::size_t i = 0; i < RowCatalogue.size(); ++i) {
+        const RowInfo& info = RowCatalogue[i];
+        EXPECT_EQ(info.row, static_cast<int>(i));
+        if (*info.code) {
+            EXPECT_TRUE(codes.insert(info.code).second) << info.code;
+        }
+        if (info.listPlace > 0) {
+            EXPECT_TRUE(places.insert(info.listPlace).second) << info.row;
+        }
+    }
+    EXPECT_EQ(codes.size(), 20u);
+    EXPECT_EQ(places, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
 }
 
 } // namespace
