@@ -30,6 +30,11 @@ enum class Command {
 
 constexpr int kCommandCount = static_cast<int>(Command::Example5) + 1;
 
+// Export i (0..) of the Export menu, in the order of files::kExports.
+constexpr Command ExportCommand(int i) {
+    return static_cast<Command>(static_cast<int>(Command::ExportSpreadsheet) + i);
+}
+
 // Example k (1..5) of the Examples menu.
 constexpr Command ExampleCommand(int k) {
     return static_cast<Command>(static_cast<int>(Command::Example1) + k - 1);

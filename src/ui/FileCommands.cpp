@@ -1,6 +1,7 @@
 #include "ui/FileCommands.h"
 
 #include "chain/Recalculate.h"
+#include "files/ExportRegistry.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
 #include "model/CamModel.h"
@@ -21,41 +22,15 @@ namespace {
 using model::Answer;
 using model::CamModel;
 
-struct ExportKind {
-    Command command;
-    const char* title;
-    const char* filter;
-    const char* extension;
-    const char* routine;
-};
+// The menu's commands are the registry's entries, in its order.
+static_assert(static_cast<int>(Command::ExportProfile) -
+                  static_cast<int>(Command::ExportSpreadsheet) + 1 ==
+              files::kExportCount);
 
-constexpr ExportKind kExports[] = {
-    {Command::ExportSpreadsheet, "Export All Data to a Text File", "*.txt", ".txt",
-     "frm_Homescreen.Export"},
-    {Command::ExportCadkey, "Export XY data to a Cadkey file", "*.cad", ".cad",
-     "frm_Homescreen.Export.Cadkey"},
-    {Command::ExportProfile, "Export Profile Data to a Text File", "*.pts", ".pts",
-     "frm_Homescreen.Profile"},
-};
-
-const ExportKind* FindExport(Command command) {
-    for (const ExportKind& k : kExports)
-        if (k.command == command)
-            return &k;
-    return nullptr;
-}
-
-bool WriteExport(const CamModel& m, Command command, const std::string& path, model::Host& host) {
-    switch (command) {
-    case Command::ExportSpreadsheet:
-        return files::Export_All_to_File(m, path, host);
-    case Command::ExportProfile:
-        return files::Export_Profile_to_File(m, path, host);
-    case Command::ExportCadkey:
-        return files::Export_Cadkey_to_File(m, files::kWholeRevolution, path, host);
-    default:
-        return false;
-    }
+const files::ExportEntry* FindExport(Command command) {
+    const int i = static_cast<int>(command) - static_cast<int>(Command::ExportSpreadsheet);
+    return i >= 0 && i < files::kExportCount ? &files::kExports[static_cast<std::size_t>(i)]
+                                             : nullptr;
 }
 
 } // namespace
@@ -64,8 +39,8 @@ void RegisterFileCommands(AppContext& ctx) {
     ctx.commands.add(Command::Save, [&ctx] { SaveCommand(ctx); });
     ctx.commands.add(Command::SaveAs, [&ctx] { SaveAsCommand(ctx); });
     ctx.commands.add(Command::Open, [&ctx] { OpenCommand(ctx); });
-    for (const ExportKind& k : kExports) {
-        const Command command = k.command;
+    for (int i = 0; i < files::kExportCount; ++i) {
+        const Command command = ExportCommand(i);
         ctx.commands.add(command, [&ctx, command] { ExportCommand(ctx, command); });
     }
 }
@@ -120,18 +95,18 @@ bool OpenCommand(AppContext& ctx) {
 }
 
 bool ExportCommand(AppContext& ctx, Command command) {
-    const ExportKind* kind = FindExport(command);
+    const files::ExportEntry* kind = FindExport(command);
     if (!kind)
         return false;
     bool written = false;
     model::RunGuarded(ctx.host, kind->routine, [&] {
-        if (!files::CheckModelExportable(ctx.model, ctx.host))
+        if (!files::CheckModelExportable(ctx.model, ctx.host, *kind, false))
             return;
         const std::optional<std::string> path = ctx.dialogs.saveFileName(
             {kind->title, kind->filter, ctx.model.ModelName + kind->extension, true});
         if (!path)
             return;
-        written = WriteExport(ctx.model, command, *path, ctx.host);
+        written = kind->write(ctx.model, *path, ctx.host);
     });
     return written;
 }

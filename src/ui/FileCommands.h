@@ -27,9 +27,9 @@ bool SaveAsCommand(AppContext& ctx);
 // does not hold, are recomputed. True when a model was read.
 bool OpenCommand(AppContext& ctx);
 
-// File > Export > Spreadsheet, Cadkey or Profile (command is one of ExportSpreadsheet,
-// ExportCadkey, ExportProfile). Needs a calculated motion program; never changes FileName or
-// ModelName. True when the file was written.
+// File > Export > Spreadsheet, Cadkey or Profile (ExportCommand(i) of files::kExports). Needs
+// what the entry needs (files::CheckModelExportable); never changes FileName or ModelName.
+// True when the file was written.
 bool ExportCommand(AppContext& ctx, Command command);
 
 } // namespace trochix::ui

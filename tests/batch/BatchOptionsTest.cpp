@@ -30,9 +30,10 @@ TEST(BatchOptions, EveryOptionSetsItsField) {
     ASSERT_TRUE(r.options) << r.error;
     const BatchOptions& o = *r.options;
     EXPECT_EQ(o.example, 0);
-    EXPECT_EQ((Args{o.openPath, o.stepText, o.savePath, o.exportAllPath, o.exportProfilePath,
-                    o.exportCadkeyPath, o.fftOutPath}),
-              (Args{"in.cam", "0.5", "out.cam", "a.txt", "p.pts", "c.cad", "f.txt"}));
+    // The exports in the menu's order: Spreadsheet, Cadkey, Profile.
+    EXPECT_EQ((Args{o.openPath, o.stepText, o.savePath, o.exportPaths[0], o.exportPaths[1],
+                    o.exportPaths[2], o.fftOutPath}),
+              (Args{"in.cam", "0.5", "out.cam", "a.txt", "c.cad", "p.pts", "f.txt"}));
     EXPECT_EQ((std::vector<int>{o.units, o.fftRow, o.harmonics}), (std::vector<int>{3, 16, 7}));
     EXPECT_TRUE(o.recalc && o.continuity && !o.help);
 

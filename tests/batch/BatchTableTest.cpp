@@ -2,9 +2,11 @@
 // selection, its rows and numbers, and the refusals.
 #include "app/batch/BatchOptions.h"
 #include "app/batch/BatchRun.h"
+#include "chain/Stages.h"
 #include "files/Examples.h"
 #include "files/Exports.h"
 #include "files/FilesTestSupport.h"
+#include "files/ModelFile.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
@@ -234,4 +236,32 @@ TEST(BatchTable, RefusalsWriteNothing) {
         for (const std::string& e : dir.entries())
             EXPECT_TRUE(e == "f.txt") << what << ": " << e;
     }
+}
+
+// An export needs the sized cam in the batch as in the menu; the refusal names the stage.
+TEST(BatchExports, AnUnsizedCamIsRefusedUntilRecomputed) {
+    ScratchDir dir;
+    {
+        model::RecordingHost host;
+        auto m = std::make_unique<model::CamModel>();
+        model::Initialize(*m, host);
+        ASSERT_TRUE(files::LoadExample(*m, host, 1));
+        chain::Changed(*m, chain::Input::CamGeometry);
+        ASSERT_TRUE(m->SvajDone && !m->ProfileDone);
+        ASSERT_TRUE(files::SaveModel(*m, dir.file("motion.cam"), host, "frm_Homescreen.SaveAs"));
+    }
+    const Outcome refused =
+        RunArgs({"--open", dir.file("motion.cam"), "--export-profile", dir.file("p.pts")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.messages.find(
+                  "--export-profile: this export needs results not yet computed: size the cam "
+                  "first"),
+              std::string::npos)
+        << refused.messages;
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"motion.cam"});
+
+    const Outcome recomputed = RunArgs(
+        {"--open", dir.file("motion.cam"), "--recalc", "--export-profile", dir.file("p.pts")});
+    EXPECT_EQ(recomputed.status, 0) << recomputed.messages;
+    EXPECT_FALSE(ReadBytes(dir.file("p.pts")).empty());
 }

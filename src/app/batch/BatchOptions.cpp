@@ -112,6 +112,7 @@ struct OptionRule {
     int lo = 0;
     int hi = 0;
     const char* takes = ""; // what a refused value should have been
+    int exportIndex = -1;   // an export's file, by its place in files::kExports
 };
 
 const OptionRule kOptions[] = {
@@ -124,9 +125,6 @@ const OptionRule kOptions[] = {
      .takes = "a positive number of degrees"},
     {.name = "--units", .number = &BatchOptions::units, .lo = 1, .hi = 5, .takes = "1 to 5"},
     {.name = "--save", .text = &BatchOptions::savePath},
-    {.name = "--export-all", .text = &BatchOptions::exportAllPath},
-    {.name = "--export-profile", .text = &BatchOptions::exportProfilePath},
-    {.name = "--export-cadkey", .text = &BatchOptions::exportCadkeyPath},
     {.name = "--continuity", .flag = &BatchOptions::continuity},
     {.name = "--fft",
      .number = &BatchOptions::fftRow,
@@ -150,8 +148,20 @@ const OptionRule kOptions[] = {
     {.name = "--table-out", .text = &BatchOptions::tableOutPath},
 };
 
+// The table above and one rule per export of the registry.
+const std::vector<OptionRule>& Rules() {
+    static const std::vector<OptionRule> all = [] {
+        std::vector<OptionRule> rules(std::begin(kOptions), std::end(kOptions));
+        for (int i = 0; i < files::kExportCount; ++i)
+            rules.push_back(
+                {.name = files::kExports[static_cast<std::size_t>(i)].option, .exportIndex = i});
+        return rules;
+    }();
+    return all;
+}
+
 const OptionRule* FindOption(std::string_view name) {
-    for (const OptionRule& rule : kOptions)
+    for (const OptionRule& rule : Rules())
         if (rule.name == name)
             return &rule;
     return nullptr;
@@ -165,7 +175,9 @@ std::string Apply(const OptionRule& rule, BatchOptions& o, const std::string& va
     }
     if (value.empty())
         return std::string(rule.name) + " needs a value";
-    if (rule.store) {
+    if (rule.exportIndex >= 0) {
+        o.exportPaths[static_cast<std::size_t>(rule.exportIndex)] = value;
+    } else if (rule.store) {
         if (!rule.store(o, value))
             return std::string(rule.name) + " takes " + rule.takes + ", not " + value;
     } else if (rule.text) {
@@ -205,7 +217,9 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
     return {};
 }
 
-ParseResult Error(const std::string& what) { return {std::nullopt, what}; }
+ParseResult Error(const std::string& what) {
+    return {std::nullopt, what};
+}
 
 } // namespace
 
@@ -241,11 +255,20 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
+    std::string exports, exportLines;
+    for (const files::ExportEntry& e : files::kExports) {
+        exports += std::string(" [") + e.option + " FILE]";
+        std::string line = std::string("  ") + e.option + " FILE";
+        line.resize(std::max<std::size_t>(line.size() + 2, 25), ' ');
+        exportLines += line + e.usage + "\n";
+    }
     return R"(usage: trochix-batch (--example N | --open FILE.cam) [--recalc [--step D]]
-         [--units K] [--save FILE.cam] [--export-all FILE] [--export-profile FILE]
-         [--export-cadkey FILE] [--continuity] [--fft ROW [--harmonics H] --fft-out FILE]
+         [--units K] [--save FILE.cam] [--continuity]
+         [--fft ROW [--harmonics H] --fft-out FILE]
          [--table "CODES" [--every N] [--decimals D|D1,D2,..] [--segment all|K]
           --table-out FILE]
+        )" +
+           exports + R"(
 
   --example N            load example N (1..5, in the Examples menu's order)
   --open FILE.cam        read a model file
@@ -269,10 +292,8 @@ std::string UsageText() {
                          D1,D2,.. one per column
   --segment all|K        the whole revolution (default) or segment K alone
   --save FILE.cam        save the model
-  --export-all FILE      all functions as text (File > Export > Spreadsheet)
-  --export-profile FILE  profile X and Y (File > Export > Profile)
-  --export-cadkey FILE   profile points over 0..360 degrees (File > Export > Cadkey)
-
+)" + exportLines +
+           R"(
 An output FILE of "-" is standard output; a pipe, terminal or device is written
 straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).

@@ -1,6 +1,8 @@
 // The command line of trochix-batch.
 #pragma once
 
+#include "files/ExportRegistry.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -9,15 +11,14 @@
 namespace trochix::batch {
 
 struct BatchOptions {
-    int example = 0;         // --example N (1..5), 0 when a file is opened
-    std::string openPath;    // --open FILE
-    bool recalc = false;     // --recalc
-    std::string stepText;    // --step D, as given ("" = keep the model's step)
-    int units = 0;           // --units K (1..5), 0 = keep
-    std::string savePath;    // --save FILE
-    std::string exportAllPath;
-    std::string exportProfilePath;
-    std::string exportCadkeyPath;
+    int example = 0;      // --example N (1..5), 0 when a file is opened
+    std::string openPath; // --open FILE
+    bool recalc = false;  // --recalc
+    std::string stepText; // --step D, as given ("" = keep the model's step)
+    int units = 0;        // --units K (1..5), 0 = keep
+    std::string savePath; // --save FILE
+    // --export-all FILE and the other exports, by their place in files::kExports.
+    std::array<std::string, files::kExportCount> exportPaths{};
     bool continuity = false; // --continuity
     int fftRow = 0;          // --fft ROW (1..16), 0 = no transform
     int harmonics = 15;      // --harmonics H
@@ -30,7 +31,7 @@ struct BatchOptions {
     int tableDecimalsGiven = 0;                   // how many numbers --decimals gave
     int tableSegment = 0;                         // --segment K, 0 for all
     std::string tableOutPath;                     // --table-out FILE
-    bool help = false;       // --help
+    bool help = false;                            // --help
 };
 
 struct ParseResult {

@@ -2,6 +2,7 @@
 
 #include "chain/Recalculate.h"
 #include "files/Examples.h"
+#include "files/ExportRegistry.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
 #include "files/SafeFile.h"
@@ -98,19 +99,14 @@ bool Table(CamModel& m, StderrHost& host, const BatchOptions& o) {
 }
 
 bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
-    const bool any =
-        !o.exportAllPath.empty() || !o.exportProfilePath.empty() || !o.exportCadkeyPath.empty();
-    if (!any)
-        return true;
-    if (!files::CheckModelExportable(m, host))
-        return false;
-    if (!o.exportAllPath.empty() && !files::Export_All_to_File(m, o.exportAllPath, host))
-        return false;
-    if (!o.exportProfilePath.empty() &&
-        !files::Export_Profile_to_File(m, o.exportProfilePath, host))
-        return false;
-    return o.exportCadkeyPath.empty() ||
-           files::Export_Cadkey_to_File(m, files::kWholeRevolution, o.exportCadkeyPath, host);
+    for (std::size_t i = 0; i < files::kExports.size(); ++i) {
+        const std::string& path = o.exportPaths[i];
+        const files::ExportEntry& e = files::kExports[i];
+        if (!path.empty() &&
+            !(files::CheckModelExportable(m, host, e, true) && e.write(m, path, host)))
+            return false;
+    }
+    return true;
 }
 
 int Status(bool ok, const StderrHost& host) {

@@ -157,10 +157,11 @@ void HomeScreen::BuildFileMenu(QMenuBar* bar) {
     file->addSeparator();
     m_export = file->addMenu("&Export");
     m_export->setObjectName("mnu_Export");
-    m_exports[0] =
-        AddCommand(m_export, "&Spreadsheet", "mnu_Spreadsheet", Command::ExportSpreadsheet);
-    m_exports[1] = AddCommand(m_export, "&Cadkey", "mnu_Cadkey", Command::ExportCadkey);
-    m_exports[2] = AddCommand(m_export, "&Profile", "mnu_Profile", Command::ExportProfile);
+    for (int i = 0; i < files::kExportCount; ++i) {
+        const files::ExportEntry& e = files::kExports[static_cast<std::size_t>(i)];
+        m_exports[static_cast<std::size_t>(i)] =
+            AddCommand(m_export, e.caption, e.menuName, ExportCommand(i));
+    }
     m_fileQuit = AddAction(file, "&Quit", "mnu_Quit", &HomeScreen::Quit);
     connect(file, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 }
@@ -228,12 +229,11 @@ void HomeScreen::RefreshMenus() {
     Offer(m_open, Available(always, cmd.isAvailable(Command::Open)));
     Offer(m_save, Available(f.Save, cmd.isAvailable(Command::Save)));
     Offer(m_saveAs, Available(f.SaveAs, cmd.isAvailable(Command::SaveAs)));
-    const Command exports[3] = {Command::ExportSpreadsheet, Command::ExportCadkey,
-                                Command::ExportProfile};
     bool anyExport = false;
-    for (int i = 0; i < 3; ++i) {
-        Offer(m_exports[i], Available(always, cmd.isAvailable(exports[i])));
-        anyExport = anyExport || cmd.isAvailable(exports[i]);
+    for (int i = 0; i < files::kExportCount; ++i) {
+        const bool exists = cmd.isAvailable(ExportCommand(i));
+        Offer(m_exports[static_cast<std::size_t>(i)], Available(always, exists));
+        anyExport = anyExport || exists;
     }
     Offer(m_export->menuAction(), Available(f.Export, anyExport));
     Offer(m_fileQuit, Available(always, nav.isAvailable(ScreenId::Quit)));

@@ -8,6 +8,7 @@
 // (the navigator also does this whenever the last modal screen closes).
 #pragma once
 
+#include "files/ExportRegistry.h"
 #include "ui/Activatable.h"
 #include "ui/AppContext.h"
 
@@ -79,7 +80,7 @@ private:
     QAction* m_save;
     QAction* m_saveAs;
     QMenu* m_export;
-    std::array<QAction*, 3> m_exports{};
+    std::array<QAction*, files::kExportCount> m_exports{};
     QAction* m_fileQuit;
     std::array<QAction*, 6> m_units{};    // 1..5
     std::array<QAction*, 6> m_examples{}; // 1..5 (files::kExampleCount)
