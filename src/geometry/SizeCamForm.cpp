@@ -110,8 +110,7 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
             m.FaceWidth = ToSingle(FlatFaceExtents(m).width());
             m.RollerRadiusText = text::FNRoundStr(m.FaceWidth, 2);
         } else {
-            m.RollerRadius = static_cast<float>(text::Val(in.followerText));
-            m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
+            CommitRollerRadius(m, host, in.followerText, FollowerCheck::Unchecked);
         }
         m.CamType = in.barrel ? "Barrel" : "Radial";
     });
