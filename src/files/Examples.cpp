@@ -96,12 +96,6 @@ const Example& ExampleData(int n) {
     return examples[n - 1];
 }
 
-// A number as a box shows it: the number-to-text rule without its leading blank.
-std::string BoxText(float v) {
-    std::string s = text::Str(v);
-    return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
-}
-
 // The description of a row before its direction word: the law's short name, and for the
 // polynomial laws their degree, as those laws write it.
 std::string Description(int law) {
@@ -141,7 +135,7 @@ void FillTable(CamModel& m, const Example& ex) {
     m.PlotStart = 0.0f;
     m.PlotEnd = 360.0f;
 
-    const std::string liftText = BoxText(ex.lift);
+    const std::string liftText = text::TrimmedStr(ex.lift);
     for (std::size_t i = 0; i < ex.rows.size(); ++i) {
         const Row& r = ex.rows[i];
         const int s = static_cast<int>(i) + 1;
@@ -150,7 +144,7 @@ void FillTable(CamModel& m, const Example& ex) {
         motion::ReadLaw(m, s);
         m.SegBeta[s] = r.beta;
         m.SegBetaRadArr[s] = static_cast<float>(r.beta / model::kRadToDeg);
-        m.SegBetaText[s] = BoxText(r.beta);
+        m.SegBetaText[s] = text::TrimmedStr(r.beta);
         m.SegStartText[s] = r.startHigh ? liftText : "0";
         m.SegEndText[s] = r.endHigh ? liftText : "0";
         m.SegLow[s] = 0.0f;

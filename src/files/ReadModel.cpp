@@ -304,16 +304,12 @@ void FillInputTexts(CamModel& m) {
     }
     m.LawVariant = lawVariant;
     m.SegmentsText = std::to_string(m.NumSegments);
-    auto trimmed = [](float v) {
-        std::string s = text::Str(v);
-        return s[0] == ' ' ? s.substr(1) : s;
-    };
-    m.DeltaText = trimmed(m.DeltaTheta);
+    m.DeltaText = text::TrimmedStr(m.DeltaTheta);
     m.OmegaText = motion::OmegaRpmText(m.CamOmega);
     for (int s = 1; s <= model::kMaxSegments; ++s) {
         // An unused row stays empty, as it was on the screen when the model was saved.
         const bool unused = m.SegDir[s].empty() && m.SegLawText[s].empty() && m.SegBeta[s] == 0.0f;
-        m.SegBetaText[s] = unused ? std::string() : trimmed(m.SegBeta[s]);
+        m.SegBetaText[s] = unused ? std::string() : text::TrimmedStr(m.SegBeta[s]);
         m.PolyCoef[0][s] = static_cast<float>(m.SegNumBC[s]);
     }
 }

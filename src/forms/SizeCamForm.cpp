@@ -15,12 +15,6 @@ namespace trochix::geometry {
 
 namespace {
 
-// A number as a box shows it: without the leading blank of a non-negative value.
-std::string BoxNumber(float v) {
-    std::string s = text::Str(v);
-    return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
-}
-
 SizeResultsState Calculated(const CamModel& m) {
     SizeResultsState s;
     s.pamin = text::FNRoundStr(m.PressMin, 1);
@@ -66,12 +60,12 @@ std::string PrimeCaptionOf(const CamModel& m) {
 
 SizeCamBoxes SizeCamBoxesOf(const CamModel& m) {
     SizeCamBoxes b;
-    b.prime = BoxNumber(m.PrimeRadius);
-    b.offset = SizeCamInputsEnabled(SizeCamOptionsOf(m)).offset ? BoxNumber(m.Offset) : "0";
-    b.follower = BoxNumber(m.RollerRadius);
-    b.clx = BoxNumber(m.ArmPivotX);
-    b.cly = BoxNumber(m.ArmPivotY);
-    b.armRadius = BoxNumber(m.ArmRadius);
+    b.prime = text::TrimmedStr(m.PrimeRadius);
+    b.offset = SizeCamInputsEnabled(SizeCamOptionsOf(m)).offset ? text::TrimmedStr(m.Offset) : "0";
+    b.follower = text::TrimmedStr(m.RollerRadius);
+    b.clx = text::TrimmedStr(m.ArmPivotX);
+    b.cly = text::TrimmedStr(m.ArmPivotY);
+    b.armRadius = text::TrimmedStr(m.ArmRadius);
     return b;
 }
 
@@ -117,8 +111,7 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
             m.FaceWidth = ToSingle(FlatFaceExtents(m).width());
             m.RollerRadiusText = text::FNRoundStr(m.FaceWidth, 2);
         } else {
-            m.RollerRadius = static_cast<float>(text::Val(in.followerText));
-            m.RollerRadiusText = text::FNRoundStr(m.RollerRadius, 2);
+            CommitRollerRadius(m, host, in.followerText, FollowerCheck::Unchecked);
         }
         m.CamType = in.barrel ? "Barrel" : "Radial";
     });

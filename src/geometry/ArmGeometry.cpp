@@ -78,31 +78,53 @@ bool Arm_Geometry(CamModel& m, Host& host) {
     return solved;
 }
 
-ArmContour Arm_Contour(const CamModel& m, Host& host, double mu, double gamma) {
+ArmContour ArmContourAt(double C, double L, double armDirection, double mu, double gamma,
+                        ContourStatus& status) noexcept {
     ArmContour out;
-    model::RunGuarded(host, "Arm_Contour", [&] {
-        const double C = m.PivotDistance, L = m.ArmRadius;
-        const double gammaR = gamma * kDegToRad;
-        out.pivotX = C * std::cos(gammaR);
-        out.pivotY = C * std::sin(gammaR);
+    const double gammaR = gamma * kDegToRad;
+    out.pivotX = C * std::cos(gammaR);
+    out.pivotY = C * std::sin(gammaR);
 
-        // Side opposite mu; a folded arm (C = L, mu = 0) can round a zero square slightly below 0.
-        const double q = C * C + L * L - 2.0 * C * L * std::cos(mu * kDegToRad);
-        out.r = std::sqrt(std::max(q, 0.0));
+    // Side opposite mu; a folded arm (C = L, mu = 0) can round a zero square slightly below 0.
+    const double q = C * C + L * L - 2.0 * C * L * std::cos(mu * kDegToRad);
+    out.r = std::sqrt(std::max(q, 0.0));
 
-        const double den = model::CheckDivisor(2.0 * C * out.r);
-        // The sides form a triangle by construction; only rounding can leave -1..1.
-        const double cosAlpha = std::clamp((C * C + out.r * out.r - L * L) / den, -1.0, 1.0);
-        const double alphaR = motion::FNArcCos(host, cosAlpha);
-        out.alpha = alphaR * kRadToDeg;
+    const double den = 2.0 * C * out.r;
+    if (den == 0.0) {
+        status.divisionByZero = true;
+        return out;
+    }
+    // The sides form a triangle by construction; only rounding can leave -1..1.
+    const double cosAlpha = std::clamp((C * C + out.r * out.r - L * L) / den, -1.0, 1.0);
+    const motion::Arc alpha = motion::ArcCosValue(cosAlpha);
+    if (!alpha.inDomain) {
+        status.arcOutside = true;
+        status.cosAlpha = cosAlpha;
+    }
+    const double alphaR = alpha.rad;
+    out.alpha = alphaR * kRadToDeg;
 
-        const double t = gammaR - m.ArmDirection * alphaR;
-        out.theta = t * kRadToDeg;
-        out.rollerX = out.r * std::cos(t);
-        out.rollerY = out.r * std::sin(t);
-        out.shiftX = -out.r * std::sin(t);
-        out.shiftY = out.r * std::cos(t);
-    });
+    const double t = gammaR - armDirection * alphaR;
+    out.theta = t * kRadToDeg;
+    out.rollerX = out.r * std::cos(t);
+    out.rollerY = out.r * std::sin(t);
+    out.shiftX = -out.r * std::sin(t);
+    out.shiftY = out.r * std::cos(t);
+    return out;
+}
+
+void ReportContour(Host& host, const ContourStatus& status) {
+    if (status.divisionByZero)
+        model::ReportError(host, model::kDivisionByZero, "Arm_Contour");
+    else if (status.arcOutside)
+        motion::ReportArcDomain(host, status.cosAlpha, false);
+}
+
+ArmContour Arm_Contour(const CamModel& m, Host& host, double mu, double gamma) {
+    ContourStatus status;
+    const ArmContour out =
+        ArmContourAt(m.PivotDistance, m.ArmRadius, m.ArmDirection, mu, gamma, status);
+    ReportContour(host, status);
     return out;
 }
 

@@ -47,4 +47,19 @@ struct ArmContour {
 // the values computed so far are returned.
 ArmContour Arm_Contour(const CamModel& model, Host& host, double mu, double gamma);
 
+// What Arm_Contour would report, kept for the caller to report later.
+struct ContourStatus {
+    bool divisionByZero = false; // r = 0: fault 11 under "Arm_Contour"
+    bool arcOutside = false;     // FNArcCos refused cosAlpha (only a NaN can get past the clamp)
+    double cosAlpha = 0.0;
+};
+
+// Arm_Contour on plain numbers and without a host (C pivot distance, L arm length, armDirection
+// +-1): the same values, and in status (a fresh one per call) what the caller is to report.
+ArmContour ArmContourAt(double C, double L, double armDirection, double mu, double gamma,
+                        ContourStatus& status) noexcept;
+
+// Shows what Arm_Contour shows for that status (nothing when all went well).
+void ReportContour(Host& host, const ContourStatus& status);
+
 } // namespace trochix::geometry

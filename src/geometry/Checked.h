@@ -19,17 +19,42 @@ constexpr double kRhoInfinite = 1000000.0;
 
 using model::ToSingle;
 
+// A result as a model real, or the fault that stops the pass: for evaluators that do not throw,
+// so their callers decide when to raise it.
+struct SingleOrFault {
+    float value = 0.0f;
+    int fault = 0; // 0, or the fault number (6 for a value that does not fit a float)
+};
+
+// ToSingle without the throw.
+inline SingleOrFault FitSingle(double value) noexcept {
+    if (!(std::fabs(value) <= static_cast<double>(FLT_MAX)))
+        return {0.0f, model::kOverflow};
+    return {static_cast<float>(value), 0};
+}
+
 // num / den for a radius of curvature: a zero denominator, or a quotient too large for a
-// float, is a straight stretch and gives kRhoInfinite with the sign of the quotient.
-inline float RhoRatio(double num, double den) {
+// float, is a straight stretch and gives kRhoInfinite with the sign of the quotient; a NaN
+// quotient is an overflow.
+inline SingleOrFault RhoQuotient(double num, double den) noexcept {
     if (den == 0.0)
-        return static_cast<float>(num < 0.0 ? -kRhoInfinite : kRhoInfinite);
+        return {static_cast<float>(num < 0.0 ? -kRhoInfinite : kRhoInfinite), 0};
     const double q = num / den;
     if (std::isnan(q))
-        throw model::Fault(model::kOverflow);
+        return {0.0f, model::kOverflow};
     if (std::fabs(q) > static_cast<double>(FLT_MAX))
-        return static_cast<float>(q < 0.0 ? -kRhoInfinite : kRhoInfinite);
-    return static_cast<float>(q);
+        return {static_cast<float>(q < 0.0 ? -kRhoInfinite : kRhoInfinite), 0};
+    return {static_cast<float>(q), 0};
+}
+
+inline float ValueOrRaise(SingleOrFault r) {
+    if (r.fault != 0)
+        throw model::Fault(r.fault);
+    return r.value;
+}
+
+inline float RhoRatio(double num, double den) {
+    return ValueOrRaise(RhoQuotient(num, den));
 }
 
 // NumPoints, checked against the size of Results.

@@ -11,6 +11,9 @@
 //   translating, radial, flat      phi = 0,  rho = Rp + S + A/omega^2
 //   translating, barrel            phi = atan((V/omega) / Rp)
 //   oscillating                    from the arm triangle (Arm_Geometry, Arm_Contour)
+//
+// One point's arithmetic is in SizingPoint.h; the passes loop over it, write the rows and show
+// what each point hands back, as the point is done.
 #pragma once
 
 #include "model/Forward.h"

@@ -110,15 +110,21 @@ FieldCommit CommitOffset(CamModel& m, Host& host, const std::string& text) {
     return c;
 }
 
+bool CommitRollerRadius(CamModel& m, Host& host, const std::string& text, FollowerCheck check) {
+    const float v = BoxValue(text);
+    if (check == FollowerCheck::Checked && !CheckFollowerRadius(m, host, v))
+        return false;
+    m.RollerRadius = v;
+    m.RollerRadiusText = text::FNRoundStr(v, 2);
+    return true;
+}
+
 FieldCommit CommitFollower(CamModel& m, Host& host, const std::string& text) {
     FieldCommit c;
-    const float v = BoxValue(text);
-    if (!CheckFollowerRadius(m, host, v)) {
+    if (!CommitRollerRadius(m, host, text, FollowerCheck::Checked)) {
         c.boxText = "";
         return c;
     }
-    m.RollerRadius = v;
-    m.RollerRadiusText = text::FNRoundStr(v, 2);
     c.accepted = true;
     c.boxText = text;
     c.redraw = c.clearResults = true;

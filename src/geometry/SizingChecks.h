@@ -26,6 +26,14 @@ bool CheckFollowerRadius(const CamModel& model, Host& host, double Rf);
 // C - Rp < L < C + Rp; otherwise a warning advising an arm length of about C.
 bool CheckArmRadius(const CamModel& model, Host& host, double L, double C);
 
+// The one way a typed roller radius reaches the model, for every screen that has the box: the
+// text's leading number (Val) as a model real, stored in RollerRadius with its 2-decimal
+// RollerRadiusText (what headers and summaries print). Checked, a value CheckFollowerRadius
+// refuses (its warning shown) leaves both as they were and gives false. Calc stores the box
+// unchecked: the box was checked when it was left.
+enum class FollowerCheck { Checked, Unchecked };
+bool CommitRollerRadius(CamModel& model, Host& host, const std::string& text, FollowerCheck check);
+
 // What a text box commit leaves on the screen.
 struct FieldCommit {
     bool accepted = false;    // the value went into the model

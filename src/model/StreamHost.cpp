@@ -43,6 +43,10 @@ Answer StreamHost::message(const std::string& text, Icon icon, const std::string
 }
 
 DateTime StreamHost::now() {
+    return LocalNow();
+}
+
+DateTime LocalNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&t, &local);

@@ -34,6 +34,9 @@ private:
 // very end are dropped.
 std::string OneLine(const std::string& text);
 
+// The machine's local date and time.
+DateTime LocalNow();
+
 // The answer a question gets without a user: its default when that is one of its buttons,
 // otherwise the first button.
 Answer DefaultAnswer(Buttons buttons, Answer defaultAnswer);

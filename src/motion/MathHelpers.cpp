@@ -36,32 +36,49 @@ double Atan2D(double x, double y) { return Atan2(x, y) * kRadToDeg; }
 
 namespace {
 
+Arc ArcValue(double x, bool sine) noexcept {
+    const double q = 1.0 - x * x;
+    if (std::isnan(q) || q < 0.0)
+        return {0.0, false};
+    if (q == 0.0) {
+        // The true angles at the ends of the range: a flat triangle must give 0 or 180 degrees.
+        if (sine)
+            return {x > 0 ? kPi / 2 : -kPi / 2, true};
+        return {x > 0 ? 0.0 : kPi, true};
+    }
+    const double t = std::atan(x / std::sqrt(q));
+    return {sine ? t : -t + kPi / 2, true};
+}
+
 double GuardedArc(Host& host, double x, bool sine) {
+    const Arc a = ArcValue(x, sine);
+    if (!a.inDomain)
+        ReportArcDomain(host, x, sine);
+    return a.rad;
+}
+
+} // namespace
+
+Arc ArcSinValue(double x) noexcept {
+    return ArcValue(x, true);
+}
+Arc ArcCosValue(double x) noexcept {
+    return ArcValue(x, false);
+}
+
+void ReportArcDomain(Host& host, double x, bool sine) {
     const double q = 1.0 - x * x;
     const char* name = sine ? "FNArcSin" : "FNArcCos";
     if (std::isnan(q)) {
         host.message(std::string("Something wrong - cannot take ") + (sine ? "ArcSin" : "ArcCos") +
                          " of " + StrD(x),
                      Icon::Exclamation, model::DefaultTitle());
-        return 0.0;
-    }
-    if (q < 0.0) {
+    } else if (q < 0.0) {
         host.message("Attempting to take square root of negative number (" + StrD(q) + ") in " +
                          name + "(" + StrD(x) + " ) - check your data",
                      Icon::Exclamation, model::DefaultTitle());
-        return 0.0;
     }
-    if (q == 0.0) {
-        // The true angles at the ends of the range: a flat triangle must give 0 or 180 degrees.
-        if (sine)
-            return x > 0 ? kPi / 2 : -kPi / 2;
-        return x > 0 ? 0.0 : kPi;
-    }
-    const double t = std::atan(x / std::sqrt(q));
-    return sine ? t : -t + kPi / 2;
 }
-
-} // namespace
 
 double FNArcSin(Host& host, double x) { return GuardedArc(host, x, true); }
 double FNArcCos(Host& host, double x) { return GuardedArc(host, x, false); }

@@ -43,6 +43,17 @@ double Atan2D(double x, double y);
 double FNArcSin(Host& host, double x);
 double FNArcCos(Host& host, double x);
 
+// The same angles without the message, for loops that report after the arithmetic: outside
+// -1..1 (or NaN) the angle is 0 and inDomain false, and ReportArcDomain shows what FNArcSin
+// (sine) or FNArcCos would have shown for that x.
+struct Arc {
+    double rad;
+    bool inDomain;
+};
+Arc ArcSinValue(double x) noexcept;
+Arc ArcCosValue(double x) noexcept;
+void ReportArcDomain(Host& host, double x, bool sine);
+
 // Angle B opposite b from sides a, b and angle A (radians).
 std::optional<double> LawofSines(Host& host, double a, double b, double A);
 // Side c opposite angle C (radians) between sides a and b.

@@ -3,7 +3,7 @@
 #include "forms/MotionProgram.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
-#include "model/RecordingHost.h"
+#include "model/QuietHost.h"
 #include "output/FunctionList.h"
 #include "output/SelectByCodes.h"
 
@@ -139,7 +139,7 @@ TableChoice SelectTableByCodes(model::CamModel& m, const std::vector<std::string
     SetupMethod(form, Method::MixAndMatch);
     ActivateSelection(m, form);
     form.segment = segment;
-    model::RecordingHost quiet; // the codes leave no gap to report
+    model::QuietHost quiet; // the codes leave no gap to report
     std::vector<std::string> columns(codes.begin(), codes.begin() + chosen);
     SelectCodes(m, quiet, form, columns);
     WriteTableRequest(m, form, settings);

@@ -2,7 +2,7 @@
 
 #include "chain/Stages.h"
 #include "model/CamModel.h"
-#include "model/RecordingHost.h"
+#include "model/QuietHost.h"
 #include "output/FunctionList.h"
 #include "output/Selection.h"
 
@@ -56,7 +56,7 @@ CodeSelection SelectByCodes(model::CamModel& m, const std::vector<std::string>& 
     SetupMethod(form, Method::MixAndMatch);
     ActivateSelection(m, form);
     form.segment = segment;
-    model::RecordingHost quiet; // consecutive codes leave no gap to report
+    model::QuietHost quiet; // consecutive codes leave no gap to report
     SelectCodes(m, quiet, form, codes);
     return {true, "", WritePlotRequest(m, form, layout, style == 1)};
 }

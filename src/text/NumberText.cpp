@@ -235,6 +235,12 @@ std::string ShortestDouble(double value, int maxDigits) {
 std::string Str(float value) {
     return NumberRule(value, 7, 7, false);
 }
+std::string TrimmedStr(float value) {
+    std::string s = Str(value);
+    if (!s.empty() && s[0] == ' ')
+        s.erase(0, 1);
+    return s;
+}
 std::string StrD(double value) {
     return NumberRule(value, 15, 15, false);
 }

@@ -29,6 +29,8 @@ long DecimalMagnitude(std::string_view text);
 
 // Number-to-text rule for single-precision values (at most 7 significant digits).
 std::string Str(float value);
+// Str without the blank a non-negative value leads with: a number as a box or a line shows it.
+std::string TrimmedStr(float value);
 // The same for double-precision values (at most 15 significant digits).
 std::string StrD(double value);
 

@@ -36,6 +36,18 @@ QMenuBar { background: #f7f9fb; border-bottom: 1px solid #c3ccd6; }
 
 } // namespace
 
+QString FrameStyle(const char* padding, int captionLeft) {
+    return QStringLiteral(R"(
+QGroupBox {
+    font-weight: bold; color: #1d3557; background: #f7f9fb;
+    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: %1;
+}
+QGroupBox::title { subcontrol-origin: margin; left: %2px; padding: 0 4px; }
+)")
+        .arg(QLatin1String(padding))
+        .arg(captionLeft);
+}
+
 void ApplyLook(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create("Fusion"))
         app.setStyle(fusion);

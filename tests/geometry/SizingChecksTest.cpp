@@ -59,6 +59,35 @@ TEST(SizingCommits, FollowerRadius) {
     }
 }
 
+// Every screen's roller radius goes through one path: the text's leading number, two decimals
+// for the printed text; unchecked (Calc) it takes what the check would refuse, silently.
+TEST(SizingCommits, RollerRadiusPath) {
+    const struct {
+        const char* text;
+        FollowerCheck check;
+        bool stored;
+        float radius;
+        const char* rollerText;
+    } cases[] = {{" .5 in", FollowerCheck::Checked, true, 0.5f, "0.50"},
+                 {"1.2e0x", FollowerCheck::Checked, true, 1.2f, "1.20"},
+                 {"", FollowerCheck::Checked, true, 0.0f, "0.00"},
+                 {"3", FollowerCheck::Checked, false, 0.25f, "0.25"},
+                 {"3", FollowerCheck::Unchecked, true, 3.0f, "3.00"},
+                 {"-1.005", FollowerCheck::Unchecked, true, -1.005f, "-1.00"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto m = ModelWithMotion(Dwell(0.0));
+        m->PrimeRadius = 2.0f;
+        m->RollerRadius = 0.25f;
+        m->RollerRadiusText = "0.25";
+        RecordingHost host;
+        EXPECT_EQ(CommitRollerRadius(*m, host, c.text, c.check), c.stored);
+        EXPECT_EQ(m->RollerRadius, c.radius);
+        EXPECT_EQ(m->RollerRadiusText, c.rollerText);
+        EXPECT_EQ(host.messages.size(), c.stored ? 0u : 1u);
+    }
+}
+
 // C = 3, Rp = 1: lengths strictly between C - Rp = 2 and C + Rp = 4 reach the prime circle.
 TEST(SizingChecks, ArmMustReachThePrimeCircle) {
     auto m = ModelWithMotion(Dwell(0.0));

@@ -42,6 +42,10 @@ TEST(NumberText, StrOfSingles) {
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(Str(value), text) << value;
+    // A box shows the same digits without the blank; a minus sign stays.
+    EXPECT_EQ(TrimmedStr(0.5f) + "|" + TrimmedStr(-0.25f) + "|" + TrimmedStr(-0.0f) + "|" +
+                  TrimmedStr(1.0e7f) + "|" + TrimmedStr(std::numeric_limits<float>::infinity()),
+              ".5|-.25|0|1E+07|Inf");
 }
 
 // Doubles keep 15 digits; values that are not finite are named; PrintNumber keeps the digits of

@@ -26,12 +26,6 @@ using model::CamModel;
 
 namespace {
 
-// A number as the screens show it: the number-to-text rule without its leading blank.
-std::string Trimmed(float v) {
-    std::string s = text::Str(v);
-    return !s.empty() && s[0] == ' ' ? s.substr(1) : s;
-}
-
 bool Load(std::unique_ptr<CamModel>& m, const BatchOptions& o, StderrHost& host) {
     if (o.example != 0)
         return files::LoadExample(*m, host, o.example);
@@ -56,7 +50,7 @@ bool Continuity(CamModel& m, StderrHost& host, std::ostream& out) {
     if (r.ok)
         out << "ContinuityOK=True\n";
     else
-        out << "ContinuityOK=False largest=" << Trimmed(r.largest) << '\n';
+        out << "ContinuityOK=False largest=" << text::TrimmedStr(r.largest) << '\n';
     return r.completed;
 }
 
@@ -77,8 +71,9 @@ bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out
     // As the harmonics box: a count beyond N/2 is cut with the program's message.
     if (!spectrum::ChooseHarmonics(m, host, std::to_string(o.harmonics)).accepted)
         return false;
-    out << "HarmonicSum=" << Trimmed(m.HarmonicSum) << " HarmonicPower=" << Trimmed(m.HarmonicPower)
-        << " HarmonicRms=" << Trimmed(m.HarmonicRms) << '\n';
+    out << "HarmonicSum=" << text::TrimmedStr(m.HarmonicSum)
+        << " HarmonicPower=" << text::TrimmedStr(m.HarmonicPower)
+        << " HarmonicRms=" << text::TrimmedStr(m.HarmonicRms) << '\n';
     out.flush(); // an output file may be standard output itself
     return model::RunGuarded(host, "Calc_DFT",
                              [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });

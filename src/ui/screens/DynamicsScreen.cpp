@@ -99,7 +99,7 @@ QGridLayout* FrameGrid(QGroupBox* frame) {
 } // namespace
 
 DynamicsScreen::DynamicsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Dynamics) {
-    setStyleSheet(QString::fromLatin1(FunctionSelector::StyleSheet()) + kLook);
+    setStyleSheet(FunctionSelector::StyleSheet() + kLook);
     m_commits = new CommitOnLeave(this);
 
     auto* left = new QVBoxLayout;

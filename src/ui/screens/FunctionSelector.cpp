@@ -4,6 +4,7 @@
 #include "model/FunctionNames.h"
 #include "model/Host.h"
 #include "ui/Controls.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -21,12 +22,7 @@ namespace trochix::ui {
 
 namespace {
 
-const char* const kStyleSheet = R"(
-QGroupBox {
-    font-weight: bold; color: #1d3557; background: #f7f9fb;
-    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: 10px 8px 6px 8px;
-}
-QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }
+const char* const kOwnStyle = R"(
 QGroupBox[caption="red"]::title { color: #c62828; }
 QGroupBox[caption="grey"]::title { color: #8a949e; }
 QLabel[indicator="true"] {
@@ -55,14 +51,14 @@ void SetCaptionColour(QGroupBox* frame, bool active) {
 
 } // namespace
 
-const char* FunctionSelector::StyleSheet() {
-    return kStyleSheet;
+QString FunctionSelector::StyleSheet() {
+    return FrameStyle("10px 8px 6px 8px", 12) + kOwnStyle;
 }
 
 FunctionSelector::FunctionSelector(AppContext& ctx, const SelectorSetup& setup, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_form(output::NewSelection(setup.boxes, setup.switched)) {
     setObjectName("pnl_FunctionSelector");
-    setStyleSheet(kStyleSheet);
+    setStyleSheet(StyleSheet());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);

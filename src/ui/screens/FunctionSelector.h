@@ -56,7 +56,7 @@ public:
     QComboBox* functionBox(int k) const { return m_fn[k].box; }
 
     // The look of the selection frames, for the screen's own frames to match.
-    static const char* StyleSheet();
+    static QString StyleSheet();
 
 signals:
     // Something was chosen or cleared: Done may have to change.

@@ -10,6 +10,7 @@
 #include "output/Selection.h"
 #include "text/NumberText.h"
 #include "ui/CommonButtons.h"
+#include "ui/Look.h"
 #include "ui/Navigator.h"
 #include "ui/TableCommands.h"
 #include "ui/screens/PlotSelectScreen.h"
@@ -35,12 +36,7 @@ using model::ResultRow;
 
 namespace {
 
-const char* const kStyleSheet = R"(
-QGroupBox {
-    font-weight: bold; color: #1d3557; background: #f7f9fb;
-    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: 10px 8px 8px 8px;
-}
-QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }
+const char* const kOwnStyle = R"(
 QGroupBox#fra_Follower { margin-top: 12px; padding: 4px 6px 2px 6px; background: #ffffff; }
 QLabel[header="true"] { font-weight: bold; color: #1d3557; }
 QLabel[angle="true"] {
@@ -72,7 +68,7 @@ bool IsEnterKey(int key) {
 
 InputDataScreen::InputDataScreen(AppContext& ctx)
     : ScreenBase(ctx, ScreenId::InputData), m_state(motion::LoadInputScreen()) {
-    setStyleSheet(kStyleSheet);
+    setStyleSheet(FrameStyle("10px 8px 8px 8px", 12) + kOwnStyle);
     m_commits = new CommitOnLeave(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 10, 14, 12);

@@ -4,6 +4,7 @@
 #include "model/ReportError.h"
 #include "output/Selection.h"
 #include "ui/Controls.h"
+#include "ui/Look.h"
 #include "ui/screens/PlotSelectScreen.h"
 
 #include <QComboBox>
@@ -20,12 +21,8 @@ namespace {
 
 constexpr const char* kCamProfile = "Cam Profile";
 
-const char* const kStyleSheet = R"(
-QGroupBox {
-    font-weight: bold; color: #1d3557; background: #f7f9fb;
-    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: 10px 8px 6px 8px;
-}
-QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; color: #c62828; }
+const char* const kOwnStyle = R"(
+QGroupBox::title { color: #c62828; }
 QGroupBox#fra_Output::title { color: #8a949e; }
 QLabel[indicator="true"] {
     background: #ffffff; border: 1px solid #c3ccd6; border-radius: 4px; padding: 3px 8px;
@@ -42,7 +39,7 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
 } // namespace
 
 PlotSelect4Screen::PlotSelect4Screen(AppContext& ctx) : ScreenBase(ctx, ScreenId::PlotSelect4) {
-    setStyleSheet(kStyleSheet);
+    setStyleSheet(FrameStyle("10px 8px 6px 8px", 12) + kOwnStyle);
     auto* function = new QGroupBox("Plot 1", this);
     function->setObjectName("fra_Function_0");
     auto* row = new QHBoxLayout(function);

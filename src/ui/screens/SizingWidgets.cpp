@@ -1,6 +1,7 @@
 #include "ui/screens/SizingWidgets.h"
 
 #include "ui/Controls.h"
+#include "ui/Look.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -56,13 +57,8 @@ ValueBox MakeValueBox(QWidget* parent, const QString& caption, const char* boxNa
     return v;
 }
 
-const char* SizingStyleSheet() {
-    return R"(
-QGroupBox {
-    font-weight: bold; color: #1d3557; background: #f7f9fb;
-    border: 1px solid #c3ccd6; border-radius: 6px; margin-top: 14px; padding: 8px 6px 4px 6px;
-}
-QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
+QString SizingStyleSheet() {
+    return FrameStyle("8px 6px 4px 6px", 10) + R"(
 QRadioButton, QLineEdit, QLabel { font-weight: normal; color: #1b2a3a; }
 QLineEdit:enabled { background: #fffbe6; }
 QLineEdit:disabled { background: #edf0f3; color: #8a96a3; border-color: #d0d7de; }

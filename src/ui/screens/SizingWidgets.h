@@ -34,6 +34,6 @@ ValueBox MakeValueBox(QWidget* parent, const QString& caption, const char* boxNa
                       const char* unitName);
 
 // The look of these pieces: frames with a title, greyed boxes, result values.
-const char* SizingStyleSheet();
+QString SizingStyleSheet();
 
 } // namespace trochix::ui
