@@ -81,9 +81,8 @@ struct ReadResult {
 //    (the stored conditions of the polynomial segments count as solved);
 // and shows "File " + path + " successfully read." (information icon).
 // A keyed line with a key not in `keyed`, given twice or with a bad value is Damaged like any
-// other line. The caller replaces its live model with result.model and then recomputes the
-// sizing results, which the file does not hold (the Size Cam pass of geometry/Sizing.h:
-// Autopress and RadiusOfCurvature with their extremes). `current` is never changed.
+// other line. OpenModel (OpenModel.h) replaces the live model with result.model and
+// recomputes what the file does not hold. `current` is never changed.
 ReadResult Readfile(const std::string& path, const CamModel& current, Host& host,
                     KeyedFields keyed = ModelKeyedFields());
 
