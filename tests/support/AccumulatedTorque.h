@@ -22,8 +22,7 @@ struct TorqueModels {
 
 // Example n as loaded, and the same cam after a second dynamics pass with the torque option
 // "Accumulate", as a second cam on one shaft leaves it: its torque row holds each point's
-// torque twice over. Both keep the torque option at Start Fresh afterwards, as a model opened
-// in a new program has it.
+// torque twice over.
 inline TorqueModels AccumulatedTorque(int example) {
     TorqueModels t{std::make_unique<model::CamModel>(), std::make_unique<model::CamModel>()};
     model::RecordingHost host;
@@ -33,7 +32,6 @@ inline TorqueModels AccumulatedTorque(int example) {
     }
     t.accumulated->TorqueStartFresh = false;
     t.ok = dynamics::Dynamics(*t.accumulated, host) && t.ok;
-    t.accumulated->TorqueStartFresh = true;
     return t;
 }
 
