@@ -3,6 +3,7 @@
 #pragma once
 
 #include "files/FileValues.h"
+#include "files/KeyedFields.h"
 #include "files/ModelFile.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
@@ -58,6 +59,14 @@ inline const model::CamModel& StartModel() {
     return *m;
 }
 
+// Keyed fields of each kind, so that keyed lines are read and written back too.
+inline constexpr files::KeyedField kFuzzKeyedFields[] = {
+    {"FaceWidth", files::RealKey{&model::CamModel::FaceWidth, 0.0f, -1e6f, 1e6f}},
+    {"Harmonics", files::IntegerKey{&model::CamModel::NumHarmonics, 15, 0, 720}},
+    {"StartFresh", files::BooleanKey{&model::CamModel::TorqueStartFresh, true}},
+    {"Term", files::TextKey{&model::CamModel::DivZeroTerm, ""}},
+};
+
 // A file is read whole or refused with one message; what was read writes out to a file that
 // reads back to the same text.
 inline std::string CheckModelFile(std::string_view bytes) {
@@ -65,7 +74,8 @@ inline std::string CheckModelFile(std::string_view bytes) {
     if (!file.ok())
         return {}; // no memory file: nothing to check
     model::RecordingHost host;
-    const files::ReadResult r = files::Readfile(file.path(), StartModel(), host);
+    const files::KeyedFields keyed = kFuzzKeyedFields;
+    const files::ReadResult r = files::Readfile(file.path(), StartModel(), host, keyed);
     if (host.busy)
         return "the busy pointer stayed on";
     if (host.messages.size() != 1)
@@ -74,12 +84,12 @@ inline std::string CheckModelFile(std::string_view bytes) {
         return "a model came back without a successful read, or none with it";
     if (r.status != files::ReadStatus::Read)
         return {};
-    const std::string written = files::ModelFileText(*r.model, "again.cam");
+    const std::string written = files::ModelFileText(*r.model, "again.cam", keyed);
     MemoryFile again(written);
-    const files::ReadResult back = files::Readfile(again.path(), StartModel(), host);
+    const files::ReadResult back = files::Readfile(again.path(), StartModel(), host, keyed);
     if (back.status != files::ReadStatus::Read)
         return "a model read did not read back once written: " + back.message;
-    if (files::ModelFileText(*back.model, "again.cam") != written)
+    if (files::ModelFileText(*back.model, "again.cam", keyed) != written)
         return "a model read changed when written and read again";
     return {};
 }

@@ -1,6 +1,7 @@
 #include "files/ModelFile.h"
 
 #include "files/FileValues.h"
+#include "files/KeyedFields.h"
 #include "files/ModelFields.h"
 #include "files/SafeFile.h"
 #include "model/Fault.h"
@@ -42,7 +43,7 @@ private:
 
 } // namespace
 
-std::string ModelFileText(const CamModel& m, const std::string& fileName) {
+std::string ModelFileText(const CamModel& m, const std::string& fileName, KeyedFields keyed) {
     if (m.NumPoints < 0 || m.NumPoints > model::kMaxPoints)
         throw Fault(model::kSubscriptOutOfRange);
     LineWriter out;
@@ -73,6 +74,9 @@ std::string ModelFileText(const CamModel& m, const std::string& fileName) {
         for (int p = 0; p <= m.NumPoints; ++p)
             out.real(m.Results[f][p]);
     VisitClosingLines(m, w);
+    for (const KeyedField& field : keyed)
+        if (const std::optional<std::string> line = KeyedLine(m, field))
+            out.line(*line);
     return std::move(out.str());
 }
 

@@ -2,7 +2,8 @@
 //
 // Layout (current): 16 header lines, 16 segment slots of 204 lines each (all slots, also
 // those beyond NumSegments), the result table rows 0..NumFunctions by points 0..NumPoints,
-// function by function, and 27 closing lines. Files of the older layout (file version below
+// function by function, and 27 closing lines; then a Key=Value line for each keyed field that
+// differs from its default (KeyedFields.h). Files of the older layout (file version below
 // 1.3) lack header lines 3 and 4 (line 3 holds the model name) and result row 0.
 //
 // Saving writes a temporary file beside the target and renames it over the target only when
@@ -10,6 +11,7 @@
 // a separate model; the live model is replaced by the caller only when the whole file was read.
 #pragma once
 
+#include "files/KeyedFields.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 
@@ -25,7 +27,8 @@ using model::Host;
 
 // The file text of the model, CR LF line ends; line 5 holds fileName (the name the model is
 // being saved under). Raises fault 9 when NumPoints lies outside the result table.
-std::string ModelFileText(const CamModel& m, const std::string& fileName);
+std::string ModelFileText(const CamModel& m, const std::string& fileName,
+                          KeyedFields keyed = ModelKeyedFields());
 
 // Writes the model to path, whole or not at all; line 5 is path. Leaves the model alone.
 // Raises model::Fault with the file-error numbers (61, 57, 76, 75, 64) on failure.
@@ -66,6 +69,7 @@ struct ReadResult {
 // read, returns it with:
 //  - every stored field, CamOmega2/3 and PivotDistance recomputed, ArmDirection from
 //    ArmRotateSign, PolyCoef(0, s) = SegNumBC(s);
+//  - every keyed field its line's value, or its default when the file has no line for it;
 //  - the input screen's texts: OmegaText (rpm), SegmentsText, DeltaText, and per segment
 //    SegBetaText, SegLawFamily (and SegHalf for the half laws) from the law text;
 //  - the segment rows not calculated (SegDone False), result points beyond NumPoints zeroed,
@@ -76,9 +80,10 @@ struct ReadResult {
 //    equals its file); FftDone cleared (it described the previous model); BcUnchanged set
 //    (the stored conditions of the polynomial segments count as solved);
 // and shows "File " + path + " successfully read." (information icon).
-// The caller replaces its live model with result.model and then recomputes the sizing
-// results, which the file does not hold (the Size Cam pass of geometry/Sizing.h: Autopress and
-// RadiusOfCurvature with their extremes). `current` is never changed.
-ReadResult Readfile(const std::string& path, const CamModel& current, Host& host);
+// A keyed line with a key not in `keyed`, given twice or with a bad value is Damaged like any
+// other line. OpenModel (OpenModel.h) replaces the live model with result.model and
+// recomputes what the file does not hold. `current` is never changed.
+ReadResult Readfile(const std::string& path, const CamModel& current, Host& host,
+                    KeyedFields keyed = ModelKeyedFields());
 
 } // namespace trochix::files

@@ -2,6 +2,7 @@
 // does not hold its field.
 #include "chain/Stages.h"
 #include "files/FileValues.h"
+#include "files/KeyedFields.h"
 #include "files/LineReader.h"
 #include "files/ModelFields.h"
 #include "files/ModelFile.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace trochix::files {
 
@@ -38,12 +40,15 @@ struct Damage {
 
 const char* const kFarLarger = "it is far larger than a model file of its table sizes can be";
 
-// The most bytes one model of these table sizes can take: every text line a whole line,
-// every other line a value line.
-std::uint64_t ModelBytesBound(int maxSegments, int maxBCs, int numFunctions, int numPoints) {
-    const std::uint64_t textLines = 8 + 5 * static_cast<std::uint64_t>(maxSegments) + 1;
+// The most bytes one model of these table sizes can take: every text line (and every keyed
+// line) a whole line, every other line a value line.
+std::uint64_t ModelBytesBound(int maxSegments, int maxBCs, int numFunctions, int numPoints,
+                              std::size_t keyedLines) {
+    const std::uint64_t textLines = 8 + 5 * static_cast<std::uint64_t>(maxSegments) + 1 +
+                                    static_cast<std::uint64_t>(keyedLines);
     const std::uint64_t lines = 16 + static_cast<std::uint64_t>(maxSegments) * (24 + 9 * maxBCs) +
-                                static_cast<std::uint64_t>(numFunctions + 1) * (numPoints + 1) + 27;
+                                static_cast<std::uint64_t>(numFunctions + 1) * (numPoints + 1) +
+                                27 + static_cast<std::uint64_t>(keyedLines);
     return (lines - textLines) * kValueLineBytes + textLines * (kMaxLineBytes + 2);
 }
 
@@ -252,14 +257,46 @@ void ReadSegmentSlots(LineCursor& in, CamModel& m, const TableSizes& t) {
     }
 }
 
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// The keyed lines after the closing lines, up to the end of the file or the first line without
+// "=" (the title of another model, or a line the caller refuses).
+void ReadKeyedLines(LineCursor& in, CamModel& m, KeyedFields keyed) {
+    std::vector<const KeyedField*> seen;
+    while (!in.atEnd() && in.peekContent().find('=') != std::string_view::npos) {
+        const std::string line(in.take({"keyed line"}));
+        const int number = in.lineNumber() - 1;
+        const std::size_t equals = line.find('=');
+        const std::string_view key = TrimBlanks(std::string_view(line).substr(0, equals));
+        const std::string_view value = std::string_view(line).substr(equals + 1);
+        const KeyedField* field = FindKeyedField(keyed, key);
+        if (!field)
+            throw Damage{number, "holds an unknown key: " + Shown(line)};
+        if (std::find(seen.begin(), seen.end(), field) != seen.end())
+            throw Damage{number, "(" + std::string(key) + ") is given a second time"};
+        seen.push_back(field);
+        const std::string should = ReadKeyedValue(m, *field, value);
+        if (!should.empty())
+            throw Damage{number, "(" + std::string(key) + ") should hold " + should +
+                                     " but holds " + Shown(TrimBlanks(value))};
+    }
+}
+
 // One model from the cursor into m. Returns OtherTitle, reading nothing further, when line 1
 // is not the running program's title.
-ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle) {
+ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle,
+                        KeyedFields keyed) {
     const std::uint64_t start = in.consumed();
     if (TitleOf(in.take({"AppTitle"})) != appTitle)
         return ModelStart::OtherTitle;
     const TableSizes t = ReadHeader(in, m);
-    in.limitModel(start, ModelBytesBound(t.maxSegments, t.maxBCs, t.numFunctions, m.NumPoints));
+    in.limitModel(
+        start, ModelBytesBound(t.maxSegments, t.maxBCs, t.numFunctions, m.NumPoints, keyed.size()));
 
     // The input screen's rows are reset before the file fills them; this also sets row 0 to
     // the cam angles of the file's step, which an older-layout file does not hold.
@@ -273,15 +310,19 @@ ModelStart ReadOneModel(LineCursor& in, CamModel& m, const std::string& appTitle
         for (int p = 0; p <= m.NumPoints; ++p)
             in.real(m.Results[f][p], {"Results", 0, f, p, true});
     VisitClosingLines(m, in);
+    // A keyed field the file does not name keeps its default, not the previous model's value.
+    SetKeyedDefaults(m, keyed);
+    ReadKeyedLines(in, m, keyed);
     return ModelStart::Read;
 }
 
 // Every model of the file into m, the last one read over the others; OtherTitle when the
 // first is not this program's.
-ModelStart ReadModels(const std::string& path, CamModel& m, const std::string& appTitle) {
+ModelStart ReadModels(const std::string& path, CamModel& m, const std::string& appTitle,
+                      KeyedFields keyed) {
     LineReader reader(path, kMaxLineBytes);
     LineCursor in(reader);
-    if (ReadOneModel(in, m, appTitle) == ModelStart::OtherTitle)
+    if (ReadOneModel(in, m, appTitle, keyed) == ModelStart::OtherTitle)
         return ModelStart::OtherTitle;
     // A file normally holds one model; another complete one after it is read over it.
     while (!in.atEnd()) {
@@ -290,7 +331,7 @@ ModelStart ReadModels(const std::string& path, CamModel& m, const std::string& a
             throw Damage{in.lineNumber() - 1,
                          "should be the end of the file but holds " + Shown(line)};
         }
-        ReadOneModel(in, m, appTitle);
+        ReadOneModel(in, m, appTitle, keyed);
     }
     return ModelStart::Read;
 }
@@ -340,13 +381,14 @@ void FinishReading(CamModel& m, const std::string& path) {
 
 } // namespace
 
-ReadResult Readfile(const std::string& path, const CamModel& current, Host& host) {
+ReadResult Readfile(const std::string& path, const CamModel& current, Host& host,
+                    KeyedFields keyed) {
     auto fresh = std::make_unique<CamModel>(current);
     ModelStart start = ModelStart::Read;
     try {
         const model::BusyPointer busy(host);
         if (!model::RunGuarded(host, "Readfile",
-                               [&] { start = ReadModels(path, *fresh, current.AppTitle); }))
+                               [&] { start = ReadModels(path, *fresh, current.AppTitle, keyed); }))
             return {ReadStatus::Failed, nullptr, {}};
     } catch (const Damage& d) {
         return Refused(host, ReadStatus::Damaged,

@@ -1,9 +1,9 @@
 #include "ui/FileCommands.h"
 
-#include "chain/Recalculate.h"
 #include "files/ExportRegistry.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
+#include "files/OpenModel.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -82,13 +82,7 @@ bool OpenCommand(AppContext& ctx) {
             ctx.dialogs.openFileName({"Open a model", "*.cam", std::string(), false});
         if (!path)
             return;
-        files::ReadResult read = files::Readfile(*path, m, ctx.host);
-        if (read.status != files::ReadStatus::Read)
-            return; // the reader has said why; the model is as it was
-        m = std::move(*read.model);
-        read.model.reset();
-        opened = true;
-        chain::RecomputeSizingAfterRead(m, ctx.host);
+        opened = files::OpenModel(m, {.path = *path}, ctx.host) != files::OpenStatus::NotOpened;
     });
     ctx.navigator.RefreshHome();
     return opened;

@@ -266,3 +266,19 @@ TEST(Examples, ReloadRecalculateSaveAndReopen) {
         EXPECT_EQ(DifferingResults(*first.m, *r.model), 0);
     }
 }
+
+// No example sets a keyed field off its default: each is saved as the fixed layout alone, as
+// examples always were.
+TEST(Examples, SaveTheFixedLayoutAlone) {
+    for (int n = 1; n <= kExampleCount; ++n)
+        for (float step : {1.0f, 0.5f, 0.25f}) {
+            SCOPED_TRACE("example " + std::to_string(n) + " at " + std::to_string(step));
+            Loaded e(n, step);
+            ASSERT_TRUE(e.ok);
+            const std::string text = ModelFileText(*e.m, "Example.cam");
+            EXPECT_EQ(text, ModelFileText(*e.m, "Example.cam", {}));
+            // 16 header lines, 16 slots of 204, 17 result rows, 27 closing lines.
+            EXPECT_EQ(SplitLines(text).size(),
+                      std::size_t(16 + 16 * 204 + 17 * (e.m->NumPoints + 1) + 27));
+        }
+}

@@ -80,6 +80,9 @@ TEST(FuzzRegressions, ModelFiles) {
         text.substr(0, text.size() / 2), // cut short
         nul,
         std::string("\"TROCHIX for Windows\"\r\n\"6.0\"\r\n\"0.9\"\r\n"), // older layout, cut
+        // Keyed lines; a second model's keys fall back to their defaults.
+        text + "Harmonics=40\r\nTerm=\"a=b\"\r\nFaceWidth=-0\r\n",
+        text + "StartFresh=#FALSE#\r\n" + text,
     };
     for (const std::string& bytes : edges)
         EXPECT_EQ(fuzz::CheckModelFile(bytes), "") << bytes.substr(0, 60);

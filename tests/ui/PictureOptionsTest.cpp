@@ -23,11 +23,12 @@ private slots:
         QCOMPARE(plot.options->layout, std::string("four"));
         QCOMPARE(plot.options->style, std::string("aligned"));
         QCOMPARE(plot.options->segment, 2);
+        QVERIFY(!plot.options->recalc);
 
-        const auto draw =
-            ui::ParsePictureArguments({"--open", "my cam.cam", "--draw", "--out", "cam.pdf"});
+        const auto draw = ui::ParsePictureArguments(
+            {"--open", "my cam.cam", "--draw", "--recalc", "--out", "cam.pdf"});
         QVERIFY2(draw.options.has_value(), draw.error.c_str());
-        QVERIFY(draw.options->draw);
+        QVERIFY(draw.options->draw && draw.options->recalc);
         QCOMPARE(draw.options->openPath, std::string("my cam.cam"));
 
         // The polar layout has its one function fixed, so it needs no codes.

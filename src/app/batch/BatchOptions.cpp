@@ -275,7 +275,8 @@ std::string UsageText() {
   --units K              unit system K (1 ips, 2 fps, 3 SI, 4 cgs, 5 mm-Kg-s)
   --step D               step in degrees, snapped to 1, 0.5 or 0.25 as the input
                          screen does; this clears the results, so it needs --recalc
-  --recalc               recompute every segment, the sizing, profile and dynamics
+  --recalc               recompute every segment, the sizing, profile and dynamics;
+                         without it a file's results are taken as it holds them
   --continuity           print the continuity table, then ContinuityOK=True or
                          ContinuityOK=False largest=<value>
   --fft ROW              transform Results row ROW (1..16) over one revolution; write

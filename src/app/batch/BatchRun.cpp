@@ -1,10 +1,10 @@
 #include "app/batch/BatchRun.h"
 
 #include "chain/Recalculate.h"
-#include "files/Examples.h"
 #include "files/ExportRegistry.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
+#include "files/OpenModel.h"
 #include "files/SafeFile.h"
 #include "forms/FftForm.h"
 #include "forms/InputDataForm.h"
@@ -26,15 +26,13 @@ using model::CamModel;
 
 namespace {
 
-bool Load(std::unique_ptr<CamModel>& m, const BatchOptions& o, StderrHost& host) {
-    if (o.example != 0)
-        return files::LoadExample(*m, host, o.example);
-    files::ReadResult read = files::Readfile(o.openPath, *m, host);
-    if (read.status != files::ReadStatus::Read)
-        return false;
-    m = std::move(read.model);
-    // As after Open in the program: the file holds no sizing extremes, so sizing runs again.
-    return chain::RecomputeSizingAfterRead(*m, host);
+// As File > Open: the results the file holds, or with --recalc all of them recomputed. A new
+// step clears the results, so then the recomputation waits for the step.
+bool Load(CamModel& m, const BatchOptions& o, StderrHost& host) {
+    const bool recalcNow = o.recalc && o.stepText.empty();
+    return files::OpenModel(m, {.path = o.openPath, .example = o.example}, host,
+                            recalcNow ? files::OpenResults::Recalculate
+                                      : files::OpenResults::Stored) == files::OpenStatus::Opened;
 }
 
 void SetStep(CamModel& m, StderrHost& host, const std::string& text) {
@@ -114,7 +112,7 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
     auto m = std::make_unique<CamModel>();
     model::Initialize(*m, host);
 
-    bool ok = Load(m, o, host);
+    bool ok = Load(*m, o, host);
     if (ok && o.tableSegment > m->NumSegments) {
         usageError = "--segment takes all or 1 to " + std::to_string(m->NumSegments) +
                      " for this model, not " + std::to_string(o.tableSegment);
@@ -124,7 +122,8 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
         model::SelectUnitSystem(*m, o.units);
     if (ok && !o.stepText.empty())
         SetStep(*m, host, o.stepText);
-    if (ok && host.faultCount() == 0 && o.recalc)
+    // --step goes with --recalc, whose recomputation Load left for after the step.
+    if (ok && host.faultCount() == 0 && !o.stepText.empty())
         ok = chain::RecalculateModel(*m, host);
     if (ok && host.faultCount() == 0 && o.continuity)
         ok = Continuity(*m, host, out);

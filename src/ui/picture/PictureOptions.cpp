@@ -10,7 +10,7 @@ namespace trochix::ui {
 
 namespace {
 
-const std::vector<std::string> kOptions = {"--example", "--open",  "--plot",    "--draw",
+const std::vector<std::string> kOptions = {"--example", "--open",  "--recalc",  "--plot", "--draw",
                                            "--layout",  "--style", "--segment", "--out"};
 
 bool IsOption(const std::string& a) {
@@ -58,6 +58,10 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
         seen.push_back(a);
         if (a == "--draw") {
             o.draw = true;
+            continue;
+        }
+        if (a == "--recalc") {
+            o.recalc = true;
             continue;
         }
         if (i + 1 >= args.size() || IsOption(args[i + 1]))
@@ -118,7 +122,8 @@ std::string PictureUsage() {
            "          [--style aligned|annotated] [--segment all|K] --out FILE\n"
            "  trochix (--example N | --open FILE) --draw --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
-           "XS YS FR FL). FILE ends in .png, .svg or .pdf. The model is computed whole first.\n"
+           "XS YS FR FL). FILE ends in .png, .svg or .pdf.\n"
+           "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
 }
 

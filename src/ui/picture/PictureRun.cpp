@@ -1,8 +1,6 @@
 #include "ui/picture/PictureRun.h"
 
-#include "chain/Recalculate.h"
-#include "files/Examples.h"
-#include "files/ModelFile.h"
+#include "files/OpenModel.h"
 #include "model/CamModel.h"
 #include "model/Captions.h"
 #include "model/Colours.h"
@@ -31,15 +29,12 @@ public:
     bool choosePrinter(QPrinter&, QWidget*) override { return false; }
 };
 
-// The model of the picture, computed whole; false when it could not be (the host said why).
-bool LoadModel(std::unique_ptr<model::CamModel>& m, const PictureOptions& o, model::Host& host) {
-    if (o.example != 0)
-        return files::LoadExample(*m, host, o.example);
-    files::ReadResult read = files::Readfile(o.openPath, *m, host);
-    if (read.status != files::ReadStatus::Read)
-        return false;
-    m = std::move(read.model);
-    return chain::RecalculateModel(*m, host);
+// The model of the picture as File > Open gives it, or recomputed whole with --recalc; false
+// when it could not be opened or computed (the host said why).
+bool LoadModel(model::CamModel& m, const PictureOptions& o, model::Host& host) {
+    return files::OpenModel(m, {.path = o.openPath, .example = o.example}, host,
+                            o.recalc ? files::OpenResults::Recalculate
+                                     : files::OpenResults::Stored) == files::OpenStatus::Opened;
 }
 
 } // namespace
@@ -48,7 +43,7 @@ int RunPicture(const PictureOptions& o, std::ostream& err) {
     auto camModel = std::make_unique<model::CamModel>();
     model::StreamHost host(err);
     model::Initialize(*camModel, host);
-    if (!LoadModel(camModel, o, host)) {
+    if (!LoadModel(*camModel, o, host)) {
         err << "trochix: the model could not be computed; no picture written\n";
         return 1;
     }

@@ -1,6 +1,7 @@
 // Runs a picture command: the program's context without windows (messages to the error
-// stream, no dialogs), the model loaded and computed whole, then the plot or the Draw Cam
-// picture written to its file. Needs a QApplication (the offscreen platform will do).
+// stream, no dialogs), the model opened as File > Open opens it (recomputed whole with
+// --recalc), then the plot or the Draw Cam picture written to its file. Needs a QApplication
+// (the offscreen platform will do).
 #pragma once
 
 #include "ui/picture/PictureOptions.h"

@@ -1,0 +1,37 @@
+#include "files/OpenModel.h"
+
+#include "chain/Recalculate.h"
+#include "files/Examples.h"
+#include "files/ModelFile.h"
+#include "model/CamModel.h"
+#include "model/Host.h"
+#include "text/NumberText.h"
+
+#include <utility>
+
+namespace trochix::files {
+
+OpenStatus OpenModel(CamModel& model, const ModelSource& source, Host& host, OpenResults results) {
+    if (source.example != 0) {
+        if (source.example < 1 || source.example > kExampleCount)
+            return OpenStatus::NotOpened;
+        return LoadExample(model, host, source.example) ? OpenStatus::Opened
+                                                        : OpenStatus::Incomplete;
+    }
+    ReadResult read = Readfile(source.path, model, host);
+    if (read.status != ReadStatus::Read)
+        return OpenStatus::NotOpened; // the reader has said why
+    model = std::move(*read.model);
+    read.model.reset();
+    bool computed = false;
+    if (results == OpenResults::Recalculate) {
+        // The file holds no roller radius text, and the chain does not make one.
+        model.RollerRadiusText = text::FNRoundStr(model.RollerRadius, 2);
+        computed = chain::RecalculateModel(model, host);
+    } else {
+        computed = chain::RecomputeSizingAfterRead(model, host);
+    }
+    return computed ? OpenStatus::Opened : OpenStatus::Incomplete;
+}
+
+} // namespace trochix::files

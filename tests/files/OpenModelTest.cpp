@@ -1,0 +1,41 @@
+// Opening a model file: its stored results shown as they are, or all recomputed. (A refused
+// file leaving the model alone is tested through File > Open in the screens' tests.)
+#include "files/OpenModel.h"
+
+#include "FilesTestSupport.h"
+#include "support/AccumulatedTorque.h"
+#include "text/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace trochix;
+using namespace trochix::files;
+using testsupport::TorqueRow;
+
+TEST(OpenModel, StoredTorqueIsShownAndRecalculateComputesItAgain) {
+    const auto t = testsupport::AccumulatedTorque(3);
+    ASSERT_TRUE(t.ok);
+    // The second pass added each point's torque once more.
+    const std::vector<float> once = TorqueRow(*t.fresh), twice = TorqueRow(*t.accumulated);
+    const float peak = *std::max_element(once.begin(), once.end());
+    ASSERT_GT(peak, 0.0f);
+    for (std::size_t p = 0; p < once.size(); ++p)
+        ASSERT_NEAR(twice[p], 2.0f * once[p], 1e-5f * peak) << "point " << p;
+    files::testing::ScratchDir dir;
+    const std::string path = dir.file("Shaft.cam");
+    Writefile(*t.accumulated, path);
+
+    for (OpenResults results : {OpenResults::Stored, OpenResults::Recalculate}) {
+        model::RecordingHost host;
+        auto m = std::make_unique<CamModel>();
+        model::Initialize(*m, host);
+        ASSERT_EQ(OpenModel(*m, {.path = path}, host, results), OpenStatus::Opened);
+        EXPECT_EQ(TorqueRow(*m), results == OpenResults::Stored ? twice : once);
+        // What the file does not hold is rebuilt either way.
+        EXPECT_EQ(m->PressMax, t.fresh->PressMax);
+        EXPECT_EQ(m->RhoMin, t.fresh->RhoMin);
+        EXPECT_EQ(m->RollerRadiusText, text::FNRoundStr(t.fresh->RollerRadius, 2));
+    }
+}
