@@ -1,6 +1,7 @@
 #include "ui/ExampleCommands.h"
 
 #include "files/Examples.h"
+#include "files/OpenModel.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -23,7 +24,7 @@ bool ExampleMenuCommand(AppContext& ctx, int n) {
         // The example computes, then its drawing takes a moment to appear (the draw-cam screen
         // restores the pointer once the cam is drawn).
         const model::BusyPointer busy(ctx.host);
-        loaded = files::LoadExample(m, ctx.host, n);
+        loaded = files::OpenModel(m, {.example = n}, ctx.host) == files::OpenStatus::Opened;
         ctx.navigator.RefreshHome();
         if (loaded && m.ProfileDone && ctx.navigator.isAvailable(ScreenId::Animate))
             ctx.navigator.ShowScreen(ScreenId::Animate);

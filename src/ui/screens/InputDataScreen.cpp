@@ -1,6 +1,7 @@
 #include "ui/screens/InputDataScreen.h"
 
 #include "files/Examples.h"
+#include "files/OpenModel.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/ReportError.h"
@@ -49,7 +50,9 @@ QLineEdit:disabled { background: #edf0f3; color: #8a96a3; border-color: #d0d7de;
 QComboBox QLineEdit { border: none; padding: 0px; background: transparent; }
 )";
 
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
+QString Qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // The S condition the user typed at x = 0 or 1 of the segment, "" when there is none.
 std::string EndConditionText(const model::CamModel& m, int seg, float x) {
@@ -307,7 +310,8 @@ void InputDataScreen::Examples_Click(int index) {
     model::RunGuarded(m_ctx.host, "cmb_Examples_Click", [&] {
         // The example computes the later stages itself; Done keeps them only if it completed.
         m.ExampleLoaded = true;
-        m.ExampleLoaded = files::LoadExample(m, m_ctx.host, index + 1);
+        m.ExampleLoaded =
+            files::OpenModel(m, {.example = index + 1}, m_ctx.host) == files::OpenStatus::Opened;
         motion::SyncScreenState(m, m_state);
     });
     {
@@ -464,11 +468,12 @@ void InputDataScreen::Cancel_Click() {
     closeScreen();
 }
 
-void InputDataScreen::reject() { Cancel_Click(); }
+void InputDataScreen::reject() {
+    Cancel_Click();
+}
 
 void InputDataScreen::Done_Click() {
-    const bool completed =
-        motion::CompleteMotionProgram(m_ctx.model, m_ctx.host, m_state);
+    const bool completed = motion::CompleteMotionProgram(m_ctx.model, m_ctx.host, m_state);
     Refresh();
     if (!completed)
         return;
