@@ -78,10 +78,7 @@ TEST(Spectrum, HarmonicsOfClosedForms) {
              return 1 + 3 * std::cos(2 * t) - 4 * std::sin(5 * t) +
                     0.5 * std::cos(7 * t + kTruePi / 6);
          },
-         {{0, 2, 0, 2, 0},
-          {2, 3, 0, 3, 0},
-          {5, 0, 4, 4, 90},
-          {7, 0.25 * r3, 0.25, 0.5, 30}}},
+         {{0, 2, 0, 2, 0}, {2, 3, 0, 3, 0}, {5, 0, 4, 4, 90}, {7, 0.25 * r3, 0.25, 0.5, 30}}},
     };
     for (const Case& c : cases) {
         for (float step : {1.0f, 0.25f}) {
@@ -113,9 +110,8 @@ TEST(Spectrum, HarmonicsOfClosedForms) {
 
 TEST(Spectrum, TinyAmplitudesTransformToZeros) {
     model::RecordingHost host;
-    auto m = Transform(host, [](double t) {
-        return 0.0004 + 0.0009 * std::cos(t) - 0.0009 * std::sin(3 * t);
-    });
+    auto m = Transform(
+        host, [](double t) { return 0.0004 + 0.0009 * std::cos(t) - 0.0009 * std::sin(3 * t); });
     for (const auto& r : m->FFTResult)
         for (float v : r)
             ASSERT_EQ(v, 0.0f);
@@ -129,7 +125,8 @@ TEST(Spectrum, SmallTermsStillAddUp) {
     auto s = Transform(host, [](double t) { return 2.0 * std::sin(t); });
     EXPECT_EQ((std::array{s->FFTResult[1][0], s->FFTResult[1][1], s->FFTResult[1][3]}),
               (std::array{0.0f, -2.0f, 90.0f}));
-    auto m = Transform(host, [](double t) { return (1 - std::cos(t)) / 2; }, 0.25f);
+    auto m = Transform(
+        host, [](double t) { return (1 - std::cos(t)) / 2; }, 0.25f);
     ASSERT_EQ(m->NumPoints, 1440);
     EXPECT_NEAR(m->FFTResult[0][0], 1.0, 1e-6);
     EXPECT_NEAR(m->FFTResult[1][0], -0.5, 1e-6);

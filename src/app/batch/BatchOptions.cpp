@@ -205,7 +205,9 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
     return {};
 }
 
-ParseResult Error(const std::string& what) { return {std::nullopt, what}; }
+ParseResult Error(const std::string& what) {
+    return {std::nullopt, what};
+}
 
 } // namespace
 

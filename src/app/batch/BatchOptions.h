@@ -9,12 +9,12 @@
 namespace trochix::batch {
 
 struct BatchOptions {
-    int example = 0;         // --example N (1..5), 0 when a file is opened
-    std::string openPath;    // --open FILE
-    bool recalc = false;     // --recalc
-    std::string stepText;    // --step D, as given ("" = keep the model's step)
-    int units = 0;           // --units K (1..5), 0 = keep
-    std::string savePath;    // --save FILE
+    int example = 0;      // --example N (1..5), 0 when a file is opened
+    std::string openPath; // --open FILE
+    bool recalc = false;  // --recalc
+    std::string stepText; // --step D, as given ("" = keep the model's step)
+    int units = 0;        // --units K (1..5), 0 = keep
+    std::string savePath; // --save FILE
     std::string exportAllPath;
     std::string exportProfilePath;
     std::string exportCadkeyPath;
@@ -30,7 +30,7 @@ struct BatchOptions {
     int tableDecimalsGiven = 0;                   // how many numbers --decimals gave
     int tableSegment = 0;                         // --segment K, 0 for all
     std::string tableOutPath;                     // --table-out FILE
-    bool help = false;       // --help
+    bool help = false;                            // --help
 };
 
 struct ParseResult {
