@@ -220,6 +220,10 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             o.help = true;
             return {o, {}};
         }
+        if (a == "--version") {
+            o.version = true;
+            return {o, {}};
+        }
         const OptionRule* rule = FindOption(a);
         if (!rule)
             return Error("unknown argument " + a);
@@ -248,6 +252,7 @@ std::string UsageText() {
          [--export-cadkey FILE] [--continuity] [--fft ROW [--harmonics H] --fft-out FILE]
          [--table "CODES" [--every N] [--decimals D|D1,D2,..] [--segment all|K]
           --table-out FILE]
+       trochix-batch --help | --version
 
   --example N            load example N (1..5, in the Examples menu's order)
   --open FILE.cam        read a model file
@@ -274,6 +279,8 @@ std::string UsageText() {
   --export-all FILE      all functions as text (File > Export > Spreadsheet)
   --export-profile FILE  profile X and Y (File > Export > Profile)
   --export-cadkey FILE   profile points over 0..360 degrees (File > Export > Cadkey)
+  --help, -h             print this text
+  --version              print the version
 
 An output FILE of "-" is standard output; a pipe, terminal or device is written
 straight through, a link is followed to the file it names. A value never starts
