@@ -20,6 +20,11 @@ int main(int argc, char** argv) {
         std::cout << UsageText();
         return 0;
     }
+    if (parsed.options->version) {
+        // TROCHIX_VERSION is CMake's PROJECT_VERSION, the one place the version is kept.
+        std::cout << "trochix-batch " TROCHIX_VERSION "\n";
+        return 0;
+    }
     StderrHost host(std::cerr);
     try {
         std::string usageError;

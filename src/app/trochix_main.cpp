@@ -47,14 +47,8 @@ std::string ProgramPath(const char* argv0) {
 }
 
 // A picture asked on the command line: drawn off screen, so no display is needed.
-int RunPictureCommand(int argc, char** argv) {
+int RunPictureCommand(const trochix::ui::PictureOptions& options, char** argv) {
     using namespace trochix;
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const ui::PictureParse parsed = ui::ParsePictureArguments(args);
-    if (!parsed.options) {
-        std::cerr << "trochix: " << parsed.error << "\n\n" << ui::PictureUsage();
-        return 2;
-    }
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The toolkit would read options such as --style itself: it gets the program name only.
@@ -62,15 +56,25 @@ int RunPictureCommand(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ui::ApplyLook(app);
-    return ui::RunPicture(*parsed.options, std::cerr);
+    return ui::RunPicture(options, std::cerr);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace trochix;
-    if (ui::WantsPicture(std::vector<std::string>(argv + 1, argv + argc)))
-        return RunPictureCommand(argc, argv);
+    const ui::StartCommand command =
+        ui::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.kind) {
+    case ui::StartKind::Help: std::cout << ui::ProgramUsage(); return 0;
+    // TROCHIX_VERSION is CMake's PROJECT_VERSION, the one place the version is kept.
+    case ui::StartKind::Version: std::cout << "trochix " TROCHIX_VERSION "\n"; return 0;
+    case ui::StartKind::UsageError:
+        std::cerr << "trochix: " << command.error << "\n\n" << ui::ProgramUsage();
+        return 2;
+    case ui::StartKind::Picture: return RunPictureCommand(*command.picture, argv);
+    case ui::StartKind::Screens: break;
+    }
     if (!HasDisplay()) {
         // Without a display the toolkit would abort; say how to run instead.
         std::cout << "TROCHIX needs a display to show its screens.\n"

@@ -40,6 +40,8 @@ std::vector<DftTerm> Calc_DFT(std::span<const float> x, int lastK);
 // The same transform from tabulated sines and cosines: a = 2 pi (j + q N) / N with j = k m mod N
 // is split into two table angles, so no trigonometric call remains in the double loop. Agrees
 // with Calc_DFT to within the rounding of double arithmetic (far below single precision).
+// Several harmonics are summed per pass over the samples, each with its own additions in
+// increasing m, so every result is the one a loop over single harmonics gives, to the bit.
 std::vector<DftTerm> Calc_DFT_Tabulated(std::span<const float> x, int lastK);
 
 } // namespace trochix::spectrum

@@ -68,6 +68,33 @@ private slots:
         }
     }
 
+    // Help and version win wherever they stand, but not as the value of an option; any other
+    // option of ours is a picture's, and everything else starting with '-' is unknown.
+    void whatTheCommandLineAsksFor() {
+        using ui::StartKind;
+        const struct {
+            Args args;
+            StartKind kind;
+        } cases[] = {
+            {{"model.cam"}, StartKind::Screens},
+            {{"--example", "1", "--draw", "-h"}, StartKind::Help},
+            {{"--open", "--version", "--draw"}, StartKind::Version},
+            {{"--open", "-h", "--draw", "--out", "a.png"}, StartKind::Picture},
+            {{"--example", "1", "--out", "a.png"}, StartKind::UsageError},
+            {{"-platform", "offscreen"}, StartKind::UsageError},
+            {{"model.cam", "--bogus"}, StartKind::UsageError},
+        };
+        for (const auto& c : cases) {
+            const ui::StartCommand got = ui::ParseCommandLine(c.args);
+            QCOMPARE(static_cast<int>(got.kind), static_cast<int>(c.kind));
+            QCOMPARE(got.picture.has_value(), c.kind == StartKind::Picture);
+        }
+        QVERIFY(ui::ParseCommandLine({"-x"}).error.find("-x") != std::string::npos);
+        QCOMPARE(
+            ui::ParseCommandLine({"--open", "-h", "--draw", "--out", "a.png"}).picture->openPath,
+            std::string("-h"));
+    }
+
     // Only the picture options switch the program away from its screens.
     void picturesAreAskedByTheirOptions() {
         QVERIFY(!ui::WantsPicture({}));

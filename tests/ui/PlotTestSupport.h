@@ -41,11 +41,18 @@ inline void RequestPlot(model::CamModel& m, int type, int style, std::array<int,
             k <= count ? rows[static_cast<std::size_t>(k - 1)] : 0;
     m.PlotStepDeg = 1;
     m.SpectrumSelected = rows[0] >= 17;
+    // A segment the model does not have is a mistake in the test, not a range to plot.
+    if (segment < 0 || segment > m.NumSegments || segment > model::kMaxSegments)
+        qFatal("no segment %d to plot", segment);
     m.PlotAllSegments = segment == 0;
-    if (segment > 0)
+    m.PlotStart = 0.0f;
+    m.PlotEnd = 360.0f;
+    if (segment > 0) {
+        const auto seg = static_cast<std::size_t>(segment);
         m.CurSeg = segment;
-    m.PlotStart = segment == 0 ? 0.0f : m.SegStart[static_cast<std::size_t>(segment)];
-    m.PlotEnd = segment == 0 ? 360.0f : m.SegEnd[static_cast<std::size_t>(segment)];
+        m.PlotStart = m.SegStart[seg];
+        m.PlotEnd = m.SegEnd[seg];
+    }
     if (m.SpectrumSelected) {
         m.PlotStart = 0.0f;
         m.PlotEnd = static_cast<float>(m.NumHarmonics);

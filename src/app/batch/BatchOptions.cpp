@@ -232,6 +232,10 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             o.help = true;
             return {o, {}};
         }
+        if (a == "--version") {
+            o.version = true;
+            return {o, {}};
+        }
         const OptionRule* rule = FindOption(a);
         if (!rule)
             return Error("unknown argument " + a);
@@ -269,6 +273,7 @@ std::string UsageText() {
           --table-out FILE]
         )" +
            exports + R"(
+       trochix-batch --help | --version
 
   --example N            load example N (1..5, in the Examples menu's order)
   --open FILE.cam        read a model file
@@ -294,7 +299,9 @@ std::string UsageText() {
   --segment all|K        the whole revolution (default) or segment K alone
   --save FILE.cam        save the model
 )" + exportLines +
-           R"(
+           R"(  --help, -h             print this text
+  --version              print the version
+
 An output FILE of "-" is standard output; a pipe, terminal or device is written
 straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).

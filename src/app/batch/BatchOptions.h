@@ -32,6 +32,7 @@ struct BatchOptions {
     int tableSegment = 0;                         // --segment K, 0 for all
     std::string tableOutPath;                     // --table-out FILE
     bool help = false;                            // --help
+    bool version = false;                         // --version
 };
 
 struct ParseResult {
@@ -40,7 +41,7 @@ struct ParseResult {
 };
 
 // args are the arguments after the program name. Every option at most once; values are whole
-// numbers where a number is expected.
+// numbers where a number is expected. --help (-h) or --version ends the parse where it stands.
 ParseResult ParseArguments(const std::vector<std::string>& args);
 
 // The usage text, with the order in which the options are carried out.

@@ -127,4 +127,37 @@ std::string PictureUsage() {
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
 }
 
+StartCommand ParseCommandLine(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h")
+            return {StartKind::Help, std::nullopt, ""};
+        if (a == "--version")
+            return {StartKind::Version, std::nullopt, ""};
+        // A value (never starting with "--") such as the file of --open may be named "-h".
+        const bool takesValue =
+            a != "--draw" && std::find(kOptions.begin(), kOptions.end(), a) != kOptions.end();
+        if (takesValue && i + 1 < args.size() && !IsOption(args[i + 1]))
+            ++i;
+    }
+    if (WantsPicture(args)) {
+        PictureParse parsed = ParsePictureArguments(args);
+        if (!parsed.options)
+            return {StartKind::UsageError, std::nullopt, std::move(parsed.error)};
+        return {StartKind::Picture, std::move(parsed.options), ""};
+    }
+    for (const std::string& a : args)
+        if (a.starts_with('-'))
+            return {StartKind::UsageError, std::nullopt, "unknown option " + a};
+    return {};
+}
+
+std::string ProgramUsage() {
+    return "usage: trochix              start the screens (needs a display)\n"
+           "       trochix --help       print this text\n"
+           "       trochix --version    print the version\n"
+           "\n" +
+           PictureUsage();
+}
+
 } // namespace trochix::ui

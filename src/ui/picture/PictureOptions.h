@@ -1,4 +1,5 @@
-// The command line of pictures rendered without a window:
+// The command line of trochix: the screens, --help, --version, or a picture rendered without
+// a window:
 //   trochix (--example N | --open FILE [--recalc]) --plot "DI VE AC JE"
 //           [--layout single|two|four|polar] [--style aligned|annotated] [--segment all|K]
 //           --out FILE.png|.svg|.pdf
@@ -38,5 +39,23 @@ bool WantsPicture(const std::vector<std::string>& args);
 PictureParse ParsePictureArguments(const std::vector<std::string>& args);
 
 std::string PictureUsage();
+
+// What the command line asks for. Help, version and usage errors are answered before any
+// toolkit object exists, so they need no display.
+enum class StartKind { Screens, Picture, Help, Version, UsageError };
+
+struct StartCommand {
+    StartKind kind = StartKind::Screens;
+    std::optional<PictureOptions> picture; // for StartKind::Picture
+    std::string error;                     // for StartKind::UsageError
+};
+
+// args are the arguments after the program name. The first of --help (-h) and --version wins;
+// otherwise the picture options, if any, are parsed; any other argument starting with '-' is
+// unknown. Arguments that are no options are left to the screens.
+StartCommand ParseCommandLine(const std::vector<std::string>& args);
+
+// The whole usage text of trochix, the picture options included.
+std::string ProgramUsage();
 
 } // namespace trochix::ui
