@@ -117,10 +117,10 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
 
 std::string PictureUsage() {
     return "Pictures without a window:\n"
-           "  trochix (--example N | --open FILE) --plot \"CODES\" [--layout single|two|four|"
-           "polar]\n"
-           "          [--style aligned|annotated] [--segment all|K] --out FILE\n"
-           "  trochix (--example N | --open FILE) --draw --out FILE\n"
+           "  trochix (--example N | --open FILE [--recalc]) --plot \"CODES\"\n"
+           "          [--layout single|two|four|polar] [--style aligned|annotated]\n"
+           "          [--segment all|K] --out FILE\n"
+           "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
            "XS YS FR FL). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
