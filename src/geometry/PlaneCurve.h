@@ -1,0 +1,29 @@
+// A closed plane curve given by the cam angle, in the cam's frame and the model's length unit:
+// what the cam surface, the cutter path and the pitch curve are for the shop geometry, and
+// what the arc fit reads.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace trochix::geometry {
+
+struct Point2 {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+struct CurvePoint {
+    Point2 p;       // the point
+    Point2 tangent; // unit tangent in the direction of increasing angle
+};
+
+struct ClosedCurve {
+    // The point at cam angle theta (radians, 0 <= theta < 2 pi; the curve closes at 2 pi).
+    std::function<CurvePoint(double theta)> at;
+    // Angles (radians, ascending, in [0, 2 pi)) where the curvature may jump: the segment
+    // boundaries of the motion program. A fit should place a joint there.
+    std::vector<double> breaks;
+};
+
+} // namespace trochix::geometry
