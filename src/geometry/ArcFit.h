@@ -9,12 +9,17 @@
 // (about 1e-12 rad), the nearly straight arcs made lines turning by less than kLineTurn.
 //
 // Joints: every break of the curve is a joint; between breaks the spans are chosen greedily,
-// each reaching as far along the curve as a biarc within the tolerance can (searched by
-// doubling, then bisection to 1/32 of the span), never more than pi of parameter. Wherever a
-// sub-span of a fitting span fits too, this furthest-reach choice gives the fewest spans of
-// all joint placements; the tests compare it with the optimum over a fine grid of joints found
-// by dynamic programming. Neighbouring arcs about the same centre and collinear lines are then
-// joined, so a dwell (a circle arc about the origin) costs one or two arcs, a circle two.
+// each reaching as far along the curve as a biarc within the tolerance can, never more than pi
+// of parameter: searched by doubling and bisection to 1/32 of the span on a coarse check, then
+// shortened by 3 % steps until the dense check (BiarcSpanDeviation, 64 samples) gives at most
+// 0.99 of the tolerance. Wherever a sub-span of a fitting span fits too, this furthest-reach
+// choice gives the fewest spans of all joint placements. The fewest found by dynamic
+// programming over a grid of joints agree: on the ellipse with semi-axes 2 and 1 at 1e-3 and
+// 1e-4 and on the cam r = 3.5 - 0.5 cos at 1e-4 the greedy fit has as many spans as the
+// optimum over 512 joints per turn (14, 28, 10), and fewer than over 128 (15, 31, 11).
+// Neighbouring arcs about the same centre and collinear lines are then joined, so a dwell (a
+// circle arc about the origin) costs one or two arcs, a circle two. Elements: two per span
+// less the joined ones.
 //
 // Deviation (FitDeviation): per element, the curve is sampled at evenly spaced parameters over
 // the element's span, each sample's distance taken to the nearest of the element and its two
@@ -62,8 +67,9 @@ ArcFitResult FitArcs(const ClosedCurve& curve, double tolerance);
 double FitDeviation(const ClosedCurve& curve, const std::vector<FitElement>& elements,
                     int samples = 64);
 
-// The deviation of the equal-tangent biarc over the span [a, b] (a < b <= a + pi), the check
-// the joint search makes; infinity where no biarc exists.
+// The deviation of the equal-tangent biarc over the span [a, b] (a < b <= a + pi), the dense
+// check of the joint search: the curve at `samples` intervals against the two arcs, and each
+// arc at samples / 4 intervals projected onto the curve; infinity where no biarc exists.
 double BiarcSpanDeviation(const ClosedCurve& curve, double a, double b, int samples = 64);
 
 // Distance from p to one element.
