@@ -72,6 +72,23 @@ ClosedCurve Cam() {
             {}};
 }
 
+// Dwells at 3 and 3.5 over the first and third quarter-turns, a harmonic rise and return
+// between them, r = 3 + 0.25 (1 - cos 2u) over the quarter-turn u.
+ClosedCurve DwellCam() {
+    return {
+        [](double t) {
+            const int piece = std::min(3, static_cast<int>(t / (kPi / 2)));
+            const double u = t - piece * kPi / 2;
+            const double lift = 0.25 * (1 - std::cos(2 * u)), dlift = 0.5 * std::sin(2 * u);
+            const double r = piece == 0 ? 3 : piece == 1 ? 3 + lift : piece == 2 ? 3.5 : 3.5 - lift;
+            const double dr = piece == 1 ? dlift : piece == 3 ? -dlift : 0;
+            return FromDerivative(r * std::cos(t), r * std::sin(t),
+                                  dr * std::cos(t) - r * std::sin(t),
+                                  dr * std::sin(t) + r * std::cos(t));
+        },
+        {0.0, kPi / 2, kPi, 3 * kPi / 2}};
+}
+
 // The element's point at fraction u of its sweep, from its centre and radius.
 Point2 OnElement(const FitElement& e, double u) {
     if (e.kind == FitKind::Line)
@@ -282,6 +299,25 @@ TEST(ArcFit, CamWithinTolerance) {
             radial, std::fabs(std::hypot(q.x, q.y) - (3.5 - 0.5 * std::cos(std::atan2(q.y, q.x)))));
     EXPECT_LE(radial, tol);
     EXPECT_GT(radial, 0.5 * tol); // no more elements than the tolerance needs
+}
+
+// Each dwell is one arc about the cam's centre, from break to break; the rise and the return
+// between them stay within the tolerance.
+TEST(ArcFit, DwellIsOneArcAboutTheCentre) {
+    const ClosedCurve c = DwellCam();
+    const ArcFitResult r = FitArcs(c, 1e-4);
+    ExpectClosedG1(r.elements);
+    EXPECT_LE(IndependentDeviation(c, r.elements), 1e-4);
+    for (const auto& [from, radius] : {std::pair{0.0, 3.0}, std::pair{kPi, 3.5}}) {
+        const auto e = std::find_if(r.elements.begin(), r.elements.end(),
+                                    [&](const FitElement& x) { return x.t0 == from; });
+        ASSERT_NE(e, r.elements.end()) << from;
+        EXPECT_EQ(e->kind, FitKind::Arc);
+        EXPECT_NEAR(std::hypot(e->centre.x, e->centre.y), 0.0, 1e-12);
+        EXPECT_NEAR(e->radius, radius, 1e-12);
+        EXPECT_NEAR(e->sweep, kPi / 2, 1e-12);
+        EXPECT_DOUBLE_EQ(e->t1, from + kPi / 2);
+    }
 }
 
 // Fewest spans: the greedy joints, placed anywhere, need no more spans than the optimum over a
