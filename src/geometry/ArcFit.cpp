@@ -116,16 +116,21 @@ Point2 ElementPoint(const FitElement& e, double u) {
     return {e.centre.x + e.radius * std::cos(a), e.centre.y + e.radius * std::sin(a)};
 }
 
-// The distance from q to the curve near parameter guess, by the secant iteration on
+struct Foot {
+    double t;        // parameter of the foot point
+    double distance; // from q to the curve there
+};
+
+// The foot point of q on the curve near parameter guess, by the secant iteration on
 // (q - C(t)).T(t) = 0 kept within [lo, hi]; the nearer end where it does not settle.
-double DistanceToCurve(const ClosedCurve& c, Point2 q, double guess, double lo, double hi) {
+Foot FootPoint(const ClosedCurve& c, Point2 q, double guess, double lo, double hi) {
     const double h = 1e-3 * (hi - lo);
     double t0 = guess, t1 = std::min(hi, guess + h);
     if (t1 == t0)
         t0 = guess - h;
     CurvePoint p0 = Eval(c, t0), p1 = Eval(c, t1);
     double f0 = Dot(q - p0.p, p0.tangent), f1 = Dot(q - p1.p, p1.tangent);
-    for (int i = 0; i < 12 && f1 != f0; ++i) {
+    for (int i = 0; i < 16 && f1 != f0; ++i) {
         const double t2 = std::clamp(t1 - f1 * (t1 - t0) / (f1 - f0), lo, hi);
         if (!std::isfinite(t2))
             break;
@@ -137,10 +142,19 @@ double DistanceToCurve(const ClosedCurve& c, Point2 q, double guess, double lo, 
         if (std::fabs(t1 - t0) <= 1e-13 * (hi - lo))
             break;
     }
-    const double best = Norm(q - p1.p);
-    if (std::fabs(f1) <= 1e-9 * (1.0 + best))
+    Foot best{t1, Norm(q - p1.p)};
+    if (std::fabs(f1) <= 1e-9 * (1.0 + best.distance))
         return best;
-    return std::min({best, Norm(q - Eval(c, lo).p), Norm(q - Eval(c, hi).p)});
+    for (double t : {lo, hi}) {
+        const double d = Norm(q - Eval(c, t).p);
+        if (d < best.distance)
+            best = {t, d};
+    }
+    return best;
+}
+
+double DistanceToCurve(const ClosedCurve& c, Point2 q, double guess, double lo, double hi) {
+    return FootPoint(c, q, guess, lo, hi).distance;
 }
 
 // The deviation of one biarc over [ta, tb]: the curve sampled at n intervals against the two
@@ -173,29 +187,6 @@ double BiarcDeviation(const ClosedCurve& c, const Biarc& b, double ta, double tb
 double SpanDeviation(const ClosedCurve& c, const CurvePoint& pa, const CurvePoint& pb, double ta,
                      double tb, int n, int m) {
     return BiarcDeviation(c, MakeBiarc(pa, pb), ta, tb, n, m);
-}
-
-// The parameter of the curve point nearest q in [lo, hi], by the same secant iteration.
-double ProjectParameter(const ClosedCurve& c, Point2 q, double guess, double lo, double hi) {
-    const double h = 1e-3 * (hi - lo);
-    double t0 = guess, t1 = std::min(hi, guess + h);
-    if (t1 == t0)
-        t0 = guess - h;
-    CurvePoint p0 = Eval(c, t0), p1 = Eval(c, t1);
-    double f0 = Dot(q - p0.p, p0.tangent), f1 = Dot(q - p1.p, p1.tangent);
-    for (int i = 0; i < 20 && f1 != f0; ++i) {
-        const double t2 = std::clamp(t1 - f1 * (t1 - t0) / (f1 - f0), lo, hi);
-        if (!std::isfinite(t2))
-            break;
-        t0 = t1;
-        f0 = f1;
-        t1 = t2;
-        p1 = Eval(c, t1);
-        f1 = Dot(q - p1.p, p1.tangent);
-        if (std::fabs(t1 - t0) <= 1e-14 * (hi - lo))
-            break;
-    }
-    return std::clamp(t1, lo, hi);
 }
 
 // Between two joints, the span ends reaching as far as a biarc fits.
@@ -351,6 +342,18 @@ double FitDeviation(const ClosedCurve& curve, const std::vector<FitElement>& ele
 }
 
 ArcFitResult FitArcs(const ClosedCurve& curve, double tolerance) {
+    ArcFitResult result;
+    if (!(tolerance > 0.0) || !std::isfinite(tolerance)) {
+        result.deviation = kInf;
+        return result;
+    }
+    // Below this the rounding of the arithmetic decides, and the spans would never end.
+    double extent = 0.0;
+    const Point2 origin = curve.at(0.0).p;
+    for (int i = 1; i < 16; ++i)
+        extent = std::max(extent, Norm(curve.at(kTwoPi * i / 16).p - origin));
+    tolerance = std::max(tolerance, 1e-12 * extent);
+
     // Joints: the breaks, then the spans between them.
     std::vector<double> breaks;
     for (double b : curve.breaks)
@@ -373,7 +376,6 @@ ArcFitResult FitArcs(const ClosedCurve& curve, double tolerance) {
     }
 
     // A span that shortening did not bring within the tolerance is halved until it is.
-    ArcFitResult result;
     for (std::size_t i = 0; i + 1 < ts.size();) {
         const double span = ts[i + 1] - ts[i];
         if (span > 1e-12 * kTwoPi && devs[i] > kCheckMargin * tolerance) {
@@ -400,8 +402,10 @@ ArcFitResult FitArcs(const ClosedCurve& curve, double tolerance) {
             continue;
         }
         const double l1 = ElementLength(b.first), l2 = ElementLength(b.second);
-        const double tq = ProjectParameter(
-            curve, b.first.end, ts[i] + (ts[i + 1] - ts[i]) * l1 / (l1 + l2), ts[i], ts[i + 1]);
+        const double guess = ts[i] + (ts[i + 1] - ts[i]) * l1 / (l1 + l2);
+        double tq = FootPoint(curve, b.first.end, guess, ts[i], ts[i + 1]).t;
+        if (!(tq > ts[i] && tq < ts[i + 1]))
+            tq = guess;
         b.first.t0 = ts[i];
         b.first.t1 = tq;
         b.second.t0 = tq;

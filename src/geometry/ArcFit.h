@@ -59,7 +59,8 @@ struct ArcFitResult {
 // An arc turning by less than this (radians) is written as its chord.
 inline constexpr double kLineTurn = 1e-9;
 
-// The fit of `curve` within `tolerance` (a length in the curve's unit, > 0).
+// The fit of `curve` within `tolerance` (a length in the curve's unit, > 0; taken as at least
+// 1e-12 of the curve's size). No elements and an infinite deviation for a tolerance <= 0.
 ArcFitResult FitArcs(const ClosedCurve& curve, double tolerance);
 
 // The largest deviation between `curve` and `elements`, both ways, as described above, with

@@ -232,6 +232,8 @@ TEST(ArcFit, CircleIsTwoHalfCircles) {
             EXPECT_LE(1.5 - std::hypot(mx, my), 1e-4);
         }
     }
+    EXPECT_TRUE(FitArcs(c, 0.0).elements.empty());
+    EXPECT_TRUE(FitArcs(c, -1e-3).elements.empty());
 }
 
 // The ellipse x = 2 cos t, y = sin t: within the tolerance by the independent check, and the
