@@ -233,7 +233,7 @@ void GreedySpans(const ClosedCurve& c, double from, double to, const CurvePoint&
             }
             if (lo <= 0.0) {
                 // Nothing fits even a minute span: take it and let the check report it.
-                lo = minSpan;
+                lo = std::min(minSpan, to - a);
                 pLo = Eval(c, a + lo);
             }
             while (hi - lo > lo / 32.0) {
@@ -248,6 +248,11 @@ void GreedySpans(const ClosedCurve& c, double from, double to, const CurvePoint&
             h = lo;
             b = a + lo;
             pb = pLo;
+            if (to - b <= minSpan) {
+                // No sliver before the next joint.
+                b = to;
+                pb = pTo;
+            }
         }
         double dev = SpanDeviation(c, pa, pb, a, b, kCheckSamples, kCheckSamples / 4);
         for (int k = 0; dev > kCheckMargin * tol && k < 40; ++k) {
