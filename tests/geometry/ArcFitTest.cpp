@@ -236,6 +236,43 @@ TEST(ArcFit, CircleIsTwoHalfCircles) {
     EXPECT_TRUE(FitArcs(c, -1e-3).elements.empty());
 }
 
+// The measure itself on contours built by hand about a circle of radius 1.5: a concentric
+// circle 1e-3 larger lies 1e-3 off everywhere; the inscribed square strays by the sagitta
+// 1.5 (1 - cos 45 deg) at the middle of each side.
+TEST(ArcFit, DeviationOfContoursBuiltByHand) {
+    const ClosedCurve c = Circle(0.0, 0.0, 1.5);
+    const double R = 1.5 + 1e-3;
+    std::vector<FitElement> wider(2), square(4);
+    for (int i = 0; i < 2; ++i) {
+        FitElement& e = wider[i];
+        e.kind = FitKind::Arc;
+        e.start = {i == 0 ? R : -R, 0};
+        e.end = {i == 0 ? -R : R, 0};
+        e.radius = R;
+        e.sweep = kPi;
+        e.t0 = i * kPi;
+        e.t1 = (i + 1) * kPi;
+    }
+    EXPECT_NEAR(FitDeviation(c, wider), 1e-3, 1e-12);
+    for (int i = 0; i < 4; ++i) {
+        FitElement& e = square[i];
+        e.start = {1.5 * std::cos(i * kPi / 2), 1.5 * std::sin(i * kPi / 2)};
+        e.end = {1.5 * std::cos((i + 1) * kPi / 2), 1.5 * std::sin((i + 1) * kPi / 2)};
+        e.t0 = i * kPi / 2;
+        e.t1 = (i + 1) * kPi / 2;
+    }
+    // 64 samples a side hit the middle exactly.
+    EXPECT_NEAR(FitDeviation(c, square), 1.5 * (1 - std::sqrt(0.5)), 1e-12);
+    EXPECT_NEAR(ContourLength(square), 4 * 1.5 * std::sqrt(2.0), 1e-12);
+    // The first side bent out to the corner (1.5, 1.5) of the outer square: that corner lies
+    // 1.5 (sqrt 2 - 1) off the circle, farther than any point of the circle from the contour.
+    FitElement bent = square[0];
+    square[0].end = bent.start = {1.5, 1.5};
+    square[0].t1 = bent.t0 = kPi / 4;
+    square.insert(square.begin() + 1, bent);
+    EXPECT_NEAR(FitDeviation(c, square), 1.5 * (std::sqrt(2.0) - 1), 1e-12);
+}
+
 // The ellipse x = 2 cos t, y = sin t: within the tolerance by the independent check, and the
 // count growing like tol^(-1/3) (the biarc's error goes as the cube of the span): a hundredth
 // of the tolerance takes 100^(1/3) = 4.6 times the elements, within a loose [3.5, 6].
