@@ -276,8 +276,9 @@ TEST(ArcFit, DeviationOfContoursBuiltByHand) {
 // The ellipse x = 2 cos t, y = sin t: within the tolerance by the independent check, and the
 // count growing like tol^(-1/3) (the biarc's error goes as the cube of the span): a hundredth
 // of the tolerance takes 100^(1/3) = 4.6 times the elements, within a loose [3.5, 6].
-// The length approaches the ellipse's, 9.688448220547676 (Ramanujan's second form agrees to
-// 1e-12 at this eccentricity), within the 2 pi tol an offset by tol changes it.
+// The length approaches the ellipse's, 8 E(sqrt(3) / 2) = 9.688448220547676 (the complete
+// elliptic integral; Ramanujan's second form gives 9.6884482161), within the 2 pi tol that an
+// offset by tol changes it.
 TEST(ArcFit, EllipseWithinToleranceCountGrowsAsCubeRoot) {
     const ClosedCurve c = Ellipse();
     std::vector<std::size_t> counts;
