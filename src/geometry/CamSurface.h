@@ -55,7 +55,8 @@ public:
     const std::vector<double>& breaks() const { return breaks_; }
     MotionValue motion(double theta) const { return motion_(theta); }
 
-    // The roller centre (flat face: the contact point, as the profile rows hold it).
+    // The roller centre (flat face: the contact point, as the profile rows hold it, without d2,
+    // which would need S''').
     CurveJet pitchJet(double theta) const;
     // Signed curvature, positive where convex: of the pitch curve for a roller, of the surface
     // (1 / (Rp + S + S'')) for a flat face.

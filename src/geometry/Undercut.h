@@ -45,7 +45,8 @@ CutterFinding CheckCutter(const CamSurface& cam, double Rc);
 // The surface with every undercut loop cut out, as the closed polyline a cutter of the
 // follower's size leaves: sampled every `step` radians (and at the segment boundaries), each
 // loop replaced by the point where the offset crosses itself. Without undercut it is the
-// sampled surface. The first point is not repeated at the end.
+// sampled surface. A loop whose crossing lies more than a quarter turn away, or that overlaps
+// the previous one, is left in. The first point is not repeated at the end.
 std::vector<Point2> TrimmedSurface(const CamSurface& cam, const UndercutFinding& undercut,
                                    double step);
 
