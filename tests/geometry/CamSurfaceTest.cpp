@@ -42,11 +42,16 @@ TEST(CamSurface, PitchCurveIsTheProfileRowsOfEveryExample) {
         auto m = Example(n);
         const std::optional<CamSurface> cam = CamSurface::Of(*m);
         ASSERT_TRUE(cam.has_value());
+        const ClosedCurve pitch = cam->pitch();
         for (int i = 0; i <= m->NumPoints; ++i) {
-            const Point2 p = cam->pitchAt(m->Results[0][i] * kDegToRad).p;
+            const Point2 p = pitch.at(m->Results[0][i] * kDegToRad).p;
             ASSERT_NEAR(p.x, m->Results[9][i], 2e-5) << "point " << i;
             ASSERT_NEAR(p.y, m->Results[10][i], 2e-5) << "point " << i;
         }
+        // The breaks are the segment starts.
+        ASSERT_EQ(pitch.breaks.size(), static_cast<std::size_t>(m->NumSegments));
+        for (int s = 1; s <= m->NumSegments; ++s)
+            EXPECT_NEAR(pitch.breaks[s - 1], m->SegStart[s] * kDegToRad, 1e-12);
     }
 }
 
