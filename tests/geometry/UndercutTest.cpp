@@ -175,4 +175,26 @@ TEST(Undercut, TrimmedCamKeepsClearOfEveryRollerPosition) {
     }
 }
 
+// Under a flat face the cam left is the common part of the half planes behind every face
+// position, n(t) . p <= Rp + S(t) with n(t) = (cos t, sin t) for a clockwise cam: the trimmed
+// points keep behind all of them (1e-4 covers the chords), the cusp's swallowtail does not.
+TEST(Undercut, TrimmedCamUnderAFlatFaceKeepsBehindEveryFacePosition) {
+    auto m = Example(2);
+    m->PrimeRadius = 2.5f;
+    m->CamDirection = -1;
+    const std::optional<CamSurface> cam = CamSurface::Of(*m);
+    const UndercutFinding u = FindUndercut(*cam);
+    auto intrusion = [&](const std::vector<Point2>& pts) {
+        double worst = -std::numeric_limits<double>::infinity();
+        for (int k = 0; k < 3600; ++k) {
+            const double t = k * 0.1 * kDegToRad, reach = 2.5 + cam->motion(t).S;
+            for (const Point2& p : pts)
+                worst = std::max(worst, p.x * std::cos(t) + p.y * std::sin(t) - reach);
+        }
+        return worst;
+    };
+    EXPECT_LT(intrusion(TrimmedSurface(*cam, u, 0.5 * kDegToRad)), 1e-4);
+    EXPECT_GT(intrusion(TrimmedSurface(*cam, UndercutFinding{}, 0.5 * kDegToRad)), 1e-3);
+}
+
 } // namespace
