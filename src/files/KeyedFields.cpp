@@ -10,10 +10,16 @@ namespace trochix::files {
 
 namespace {
 
-// Every input of the model the user can set has its line in the fixed layout: the choices
-// that remain (the torque option, the harmonics, the print and plot choices) belong to the
-// session and carry over from the model open before, so the table starts empty.
-constexpr std::array<KeyedField, 0> kModelKeyedFields{};
+// The inputs of the machined cam. The other choices the fixed layout has no line for (the
+// torque option, the harmonics, the print and plot choices) belong to the session and carry
+// over from the model open before, so they are not stored.
+constexpr float kLengthLimit = 1.0e6f;
+constexpr std::array<KeyedField, 4> kModelKeyedFields{{
+    {"CutterRadius", RealKey{&CamModel::CutterRadius, 0.0f, 0.0f, kLengthLimit}},
+    {"SurfaceTolerance", RealKey{&CamModel::SurfaceTolerance, 0.0f, 0.0f, kLengthLimit}},
+    {"PlateThickness", RealKey{&CamModel::PlateThickness, 0.0f, 0.0f, kLengthLimit}},
+    {"BoreDiameter", RealKey{&CamModel::BoreDiameter, 0.0f, 0.0f, kLengthLimit}},
+}};
 
 template <class K> bool AtDefault(const CamModel& m, const K& k) {
     return m.*k.member == k.fallback;

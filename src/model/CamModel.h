@@ -12,9 +12,9 @@ namespace trochix::model {
 
 constexpr int kMaxSegments = 16;
 constexpr int kMaxBCs = 20;
-constexpr int kNumFunctions = 16;  // last function row that is cleared, saved and listed
-constexpr int kResultRows = 22;    // rows 17..21 hold the current Fourier transform
-constexpr int kMaxPoints = 1440;   // NumPoints at a step of 0.25 degree
+constexpr int kNumFunctions = 16; // last function row that is cleared, saved and listed
+constexpr int kResultRows = 22;   // rows 17..21 hold the current Fourier transform
+constexpr int kMaxPoints = 1440;  // NumPoints at a step of 0.25 degree
 
 constexpr const char* kAppTitle = "TROCHIX for Windows";
 
@@ -58,7 +58,7 @@ struct CamModel {
     std::string TimeStr;
 
     // ---- flags
-    bool Loading = false;        // a file or example fills the screens: handlers must not clear
+    bool Loading = false; // a file or example fills the screens: handlers must not clear
     bool ExampleLoaded = false;
     bool SvajDone = false;
     bool ProfileDone = false;
@@ -66,8 +66,8 @@ struct CamModel {
     bool FftDone = false;
     bool ModelSaved = false;
     bool ContinuityOK = true;
-    bool BcUnchanged = false;    // the open polynomial's conditions were solved and not edited since
-    bool ExampleSizing = false;  // the sizing screen is being filled by an example
+    bool BcUnchanged = false;   // the open polynomial's conditions were solved and not edited since
+    bool ExampleSizing = false; // the sizing screen is being filled by an example
 
     // ---- the input screen's cam-data boxes, as typed
     std::string OmegaText = "1";    // cam speed, rpm
@@ -93,16 +93,16 @@ struct CamModel {
     bool TorqueStartFresh = true;
 
     // ---- segment table (1..16)
-    SegArray<std::string> SegDir{};      // "R", "F", "P", "D"
-    SegArray<std::string> SegLawText{};  // law list text of the row, as shown
-    SegArray<int> SegLawFamily{};        // list index 0..12 of the law, -1 none
-    SegArray<int> SegHalf{};             // 1 first half, 2 second half (half laws)
-    SegArray<float> SegBeta{};           // degrees
-    SegArray<float> SegBetaRadArr{};     // radians
-    SegArray<float> SegStart{};          // degrees
-    SegArray<float> SegEnd{};            // degrees
-    SegArray<float> SegLift{};           // h >= 0; a dwell's position
-    SegArray<float> SegLow{};            // base position added to S
+    SegArray<std::string> SegDir{};     // "R", "F", "P", "D"
+    SegArray<std::string> SegLawText{}; // law list text of the row, as shown
+    SegArray<int> SegLawFamily{};       // list index 0..12 of the law, -1 none
+    SegArray<int> SegHalf{};            // 1 first half, 2 second half (half laws)
+    SegArray<float> SegBeta{};          // degrees
+    SegArray<float> SegBetaRadArr{};    // radians
+    SegArray<float> SegStart{};         // degrees
+    SegArray<float> SegEnd{};           // degrees
+    SegArray<float> SegLift{};          // h >= 0; a dwell's position
+    SegArray<float> SegLow{};           // base position added to S
     SegArray<std::string> SegDesc{};
     SegArray<std::string> SegBetaText{};  // the row's Beta box text
     SegArray<std::string> SegStartText{}; // the row's Start position text as typed
@@ -115,13 +115,13 @@ struct CamModel {
     // ---- polynomial segments from boundary conditions
     int BcRequested = 2;
     bool BcValid = false;
-    BcTable BcPos{};             // x = theta / beta of condition i
-    BcTable BcOrder{};           // 0 S, 1 V, 2 A, 3 J
-    BcTable BcValue{};           // value converted to the x domain
-    BcTable BcEntered{};         // value as typed
+    BcTable BcPos{};     // x = theta / beta of condition i
+    BcTable BcOrder{};   // 0 S, 1 V, 2 A, 3 J
+    BcTable BcValue{};   // value converted to the x domain
+    BcTable BcEntered{}; // value as typed
     BcTable PolyExponent{};
     BcTable PolyExponentShown{};
-    BcTable PolyCoef{};          // [0][seg] holds the number of terms
+    BcTable PolyCoef{}; // [0][seg] holds the number of terms
     BcTable PolyBcPos{};
     BcTable PolyBcOrder{};
     std::array<std::array<double, kMaxBCs + 1>, kMaxBCs + 1> BcMatrix{};
@@ -190,7 +190,7 @@ struct CamModel {
     float AvgTorque = 0.0f;
     std::vector<float> PosAreas; // pulse areas, index 1.. (0 unused)
     std::vector<float> NegAreas;
-    int FirstSign = 0;  // -1, +1, or 0 when not found
+    int FirstSign = 0; // -1, +1, or 0 when not found
     int PulseCount = 0;
 
     // ---- spectrum
@@ -200,6 +200,12 @@ struct CamModel {
     float HarmonicSum = 0.0f;
     float HarmonicPower = 0.0f;
     float HarmonicRms = 0.0f;
+
+    // ---- the machined cam, saved as keyed lines; 0 takes the value derived from the cam
+    float CutterRadius = 0.0f;     // 0: the roller radius
+    float SurfaceTolerance = 0.0f; // 0: 0.0025 mm in the model's length unit
+    float PlateThickness = 0.0f;   // 0: half the prime radius
+    float BoreDiameter = 0.0f;     // 0: no bore
 
     // ---- plot and print requests
     int PlotType = 1;  // 1 single, 2 two windows, 3 four windows, 4 polar

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -43,6 +44,12 @@ struct Outcome {
     std::string out;        // what went to the tables' stream
     std::string usageError; // set with status 2
 };
+
+std::string ErrorOf(const Args& args) {
+    const ParseResult r = ParseArguments(args);
+    EXPECT_FALSE(r.options.has_value());
+    return r.error;
+}
 
 Outcome RunArgs(const Args& args) {
     const ParseResult parsed = ParseArguments(args);
@@ -264,4 +271,46 @@ TEST(BatchExports, AnUnsizedCamIsRefusedUntilRecomputed) {
         {"--open", dir.file("motion.cam"), "--recalc", "--export-profile", dir.file("p.pts")});
     EXPECT_EQ(recomputed.status, 0) << recomputed.messages;
     EXPECT_FALSE(ReadBytes(dir.file("p.pts")).empty());
+}
+
+// --surface-out: the summary line, the drawing, and an undercut cam refused unless allowed.
+TEST(BatchSurface, SummaryDrawingAndUndercut) {
+    ScratchDir dir;
+    const Outcome plain = RunArgs({"--example", "1", "--surface-out", dir.file("cam.dxf")});
+    EXPECT_EQ(plain.status, 0) << plain.messages;
+    EXPECT_EQ(plain.out.rfind("Surface: arcs=", 0), 0u) << plain.out;
+    EXPECT_NE(plain.out.find(" undercut=none\n"), std::string::npos) << plain.out;
+    EXPECT_EQ(ReadBytes(dir.file("cam.dxf")).rfind("999\r\nTROCHIX cam drawing, lengths in in", 0),
+              0u);
+
+    {
+        model::RecordingHost host;
+        auto m = std::make_unique<model::CamModel>();
+        model::Initialize(*m, host);
+        ASSERT_TRUE(files::LoadExample(*m, host, 1));
+        m->RollerRadius = 2.5f; // beyond the smallest convex pitch radius of about 2.05
+        ASSERT_TRUE(files::SaveModel(*m, dir.file("big.cam"), host, "frm_Homescreen.SaveAs"));
+    }
+    const Outcome refused =
+        RunArgs({"--open", dir.file("big.cam"), "--surface-out", dir.file("big.dxf")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.messages.find("Exclamation: "), std::string::npos) << refused.messages;
+    EXPECT_EQ(refused.out, "");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("big.dxf")));
+
+    const Outcome allowed = RunArgs(
+        {"--open", dir.file("big.cam"), "--surface-out", dir.file("big.dxf"), "--allow-undercut"});
+    EXPECT_EQ(allowed.status, 0) << allowed.messages;
+    EXPECT_NE(allowed.out.find(" undercut="), std::string::npos);
+    EXPECT_EQ(allowed.out.find(" undercut=none"), std::string::npos) << allowed.out;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("big.dxf")));
+
+    // Settings without the file, a file of no known kind: usage errors.
+    EXPECT_EQ(ErrorOf({"--example", "1", "--cutter", "1"}),
+              "--cutter, --tolerance, --thickness, --bore and --allow-undercut go with "
+              "--surface-out");
+    EXPECT_EQ(ErrorOf({"--example", "1", "--surface-out", "cam.txt"}),
+              "--surface-out takes a file name ending in .dxf, not cam.txt");
+    EXPECT_EQ(ErrorOf({"--example", "1", "--surface-out", "c.dxf", "--tolerance", "0"}),
+              "--tolerance takes a positive length, not 0");
 }

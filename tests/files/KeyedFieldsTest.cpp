@@ -111,3 +111,19 @@ TEST(KeyedFields, BadLinesAreRefusedWithTheirLineAndTheModelUntouched) {
     }
     EXPECT_EQ(KeyedValues(*t.live), std::tuple(3.0f, 7, false, "Oak"));
 }
+
+// The machined cam's inputs are the model's own keyed fields: written when set, read back, and
+// a file that lacks them gives the derived defaults (0).
+TEST(KeyedFields, TheMachinedCamInputsRoundTrip) {
+    Fixture t;
+    t.saved->CutterRadius = 0.5f;
+    t.saved->BoreDiameter = 0.75f;
+    const std::string text = ModelFileText(*t.saved, "k.cam");
+    EXPECT_NE(text.find("\r\nCutterRadius=.5\r\nBoreDiameter=.75\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("PlateThickness="), std::string::npos);
+    t.live->PlateThickness = 9.0f;
+    ReadResult r = t.read(text, ModelKeyedFields());
+    ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+    EXPECT_EQ((std::tuple{r.model->CutterRadius, r.model->BoreDiameter, r.model->PlateThickness}),
+              (std::tuple{0.5f, 0.75f, 0.0f}));
+}

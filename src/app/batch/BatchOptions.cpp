@@ -1,5 +1,6 @@
 #include "app/batch/BatchOptions.h"
 
+#include "files/CamFiles.h"
 #include "output/PrintRequest.h"
 
 #include <algorithm>
@@ -20,6 +21,17 @@ std::optional<int> WholeInt(const std::string& text) {
     if (text.empty() || r.ec != std::errc() || r.ptr != end)
         return std::nullopt;
     return v;
+}
+
+bool NonNegativeNumber(const std::string& text) {
+    double v = 0.0;
+    const char* end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, v);
+    return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(v) && v >= 0.0;
+}
+
+bool CamFileName(const std::string& text) {
+    return files::CamFileFormatOf(text).has_value();
 }
 
 bool PositiveNumber(const std::string& text) {
@@ -146,6 +158,27 @@ const OptionRule kOptions[] = {
      .takes = "0 to 6 places, or one such number per column separated by commas"},
     {.name = "--segment", .store = StoreSegment, .takes = "all or a segment number from 1"},
     {.name = "--table-out", .text = &BatchOptions::tableOutPath},
+    {.name = "--surface-out",
+     .text = &BatchOptions::surfaceOutPath,
+     .accepts = CamFileName,
+     .takes = "a file name ending in .dxf"},
+    {.name = "--cutter",
+     .text = &BatchOptions::cutterText,
+     .accepts = PositiveNumber,
+     .takes = "a positive length"},
+    {.name = "--tolerance",
+     .text = &BatchOptions::toleranceText,
+     .accepts = PositiveNumber,
+     .takes = "a positive length"},
+    {.name = "--thickness",
+     .text = &BatchOptions::thicknessText,
+     .accepts = PositiveNumber,
+     .takes = "a positive length"},
+    {.name = "--bore",
+     .text = &BatchOptions::boreText,
+     .accepts = NonNegativeNumber,
+     .takes = "a length of 0 or more"},
+    {.name = "--allow-undercut", .flag = &BatchOptions::allowUndercut},
 };
 
 // The table above and one rule per export of the registry.
@@ -209,6 +242,11 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
     if (!table && (!o.tableOutPath.empty() || seen.count("--every") || seen.count("--decimals") ||
                    seen.count("--segment")))
         return "--table-out, --every, --decimals and --segment go with --table";
+    const bool surface = !o.surfaceOutPath.empty();
+    if (!surface && (!o.cutterText.empty() || !o.toleranceText.empty() ||
+                     !o.thicknessText.empty() || !o.boreText.empty() || o.allowUndercut))
+        return "--cutter, --tolerance, --thickness, --bore and --allow-undercut go with "
+               "--surface-out";
     const int columns = static_cast<int>(o.tableCodes.size());
     if (o.tableDecimalsGiven > 1 && o.tableDecimalsGiven != columns)
         return "--decimals gives " + std::to_string(o.tableDecimalsGiven) +
@@ -273,6 +311,8 @@ std::string UsageText() {
           --table-out FILE]
         )" +
            exports + R"(
+         [--surface-out FILE [--cutter R] [--tolerance T] [--thickness H]
+          [--bore D] [--allow-undercut]]
        trochix-batch --help | --version
 
   --example N            load example N (1..5, in the Examples menu's order)
@@ -299,7 +339,17 @@ std::string UsageText() {
   --segment all|K        the whole revolution (default) or segment K alone
   --save FILE.cam        save the model
 )" + exportLines +
-           R"(  --help, -h             print this text
+           R"(  --surface-out FILE     the machined cam, by the extension of FILE ()" +
+           files::CamFileExtensions() + R"(: the
+                         drawing); prints Surface: arcs=N maxdev=D undercut=none (or
+                         the ranges of cam angle); an undercut cam is refused
+  --cutter R             the cutter's radius (default: the roller radius)
+  --tolerance T          how far the arcs may stray from the exact surface
+                         (default 0.0025 mm in the model's length unit)
+  --thickness H          the plate's thickness (default: half the prime radius)
+  --bore D               the bore's diameter (default: none)
+  --allow-undercut       make an undercut cam as the cutter leaves it, loops trimmed
+  --help, -h             print this text
   --version              print the version
 
 An output FILE of "-" is standard output; a pipe, terminal or device is written
@@ -307,7 +357,8 @@ straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
 load (--example or --open), --units, --step, --recalc, --continuity, --fft,
---table, --save, then the exports. The run stops at the first step that fails.
+--table, --save, the exports, then --surface-out. The run stops at the first
+step that fails.
 Messages go to standard error, one per line, after their icon word.
 Exit status: 0 success; 1 a file refused, a run-time fault, a table whose
 functions cannot be listed, or a step that could not be completed; 2 a usage

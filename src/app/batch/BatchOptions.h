@@ -31,8 +31,13 @@ struct BatchOptions {
     int tableDecimalsGiven = 0;                   // how many numbers --decimals gave
     int tableSegment = 0;                         // --segment K, 0 for all
     std::string tableOutPath;                     // --table-out FILE
-    bool help = false;                            // --help
-    bool version = false;                         // --version
+    // --surface-out FILE: the machined cam, its format by the extension, with --cutter R,
+    // --tolerance T, --thickness H, --bore D (as given) and --allow-undercut.
+    std::string surfaceOutPath;
+    std::string cutterText, toleranceText, thicknessText, boreText;
+    bool allowUndercut = false;
+    bool help = false;    // --help
+    bool version = false; // --version
 };
 
 struct ParseResult {

@@ -1,6 +1,7 @@
 #include "app/batch/BatchRun.h"
 
 #include "chain/Recalculate.h"
+#include "files/CamFiles.h"
 #include "files/ExportRegistry.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
@@ -8,6 +9,7 @@
 #include "files/SafeFile.h"
 #include "forms/FftForm.h"
 #include "forms/InputDataForm.h"
+#include "geometry/MachinedCam.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
@@ -102,6 +104,28 @@ bool Exports(const CamModel& m, StderrHost& host, const BatchOptions& o) {
     return true;
 }
 
+// The machined cam with the command line's settings, its summary line, then the file.
+bool Surface(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    const auto length = [](const std::string& t, float& field) {
+        if (!t.empty())
+            field = static_cast<float>(text::Val(t));
+    };
+    length(o.cutterText, m.CutterRadius);
+    length(o.toleranceText, m.SurfaceTolerance);
+    length(o.thicknessText, m.PlateThickness);
+    length(o.boreText, m.BoreDiameter);
+    geometry::MakeCamSettings settings = geometry::SettingsOf(m);
+    settings.allowUndercut = o.allowUndercut;
+    const geometry::MachinedCam cam = geometry::MakeCam(m, settings);
+    if (cam.ok)
+        out << "Surface: arcs=" << cam.surface.size()
+            << " maxdev=" << text::TrimmedStr(static_cast<float>(cam.deviation))
+            << " undercut=" << cam.undercutText << '\n';
+    out.flush(); // the file may be standard output itself
+    return files::WriteCamFile(m, cam, settings, *files::CamFileFormatOf(o.surfaceOutPath),
+                               o.surfaceOutPath, host);
+}
+
 int Status(bool ok, const StderrHost& host) {
     return ok && host.faultCount() == 0 ? 0 : 1;
 }
@@ -136,6 +160,8 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
         ok = files::SaveModel(*m, o.savePath, host, "frm_Homescreen.SaveAs");
     if (ok && host.faultCount() == 0)
         ok = Exports(*m, host, o);
+    if (ok && host.faultCount() == 0 && !o.surfaceOutPath.empty())
+        ok = Surface(*m, host, o, out);
     out.flush();
     return Status(ok, host);
 }

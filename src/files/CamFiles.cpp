@@ -1,0 +1,62 @@
+#include "files/CamFiles.h"
+
+#include "files/DxfDrawing.h"
+#include "model/CamModel.h"
+#include "model/Host.h"
+#include "model/Units.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace trochix::files {
+
+namespace {
+
+struct FormatName {
+    const char* extension;
+    CamFileFormat format;
+};
+constexpr std::array<FormatName, 1> kFormats = {{{".dxf", CamFileFormat::Dxf}}};
+
+} // namespace
+
+std::optional<CamFileFormat> CamFileFormatOf(std::string_view path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos)
+        return std::nullopt;
+    std::string ext(path.substr(dot));
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const FormatName& f : kFormats)
+        if (ext == f.extension)
+            return f.format;
+    return std::nullopt;
+}
+
+std::string CamFileExtensions() {
+    std::string out;
+    for (const FormatName& f : kFormats)
+        out += (out.empty() ? "" : ", ") + std::string(f.extension);
+    return out;
+}
+
+bool WriteCamFile(const model::CamModel& m, const geometry::MachinedCam& cam,
+                  const geometry::MakeCamSettings& settings, CamFileFormat format,
+                  const std::string& path, model::Host& host) {
+    if (!cam.ok) {
+        host.message(cam.refusal, model::Icon::Exclamation, model::DefaultTitle());
+        return false;
+    }
+    switch (format) {
+    case CamFileFormat::Dxf: {
+        const model::UnitSystemNames& u =
+            model::UnitSystems[static_cast<std::size_t>(std::clamp(m.UnitSystem, 1, 5))];
+        const DxfDrawing drawing{u.length, cam.surface, cam.pitch, m.PrimeRadius, settings.bore};
+        return WriteDxf(drawing, path, host, "WriteCamFile");
+    }
+    }
+    return false;
+}
+
+} // namespace trochix::files
