@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing (python3-ezdxf
-# reads the drawings back in the tests).
+# reads the drawings back in the tests; OpenCASCADE writes and reads the STEP models, its
+# CMake targets naming the threading library of libtbb-dev).
 # With "fuzz": also clang and its runtime libraries (libFuzzer for clang 14 is in
 # libclang-rt-14-dev), for scripts/fuzz.sh.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
-          libgtest-dev libbenchmark-dev xvfb xauth python3-ezdxf)
+          libgtest-dev libbenchmark-dev xvfb xauth python3-ezdxf
+          libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+          libocct-data-exchange-dev libtbb-dev)
 if [[ "${1:-}" == "fuzz" ]]; then
     packages+=(clang-14 libclang-rt-14-dev)
 fi

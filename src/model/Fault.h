@@ -8,6 +8,7 @@
 namespace trochix::model {
 
 enum FaultNumber {
+    kInvalidProcedureCall = 5,
     kOverflow = 6,
     kOutOfMemory = 7,
     kSubscriptOutOfRange = 9,

@@ -1,5 +1,6 @@
 // The core is built in layers, each including only those below it:
 //   text < model < motion < geometry | dynamics | spectrum < chain < forms < output < files
+//   < step (the STEP writer, the one folder built with OpenCASCADE, in a library of its own)
 // geometry, dynamics and spectrum stand side by side and include none of each other; forms holds
 // the screens' Qt-free logic, which runs the chain. No core folder includes Qt or ui/, and the
 // batch tool includes no Qt either. A folder that is not in the table fails until it is given
@@ -23,8 +24,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::map<std::string, int> kRank = {
-    {"text", 0},     {"model", 1}, {"motion", 2}, {"geometry", 3}, {"dynamics", 3},
-    {"spectrum", 3}, {"chain", 4}, {"forms", 5},  {"output", 6},   {"files", 7},
+    {"text", 0},  {"model", 1}, {"motion", 2}, {"geometry", 3}, {"dynamics", 3}, {"spectrum", 3},
+    {"chain", 4}, {"forms", 5}, {"output", 6}, {"files", 7},    {"step", 8},
 };
 
 struct Include {
