@@ -17,7 +17,8 @@ struct FormatName {
     const char* extension;
     CamFileFormat format;
 };
-constexpr std::array<FormatName, 1> kFormats = {{{".dxf", CamFileFormat::Dxf}}};
+constexpr std::array<FormatName, 3> kFormats = {
+    {{".dxf", CamFileFormat::Dxf}, {".step", CamFileFormat::Step}, {".stp", CamFileFormat::Step}}};
 
 } // namespace
 
@@ -55,6 +56,7 @@ bool WriteCamFile(const model::CamModel& m, const geometry::MachinedCam& cam,
         const DxfDrawing drawing{u.length, cam.surface, cam.pitch, m.PrimeRadius, settings.bore};
         return WriteDxf(drawing, path, host, "WriteCamFile");
     }
+    case CamFileFormat::Step: break;
     }
     return false;
 }

@@ -1,7 +1,7 @@
 // The cam as a solid for CAD programs: a STEP file (AP214) of the plate, the closed contour of
 // lines and arcs extruded along Z from 0 to the thickness, less the bore about the cam centre.
-// Lengths are written as they come, in the model's unit; the file states millimetres, as
-// readers assume when nothing else is said.
+// Lengths are written as they come; the file states millimetres, so callers pass them in
+// millimetres.
 #pragma once
 
 #include "geometry/ArcFit.h"

@@ -305,12 +305,20 @@ TEST(BatchSurface, SummaryDrawingAndUndercut) {
     EXPECT_EQ(allowed.out.find(" undercut=none"), std::string::npos) << allowed.out;
     EXPECT_TRUE(std::filesystem::exists(dir.file("big.dxf")));
 
+    // The solid: a STEP file of the plate, its lengths in millimetres (25.4 per inch here).
+    const Outcome solid = RunArgs({"--example", "1", "--surface-out", dir.file("cam.stp"),
+                                   "--thickness", "0.5", "--bore", "0.5"});
+    EXPECT_EQ(solid.status, 0) << solid.messages;
+    const std::string step = ReadBytes(dir.file("cam.stp"));
+    EXPECT_EQ(step.rfind("ISO-10303-21;", 0), 0u);
+    EXPECT_NE(step.find("MILLI"), std::string::npos);
+
     // Settings without the file, a file of no known kind: usage errors.
     EXPECT_EQ(ErrorOf({"--example", "1", "--cutter", "1"}),
               "--cutter, --tolerance, --thickness, --bore and --allow-undercut go with "
               "--surface-out");
     EXPECT_EQ(ErrorOf({"--example", "1", "--surface-out", "cam.txt"}),
-              "--surface-out takes a file name ending in .dxf, not cam.txt");
+              "--surface-out takes a file name ending in .dxf, .step or .stp, not cam.txt");
     EXPECT_EQ(ErrorOf({"--example", "1", "--surface-out", "c.dxf", "--tolerance", "0"}),
               "--tolerance takes a positive length, not 0");
 }

@@ -17,6 +17,7 @@
 #include "motion/Continuity.h"
 #include "output/PrintRequest.h"
 #include "spectrum/Spectrum.h"
+#include "step/CamStep.h"
 #include "text/NumberText.h"
 
 #include <memory>
@@ -122,8 +123,19 @@ bool Surface(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream&
             << " maxdev=" << text::TrimmedStr(static_cast<float>(cam.deviation))
             << " undercut=" << cam.undercutText << '\n';
     out.flush(); // the file may be standard output itself
-    return files::WriteCamFile(m, cam, settings, *files::CamFileFormatOf(o.surfaceOutPath),
-                               o.surfaceOutPath, host);
+    const files::CamFileFormat format = *files::CamFileFormatOf(o.surfaceOutPath);
+    if (format != files::CamFileFormat::Step || !cam.ok)
+        return files::WriteCamFile(m, cam, settings, format, o.surfaceOutPath, host);
+    // A solid's file speaks millimetres: the plate at true scale in them.
+    const double mm = model::MillimetresPerLength(m.UnitSystem);
+    std::vector<geometry::FitElement> contour = cam.surface;
+    for (geometry::FitElement& e : contour) {
+        for (geometry::Point2* p : {&e.start, &e.end, &e.centre})
+            *p = {p->x * mm, p->y * mm};
+        e.radius *= mm;
+    }
+    return step::WriteCamStep(contour, settings.thickness * mm, settings.bore * mm,
+                              o.surfaceOutPath, host, "WriteCamFile");
 }
 
 int Status(bool ok, const StderrHost& host) {
