@@ -168,25 +168,26 @@ double ArmContact(const FollowerLayout& f, const std::vector<FitElement>& contou
     const double g0 = gap(guess);
     if (g0 == 0.0)
         return guess;
+    // Either way, the furthest point still on the guess's side of the contact.
+    double inner[2] = {guess, guess};
     double lo = guess, hi = kNaN;
     for (double h = 1e-4; h <= 180.0 && std::isnan(hi); h *= 2.0) {
-        for (double side : {1.0, -1.0}) {
-            const double S = guess + side * h;
+        for (int k = 0; k < 2; ++k) {
+            const double S = guess + (k == 0 ? h : -h);
             if ((gap(S) > 0.0) != (g0 > 0.0)) {
-                lo = guess + side * 0.5 * h;
-                if ((gap(lo) > 0.0) != (g0 > 0.0))
-                    lo = guess;
+                lo = inner[k];
                 hi = S;
                 break;
             }
+            inner[k] = S;
         }
     }
     if (std::isnan(hi))
         return kNaN;
-    const double glo = gap(lo);
+    const bool outside = g0 > 0.0;
     for (int i = 0; i < 200 && std::fabs(hi - lo) > 1e-13 * (1.0 + std::fabs(lo)); ++i) {
         const double mid = 0.5 * (lo + hi);
-        if ((gap(mid) > 0.0) == (glo > 0.0))
+        if ((gap(mid) > 0.0) == outside)
             lo = mid;
         else
             hi = mid;
