@@ -70,8 +70,8 @@ std::vector<FitElement> InFollowerFrame(const std::vector<FitElement>& contour, 
 
 // The largest x on the line y = e within Rr of the element; -inf where the line misses.
 // Candidates are the boundary pieces of the element's Rr neighbourhood (offset lines or
-// circles, the end points' circles); each is kept only where its distance to the element
-// really is Rr, which DistanceToElement measures exactly.
+// circles, the end points' circles); each is kept only where it is within Rr of the element,
+// as DistanceToElement measures exactly, so pieces whose foot falls off the element drop out.
 double RollerReach(const FitElement& el, double e, double Rr) {
     double best = -kInf;
     const double slack = 1e-9 * (1.0 + Rr + el.radius);
