@@ -117,6 +117,11 @@ MachinedCam MakeCam(const CamModel& m, const MakeCamSettings& s) {
     }
     out.pitch = FitArcs(cam->pitch(), s.tolerance).elements;
     out.ok = !out.surface.empty();
+    if (out.ok) {
+        const CamSurface& c = *cam;
+        out.asMade = AsMade(
+            c.layout(), out.surface, [&c](double t) { return c.motion(t); }, 360);
+    }
     if (!out.ok)
         out.refusal = "The cam surface could not be fitted within the tolerance.";
     return out;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "geometry/ArcFit.h"
+#include "geometry/AsMade.h"
 #include "geometry/Undercut.h"
 #include "model/Forward.h"
 
@@ -29,6 +30,9 @@ struct MachinedCam {
     double deviation = 0.0; // the largest of the fits
     UndercutFinding undercut;
     std::string undercutText; // "none", or "A-B deg, C-D deg"
+    // The motion the written surface gives the follower, against the motion program, at
+    // every degree of cam angle.
+    AsMadeResult asMade;
 };
 
 // An undercut cam is refused unless settings.allowUndercut, when its surface is the cam the

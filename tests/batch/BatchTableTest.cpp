@@ -280,6 +280,10 @@ TEST(BatchSurface, SummaryDrawingAndUndercut) {
     EXPECT_EQ(plain.status, 0) << plain.messages;
     EXPECT_EQ(plain.out.rfind("Surface: arcs=", 0), 0u) << plain.out;
     EXPECT_NE(plain.out.find(" undercut=none\n"), std::string::npos) << plain.out;
+    // The fitted cam reproduces the motion within about the tolerance (1e-4 in here).
+    const std::size_t asMade = plain.out.find("AsMade: S=");
+    ASSERT_NE(asMade, std::string::npos) << plain.out;
+    EXPECT_LT(std::stod(plain.out.substr(asMade + 10)), 2e-4) << plain.out;
     EXPECT_EQ(ReadBytes(dir.file("cam.dxf")).rfind("999\r\nTROCHIX cam drawing, lengths in in", 0),
               0u);
 

@@ -121,7 +121,13 @@ bool Surface(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream&
     if (cam.ok)
         out << "Surface: arcs=" << cam.surface.size()
             << " maxdev=" << text::TrimmedStr(static_cast<float>(cam.deviation))
-            << " undercut=" << cam.undercutText << '\n';
+            << " undercut=" << cam.undercutText
+            << '\n'
+            // A per second squared, as the program's acceleration row.
+            << "AsMade: S=" << text::TrimmedStr(static_cast<float>(cam.asMade.maxSError)) << " at "
+            << text::TrimmedStr(static_cast<float>(cam.asMade.maxSErrorAt))
+            << " A=" << text::TrimmedStr(static_cast<float>(cam.asMade.maxAError * m.CamOmega2))
+            << " at " << text::TrimmedStr(static_cast<float>(cam.asMade.maxAErrorAt)) << '\n';
     out.flush(); // the file may be standard output itself
     const files::CamFileFormat format = *files::CamFileFormatOf(o.surfaceOutPath);
     if (format != files::CamFileFormat::Step || !cam.ok)
