@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace trochix::files {
 
@@ -23,7 +24,7 @@ constexpr const char* kEnd = "\r\n";
 std::string Fixed(double v, int decimals) {
     if (!std::isfinite(v))
         throw Fault(model::kOverflow, "NC coordinate");
-    char buf[64];
+    char buf[400]; // room for the largest double in fixed notation
     const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     std::string t(buf, r.ptr);
     if (t.front() == '-' && t.find_first_not_of("-0.") == std::string::npos)
@@ -35,7 +36,7 @@ std::string Fixed(double v, int decimals) {
 std::string Shortest(double v) {
     if (!std::isfinite(v))
         throw Fault(model::kOverflow, "NC value");
-    char buf[400];
+    char buf[400]; // as above
     const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
     return std::string(buf, r.ptr);
 }
