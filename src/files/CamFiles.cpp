@@ -1,6 +1,9 @@
 #include "files/CamFiles.h"
 
 #include "files/DxfDrawing.h"
+#include "files/NcProgram.h"
+#include "files/SurfacePoints.h"
+#include "geometry/CamSurface.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
 #include "model/Units.h"
@@ -17,8 +20,11 @@ struct FormatName {
     const char* extension;
     CamFileFormat format;
 };
-constexpr std::array<FormatName, 3> kFormats = {
-    {{".dxf", CamFileFormat::Dxf}, {".step", CamFileFormat::Step}, {".stp", CamFileFormat::Step}}};
+constexpr std::array<FormatName, 5> kFormats = {{{".dxf", CamFileFormat::Dxf},
+                                                 {".nc", CamFileFormat::Nc},
+                                                 {".csv", CamFileFormat::Csv},
+                                                 {".step", CamFileFormat::Step},
+                                                 {".stp", CamFileFormat::Step}}};
 
 } // namespace
 
@@ -55,6 +61,22 @@ bool WriteCamFile(const model::CamModel& m, const geometry::MachinedCam& cam,
             model::UnitSystems[static_cast<std::size_t>(std::clamp(m.UnitSystem, 1, 5))];
         const DxfDrawing drawing{u.length, cam.surface, cam.pitch, m.PrimeRadius, settings.bore};
         return WriteDxf(drawing, path, host, "WriteCamFile");
+    }
+    case CamFileFormat::Nc:
+        // An undercut cam trimmed to what the follower-sized cutter leaves has no smooth
+        // path for another cutter.
+        if (cam.cutterPath.empty()) {
+            host.message("An undercut cam has no cutter path to program: make it without "
+                         "undercut first.",
+                         model::Icon::Exclamation, model::DefaultTitle());
+            return false;
+        }
+        return WriteNcProgram(cam.cutterPath,
+                              NcSettingsFor(m, settings.cutterRadius, settings.tolerance), path,
+                              host);
+    case CamFileFormat::Csv: {
+        const auto surface = geometry::CamSurface::Of(m);
+        return surface && WriteSurfacePoints(surface->surface(), 360, path, host);
     }
     case CamFileFormat::Step: break;
     }

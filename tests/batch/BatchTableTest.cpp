@@ -309,6 +309,14 @@ TEST(BatchSurface, SummaryDrawingAndUndercut) {
     EXPECT_EQ(allowed.out.find(" undercut=none"), std::string::npos) << allowed.out;
     EXPECT_TRUE(std::filesystem::exists(dir.file("big.dxf")));
 
+    // The cutter's program and the surface's points.
+    ASSERT_EQ(RunArgs({"--example", "4", "--surface-out", dir.file("cam.nc")}).status, 0);
+    const std::string nc = ReadBytes(dir.file("cam.nc"));
+    EXPECT_NE(nc.find("G20"), std::string::npos);
+    EXPECT_NE(nc.find("M30"), std::string::npos);
+    ASSERT_EQ(RunArgs({"--example", "4", "--surface-out", dir.file("cam.csv")}).status, 0);
+    EXPECT_EQ(ReadBytes(dir.file("cam.csv")).rfind("Angle,X,Y\r\n", 0), 0u);
+
     // The solid: a STEP file of the plate, its lengths in millimetres (25.4 per inch here).
     const Outcome solid = RunArgs({"--example", "1", "--surface-out", dir.file("cam.stp"),
                                    "--thickness", "0.5", "--bore", "0.5"});
@@ -322,7 +330,8 @@ TEST(BatchSurface, SummaryDrawingAndUndercut) {
               "--cutter, --tolerance, --thickness, --bore and --allow-undercut go with "
               "--surface-out");
     EXPECT_EQ(ErrorOf({"--example", "1", "--surface-out", "cam.txt"}),
-              "--surface-out takes a file name ending in .dxf, .step or .stp, not cam.txt");
+              "--surface-out takes a file name ending in .dxf, .nc, .csv, .step or .stp, not "
+              "cam.txt");
     EXPECT_EQ(ErrorOf({"--example", "1", "--surface-out", "c.dxf", "--tolerance", "0"}),
               "--tolerance takes a positive length, not 0");
 }

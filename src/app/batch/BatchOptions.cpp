@@ -161,7 +161,7 @@ const OptionRule kOptions[] = {
     {.name = "--surface-out",
      .text = &BatchOptions::surfaceOutPath,
      .accepts = CamFileName,
-     .takes = "a file name ending in .dxf, .step or .stp"},
+     .takes = "a file name ending in .dxf, .nc, .csv, .step or .stp"},
     {.name = "--cutter",
      .text = &BatchOptions::cutterText,
      .accepts = PositiveNumber,
@@ -339,11 +339,15 @@ std::string UsageText() {
   --segment all|K        the whole revolution (default) or segment K alone
   --save FILE.cam        save the model
 )" + exportLines +
-           R"(  --surface-out FILE     the machined cam, by the extension of FILE ()" +
-           files::CamFileExtensions() + R"():
-                         the drawing, or the plate as a solid in millimetres); prints
-                         Surface: arcs=N maxdev=D undercut=none (or the ranges of cam
-                         angle); an undercut cam is refused
+           R"(  --surface-out FILE     the machined cam, by the extension of FILE
+                         ()" +
+           files::CamFileExtensions() + R"(): the drawing, the
+                         cutter's NC program, the surface's points every degree, or
+                         the plate as a solid in millimetres; prints Surface:
+                         arcs=N maxdev=D undercut=none (or the ranges of cam angle)
+                         and AsMade: S=<error> at <deg> A=<error> at <deg>, the
+                         largest errors of the motion the surface gives; an undercut
+                         cam is refused
   --cutter R             the cutter's radius (default: the roller radius)
   --tolerance T          how far the arcs may stray from the exact surface
                          (default 0.0025 mm in the model's length unit)
