@@ -19,21 +19,6 @@ constexpr double kShorten = 0.97;
 // What 64 samples may miss of a lobe's peak, kept in hand.
 constexpr double kCheckMargin = 0.99;
 
-Point2 operator+(Point2 a, Point2 b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point2 operator-(Point2 a, Point2 b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point2 operator*(double s, Point2 a) {
-    return {s * a.x, s * a.y};
-}
-double Dot(Point2 a, Point2 b) {
-    return a.x * b.x + a.y * b.y;
-}
-double Cross(Point2 a, Point2 b) {
-    return a.x * b.y - a.y * b.x;
-}
 double Norm(Point2 a) {
     return std::sqrt(a.x * a.x + a.y * a.y);
 }

@@ -16,21 +16,6 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-Point2 operator+(Point2 a, Point2 b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point2 operator-(Point2 a, Point2 b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point2 operator*(double k, Point2 a) {
-    return {k * a.x, k * a.y};
-}
-double Dot(Point2 a, Point2 b) {
-    return a.x * b.x + a.y * b.y;
-}
-double Cross(Point2 a, Point2 b) {
-    return a.x * b.y - a.y * b.x;
-}
 double Norm(Point2 a) {
     return std::hypot(a.x, a.y);
 }

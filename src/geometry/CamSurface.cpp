@@ -13,21 +13,9 @@ using model::kDegToRad;
 
 namespace {
 
-Point2 operator+(Point2 a, Point2 b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point2 operator-(Point2 a, Point2 b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point2 operator*(double k, Point2 a) {
-    return {k * a.x, k * a.y};
-}
 // A quarter turn anticlockwise.
 Point2 Perp(Point2 a) {
     return {-a.y, a.x};
-}
-double Cross(Point2 a, Point2 b) {
-    return a.x * b.y - a.y * b.x;
 }
 double Length(Point2 a) {
     return std::hypot(a.x, a.y);

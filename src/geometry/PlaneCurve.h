@@ -13,6 +13,23 @@ struct Point2 {
     double y = 0.0;
 };
 
+// The vector arithmetic the curve modules share.
+inline Point2 operator+(Point2 a, Point2 b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Point2 operator-(Point2 a, Point2 b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Point2 operator*(double k, Point2 a) {
+    return {k * a.x, k * a.y};
+}
+inline double Dot(Point2 a, Point2 b) {
+    return a.x * b.x + a.y * b.y;
+}
+inline double Cross(Point2 a, Point2 b) {
+    return a.x * b.y - a.y * b.x;
+}
+
 struct CurvePoint {
     Point2 p;       // the point
     Point2 tangent; // unit tangent in the direction of increasing angle

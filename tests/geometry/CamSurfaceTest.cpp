@@ -30,10 +30,6 @@ std::unique_ptr<model::CamModel> Example(int n) {
 double Distance(Point2 a, Point2 b) {
     return std::hypot(a.x - b.x, a.y - b.y);
 }
-double Dot(Point2 a, Point2 b) {
-    return a.x * b.x + a.y * b.y;
-}
-
 // Rows 9, 10 hold the pitch curve (the contact points for the flat face of example 2), as floats
 // of a radius near 4: 2e-5 covers their rounding.
 TEST(CamSurface, PitchCurveIsTheProfileRowsOfEveryExample) {
