@@ -3,6 +3,7 @@
 #include "files/DxfDrawing.h"
 #include "files/NcProgram.h"
 #include "files/SurfacePoints.h"
+#include "geometry/BarrelDevelopment.h"
 #include "geometry/CamSurface.h"
 #include "model/CamModel.h"
 #include "model/Host.h"
@@ -27,6 +28,10 @@ constexpr std::array<FormatName, 5> kFormats = {{{".dxf", CamFileFormat::Dxf},
                                                  {".stp", CamFileFormat::Step}}};
 
 } // namespace
+
+const std::string kBarrelOnlyDrawing =
+    "A barrel cam's groove is written as its development: save it as a DXF drawing or as "
+    "points (CSV).";
 
 std::optional<CamFileFormat> CamFileFormatOf(std::string_view path) {
     const std::size_t dot = path.rfind('.');
@@ -59,10 +64,18 @@ bool WriteCamFile(const model::CamModel& m, const geometry::MachinedCam& cam,
     case CamFileFormat::Dxf: {
         const model::UnitSystemNames& u =
             model::UnitSystems[static_cast<std::size_t>(std::clamp(m.UnitSystem, 1, 5))];
-        const DxfDrawing drawing{u.length, cam.surface, cam.pitch, m.PrimeRadius, settings.bore};
+        const DxfDrawing drawing =
+            cam.barrel ? DxfDrawing{u.length, cam.surface,   cam.pitch,          0.0,
+                                    0.0,      cam.otherWall, cam.developedLength}
+                       : DxfDrawing{u.length,      cam.surface, cam.pitch, m.PrimeRadius,
+                                    settings.bore, {},          0.0};
         return WriteDxf(drawing, path, host, "WriteCamFile");
     }
     case CamFileFormat::Nc:
+        if (cam.barrel) {
+            host.message(kBarrelOnlyDrawing, model::Icon::Exclamation, model::DefaultTitle());
+            return false;
+        }
         // An undercut cam trimmed to what the follower-sized cutter leaves has no smooth
         // path for another cutter.
         if (cam.cutterPath.empty()) {
@@ -75,6 +88,9 @@ bool WriteCamFile(const model::CamModel& m, const geometry::MachinedCam& cam,
                               NcSettingsFor(m, settings.cutterRadius, settings.tolerance), path,
                               host);
     case CamFileFormat::Csv: {
+        // A groove is cut along its centre line: those are its points.
+        if (const auto groove = geometry::BarrelDevelopment::Of(m))
+            return WriteSurfacePoints(groove->centre(), 360, path, host);
         const auto surface = geometry::CamSurface::Of(m);
         return surface && WriteSurfacePoints(surface->surface(), 360, path, host);
     }

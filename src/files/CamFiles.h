@@ -9,6 +9,7 @@
 #include "geometry/MachinedCam.h"
 #include "model/Forward.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,10 +18,27 @@ namespace trochix::files {
 
 enum class CamFileFormat { Dxf, Step, Nc, Csv };
 
+// The formats as the Make Cam screen offers them, in its list's order.
+struct CamFileKind {
+    CamFileFormat format;
+    const char* caption;   // the list entry
+    const char* filter;    // the save dialog's filter
+    const char* extension; // of the proposed file name
+};
+inline constexpr std::array<CamFileKind, 4> kCamFileKinds = {{
+    {CamFileFormat::Dxf, "DXF drawing", "DXF drawing (*.dxf)", ".dxf"},
+    {CamFileFormat::Nc, "NC program", "NC program (*.nc)", ".nc"},
+    {CamFileFormat::Step, "STEP solid", "STEP solid (*.step *.stp)", ".step"},
+    {CamFileFormat::Csv, "Points (CSV)", "Points (*.csv)", ".csv"},
+}};
+
 // The format of a file name by its extension (any case); none for another extension.
 std::optional<CamFileFormat> CamFileFormatOf(std::string_view path);
 // The extensions, for a usage text: ".dxf, .nc, .csv, .step, .stp".
 std::string CamFileExtensions();
+
+// What a barrel cam's NC program or solid is refused with.
+extern const std::string kBarrelOnlyDrawing;
 
 // Writes the cam in `format` (not Step); a refused cam shows its refusal (exclamation) and
 // writes nothing. Faults are reported under "WriteCamFile".

@@ -91,7 +91,7 @@ void Extents(const DxfDrawing& d, Point2& lo, Point2& hi) {
         hi = {std::max(hi.x, p.x + r), std::max(hi.y, p.y + r)};
     };
     take({0.0, 0.0}, std::max(d.primeRadius, d.boreDiameter / 2.0));
-    for (const auto* list : {&d.surface, &d.pitch})
+    for (const auto* list : {&d.surface, &d.pitch, &d.otherWall})
         for (const FitElement& e : *list) {
             // An arc's extent within its circle's box: enough for a viewer's first zoom.
             if (e.kind == FitKind::Arc)
@@ -153,7 +153,18 @@ std::string DxfText(const DxfDrawing& d) {
     g.add(0, "SECTION");
     g.add(2, "ENTITIES");
     Contour(g, d.surface, kCam);
+    Contour(g, d.otherWall, kCam);
     Contour(g, d.pitch, kPitch);
+    if (d.developedLength > 0.0) {
+        Point2 lo, hi;
+        Extents(d, lo, hi);
+        for (double x : {0.0, d.developedLength}) {
+            g.add(0, "LINE");
+            g.add(8, kPrime.name);
+            g.point(10, {x, lo.y});
+            g.point(11, {x, hi.y});
+        }
+    }
     if (d.primeRadius > 0.0) {
         g.add(0, "CIRCLE");
         g.add(8, kPrime.name);

@@ -6,6 +6,10 @@
 // Layers: CAM the surface as one closed contour of lines and arcs, PITCH the pitch curve the
 // same way (when given), PRIME the prime circle, CENTRE a point at the cam centre, BORE the
 // bore (when its diameter is above 0).
+//
+// A barrel cam's groove, developed (developedLength > 0): CAM its two walls, each a contour
+// from x = 0 to x = developedLength, PITCH the centre line, PRIME the two edges of the sheet
+// (x = 0 and x = developedLength) where it is wrapped round the prime cylinder.
 #pragma once
 
 #include "geometry/ArcFit.h"
@@ -19,9 +23,11 @@ namespace trochix::files {
 struct DxfDrawing {
     std::string unit; // the length unit's name, for the comment
     std::vector<geometry::FitElement> surface;
-    std::vector<geometry::FitElement> pitch; // empty: no PITCH layer
-    double primeRadius = 0.0;                // 0: no prime circle
-    double boreDiameter = 0.0;               // 0: no bore
+    std::vector<geometry::FitElement> pitch;     // empty: no PITCH layer
+    double primeRadius = 0.0;                    // 0: no prime circle
+    double boreDiameter = 0.0;                   // 0: no bore
+    std::vector<geometry::FitElement> otherWall; // a groove's second wall
+    double developedLength = 0.0;                // 0: a plane cam
 };
 
 // The whole file, CR LF line ends, every number in its shortest round-trip form.

@@ -27,12 +27,18 @@ Point2 Perp(Point2 a) {
 }
 
 // The curve read modulo one turn: parameters of the last span run past 2 pi, and a foot
-// point search may step below 0.
+// point search may step below 0. A developed curve moves on by its period each turn.
 CurvePoint Eval(const ClosedCurve& c, double t) {
-    if (t >= kTwoPi)
-        t -= kTwoPi;
-    else if (t < 0.0)
-        t += kTwoPi;
+    if (t >= kTwoPi) {
+        CurvePoint p = c.at(t - kTwoPi);
+        p.p = p.p + c.period;
+        return p;
+    }
+    if (t < 0.0) {
+        CurvePoint p = c.at(t + kTwoPi);
+        p.p = p.p - c.period;
+        return p;
+    }
     return c.at(t);
 }
 
@@ -360,8 +366,11 @@ ArcFitResult FitArcs(const ClosedCurve& curve, double tolerance) {
     std::vector<CurvePoint> ps{curve.at(first)};
     for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
         const bool last = i + 2 == breaks.size();
-        // The closing joint is the first point itself, so the contour closes exactly.
-        const CurvePoint pTo = last ? ps.front() : curve.at(breaks[i + 1]);
+        // The closing joint is the first point itself (moved on by the period), so the
+        // contour closes exactly.
+        CurvePoint pTo = last ? ps.front() : curve.at(breaks[i + 1]);
+        if (last)
+            pTo.p = pTo.p + curve.period;
         GreedySpans(curve, breaks[i], breaks[i + 1], ps.back(), pTo, tolerance, ts, ps, devs);
     }
 

@@ -1,5 +1,7 @@
 #include "geometry/CamScene.h"
 
+#include "geometry/CamBody.h"
+
 #include "geometry/Checked.h"
 #include "model/CamModel.h"
 #include "model/Constants.h"
@@ -70,6 +72,10 @@ CamColours SetCamColours(const model::ColourTable& t) {
     c.ColPrime = t.ColorMagenta;
     c.ColArrow = t.ColorPurple;
     c.ColBase = t.ColorGray;
+    // A pale tint of the grey, so every line drawn over the body stays legible.
+    const auto tint = [](int grey, int white) { return (grey + 3 * white) / 4; };
+    c.ColBody = {tint(t.ColorGray.r, t.ColorWhite.r), tint(t.ColorGray.g, t.ColorWhite.g),
+                 tint(t.ColorGray.b, t.ColorWhite.b)};
     return c;
 }
 
@@ -265,6 +271,19 @@ CamDrawing CamDrawing::DrawCam_Setup(CamModel& m, Host& host, const model::Colou
     d.m_window = m.Translating && d.m_ready ? Autoscale(m) : Sizescale(m, d.m_pic.Rf);
     d.m_mark = 0.004 * d.m_window.width();
 
+    if (d.m_ready) {
+        if (const auto body = CamBodyOf(m)) {
+            for (Point2 q : body->outline)
+                d.m_body.push_back({q.x, q.y});
+            for (const auto& loop : body->undercut) {
+                std::vector<Point> mark;
+                for (Point2 q : loop)
+                    mark.push_back({q.x, q.y});
+                d.m_undercut.push_back(std::move(mark));
+            }
+        }
+    }
+
     d.m_frames.push_back(0);
     if (d.m_ready && n > 0) {
         // A frame every 6 degrees; a step the model cannot have counts as 1 degree.
@@ -283,6 +302,10 @@ Scene CamDrawing::DrawProfileStart() const {
     if (!m_drawable)
         return s;
     s.setWindow(m_window);
+    if (!m_body.empty())
+        s.polygon(m_body, m_col.ColBody);
+    for (const std::vector<Point>& mark : m_undercut)
+        s.polyline(mark, m_col.ColProfile, 3.0);
     DrawArrow(s, m_pic, m_col, m_camDirection);
     if (m_translating)
         TranslatingStart(s);

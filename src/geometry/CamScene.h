@@ -40,6 +40,7 @@ struct CamColours {
     Rgb ColPrime;    // magenta: prime circle
     Rgb ColArrow;    // purple: rotation arrow
     Rgb ColBase;     // grey: base circle
+    Rgb ColBody;     // light grey: the cam body
 };
 CamColours SetCamColours(const model::ColourTable& table);
 
@@ -99,7 +100,12 @@ public:
     int frameCount() const { return static_cast<int>(m_frames.size()); }
     int framePoint(int k) const { return m_frames[k]; }
 
-    // Window, background, DrawArrow and the follower at point 0 (frame 0).
+    // The cam as a body under the drawing, its undercut stretches in red; empty for a cam
+    // with no plane surface or without the profile of the current geometry.
+    const std::vector<Point>& bodyOutline() const { return m_body; }
+    const std::vector<std::vector<Point>>& undercutMarks() const { return m_undercut; }
+
+    // Window, background, the body, DrawArrow and the follower at point 0 (frame 0).
     Scene DrawProfileStart() const;
     // Frame k (1 .. frameCount()-1): the trace through every point since frame k-1, then the
     // follower at the frame's point.
@@ -133,7 +139,9 @@ private:
     double m_pivotAngle = 0.0, m_armAngle0 = 0.0, m_rollerAngle0 = 0.0;
     double m_sMin = 0.0, m_sMax = 0.0;
     Point m_pivot0;
-    double m_mark = 0.0;         // size of the contact-point mark
+    double m_mark = 0.0; // size of the contact-point mark
+    std::vector<Point> m_body;
+    std::vector<std::vector<Point>> m_undercut;
     std::vector<Point> m_points; // profile, points 0..NumPoints
     std::vector<Point> m_pivots; // oscillating arm pivot per point
     std::vector<double> m_theta, m_V;

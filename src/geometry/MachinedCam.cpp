@@ -1,5 +1,6 @@
 #include "geometry/MachinedCam.h"
 
+#include "geometry/BarrelDevelopment.h"
 #include "geometry/CamSurface.h"
 #include "model/CamModel.h"
 #include "model/Units.h"
@@ -69,6 +70,45 @@ std::vector<FitElement> TrimmedLines(const CamSurface& cam, const UndercutFindin
     return lines;
 }
 
+// The groove of a barrel cam, developed: both walls, the centre line and the cutter's passes.
+MachinedCam MakeGroove(const BarrelDevelopment& g, const MakeCamSettings& s) {
+    MachinedCam out;
+    out.barrel = true;
+    out.developedLength = g.circumference();
+    out.undercut = FindBarrelUndercut(g);
+    out.undercutText = UndercutText(out.undercut);
+    if (!out.undercut.ranges.empty()) {
+        // A trimmed groove is not offered: its walls would not guide the roller.
+        out.refusal = out.undercut.message;
+        return out;
+    }
+    const double Rr = g.rollerRadius(), Rc = s.cutterRadius;
+    if (Rc > Rr * (1.0 + 1e-9)) {
+        out.refusal = "The cutter radius " + text::FNRoundStr(Rc, 3) +
+                      " is larger than the roller radius " + text::FNRoundStr(Rr, 3) +
+                      ": the cutter would cut the groove too wide.";
+        return out;
+    }
+    const auto fit = [&](double d, std::vector<FitElement>& into) {
+        const ArcFitResult r = FitArcs(g.offset(d), s.tolerance);
+        into = r.elements;
+        out.deviation = std::max(out.deviation, r.deviation);
+    };
+    fit(Rr, out.surface);
+    fit(-Rr, out.otherWall);
+    fit(0.0, out.pitch);
+    if (Rr - Rc > 1e-9 * Rr) {
+        fit(Rr - Rc, out.cutterPath);
+        fit(Rc - Rr, out.otherPass);
+    } else {
+        out.cutterPath = out.pitch;
+    }
+    out.ok = !out.surface.empty() && !out.otherWall.empty() && std::isfinite(out.deviation);
+    if (!out.ok)
+        out.refusal = "The groove could not be fitted within the tolerance.";
+    return out;
+}
+
 } // namespace
 
 MakeCamSettings SettingsOf(const CamModel& m) {
@@ -86,10 +126,13 @@ MakeCamSettings SettingsOf(const CamModel& m) {
 
 MachinedCam MakeCam(const CamModel& m, const MakeCamSettings& s) {
     MachinedCam out;
+    if (const auto groove = BarrelDevelopment::Of(m))
+        return MakeGroove(*groove, s);
     const auto cam = CamSurface::Of(m);
     if (!cam) {
-        out.refusal =
-            "A barrel cam or a flat-faced follower on an arm has no plane surface to make.";
+        out.refusal = m.CamType == "Radial"
+                          ? "A flat-faced follower on an arm has no surface to make here."
+                          : "A barrel cam's groove is made for a translating roller follower.";
         out.undercutText = "none";
         return out;
     }

@@ -31,14 +31,22 @@ struct MachinedCam {
     UndercutFinding undercut;
     std::string undercutText; // "none", or "A-B deg, C-D deg"
     // The motion the written surface gives the follower, against the motion program, at
-    // every degree of cam angle.
+    // every degree of cam angle (plane cams).
     AsMadeResult asMade;
+    // A barrel cam: its groove developed from the prime cylinder (geometry/BarrelDevelopment):
+    // surface the wall at +Rr, otherWall the wall at -Rr, pitch the centre line, cutterPath
+    // the cutter's pass along the wall at +Rr and otherPass along the other (one pass, on the
+    // centre line, for a cutter of the roller's size). developedLength is the circumference.
+    bool barrel = false;
+    std::vector<FitElement> otherWall, otherPass;
+    double developedLength = 0.0;
 };
 
 // An undercut cam is refused unless settings.allowUndercut, when its surface is the cam the
 // follower-sized cutter leaves (the loops trimmed), written as lines between points 0.1 degree
 // apart; its deviation is then that of the chords from the exact surface outside the loops.
-// A barrel cam or a flat face on an arm has no plane surface and is refused.
+// A barrel cam gets its groove's development; a cutter wider than the groove is refused. A flat
+// face on an arm has no surface here and is refused.
 MachinedCam MakeCam(const CamModel& model, const MakeCamSettings& settings);
 
 } // namespace trochix::geometry

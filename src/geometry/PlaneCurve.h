@@ -41,6 +41,10 @@ struct ClosedCurve {
     // Angles (radians, ascending, in [0, 2 pi)) where the curvature may jump: the segment
     // boundaries of the motion program. A fit should place a joint there.
     std::vector<double> breaks;
+    // Where the curve is after one turn, relative to where it started: zero for a closed curve;
+    // the development of a cylinder's curve moves on by the circumference, at(t + 2 pi) =
+    // at(t) + period.
+    Point2 period{};
 };
 
 } // namespace trochix::geometry

@@ -62,6 +62,16 @@ void Scene::arc(Point centre, double radius, double start, double end, Rgb colou
     m_items.push_back(std::move(p));
 }
 
+void Scene::polygon(std::vector<Point> outline, Rgb colour, double hole) {
+    Primitive p;
+    p.kind = PrimitiveKind::Polygon;
+    p.colour = colour;
+    p.points = std::move(outline);
+    p.inner = hole;
+    p.filled = true;
+    m_items.push_back(std::move(p));
+}
+
 void Scene::text(Point at, std::string s, Rgb colour) {
     Primitive p;
     p.kind = PrimitiveKind::Text;

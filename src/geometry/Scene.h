@@ -42,6 +42,8 @@ enum class PrimitiveKind {
     Text,     // `text` with its left baseline at points[0]
     Marker,   // circle about points[0] whose `radius` is a horizontal length, drawn round
               // even on a window stretched to fill (a marker on a plot)
+    Polygon,  // closed outline through points, filled; with `inner` > 0 a round hole of that
+              // radius about the origin (a cam body and its bore)
 };
 
 struct Primitive {
@@ -69,6 +71,8 @@ public:
     void marker(Point centre, double radius, Rgb colour);
     // A circle filled from `inner` out to `radius`, as concentric circles fill it.
     void ring(Point centre, double radius, double inner, Rgb colour);
+    // A filled closed outline, with a round hole of radius `hole` about the origin (0: none).
+    void polygon(std::vector<Point> outline, Rgb colour, double hole = 0.0);
     void box(Point a, Point b, Rgb colour, bool filled = false);
     void arc(Point centre, double radius, double start, double end, Rgb colour);
     void text(Point at, std::string s, Rgb colour);

@@ -25,9 +25,9 @@ struct Piece {
     double from, to;
 };
 
-std::vector<Piece> Pieces(const CamSurface& cam) {
+std::vector<Piece> Pieces(const std::vector<double>& breaks) {
     std::vector<double> b{0.0};
-    for (double t : cam.breaks())
+    for (double t : breaks)
         if (t > 0.0 && t < kTwoPi)
             b.push_back(t);
     b.push_back(kTwoPi);
@@ -129,7 +129,7 @@ std::string RangeText(const std::vector<AngleRange>& ranges) {
 } // namespace
 
 UndercutFinding FindUndercut(const CamSurface& cam) {
-    const std::vector<Piece> pieces = Pieces(cam);
+    const std::vector<Piece> pieces = Pieces(cam.breaks());
     UndercutFinding u;
     if (cam.layout().kind == SurfaceFollower::TranslatingFlat) {
         u.ranges = RangesWhere(pieces, [&](double t) { return -cam.flatRho(t); });
@@ -158,11 +158,29 @@ UndercutFinding FindUndercut(const CamSurface& cam) {
     return u;
 }
 
+UndercutFinding FindBarrelUndercut(const BarrelDevelopment& groove) {
+    const std::vector<Piece> pieces = Pieces(groove.breaks());
+    UndercutFinding u;
+    const double Rr = groove.rollerRadius();
+    const auto bend = [&](double t) { return std::fabs(groove.curvature(t)); };
+    u.ranges = RangesWhere(pieces, [&](double t) { return Rr * bend(t) - 1.0; });
+    const auto [at, kappa] = LargestOver(pieces, bend);
+    u.limit = kappa > 0.0 ? 1.0 / kappa : std::numeric_limits<double>::infinity();
+    u.limitAngle = at;
+    if (!u.ranges.empty())
+        u.message = "The groove is undercut: the roller radius " + FNRoundStr(Rr, 3) +
+                    " is larger than the radius of curvature of its centre line from cam angle " +
+                    RangeText(u.ranges) + ".\rThe largest roller radius that avoids it is " +
+                    FNRoundStr(std::floor(u.limit * 1000.0) / 1000.0, 3) + ".";
+    return u;
+}
+
 CutterFinding CheckCutter(const CamSurface& cam, double Rc) {
     CutterFinding c;
     if (cam.layout().kind == SurfaceFollower::TranslatingFlat)
         return c;
-    const auto [at, bend] = LargestOver(Pieces(cam), [&](double t) { return -cam.curvature(t); });
+    const auto [at, bend] =
+        LargestOver(Pieces(cam.breaks()), [&](double t) { return -cam.curvature(t); });
     if (!(bend > 0.0))
         return c;
     // A concave pitch radius grows by the roller radius on the surface.

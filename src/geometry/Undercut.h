@@ -4,6 +4,7 @@
 // cutter of the roller's size actually leaves.
 #pragma once
 
+#include "geometry/BarrelDevelopment.h"
 #include "geometry/CamSurface.h"
 
 #include <string>
@@ -29,6 +30,10 @@ struct UndercutFinding {
 // each change of side refined by bisection to 1e-8 rad. A range narrower than the sampling may
 // be missed; a range may end at a boundary where S'' jumps.
 UndercutFinding FindUndercut(const CamSurface& cam);
+// A barrel cam's groove: a wall loops back where the centre line of the development bends
+// tighter than the roller radius. The limit is the smallest radius of curvature of the centre
+// line, the largest roller that avoids it.
+UndercutFinding FindBarrelUndercut(const BarrelDevelopment& groove);
 
 struct CutterFinding {
     // The smallest concave radius of curvature of the surface; 0 when the surface has no

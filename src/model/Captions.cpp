@@ -37,6 +37,7 @@ constexpr std::array<ScreenRow, kScreenCount> kScreens = {{
     {"frm_User", ""},
     {"frm_Quit", ""},
     {"frm_About", ""},
+    {"frm_MakeCam", "Make Cam"},
 }};
 
 } // namespace

@@ -37,9 +37,10 @@ enum class ScreenId {
     User,
     Quit,
     About,
+    MakeCam,
 };
 
-constexpr int kScreenCount = static_cast<int>(ScreenId::About) + 1;
+constexpr int kScreenCount = static_cast<int>(ScreenId::MakeCam) + 1;
 
 constexpr int ScreenIndex(ScreenId id) { return static_cast<int>(id); }
 

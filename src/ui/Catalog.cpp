@@ -14,6 +14,7 @@
 #include "ui/screens/FftScreen.h"
 #include "ui/screens/HomeScreen.h"
 #include "ui/screens/InputDataScreen.h"
+#include "ui/screens/MakeCamScreen.h"
 #include "ui/screens/PlotSelect4Screen.h"
 #include "ui/screens/PlotSelectScreen.h"
 #include "ui/screens/PlotTypeScreen.h"
@@ -40,6 +41,7 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Continuity, Make<ContinuityScreen>);
     nav.registerScreen(ScreenId::SizeCam, Make<SizeCamScreen>);
     nav.registerScreen(ScreenId::Animate, Make<AnimateScreen>);
+    nav.registerScreen(ScreenId::MakeCam, Make<MakeCamScreen>);
     nav.registerScreen(ScreenId::Dynamics, Make<DynamicsScreen>);
     nav.registerScreen(ScreenId::FFT, Make<FftScreen>);
     nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);

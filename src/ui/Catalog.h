@@ -39,6 +39,11 @@
 //   frm_Animate     forms/AnimateForm, geometry/CamScene, geometry/Scene
 //                   ui/screens/AnimateScreen, ui/DrawingSurface, ui/PictureFile
 //                   tests/geometry/CamSceneTest, tests/ui/AnimateScreenTest
+//   frm_MakeCam     forms/MakeCamForm, geometry/MachinedCam (CamSurface, Undercut, ArcFit,
+//                   AsMade), geometry/CamBody, geometry/MachinedCamScene, files/CamFiles,
+//                   step/MachinedCamFile
+//                   ui/screens/MakeCamScreen
+//                   tests/forms/MakeCamFormTest, tests/ui/MakeCamScreenTest
 //   frm_PlotType    output/Selection (plot types and what they need)
 //                   ui/screens/PlotTypeScreen, ui/screens/LayoutPicture
 //                   tests/output/SelectionTest, tests/ui/PlotSelectionTest

@@ -87,6 +87,19 @@ void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive&
         painter.fillPath(path, Colour(p.colour));
         break;
     }
+    case PrimitiveKind::Polygon: {
+        QPainterPath path;
+        QPolygonF poly;
+        for (const Point& q : p.points)
+            poly << map.toDevice(q);
+        path.addPolygon(poly);
+        path.closeSubpath();
+        if (p.inner > 0.0)
+            path.addEllipse(map.toDevice({0.0, 0.0}), p.inner * map.sx(), p.inner * map.sy());
+        path.setFillRule(Qt::OddEvenFill);
+        painter.fillPath(path, Colour(p.colour));
+        break;
+    }
     case PrimitiveKind::Box: {
         const QRectF r = QRectF(map.toDevice(p.points[0]), map.toDevice(p.points[1])).normalized();
         if (p.filled)

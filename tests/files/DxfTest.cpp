@@ -2,10 +2,13 @@
 // dxf_readback.py) and compared with the exact cam surface of every example.
 #include "files/DxfDrawing.h"
 
+#include "files/CamFiles.h"
 #include "files/Examples.h"
 #include "files/FilesTestSupport.h"
 #include "geometry/ArcFit.h"
+#include "geometry/BarrelDevelopment.h"
 #include "geometry/CamSurface.h"
+#include "geometry/MachinedCam.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "support/TestModels.h"
@@ -156,9 +159,13 @@ TEST(Dxf, EveryExampleReadsBackWithinTheToleranceOfItsSurface) {
         ASSERT_TRUE(cam);
         const ClosedCurve surface = cam->surface();
         const geometry::ArcFitResult fit = geometry::FitArcs(surface, kTolerance);
-        files::DxfDrawing drawing{"in", fit.elements,
+        files::DxfDrawing drawing{"in",
+                                  fit.elements,
                                   geometry::FitArcs(cam->pitch(), kTolerance).elements,
-                                  m->PrimeRadius, 0.5};
+                                  m->PrimeRadius,
+                                  0.5,
+                                  {},
+                                  0.0};
         files::testing::ScratchDir dir;
         ASSERT_TRUE(files::WriteDxf(drawing, dir.file("cam.dxf"), host, "test"));
         const ReadBack r = ReadWithEzdxf(dir.file("cam.dxf"));
@@ -218,6 +225,77 @@ TEST(Dxf, EveryExampleReadsBackWithinTheToleranceOfItsSurface) {
         }
         EXPECT_LE(worst, kTolerance * (1.0 + 1e-3));
     }
+}
+
+// A barrel cam's development read back: both walls on CAM, each a chain of lines and arcs from
+// the sheet's edge x = 0 to its other edge x = 2 pi Rp, within the tolerance of the exact wall
+// (the wall at each cam angle sampled, and each entity's points taken to the nearest of them),
+// and the two edges of the sheet on PRIME.
+TEST(Dxf, BarrelGrooveReadsBackAsItsDevelopment) {
+    model::RecordingHost host;
+    auto m = testsupport::ModelAtStep();
+    ASSERT_TRUE(files::LoadExample(*m, host, 3));
+    m->CamType = "Barrel";
+    geometry::MakeCamSettings settings = geometry::SettingsOf(*m);
+    settings.tolerance = 1e-4;
+    const geometry::MachinedCam cam = geometry::MakeCam(*m, settings);
+    ASSERT_TRUE(cam.ok) << cam.refusal;
+    files::testing::ScratchDir dir;
+    ASSERT_TRUE(files::WriteCamFile(*m, cam, settings, files::CamFileFormat::Dxf,
+                                    dir.file("groove.dxf"), host));
+    const ReadBack r = ReadWithEzdxf(dir.file("groove.dxf"));
+    ASSERT_EQ(r.status, 0) << r.output;
+    const auto groove = geometry::BarrelDevelopment::Of(*m);
+    ASSERT_TRUE(groove);
+    const double L = groove->circumference(), Rr = m->RollerRadius;
+    std::vector<Entity> walls;
+    std::vector<double> edges;
+    for (const Entity& e : r.entities) {
+        if (e.layer == "CAM")
+            walls.push_back(e);
+        if (e.layer == "PRIME") {
+            ASSERT_EQ(e.type, "LINE");
+            EXPECT_NEAR(e.v[0], e.v[2], 1e-12);
+            edges.push_back(e.v[0]);
+        }
+    }
+    EXPECT_EQ(walls.size(), cam.surface.size() + cam.otherWall.size());
+    ASSERT_EQ(edges.size(), 2u);
+    EXPECT_NEAR(edges[0], 0.0, 1e-12);
+    EXPECT_NEAR(edges[1], L, 1e-9);
+
+    // The nearest of a sampling of both walls, refined by a ternary search about it.
+    constexpr int kSamples = 4000;
+    const auto nearest = [&](Point2 p) {
+        double best = INFINITY, at = 0.0, side = 1.0;
+        for (double s : {1.0, -1.0})
+            for (int i = 0; i <= kSamples; ++i) {
+                const double t = kTwoPi * i / kSamples;
+                const double d = Dist(p, groove->offsetAt(t, s * Rr).p);
+                if (d < best) {
+                    best = d;
+                    at = t;
+                    side = s;
+                }
+            }
+        double lo = at - kTwoPi / kSamples, hi = at + kTwoPi / kSamples;
+        const auto d = [&](double t) { return Dist(p, groove->offsetAt(t, side * Rr).p); };
+        for (int k = 0; k < 60; ++k) {
+            const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+            (d(m1) < d(m2) ? hi : lo) = d(m1) < d(m2) ? m2 : m1;
+        }
+        return std::min(best, d(0.5 * (lo + hi)));
+    };
+    double worst = 0.0, xMin = INFINITY, xMax = -INFINITY;
+    for (const Entity& e : walls)
+        for (Point2 p : Along(e, 8)) {
+            worst = std::max(worst, nearest(p));
+            xMin = std::min(xMin, p.x);
+            xMax = std::max(xMax, p.x);
+        }
+    EXPECT_LE(worst, 1e-4 * (1.0 + 1e-3));
+    EXPECT_NEAR(xMin, 0.0, 1e-9);
+    EXPECT_NEAR(xMax, L, 1e-9);
 }
 
 } // namespace

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(bar, QStringList({"&File", "&Units", "&Examples", "&FFT", "&Version", "&User"}));
         const std::pair<const char*, QStringList> menus[] = {
             {"mnu_File", {"&New", "&Open", "-", "&Save", "Save &as", "-", "&Export", "&Quit"}},
-            {"mnu_Export", {"&Spreadsheet", "&Cadkey", "&Profile"}},
+            {"mnu_Export", {"&Spreadsheet", "&Cadkey", "&Profile", "-", "&Machined Cam..."}},
             {"mnu_Units", {"ips", "fps", "SI", "cgs", "mm-Kg-s"}},
             {"mnu_Examples",
              {"&Single Dwell - Offset Translating Follower", "Single Dwell - F&lat-Faced Follower",
@@ -153,6 +153,7 @@ private slots:
         f.homeTargets();
         f.navigator.registerScreen(ScreenId::SizeCam, {});
         f.navigator.registerScreen(ScreenId::FFT, {});
+        f.navigator.registerScreen(ScreenId::MakeCam, {});
         ui::HomeScreen* home = f.home();
         f.model->SvajDone = true;
         home->activate();

@@ -17,7 +17,7 @@
 #include "motion/Continuity.h"
 #include "output/PrintRequest.h"
 #include "spectrum/Spectrum.h"
-#include "step/CamStep.h"
+#include "step/MachinedCamFile.h"
 #include "text/NumberText.h"
 
 #include <memory>
@@ -118,30 +118,22 @@ bool Surface(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream&
     geometry::MakeCamSettings settings = geometry::SettingsOf(m);
     settings.allowUndercut = o.allowUndercut;
     const geometry::MachinedCam cam = geometry::MakeCam(m, settings);
-    if (cam.ok)
-        out << "Surface: arcs=" << cam.surface.size()
+    if (cam.ok) {
+        // A groove's count is of both its walls.
+        out << "Surface: arcs=" << cam.surface.size() + cam.otherWall.size()
             << " maxdev=" << text::TrimmedStr(static_cast<float>(cam.deviation))
-            << " undercut=" << cam.undercutText
-            << '\n'
-            // A per second squared, as the program's acceleration row.
-            << "AsMade: S=" << text::TrimmedStr(static_cast<float>(cam.asMade.maxSError)) << " at "
-            << text::TrimmedStr(static_cast<float>(cam.asMade.maxSErrorAt))
-            << " A=" << text::TrimmedStr(static_cast<float>(cam.asMade.maxAError * m.CamOmega2))
-            << " at " << text::TrimmedStr(static_cast<float>(cam.asMade.maxAErrorAt)) << '\n';
-    out.flush(); // the file may be standard output itself
-    const files::CamFileFormat format = *files::CamFileFormatOf(o.surfaceOutPath);
-    if (format != files::CamFileFormat::Step || !cam.ok)
-        return files::WriteCamFile(m, cam, settings, format, o.surfaceOutPath, host);
-    // A solid's file speaks millimetres: the plate at true scale in them.
-    const double mm = model::MillimetresPerLength(m.UnitSystem);
-    std::vector<geometry::FitElement> contour = cam.surface;
-    for (geometry::FitElement& e : contour) {
-        for (geometry::Point2* p : {&e.start, &e.end, &e.centre})
-            *p = {p->x * mm, p->y * mm};
-        e.radius *= mm;
+            << " undercut=" << cam.undercutText << '\n';
+        const auto number = [](double v) { return text::TrimmedStr(static_cast<float>(v)); };
+        const geometry::AsMadeResult& a = cam.asMade;
+        // A per second squared, as the program's acceleration row.
+        if (!a.rows.empty())
+            out << "AsMade: S=" << number(a.maxSError) << " at " << number(a.maxSErrorAt)
+                << " A=" << number(a.maxAError * m.CamOmega2) << " at " << number(a.maxAErrorAt)
+                << '\n';
     }
-    return step::WriteCamStep(contour, settings.thickness * mm, settings.bore * mm,
-                              o.surfaceOutPath, host, "WriteCamFile");
+    out.flush(); // the file may be standard output itself
+    return step::WriteMachinedCamFile(m, cam, settings, *files::CamFileFormatOf(o.surfaceOutPath),
+                                      o.surfaceOutPath, host);
 }
 
 int Status(bool ok, const StderrHost& host) {

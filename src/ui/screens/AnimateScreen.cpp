@@ -12,6 +12,7 @@
 #include "ui/CommonButtons.h"
 #include "ui/Controls.h"
 #include "ui/DrawingSurface.h"
+#include "ui/Navigator.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -117,6 +118,9 @@ QWidget* AnimateScreen::BuildControls() {
     connect(m_run, &QPushButton::clicked, this, &AnimateScreen::Run_Click);
     m_print = MakeButton(w, "&Print", "cmd_AnimatePrint");
     connect(m_print, &QPushButton::clicked, this, &AnimateScreen::AnimatePrint_Click);
+    m_makeCam = MakeButton(w, "&Make Cam", "cmd_MakeCam");
+    m_makeCam->setToolTip("The cam as the shop makes it: arcs, cutter path and files");
+    connect(m_makeCam, &QPushButton::clicked, this, &AnimateScreen::MakeCam_Click);
     m_done = MakeButton(w, "&Done", "cmd_Done");
     connect(m_done, &QPushButton::clicked, this, &AnimateScreen::Done_Click);
 
@@ -124,7 +128,7 @@ QWidget* AnimateScreen::BuildControls() {
          {m_rotate.frame, m_prime.frame, m_offset.frame, m_follower.frame, wait, results})
         column->addWidget(c);
     column->addStretch(1);
-    for (QPushButton* b : {m_run, m_print, m_done}) {
+    for (QPushButton* b : {m_run, m_print, m_makeCam, m_done}) {
         b->setMinimumWidth(150);
         column->addWidget(b);
     }
@@ -278,6 +282,13 @@ void AnimateScreen::AnimatePrint_Click() {
         return;
     FinishDrawing();
     PrintForm(m_ctx, *this, screenName());
+}
+
+void AnimateScreen::MakeCam_Click() {
+    // The drawing is finished first: the Make Cam screen comes up over a still picture.
+    FinishDrawing();
+    const model::BusyPointer busy(m_ctx.host);
+    m_ctx.navigator.ShowScreen(ScreenId::MakeCam);
 }
 
 void AnimateScreen::Done_Click() {

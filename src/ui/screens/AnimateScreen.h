@@ -44,6 +44,7 @@ public slots:
     void Run_Click();
     void Wait_Change();
     void AnimatePrint_Click();
+    void MakeCam_Click();
     void Done_Click();
     void Prime_Change();
     void Offset_Change();
@@ -84,6 +85,7 @@ private:
     QLabel* m_rhoNeg = nullptr;
     QPushButton* m_run = nullptr;
     QPushButton* m_print = nullptr;
+    QPushButton* m_makeCam = nullptr;
     QPushButton* m_done = nullptr;
 };
 

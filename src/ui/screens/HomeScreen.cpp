@@ -162,6 +162,8 @@ void HomeScreen::BuildFileMenu(QMenuBar* bar) {
         m_exports[static_cast<std::size_t>(i)] =
             AddCommand(m_export, e.caption, e.menuName, ExportCommand(i));
     }
+    m_export->addSeparator();
+    m_makeCam = AddAction(m_export, "&Machined Cam...", "mnu_MakeCam", &HomeScreen::MakeCam);
     m_fileQuit = AddAction(file, "&Quit", "mnu_Quit", &HomeScreen::Quit);
     connect(file, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 }
@@ -235,6 +237,8 @@ void HomeScreen::RefreshMenus() {
         Offer(m_exports[static_cast<std::size_t>(i)], Available(always, exists));
         anyExport = anyExport || exists;
     }
+    Offer(m_makeCam, Available(always, nav.isAvailable(ScreenId::MakeCam)));
+    anyExport = anyExport || nav.isAvailable(ScreenId::MakeCam);
     Offer(m_export->menuAction(), Available(f.Export, anyExport));
     Offer(m_fileQuit, Available(always, nav.isAvailable(ScreenId::Quit)));
     Offer(m_calcFft, Available(f.CalculateFFT, nav.isAvailable(ScreenId::FFT)));
@@ -260,6 +264,11 @@ void HomeScreen::DrawCam() {
     // cam is drawn, and at the latest it comes back when that screen closes.
     const model::BusyPointer busy(m_ctx.host);
     m_ctx.navigator.ShowScreen(ScreenId::Animate);
+}
+
+void HomeScreen::MakeCam() {
+    const model::BusyPointer busy(m_ctx.host);
+    m_ctx.navigator.ShowScreen(ScreenId::MakeCam);
 }
 
 void HomeScreen::Dynamics() {

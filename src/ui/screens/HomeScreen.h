@@ -41,6 +41,7 @@ public slots:
     void SVAJ();
     void SizeCam();
     void DrawCam();
+    void MakeCam();
     void Dynamics();
     void Plot();
     void Print();
@@ -81,6 +82,7 @@ private:
     QAction* m_saveAs;
     QMenu* m_export;
     std::array<QAction*, files::kExportCount> m_exports{};
+    QAction* m_makeCam;
     QAction* m_fileQuit;
     std::array<QAction*, 6> m_units{};    // 1..5
     std::array<QAction*, 6> m_examples{}; // 1..5 (files::kExampleCount)
