@@ -1,7 +1,9 @@
 // The machined cam over one turn at a quarter degree (1441 points), as a drawing or an export
 // asks for it: the surface of an offset translating roller (example 1) and of a roller on an
-// arm (example 4), and the undercut search over the same cam.
+// arm (example 4), the undercut search over the same cam, and the surface fitted with arcs
+// within 0.0001 in, what a drawing, NC program or solid of the cam costs.
 #include "files/Examples.h"
+#include "geometry/ArcFit.h"
 #include "geometry/CamSurface.h"
 #include "geometry/Undercut.h"
 #include "model/CamModel.h"
@@ -64,5 +66,28 @@ void BM_UndercutSearch_OffsetRoller(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndercutSearch_OffsetRoller)->Unit(benchmark::kMicrosecond);
+
+void SurfaceFit(benchmark::State& state, int example) {
+    const std::optional<geometry::CamSurface> cam = ExampleCam(state, example);
+    if (!cam)
+        return;
+    std::size_t count = 0;
+    for (auto _ : state) {
+        const geometry::ArcFitResult r = geometry::FitArcs(cam->surface(), 1e-4);
+        count = r.elements.size();
+        benchmark::DoNotOptimize(r.deviation);
+    }
+    state.counters["elements"] = static_cast<double>(count);
+}
+
+void BM_SurfaceFit_OffsetRoller(benchmark::State& state) {
+    SurfaceFit(state, 1);
+}
+BENCHMARK(BM_SurfaceFit_OffsetRoller)->Unit(benchmark::kMicrosecond);
+
+void BM_SurfaceFit_Arm(benchmark::State& state) {
+    SurfaceFit(state, 4);
+}
+BENCHMARK(BM_SurfaceFit_Arm)->Unit(benchmark::kMicrosecond);
 
 } // namespace
