@@ -83,7 +83,11 @@ Scene MakeCamPreview(const MachinedCam& cam, const MakeCamSettings& settings,
     const std::vector<Point> cutter = cam.cutterPath.empty()
                                           ? std::vector<Point>{}
                                           : ToScene(ContourPolyline(cam.cutterPath, 1e-4 * size));
-    const double half = 1.1 * std::max({size, Extent(pitch), Extent(cutter)});
+    double half = std::max({size, Extent(pitch), Extent(cutter)});
+    if (body)
+        for (const std::vector<Point2>& loop : body->undercut)
+            half = std::max(half, Extent(ToScene(loop)));
+    half *= 1.1;
     s.setWindow({-half, half, -half, half});
 
     s.polygon(outline, c.ColBody, 0.5 * settings.bore);

@@ -58,6 +58,8 @@ MakeCamScreen::MakeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::MakeCa
     pictures->addWidget(m_errorPlot);
 
     auto* controls = new QWidget(this);
+    // A fixed width lets the wrapped summary take the height it needs.
+    controls->setFixedWidth(300);
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(6);
@@ -90,7 +92,6 @@ MakeCamScreen::MakeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::MakeCa
     m_summary = new QLabel(results);
     m_summary->setObjectName("lbl_Summary");
     m_summary->setWordWrap(true);
-    m_summary->setMinimumWidth(260);
     m_saved = new QLabel(results);
     m_saved->setObjectName("lbl_Saved");
     m_saved->setWordWrap(true);
@@ -151,10 +152,12 @@ void MakeCamScreen::Remake() {
         geometry::MakeCamPreview(m_cam, m_settings, geometry::CamBodyOf(m_ctx.model), colours));
     m_errorPlot->replaceScene(geometry::AsMadeErrorPlot(
         m_cam.asMade, m_ctx.model.UnitLabel[model::ResultRow::Displacement], colours));
+    // No plot where there is nothing made to check (a refused cam, a barrel cam's groove).
+    m_errorPlot->setVisible(!m_cam.asMade.rows.empty());
     const geometry::MakeCamSummary s = geometry::SummaryOf(m_ctx.model, m_cam);
     QStringList lines;
     for (const std::string& line : s.lines)
-        lines << Qs(line);
+        lines << Qs(line).replace('\r', '\n');
     m_summary->setText(lines.join('\n'));
     m_summary->setStyleSheet(s.refused ? "color: #c00000;" : "");
     m_save->setEnabled(m_cam.ok);
