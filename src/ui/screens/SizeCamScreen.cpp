@@ -376,16 +376,26 @@ void SizeCamScreen::Follower_LostFocus() {
 
 void SizeCamScreen::CLx_LostFocus() {
     m_changed = true;
-    Apply(geometry::CommitArmPivotX(m_ctx.model, m_ctx.host, m_clx->text().toStdString(),
-                                    m_armRadius.box->text().toStdString()),
-          m_armRadius.box);
+    const geometry::FieldCommit c =
+        geometry::CommitArmPivotX(m_ctx.model, m_ctx.host, m_clx->text().toStdString(),
+                                  m_armRadius.box->text().toStdString());
+    if (!c.pivotText.empty()) {
+        const CommitOnLeave::Pause pause(*m_commits);
+        m_clx->setText(Qs(c.pivotText));
+    }
+    Apply(c, m_armRadius.box);
 }
 
 void SizeCamScreen::CLy_LostFocus() {
     m_changed = true;
-    Apply(geometry::CommitArmPivotY(m_ctx.model, m_ctx.host, m_cly->text().toStdString(),
-                                    m_armRadius.box->text().toStdString()),
-          m_armRadius.box);
+    const geometry::FieldCommit c =
+        geometry::CommitArmPivotY(m_ctx.model, m_ctx.host, m_cly->text().toStdString(),
+                                  m_armRadius.box->text().toStdString());
+    if (!c.pivotText.empty()) {
+        const CommitOnLeave::Pause pause(*m_commits);
+        m_cly->setText(Qs(c.pivotText));
+    }
+    Apply(c, m_armRadius.box);
 }
 
 void SizeCamScreen::ArmRadius_LostFocus() {
