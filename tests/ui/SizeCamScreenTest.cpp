@@ -266,16 +266,45 @@ private slots:
         QCOMPARE(Commands(s), QString("10000"));
     }
 
-    // A base circle of zero or less: the warning, and an empty picture.
+    // A base circle of zero or less: the screen comes up quietly with an empty picture (the
+    // start-up geometry, a roller as large as the prime circle, warned before the screen was
+    // even shown); an edit that redraws it warns, and a valid geometry draws the picture.
     void baseCircleWarning() {
+        const std::string warning = "Something Wrong - Base Circle has become zero or minus.  "
+                                    "Change follower radius or prime/base circle";
         UiFixture f;
         files::LoadExample(*f.model, f.host, 3);
         f.model->RollerRadius = 4.5f; // the prime radius is 4
         f.host.clear();
         auto* s = f.open<ui::SizeCamScreen>(ScreenId::SizeCam);
-        QCOMPARE(f.texts(), Strings({"Something Wrong - Base Circle has become zero or minus.  "
-                                     "Change follower radius or prime/base circle"}));
+        QCOMPARE(f.texts(), Strings());
         QVERIFY(s->picture()->scene().empty());
+        // Enter commits the box and keeps the focus in it, so no other box is left meanwhile.
+        auto enterPrime = [](QWidget* screen, const char* text) {
+            auto* prime = Child<QLineEdit>(screen, "txt_Prime");
+            Type(prime, text);
+            QTest::keyClick(prime, Qt::Key_Return);
+        };
+        enterPrime(s, "4.25");
+        QCOMPARE(f.texts(), Strings({warning}));
+        QVERIFY(s->picture()->scene().empty());
+        enterPrime(s, "6");
+        QCOMPARE(f.texts(), Strings({warning}));
+        QVERIFY(!s->picture()->scene().empty());
+
+        // The start-up geometry (prime and roller radius 1) under a calculated motion program:
+        // no warning, no picture, until the prime radius makes room for the roller.
+        UiFixture g;
+        files::LoadExample(*g.model, g.host, 3);
+        g.model->PrimeRadius = 1.0f;
+        g.model->RollerRadius = 1.0f;
+        g.host.clear();
+        auto* fresh = g.open<ui::SizeCamScreen>(ScreenId::SizeCam);
+        QCOMPARE(g.texts(), Strings());
+        QVERIFY(fresh->picture()->scene().empty());
+        enterPrime(fresh, "3");
+        QCOMPARE(g.texts(), Strings());
+        QVERIFY(!fresh->picture()->scene().empty());
     }
 
     // Done marks the cam sized; leaving with a change not calculated leaves it unsized, and

@@ -244,7 +244,12 @@ void SizeCamScreen::activate() {
     RefreshUnits();
     m_changed = false;
     ShowResults(geometry::SizeResultsShown(m));
-    DrawPicture();
+    // The first view warns of nothing the user has not entered: an invalid start-up geometry
+    // shows no picture until a box or option makes it valid.
+    if (geometry::SizePictureReady(m))
+        DrawPicture();
+    else
+        m_picture->replaceScene({});
 }
 
 geometry::SizeCamInputs SizeCamScreen::Inputs() const {
