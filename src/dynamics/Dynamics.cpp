@@ -48,6 +48,12 @@ void NaturalFrequencies(CamModel& model) {
     model.OmegaD = model.OmegaDValid ? ToSingle(std::sqrt(root)) : 0.0f;
 }
 
+double RollerTravelPerUnit(const CamModel& model) {
+    if (model.Translating)
+        return 1.0;
+    return static_cast<double>(model.ArmRadius) * model::kDegToRad;
+}
+
 double FrictionTorque(const CamModel& model, double normal, double cross, double S) {
     const double R0 = model.CamType == "Radial" ? model.PrimeRadius : 0.0;
     const double journal = std::fabs(normal * model.JournalFriction * model.JournalRadius);
@@ -61,10 +67,12 @@ bool Dynamics(CamModel& model, Host& host) {
         NaturalFrequencies(model);
         const double omega = model::CheckDivisor(model.CamOmega);
         const float k = model.SpringK, F0 = model.Preload, c = model.DampC, m = model.EffMass;
+        const double atRoller = RollerTravelPerUnit(model);
         auto& R = model.Results;
         for (int i = 0; i <= model.NumPoints; ++i) {
-            const float S = R[ResultRow::Displacement][i], V = R[ResultRow::Velocity][i],
-                        A = R[ResultRow::Acceleration][i];
+            const float S = ToSingle(atRoller * R[ResultRow::Displacement][i]),
+                        V = ToSingle(atRoller * R[ResultRow::Velocity][i]),
+                        A = ToSingle(atRoller * R[ResultRow::Acceleration][i]);
             const float F = ToSingle(k * S + F0 + c * V + m * A);
             R[ResultRow::Force][i] = F;
 

@@ -9,9 +9,9 @@ namespace trochix::dynamics {
 
 using text::FNRoundStr;
 
-std::optional<FrequencyLabels> FrequencyTexts(const CamModel& model) {
+FrequencyLabels FrequencyTexts(const CamModel& model) {
     if (model.SpringK == 0.0f)
-        return std::nullopt;
+        return FrequencyLabels{};
     return FrequencyLabels{
         FNRoundStr(model.OmegaN, 1),
         FNRoundStr(model.CritDamp, 1),

@@ -14,12 +14,12 @@ using model::CamModel;
 using model::Host;
 
 // lbl_OmegaN, lbl_Cc, lbl_OmegaD and the damping box after a pass, 1 decimal each. OmegaD is
-// blank when it has no real value. std::nullopt when k = 0: nothing was computed, the labels
-// keep their contents and the damping box keeps the typed c.
+// blank when it has no real value. With k = 0 there is no natural frequency: the three labels
+// are blank (never an earlier spring's values) and so is damping: the box keeps the typed c.
 struct FrequencyLabels {
     std::string omegaN, cc, omegaD, damping;
 };
-std::optional<FrequencyLabels> FrequencyTexts(const CamModel& model);
+FrequencyLabels FrequencyTexts(const CamModel& model);
 
 // lbl_Fmax, lbl_Fmin and lbl_Tmax after a pass, 1 decimal each.
 struct ExtremeLabels {

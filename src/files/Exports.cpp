@@ -44,6 +44,7 @@ void Header(std::string& out, const CamModel& m, const DateTime& now,
     out += kEnd;
 }
 
+// The table's own row step; the other exports hold every point whatever a table last chose.
 int Step(const CamModel& m) { return std::max(m.PrintEvery, 1); }
 
 void CheckPoints(const CamModel& m) {
@@ -54,7 +55,7 @@ void CheckPoints(const CamModel& m) {
 std::string Rows(const CamModel& m, const std::vector<int>& rows) {
     CheckPoints(m);
     std::string out;
-    for (int p = 0; p <= m.NumPoints; p += Step(m)) {
+    for (int p = 0; p <= m.NumPoints; ++p) {
         for (int f : rows)
             out += NumberItem(m.Results[f][p]) + '\t';
         out += kEnd;
@@ -117,7 +118,7 @@ std::string ExportProfileText(const CamModel& m, const DateTime& now) {
 std::string CadkeyText(const CamModel& m, AngleRange range) {
     const PointRange r = Points(m, range);
     std::string out;
-    for (int p = r.first; p <= r.last; p += Step(m))
+    for (int p = r.first; p <= r.last; ++p)
         out += NumberItem(text::FNRound(m.Results[ResultRow::XCoord][p], 3)) + '\t' +
                NumberItem(text::FNRound(m.Results[ResultRow::YCoord][p], 3)) + '\t' + kEnd;
     return out;

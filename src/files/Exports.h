@@ -16,7 +16,9 @@
 // the next zone start, always at least one blank. The first two lines are those of a printed
 // page (model/PageHeader.h).
 //
-// Rows step by PrintEvery points (a PrintEvery below 1 steps by 1). Each writer builds the whole
+// The print selection's file steps by PrintEvery points, as its table does (a PrintEvery below
+// 1 steps by 1); the all-data, profile and Cadkey files hold every point, whatever step a
+// table last printed with. Each writer builds the whole
 // file, writes it beside the target and renames it into place, so a failure leaves any
 // previous file untouched; failures are reported through ReportError under the writer's name.
 #pragma once
@@ -37,8 +39,8 @@ std::string NumberItem(float value);
 std::string NumberItem(double value);
 
 // The file texts.
-// Results rows 0..NumFunctions (titles FuncName, units UnitLabel) at points 0, PrintEvery, ...
-// up to NumPoints, unrounded.
+// Results rows 0..NumFunctions (titles FuncName, units UnitLabel) at every point 0..NumPoints,
+// unrounded.
 std::string ExportAllText(const CamModel& m, const DateTime& now);
 // The same for rows 9 and 10 (profile X and Y).
 std::string ExportProfileText(const CamModel& m, const DateTime& now);
@@ -50,8 +52,8 @@ struct AngleRange {
 // What the home screen's Cadkey export covers, whatever range was last printed.
 inline constexpr AngleRange kWholeRevolution{0.0f, 360.0f};
 
-// No header: for p = range.start / DeltaTheta to range.end / DeltaTheta (each rounded) step
-// PrintEvery, FNRound(X, 3) TAB FNRound(Y, 3) TAB. A range beyond the points raises fault 9.
+// No header: for p = range.start / DeltaTheta to range.end / DeltaTheta (each rounded),
+// FNRound(X, 3) TAB FNRound(Y, 3) TAB. A range beyond the points raises fault 9.
 std::string CadkeyText(const CamModel& m, AngleRange range);
 // The print selection: points PlotStart / DeltaTheta to PlotEnd / DeltaTheta (each rounded) step
 // PrintEvery; titles "Angle" and PrintColName, units UnitLabel(0) and UnitLabel(PlotFunc(i));

@@ -11,12 +11,26 @@
 
 namespace trochix::files {
 
+namespace {
+
+// The rows of a model whose motion program came with it are calculated: their points are in
+// Results, so the input screen offers Plot and Print for them, not Calc.
+void RowsCalculated(CamModel& model) {
+    if (!model.SvajDone)
+        return;
+    for (int row = 0; row < model::kMaxSegments; ++row)
+        model.SegDone[row] = row < model.NumSegments;
+}
+
+} // namespace
+
 OpenStatus OpenModel(CamModel& model, const ModelSource& source, Host& host, OpenResults results) {
     if (source.example != 0) {
         if (source.example < 1 || source.example > kExampleCount)
             return OpenStatus::NotOpened;
-        return LoadExample(model, host, source.example) ? OpenStatus::Opened
-                                                        : OpenStatus::Incomplete;
+        const bool loaded = LoadExample(model, host, source.example);
+        RowsCalculated(model);
+        return loaded ? OpenStatus::Opened : OpenStatus::Incomplete;
     }
     ReadResult read = Readfile(source.path, model, host);
     if (read.status != ReadStatus::Read)
@@ -31,6 +45,7 @@ OpenStatus OpenModel(CamModel& model, const ModelSource& source, Host& host, Ope
     } else {
         computed = chain::RecomputeSizingAfterRead(model, host);
     }
+    RowsCalculated(model);
     return computed ? OpenStatus::Opened : OpenStatus::Incomplete;
 }
 

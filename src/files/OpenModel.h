@@ -35,7 +35,8 @@ enum class OpenStatus {
 
 // A file is read into a fresh model (Readfile) that replaces `model` only when the whole file
 // was read; then `results` decides what is computed. An example is loaded as the Examples menu
-// loads it, computed whole, whatever `results` says.
+// loads it, computed whole, whatever `results` says. When the model's motion program is
+// complete (SvajDone) its rows 0..NumSegments-1 are calculated (SegDone).
 OpenStatus OpenModel(CamModel& model, const ModelSource& source, Host& host,
                      OpenResults results = OpenResults::Stored);
 

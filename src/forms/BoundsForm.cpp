@@ -25,6 +25,8 @@ void Warn(Host& host, const std::string& text, const std::string& title) {
 const char* const kDifferentNumber =
     "Something wrong - Have input different number of boundary conditions than specified";
 const char* const kTooMany = "You have input more boundary conditions than specified";
+const char* const kNotANumber =
+    "Each boundary condition and each angle must be a number - please re-enter";
 
 std::string CountRangeText(const CamModel& m) {
     return "Number of boundary conditions must be between 2 and " +
@@ -123,6 +125,17 @@ bool CanReadBounds(CamModel& m, Host& host, const BoundsInput& in) {
         Warn(host, kZeroBetaText, model::DefaultTitle());
         return false;
     }
+    // A condition of letters is no condition of 0.
+    bool numbers = true;
+    for (const auto& column : in.box)
+        for (const std::string& text : column)
+            numbers = numbers && (text.empty() || text::HoldsNumber(text));
+    for (int k = 1; k <= 3; ++k)
+        numbers = numbers && (in.theta[k].empty() || text::HoldsNumber(in.theta[k]));
+    if (!numbers) {
+        Warn(host, kNotANumber, "TROCHIX");
+        return false;
+    }
     return true;
 }
 
@@ -201,7 +214,7 @@ CountEntry CheckConditionCount(CamModel& m, Host& host, const std::string& text)
     if (text.empty())
         return CountEntry::Empty;
     const double n = std::nearbyint(Val(text));
-    if (n < 2 || n > m.MaxBCs) {
+    if (!text::HoldsNumber(text) || n < 2 || n > m.MaxBCs) {
         Warn(host, CountRangeText(m), "TROCHIX");
         return CountEntry::OutOfRange;
     }
@@ -214,7 +227,7 @@ InnerAngle TypedInnerAngle(const std::string& thetaText, const std::string& beta
     if (thetaText.empty())
         return {InnerAngle::Empty, {}};
     const double v = Val(thetaText);
-    if (v > 0.0 && v < Val(betaText))
+    if (text::HoldsNumber(thetaText) && v > 0.0 && v < Val(betaText))
         return {InnerAngle::Accepted, StrD(v + Val(startText))};
     return {InnerAngle::Refused, {}};
 }

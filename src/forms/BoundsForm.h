@@ -31,8 +31,9 @@ struct BoundsInput {
 // each only when its angle text is not empty. Empty boxes are skipped.
 // V, A, J are converted into the x domain (v * SegBetaRad^order / CamOmega^order); Lift is raised
 // to the largest S entered; SegDesc gets the degree appended (" 5"), replacing a degree appended
-// by an earlier solve. A requested count outside 2..MaxBCs, a Beta of 0 or a number of filled
-// boxes other than the request is refused with its message before anything is stored; a failed
+// by an earlier solve. A requested count outside 2..MaxBCs, a Beta of 0, a box or angle that is
+// not a number, or a number of filled boxes other than the request is refused with its message
+// before anything is stored; a failed
 // solve puts the segment's conditions back as they were. Sets BcValid; returns it.
 bool ReadBounds(CamModel& model, Host& host, const BoundsInput& input);
 

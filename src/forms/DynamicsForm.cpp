@@ -17,7 +17,6 @@ namespace {
 struct BoxRule {
     const char* control;
     const std::string* message;
-    std::string reset;
 };
 
 const std::string kPositive = "This value must be positive.  Please redo.";
@@ -30,15 +29,15 @@ constexpr float kFluctuationDefault = 0.05f;
 
 const BoxRule& Rule(DynamicsBox box) {
     static const std::array<BoxRule, 9> rules = {{
-        {"txt_Mass", &kPositive, "0.01"},
-        {"txt_Preload", &kPositive, "1"},
-        {"txt_Spring", &kPositive, "1"},
-        {"txt_Damping", &kPositive, "1"},
-        {"txt_Journal", &kPositive, "1"},
-        {"txt_Zeta", &kZeta, "0.25"},
-        {"txt_Folfrict", &kFriction, "0.1"},
-        {"txt_Jnlfrict", &kFriction, "0.01"},
-        {"txt_Fluct", &kFluctuation, BoxText(kFluctuationDefault)},
+        {"txt_Mass", &kPositive},
+        {"txt_Preload", &kPositive},
+        {"txt_Spring", &kPositive},
+        {"txt_Damping", &kPositive},
+        {"txt_Journal", &kPositive},
+        {"txt_Zeta", &kZeta},
+        {"txt_Folfrict", &kFriction},
+        {"txt_Jnlfrict", &kFriction},
+        {"txt_Fluct", &kFluctuation},
     }};
     return rules[static_cast<std::size_t>(box)];
 }
@@ -66,6 +65,22 @@ float& Field(CamModel& model, DynamicsBox box) {
     return model.FluctCoef;
 }
 
+std::string ShownText(const CamModel& model, DynamicsBox box) {
+    const DynamicsBoxTexts t = BoxTexts(model);
+    switch (box) {
+    case DynamicsBox::Mass: return t.mass;
+    case DynamicsBox::Preload: return t.preload;
+    case DynamicsBox::Spring: return t.spring;
+    case DynamicsBox::Damping: return t.damping;
+    case DynamicsBox::Journal: return t.journal;
+    case DynamicsBox::Zeta: return t.zeta;
+    case DynamicsBox::FollowerFriction: return t.followerFriction;
+    case DynamicsBox::JournalFriction: return t.journalFriction;
+    case DynamicsBox::Fluctuation: break;
+    }
+    return t.fluctuation;
+}
+
 } // namespace
 
 const char* BoxControlName(DynamicsBox box) {
@@ -74,17 +89,15 @@ const char* BoxControlName(DynamicsBox box) {
 const std::string& BoxRefusalMessage(DynamicsBox box) {
     return *Rule(box).message;
 }
-const std::string& BoxResetText(DynamicsBox box) {
-    return Rule(box).reset;
-}
 
 BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box, const std::string& text) {
     const double v = text::Val(text);
-    if (Refused(box, v)) {
+    if (!text::HoldsNumber(text) || Refused(box, v)) {
         host.message(BoxRefusalMessage(box), model::Icon::Warning, model::DefaultTitle());
         if (box == DynamicsBox::Fluctuation)
             model.FluctCoef = kFluctuationDefault;
-        return {false, BoxResetText(box), false};
+        // The box shows the value the model goes on with, never a number it does not hold.
+        return {false, ShownText(model, box), false};
     }
     // The journal box holds the diameter; the torque needs the radius.
     Field(model, box) = static_cast<float>(box == DynamicsBox::Journal ? v / 2.0 : v);

@@ -28,8 +28,6 @@ const char* BoxControlName(DynamicsBox box);
 
 // The message shown when the box refuses a value (warning icon, default title).
 const std::string& BoxRefusalMessage(DynamicsBox box);
-// The text the box gets back after a refusal.
-const std::string& BoxResetText(DynamicsBox box);
 
 struct BoxCommit {
     bool accepted = false;
@@ -37,9 +35,10 @@ struct BoxCommit {
     bool rerun = false;  // accepted in "Start Fresh" mode: the calculation reruns at once
 };
 
-// Commits the text of an edited box: a refused value shows its message, the box gets its reset
-// text back (and the focus) and the model keeps its previous value, except the coefficient of
-// fluctuation, which becomes 0.05. An accepted value is stored.
+// Commits the text of an edited box: a value out of the box's range, or a text that is not a
+// number, shows its message, the model keeps its previous value (except the coefficient of
+// fluctuation, which becomes 0.05) and the box gets that value back (and the focus). An
+// accepted value is stored.
 BoxCommit CommitDynamicsBox(CamModel& model, Host& host, DynamicsBox box, const std::string& text);
 
 // A model value as a box shows it ("0.073804", "132").

@@ -19,6 +19,9 @@ using model::Icon;
 
 // A typed count as a whole number (halves to even), kept within the range of counts.
 int CountFromText(const std::string& text) {
+    // Letters count no harmonics: refused as a count of 0 is.
+    if (!text::HoldsNumber(text))
+        return 0;
     const double v = std::nearbyint(text::Val(text));
     return static_cast<int>(std::clamp(v, -1.0e6, 1.0e6));
 }

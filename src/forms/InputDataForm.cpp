@@ -177,6 +177,14 @@ bool CheckInput(Host& host, double value, double min, double max, const std::str
     return false;
 }
 
+bool CheckInput(Host& host, std::string_view text, double min, double max,
+                const std::string& message) {
+    if (text::HoldsNumber(text))
+        return CheckInput(host, Val(text), min, max, message);
+    host.message(message, model::Icon::Exclamation, model::DefaultTitle());
+    return false;
+}
+
 SegmentCount ClampSegmentCount(std::string_view text) {
     double v = Val(text);
     SegmentCount c{std::string(text), 0};
@@ -216,6 +224,11 @@ const std::string& SegmentCountQuestion() {
 }
 
 bool SegmentsCommitted(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {
+    // Letters are no count: the box goes back to the count the table has.
+    if (!text::HoldsNumber(text)) {
+        ShowRows(m, st);
+        return false;
+    }
     const SegmentCount c = ClampSegmentCount(text);
     const bool clears = c.NumSegments != m.NumSegments && !(m.Loading && !m.TorqueStartFresh);
     if (clears && AnyRowEntered(m) &&
@@ -234,6 +247,12 @@ bool SegmentsCommitted(CamModel& m, Host& host, InputScreenState& st, std::strin
 
 void OmegaLostFocus(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {
     model::RunGuarded(host, "txt_Omega_LostFocus", [&] {
+        // A speed that is not a number, or is zero, is refused: the box gets back the speed
+        // the model goes on with, instead of the program computing at a stand-in 1 rad/s.
+        if (!text::HoldsNumber(text) || static_cast<float>(Val(text) * model::kPi / 30.0) == 0.0f) {
+            host.message(OmegaRefusalMessage(), model::Icon::Exclamation, model::DefaultTitle());
+            return;
+        }
         m.OmegaText = std::string(text);
         const float before = m.CamOmega;
         ReadOmega(m, host, Val(text));
@@ -248,6 +267,9 @@ void OmegaLostFocus(CamModel& m, Host& host, InputScreenState& st, std::string_v
 
 void DeltaLostFocus(CamModel& m, Host& host, InputScreenState& st, std::string_view text) {
     model::RunGuarded(host, "cmb_Delta_Change", [&] {
+        // Letters are no step: the box keeps the step in use.
+        if (!text::HoldsNumber(text))
+            return;
         const StepChoice c = SnapDelta(Val(text));
         const bool changed = c.DeltaTheta != m.DeltaTheta || c.NumPoints != m.NumPoints;
         m.DeltaText = c.text;
@@ -289,23 +311,27 @@ bool BetaLostFocus(CamModel& m, Host& host, InputScreenState& st, int row, std::
         return false;
     const int seg = row + 1;
     const bool changed = m.SegBetaText[seg] != text;
+    const std::string before = m.SegBetaText[seg];
     m.SegBetaText[seg] = std::string(text);
     bool stored = false;
     if (!text.empty()) {
         const double v = Val(text);
-        if (CheckInput(host, v, 0.0, 360.0, "Beta cannot be > 360 or < 0")) {
-            if (UpdateAngles(m, host, st, row)) {
-                m.SegBeta[seg] = static_cast<float>(v);
-                m.SegBetaRadArr[seg] = static_cast<float>(v / model::kRadToDeg);
-                st.Rows[row].MotionEnabled = true;
-                stored = true;
-            } else {
-                // The box was emptied: the segment must not keep a Beta the screen no longer shows.
-                m.SegBeta[seg] = 0.0f;
-                m.SegBetaRadArr[seg] = 0.0f;
-            }
-            StartEnd(m);
+        if (!CheckInput(host, text, 0.0, 360.0, "Beta cannot be > 360 or < 0")) {
+            // The box gets back the Beta the segment keeps.
+            m.SegBetaText[seg] = before;
+            return false;
         }
+        if (UpdateAngles(m, host, st, row)) {
+            m.SegBeta[seg] = static_cast<float>(v);
+            m.SegBetaRadArr[seg] = static_cast<float>(v / model::kRadToDeg);
+            st.Rows[row].MotionEnabled = true;
+            stored = true;
+        } else {
+            // The box was emptied: the segment must not keep a Beta the screen no longer shows.
+            m.SegBeta[seg] = 0.0f;
+            m.SegBetaRadArr[seg] = 0.0f;
+        }
+        StartEnd(m);
     }
     if (changed || m.SegBetaText[seg] != text)
         RowEdited(m, st, row);

@@ -10,7 +10,8 @@
 // shows model and state again (with its change signals blocked).
 //
 // Rows are the screen rows 0..15; row i is segment i + 1. Handlers given a row outside 0..15
-// do nothing. Texts that are not numbers read as their leading number, else 0 (Val).
+// do nothing. A numeric box whose text is not a number refuses it as it refuses a value out of
+// range: letters are never read as 0.
 #pragma once
 
 #include "model/CamModel.h"
@@ -74,6 +75,9 @@ void SyncScreenState(const CamModel& model, InputScreenState& state);
 // ---- checks and conversions
 // True when min <= value <= max; otherwise shows message in an exclamation box.
 bool CheckInput(Host& host, double value, double min, double max, const std::string& message);
+// The same for a box's text, which must also be a number (text::HoldsNumber).
+bool CheckInput(Host& host, std::string_view text, double min, double max,
+                const std::string& message);
 
 struct SegmentCount {
     std::string text; // the box text: "1" below 1, "16" above 16, else as typed
@@ -101,9 +105,10 @@ const std::string& SegmentCountQuestion();
 // No) and No keeps the old count and its text. Rows 0..NumSegments-1 are shown. Returns true
 // when the typed count was taken.
 bool SegmentsCommitted(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
-// txt_Omega left: ReadOmega from the text; when the speed changed and a row has an End,
-// every row is invalidated and (unless loading) Results are cleared. Faults are reported as
-// "txt_Omega_LostFocus".
+// txt_Omega left: a text that is not a number or a zero speed is refused (OmegaRefusalMessage)
+// and the model keeps its speed and OmegaText; otherwise ReadOmega from the text; when the speed
+// changed and a row has an End, every row is invalidated and (unless loading) Results are cleared.
+// Faults are reported as "txt_Omega_LostFocus".
 void OmegaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 // cmb_Delta left: snaps the step (the box shows the snapped text), NumPoints follows. When the
 // step changed, Results are cleared (unless loading) and, if a row has an End, every row is
@@ -111,10 +116,11 @@ void OmegaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::s
 void DeltaLostFocus(CamModel& model, Host& host, InputScreenState& state, std::string_view text);
 
 // ---- handlers of a segment row
-// txt_Beta left: checks 0..360 ("Beta cannot be > 360 or < 0"), refreshes the angle labels
-// (UpdateAngles), stores SegBeta and SegBetaRadArr, enables Motion, recomputes SegStart/SegEnd.
-// When an end angle comes out above 360 the Beta box and that label are emptied and the
-// segment's Beta becomes 0. Returns true when the Beta was stored.
+// txt_Beta left: checks 0..360 ("Beta cannot be > 360 or < 0"; a text that is not a number is
+// refused the same way, and a refused text gives way to the Beta the row had), refreshes the angle
+// labels (UpdateAngles), stores SegBeta and SegBetaRadArr, enables Motion, recomputes
+// SegStart/SegEnd. When an end angle comes out above 360 the Beta box and that label are emptied
+// and the segment's Beta becomes 0. Returns true when the Beta was stored.
 bool BetaLostFocus(CamModel& model, Host& host, InputScreenState& state, int row,
                    std::string_view text);
 // Angle labels of the rows from the Beta texts, checking each end angle from row 1 on

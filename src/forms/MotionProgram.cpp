@@ -59,6 +59,10 @@ RowOutcome CalcRowBody(CamModel& m, Host& host, InputScreenState& st, int row, b
         }
         if (!m.BcUnchanged || m.SegNumBC[seg] < 2)
             return RowOutcome::NeedsBoundaryConditions;
+    } else if (!text::HoldsNumber(m.SegStartText[seg]) || !text::HoldsNumber(m.SegEndText[seg])) {
+        host.message(PositionNotNumberMessage(seg), model::Icon::Exclamation,
+                     model::DefaultTitle());
+        return RowOutcome::Failed;
     }
     if (!CalcSegment(m, host, seg, variant))
         return RowOutcome::Failed;

@@ -102,8 +102,11 @@ SizeCamCalcResult SizeCamCalc(CamModel& m, Host& host, const SizeCamInputs& in) 
     result.state = ClearSizeResults();
     const model::BusyPointer busy(host);
     const bool read = model::RunGuarded(host, "frm_SizeCam.Calc", [&] {
-        m.PrimeRadius = static_cast<float>(text::Val(in.primeText));
-        m.Offset = static_cast<float>(text::Val(in.offsetText));
+        // The boxes were checked when they were left; letters left in one are never read as 0.
+        if (text::HoldsNumber(in.primeText))
+            m.PrimeRadius = static_cast<float>(text::Val(in.primeText));
+        if (text::HoldsNumber(in.offsetText))
+            m.Offset = static_cast<float>(text::Val(in.offsetText));
         m.CamDirection = in.ccw ? 1 : -1;
         m.Translating = in.translating;
         m.FollowerType = in.followerType;

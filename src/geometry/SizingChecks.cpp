@@ -23,6 +23,8 @@ using model::Icon;
 
 namespace {
 
+const std::string kFollowerNotNegative = "The follower radius must be zero or positive";
+
 float BoxValue(const std::string& text) {
     return static_cast<float>(text::Val(text));
 }
@@ -54,8 +56,7 @@ bool CheckFollowerRadius(const CamModel& m, Host& host, double Rf) {
         return false;
     }
     if (Rf < 0.0) {
-        host.message("The follower radius must be zero or positive", Icon::Warning,
-                     model::DefaultTitle());
+        host.message(kFollowerNotNegative, Icon::Warning, model::DefaultTitle());
         return false;
     }
     return true;
@@ -79,10 +80,10 @@ FieldCommit CommitPrime(CamModel& m, Host& host, const std::string& text) {
     const float v = BoxValue(text);
     // The message promises more than "not below the offset": with a negative offset that alone
     // would let a zero or negative radius through, so the offset's size is the bound.
-    if (v <= std::fabs(m.Offset)) {
+    if (!text::HoldsNumber(text) || v <= std::fabs(m.Offset)) {
         host.message("Prime radius cannot be zero or negative or less than the offset",
                      Icon::Exclamation, model::DefaultTitle());
-        c.boxText = "1";
+        c.boxText = text::TrimmedStr(m.PrimeRadius);
         return c;
     }
     m.PrimeRadius = v;
@@ -95,11 +96,11 @@ FieldCommit CommitPrime(CamModel& m, Host& host, const std::string& text) {
 FieldCommit CommitOffset(CamModel& m, Host& host, const std::string& text) {
     FieldCommit c;
     const float v = BoxValue(text);
-    if (std::fabs(v) >= m.PrimeRadius) {
+    if (!text::HoldsNumber(text) || std::fabs(v) >= m.PrimeRadius) {
         host.message("Cannot compute - Eccentricity is >= Prime Radius.  Try a smaller absolute "
                      "value of eccentricity",
                      Icon::Exclamation, "TROCHIX");
-        c.boxText = text::Str(0.0f);
+        c.boxText = text::TrimmedStr(m.Offset);
         return c;
     }
     m.Offset = v;
@@ -112,6 +113,11 @@ FieldCommit CommitOffset(CamModel& m, Host& host, const std::string& text) {
 
 bool CommitRollerRadius(CamModel& m, Host& host, const std::string& text, FollowerCheck check) {
     const float v = BoxValue(text);
+    if (!text::HoldsNumber(text)) {
+        if (check == FollowerCheck::Checked)
+            host.message(kFollowerNotNegative, Icon::Warning, model::DefaultTitle());
+        return false;
+    }
     if (check == FollowerCheck::Checked && !CheckFollowerRadius(m, host, v))
         return false;
     m.RollerRadius = v;
@@ -122,7 +128,7 @@ bool CommitRollerRadius(CamModel& m, Host& host, const std::string& text, Follow
 FieldCommit CommitFollower(CamModel& m, Host& host, const std::string& text) {
     FieldCommit c;
     if (!CommitRollerRadius(m, host, text, FollowerCheck::Checked)) {
-        c.boxText = "";
+        c.boxText = text::TrimmedStr(m.RollerRadius);
         return c;
     }
     c.accepted = true;
@@ -136,27 +142,49 @@ FieldCommit CommitArmRadius(CamModel& m, Host& host, const std::string& text) {
     const double x = m.ArmPivotX, y = m.ArmPivotY;
     m.PivotDistance = static_cast<float>(std::min(std::sqrt(x * x + y * y), double{FLT_MAX}));
     const float L = BoxValue(text);
-    if (CheckArmRadius(m, host, L, m.PivotDistance)) {
+    // Letters are no length: refused like a length that misses the cam. The box keeps the arm
+    // the model holds; the message names the length to try.
+    if (CheckArmRadius(m, host, text::HoldsNumber(text) ? L : -1.0, m.PivotDistance)) {
         m.ArmRadius = L;
         c.accepted = true;
         c.boxText = text;
     } else {
-        c.boxText = text::FNRoundStr(m.PivotDistance, 2);
+        c.boxText = text::TrimmedStr(m.ArmRadius);
     }
     c.redraw = c.clearResults = true;
     return c;
 }
 
+namespace {
+
+FieldCommit CommitArmPivot(CamModel& m, Host& host, float& field, const std::string& text,
+                           const std::string& armRadiusText) {
+    if (!text::HoldsNumber(text)) {
+        host.message(ArmCentreNotNumberMessage(), Icon::Warning, model::DefaultTitle());
+        FieldCommit c;
+        c.pivotText = text::TrimmedStr(field);
+        c.boxText = armRadiusText;
+        return c;
+    }
+    field = BoxValue(text);
+    return CommitArmRadius(m, host, armRadiusText);
+}
+
+} // namespace
+
+const std::string& ArmCentreNotNumberMessage() {
+    static const std::string text = "The follower arm center must be given as two numbers";
+    return text;
+}
+
 FieldCommit CommitArmPivotX(CamModel& m, Host& host, const std::string& text,
                             const std::string& armRadiusText) {
-    m.ArmPivotX = BoxValue(text);
-    return CommitArmRadius(m, host, armRadiusText);
+    return CommitArmPivot(m, host, m.ArmPivotX, text, armRadiusText);
 }
 
 FieldCommit CommitArmPivotY(CamModel& m, Host& host, const std::string& text,
                             const std::string& armRadiusText) {
-    m.ArmPivotY = BoxValue(text);
-    return CommitArmRadius(m, host, armRadiusText);
+    return CommitArmPivot(m, host, m.ArmPivotY, text, armRadiusText);
 }
 
 } // namespace trochix::geometry

@@ -41,21 +41,27 @@ struct FieldCommit {
     std::string primeCaption; // new caption of the prime frame; empty when unchanged
     bool redraw = false;      // the sizing picture is to be redrawn
     bool clearResults = false; // the result labels are to be blanked (ClearSizeResults)
+    std::string pivotText;     // arm centre refused: what its box shows again (else empty)
 };
 
-// Prime radius: refused (box "1", model unchanged) when not larger than the offset's size.
+// Every commit refuses a text that is not a number as it refuses a value out of range (never
+// reading letters as 0), and a refused box shows again the value the model keeps.
+//
+// Prime radius: refused (model unchanged) when not larger than the offset's size.
 FieldCommit CommitPrime(CamModel& model, Host& host, const std::string& text);
-// Offset: refused (box " 0", model unchanged) when abs(value) >= PrimeRadius; the prime frame
+// Offset: refused (model unchanged) when abs(value) >= PrimeRadius; the prime frame
 // is captioned "Prime Radius" for zero offset, "Prime Distance" otherwise.
 FieldCommit CommitOffset(CamModel& model, Host& host, const std::string& text);
-// Roller radius: CheckFollowerRadius; accepted values also set RollerRadiusText (2 decimals);
-// refused ones empty the box.
+// Roller radius: CheckFollowerRadius (a text that is not a number gets its "zero or positive"
+// warning); accepted values also set RollerRadiusText (2 decimals).
 FieldCommit CommitFollower(CamModel& model, Host& host, const std::string& text);
 // Arm length: PivotDistance recomputed from the pivot, then CheckArmRadius; a refused length
-// leaves ArmRadius alone and puts the pivot distance (2 decimals) into the box.
+// leaves ArmRadius alone (the message advises the pivot distance).
 FieldCommit CommitArmRadius(CamModel& model, Host& host, const std::string& text);
 // Arm pivot x or y: stored, then the arm-radius commit is rerun with the arm box's text; the
-// result is that commit's (its boxText is the arm radius box).
+// result is that commit's (its boxText is the arm radius box). A pivot that is not a number
+// shows ArmCentreNotNumberMessage and is not stored; pivotText is then the model's value.
+const std::string& ArmCentreNotNumberMessage();
 FieldCommit CommitArmPivotX(CamModel& model, Host& host, const std::string& text,
                             const std::string& armRadiusText);
 FieldCommit CommitArmPivotY(CamModel& model, Host& host, const std::string& text,

@@ -107,4 +107,16 @@ SizePicture SizePictureSetup(CamModel& m, Host& host) {
     return p;
 }
 
+bool SizePictureReady(const CamModel& m) {
+    const double Rp = m.PrimeRadius;
+    if (m.FollowerType == 2) {
+        if (m.CamOmega == 0.0f)
+            return true;
+        // A flat face has no roller: its base circle is the radius of its zero-lift contact.
+        const double v0 = m.Results[ResultRow::Velocity][0] / static_cast<double>(m.CamOmega);
+        return Cart_to_Polar(Rp, v0).radius > 0.0;
+    }
+    return Cart_to_Polar(Rp, m.Offset).radius - m.RollerRadius > 0.0;
+}
+
 } // namespace trochix::geometry

@@ -54,4 +54,10 @@ struct SizePicture {
 // prime/base circle". Faults are reported as "SizeCam" (drawable stays false).
 SizePicture SizePictureSetup(CamModel& model, Host& host);
 
+// Whether SizePictureSetup would find a base circle above zero, asked without a message and
+// without changing the model: the sizing screen shows its first picture only then, so the
+// start-up geometry (roller radius equal to the prime radius) is no warning before the screen
+// is even up. A fault the setup would report counts as ready, so that it is reported.
+bool SizePictureReady(const CamModel& model);
+
 } // namespace trochix::geometry

@@ -88,11 +88,15 @@ void CamOmegaPowers(CamModel& m) {
     m.CamOmega3 = m.CamOmega2 * m.CamOmega;
 }
 
+const std::string& OmegaRefusalMessage() {
+    static const std::string text = " Shaft Omega cannot be zero - Please check";
+    return text;
+}
+
 void ReadOmega(CamModel& m, Host& host, double rpm) {
     m.CamOmega = static_cast<float>(rpm * model::kPi / 30.0);
     if (m.CamOmega == 0.0f) {
-        host.message(" Shaft Omega cannot be zero - Please check", model::Icon::Exclamation,
-                     model::DefaultTitle());
+        host.message(OmegaRefusalMessage(), model::Icon::Exclamation, model::DefaultTitle());
         m.CamOmega = 1.0f;
         m.CamOmega2 = 1.0f;
         m.CamOmega3 = 1.0f;
@@ -107,6 +111,12 @@ void UpdateTotalLift(CamModel& m) {
 std::string ZeroBetaMessage(int segment) {
     return "Segment " + std::to_string(segment) +
            " has a duration (Beta) of zero - please enter its Beta before calculating";
+}
+
+std::string PositionNotNumberMessage(int segment) {
+    return "Segment " + std::to_string(segment) +
+           " has a Start or End position that is not a number - please correct it before "
+           "calculating";
 }
 
 std::string NoLawMessage(int segment) {

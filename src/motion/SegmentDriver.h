@@ -26,8 +26,10 @@ int RoundIndex(double x);
 // (one step inside each end for a dwell).
 void SegBoundary(CamModel& model);
 
-// CamOmega from the cam speed in rpm. Zero shows a message and sets omega and its powers to 1.
+// CamOmega from the cam speed in rpm. Zero shows OmegaRefusalMessage and sets omega and its
+// powers to 1.
 void ReadOmega(CamModel& model, Host& host, double rpm);
+const std::string& OmegaRefusalMessage();
 
 // The cam-speed box text (rpm) for a stored CamOmega: the fewest digits (7 or more) that
 // ReadOmega turns back into exactly that speed.
@@ -49,6 +51,8 @@ void UpdateTotalLift(CamModel& model);
 // The refusals of CalcSegment.
 std::string ZeroBetaMessage(int segment);
 std::string NoLawMessage(int segment);
+// A rise, fall or dwell row whose Start or End text is not a number is not calculated.
+std::string PositionNotNumberMessage(int segment);
 
 // Computes one segment: CurSeg = segment, the law routine of its law (SegLawFamily; a "P"
 // segment is always its stored polynomial), SegBoundary, TotalLift. `variant` picks the full

@@ -91,6 +91,40 @@ double Val(std::string_view text) {
     return std::clamp(v, -big, big);
 }
 
+bool HoldsNumber(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto blanks = [&] {
+        while (i < n && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+    };
+    auto digitsRun = [&] {
+        const std::size_t from = i;
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i;
+        return i > from;
+    };
+    blanks();
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    bool digits = digitsRun();
+    if (i < n && text[i] == '.') {
+        ++i;
+        digits = digitsRun() || digits;
+    }
+    if (!digits)
+        return false;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (!digitsRun())
+            return false;
+    }
+    blanks();
+    return i == n;
+}
+
 namespace {
 
 // Significant digits and decimal exponent of |value|: value = 0.d1d2.. * 10^pointPos

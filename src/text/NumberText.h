@@ -18,6 +18,10 @@ namespace trochix::text {
 // sign, digits, a decimal point and an exponent; anything else ends the number. "" -> 0.
 // Magnitudes beyond the float range give +-3.402823E+38, so the result always fits a model real.
 double Val(std::string_view text);
+// True when the whole text, blanks aside, is the number Val reads: at least one digit, and
+// nothing before or after it ("abc", "12abc", "1.5.2" and "" are not numbers). A box refuses a
+// text that is not a number as it refuses one out of its range, so letters never read as 0.
+bool HoldsNumber(std::string_view text);
 
 // The value of a checked decimal text (an optional sign, digits with an optional point, an
 // optional exponent E or e with its sign), in every locale; beyond the double range it is

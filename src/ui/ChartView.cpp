@@ -42,7 +42,9 @@ QColor SetColour(int k) {
 QPen SetPen(const Graph& g, int k) {
     QPen pen(SetColour(k));
     pen.setWidthF(g.ThickLines ? 2.5 : 1.5);
-    pen.setCosmetic(true);
+    // Scales with the painter: a printed or PDF page gets a visible line, not a hairline of one
+    // device dot.
+    pen.setCosmetic(false);
     const int pattern = g.PatternedLines ? g.Sets[static_cast<std::size_t>(k)].PatternData : 0;
     pen.setStyle(kPatterns[static_cast<std::size_t>(std::clamp(pattern, 0, 3))]);
     return pen;

@@ -51,17 +51,18 @@ TEST(Exports, ProfileFileBytes) {
     EXPECT_EQ(model::ExportDateText(t) + " " + model::ExportTimeText(t), "1/2/1999 23:04:00");
     RecordingHost host;
     auto m = SmallModel(host);
-    m->PrintEvery = 90;
+    m->PrintEvery = 90; // a table's step: the profile file holds every point all the same
     const float x[] = {0.5f, 1.5e7f, 2.0f, 1.0f / 3.0f, 0.5f};
     const float y[] = {-0.25f, 0.0f, 1000.00006f, -1e-5f, -0.25f};
     for (int k = 0; k < 5; ++k) {
-        m->Results[9][90 * k] = x[k];
-        m->Results[10][90 * k] = y[k];
+        m->Results[9][k] = x[k];
+        m->Results[10][k] = y[k];
     }
-    const std::string expected = kHeadLines + "X-coord\tY-coord\t\r\n" + "in\tin\t\r\n" + "\r\n" +
-                                 " .5 \t-.25 \t\r\n" + " 1.5E+07 \t 0 \t\r\n" +
-                                 " 2 \t 1000 \t\r\n" + " .3333333 \t-1E-05 \t\r\n" +
-                                 " .5 \t-.25 \t\r\n";
+    std::string expected = kHeadLines + "X-coord\tY-coord\t\r\n" + "in\tin\t\r\n" + "\r\n" +
+                           " .5 \t-.25 \t\r\n" + " 1.5E+07 \t 0 \t\r\n" + " 2 \t 1000 \t\r\n" +
+                           " .3333333 \t-1E-05 \t\r\n" + " .5 \t-.25 \t\r\n";
+    for (int p = 5; p <= 360; ++p)
+        expected += " 0 \t 0 \t\r\n";
     EXPECT_EQ(ExportProfileText(*m, host.now()), expected);
 }
 
@@ -82,18 +83,20 @@ TEST(Exports, AllDataFileHasEveryFunctionAtEveryPoint) {
     EXPECT_EQ(lines.back().substr(0, 6), " 360 \t");
 }
 
-TEST(Exports, RowsStepByPrintEveryUpToTheLastPoint) {
-    // The last row is the largest multiple of PrintEvery not above NumPoints.
+// The Print Every of a table is that table's: File > Export writes every point, up to the
+// last, whatever step a table printed with before (Print Every 10 once made the exports skip
+// nine points in ten).
+TEST(Exports, ExportsHoldEveryPointWhateverATablePrinted) {
     const struct {
         float step;
         int printEvery, rows;
         const char* lastAngle;
     } cases[] = {
-        {1.0f, 5, 73, " 360 \t"},     // 360 = 72 x 5
-        {1.0f, 7, 52, " 357 \t"},     // 51 x 7 = 357
-        {0.5f, 50, 15, " 350 \t"},    // point 700, 350 degrees
-        {0.25f, 1000, 2, " 250 \t"},  // point 1000, 250 degrees
-        {1.0f, 0, 361, " 360 \t"},    // a step below 1 steps by 1
+        {1.0f, 10, 361, " 360 \t"},
+        {1.0f, 7, 361, " 360 \t"},
+        {0.5f, 50, 721, " 360 \t"},
+        {0.25f, 1000, 1441, " 360 \t"},
+        {1.0f, 0, 361, " 360 \t"},
     };
     for (const auto& c : cases) {
         RecordingHost host;
@@ -102,6 +105,8 @@ TEST(Exports, RowsStepByPrintEveryUpToTheLastPoint) {
         const std::vector<std::string> lines = SplitLines(ExportAllText(*m, host.now()));
         ASSERT_EQ(static_cast<int>(lines.size()), 6 + c.rows) << c.printEvery;
         EXPECT_EQ(lines.back().substr(0, std::string(c.lastAngle).size()), c.lastAngle);
+        EXPECT_EQ(SplitLines(ExportProfileText(*m, host.now())).size(), lines.size());
+        EXPECT_EQ(static_cast<int>(SplitLines(CadkeyText(*m, kWholeRevolution)).size()), c.rows);
     }
 }
 
@@ -110,21 +115,22 @@ TEST(Exports, CadkeyFileHoldsRoundedPairsOnly) {
     auto m = SmallModel(host);
     m->PlotStart = 90.0f; // the print selection's range is not the Cadkey file's
     m->PlotEnd = 180.0f;
-    m->PrintEvery = 120;
+    m->PrintEvery = 120; // a table's step, not the Cadkey file's
     // FNRound(x, 3) = floor(1000 x + 0.5) / 1000: 1.23456 -> 1.235, -2.0004 -> -2,
     // 0.0004 -> 0, 12345.6789 (as a float 12345.6787109) -> 12345.679, -0.0126 -> -.013.
     m->Results[9][0] = 1.23456f;
     m->Results[10][0] = -2.0004f;
-    m->Results[9][120] = 0.0004f;
-    m->Results[10][120] = 12345.6789f;
-    m->Results[9][240] = -0.0126f;
-    EXPECT_EQ(CadkeyText(*m, kWholeRevolution), " 1.235 \t-2 \t\r\n"
-                                                " 0 \t 12345.679 \t\r\n"
-                                                "-.013 \t 0 \t\r\n"
-                                                " 0 \t 0 \t\r\n");
+    m->Results[9][1] = 0.0004f;
+    m->Results[10][1] = 12345.6789f;
+    m->Results[9][2] = -0.0126f;
+    const std::vector<std::string> lines = SplitLines(CadkeyText(*m, kWholeRevolution));
+    ASSERT_EQ(lines.size(), 361u);
+    EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + lines[2] + "|" + lines[360],
+              " 1.235 \t-2 \t| 0 \t 12345.679 \t|-.013 \t 0 \t| 0 \t 0 \t");
     // A range beyond the last point is a subscript fault; nothing is written.
-    EXPECT_EQ(CadkeyText(*m, {120.0f, 250.0f}), " 0 \t 12345.679 \t\r\n"
-                                                "-.013 \t 0 \t\r\n");
+    EXPECT_EQ(CadkeyText(*m, {1.0f, 3.0f}), " 0 \t 12345.679 \t\r\n"
+                                            "-.013 \t 0 \t\r\n"
+                                            " 0 \t 0 \t\r\n");
     ScratchDir dir;
     EXPECT_FALSE(Export_Cadkey_to_File(*m, {0.0f, 400.0f}, dir.file("x.cad"), host));
     EXPECT_EQ(host.lastText(),

@@ -3,6 +3,7 @@
 #include "files/OpenModel.h"
 
 #include "FilesTestSupport.h"
+#include "forms/InputDataForm.h"
 #include "support/AccumulatedTorque.h"
 #include "text/NumberText.h"
 
@@ -37,5 +38,39 @@ TEST(OpenModel, StoredTorqueIsShownAndRecalculateComputesItAgain) {
         EXPECT_EQ(m->PressMax, t.fresh->PressMax);
         EXPECT_EQ(m->RhoMin, t.fresh->RhoMin);
         EXPECT_EQ(m->RollerRadiusText, text::FNRoundStr(t.fresh->RollerRadius, 2));
+    }
+}
+
+// A model opened with its motion program brings the points of every row: the input screen
+// shows each row calculated (Plot and Print, not Calc), and Done is available at once. Rows
+// beyond the segment count stay uncalculated.
+TEST(OpenModel, RowsOfAnOpenedProgramAreCalculated) {
+    files::testing::ScratchDir dir;
+    const std::string path = dir.file("Example.cam");
+    {
+        model::RecordingHost host;
+        auto m = std::make_unique<CamModel>();
+        model::Initialize(*m, host);
+        ASSERT_EQ(OpenModel(*m, {.example = 5}, host), OpenStatus::Opened);
+        EXPECT_EQ(std::count(m->SegDone.begin(), m->SegDone.end(), true), 8);
+        Writefile(*m, path);
+    }
+    for (OpenResults results : {OpenResults::Stored, OpenResults::Recalculate}) {
+        model::RecordingHost host;
+        auto m = std::make_unique<CamModel>();
+        model::Initialize(*m, host);
+        ASSERT_EQ(OpenModel(*m, {.path = path}, host, results), OpenStatus::Opened);
+        ASSERT_EQ(m->NumSegments, 8);
+        motion::InputScreenState st = motion::LoadInputScreen();
+        motion::SyncScreenState(*m, st);
+        for (int row = 0; row < model::kMaxSegments; ++row) {
+            SCOPED_TRACE(row);
+            const bool used = row < 8;
+            EXPECT_EQ(m->SegDone[row], used);
+            EXPECT_FALSE(st.Rows[row].CalcEnabled);
+            EXPECT_EQ(st.Rows[row].PlotEnabled, used);
+            EXPECT_EQ(st.Rows[row].PrintEnabled, used);
+        }
+        EXPECT_TRUE(st.DoneEnabled);
     }
 }

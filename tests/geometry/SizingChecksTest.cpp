@@ -28,8 +28,9 @@ std::string ArmMissesText(const std::string& c, const std::string& unit) {
            c + " " + unit + " for this arm center location.";
 }
 
-// The follower radius must lie in 0 <= Rf < Rp; a refused value leaves box and model as they
-// were; an accepted one shows two decimals.
+// The follower radius must lie in 0 <= Rf < Rp and be a number; a refused value leaves the
+// model as it was and the box shows the model's radius again; an accepted one shows two
+// decimals.
 TEST(SizingCommits, FollowerRadius) {
     const std::string tooBig = "Something is wrong\r\rThe follower radius is greater than the "
                                "prime circle radius\r\rPlease check your data.";
@@ -37,8 +38,9 @@ TEST(SizingCommits, FollowerRadius) {
     const struct {
         const char *text, *rollerText; // "" when refused
         std::string message;
-    } cases[] = {{"2", "", tooBig}, {"2.5", "", tooBig},   {"-0.1", "", negative},
-                 {"0", "0.00", ""}, {"0.375", "0.38", ""}, {"1.99", "1.99", ""}};
+    } cases[] = {{"2", "", tooBig},     {"2.5", "", tooBig},    {"-0.1", "", negative},
+                 {"abc", "", negative}, {"", "", negative},     {"0", "0.00", ""},
+                 {"0.375", "0.38", ""}, {"1.99", "1.99", ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto m = ModelWithMotion(Dwell(0.0));
@@ -48,7 +50,7 @@ TEST(SizingCommits, FollowerRadius) {
         RecordingHost host;
         const FieldCommit r = CommitFollower(*m, host, c.text);
         EXPECT_EQ(r.accepted, c.message.empty());
-        EXPECT_EQ(r.boxText, c.message.empty() ? c.text : "");
+        EXPECT_EQ(r.boxText, c.message.empty() ? c.text : ".25");
         EXPECT_EQ(m->RollerRadius, c.message.empty() ? std::stof(c.text) : 0.25f);
         EXPECT_EQ(m->RollerRadiusText, c.message.empty() ? c.rollerText : "0.25");
         if (!c.message.empty()) {
@@ -59,8 +61,9 @@ TEST(SizingCommits, FollowerRadius) {
     }
 }
 
-// Every screen's roller radius goes through one path: the text's leading number, two decimals
-// for the printed text; unchecked (Calc) it takes what the check would refuse, silently.
+// Every screen's roller radius goes through one path: the text must be a number, two decimals
+// for the printed text; unchecked (Calc) it takes what the check would refuse, silently, but
+// never letters as 0.
 TEST(SizingCommits, RollerRadiusPath) {
     const struct {
         const char* text;
@@ -68,12 +71,14 @@ TEST(SizingCommits, RollerRadiusPath) {
         bool stored;
         float radius;
         const char* rollerText;
-    } cases[] = {{" .5 in", FollowerCheck::Checked, true, 0.5f, "0.50"},
-                 {"1.2e0x", FollowerCheck::Checked, true, 1.2f, "1.20"},
-                 {"", FollowerCheck::Checked, true, 0.0f, "0.00"},
+    } cases[] = {{" .5 ", FollowerCheck::Checked, true, 0.5f, "0.50"},
+                 {"1.2e0", FollowerCheck::Checked, true, 1.2f, "1.20"},
+                 {" .5 in", FollowerCheck::Checked, false, 0.25f, "0.25"},
+                 {"", FollowerCheck::Checked, false, 0.25f, "0.25"},
                  {"3", FollowerCheck::Checked, false, 0.25f, "0.25"},
                  {"3", FollowerCheck::Unchecked, true, 3.0f, "3.00"},
-                 {"-1.005", FollowerCheck::Unchecked, true, -1.005f, "-1.00"}};
+                 {"-1.005", FollowerCheck::Unchecked, true, -1.005f, "-1.00"},
+                 {"abc", FollowerCheck::Unchecked, false, 0.25f, "0.25"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto m = ModelWithMotion(Dwell(0.0));
@@ -84,7 +89,7 @@ TEST(SizingCommits, RollerRadiusPath) {
         EXPECT_EQ(CommitRollerRadius(*m, host, c.text, c.check), c.stored);
         EXPECT_EQ(m->RollerRadius, c.radius);
         EXPECT_EQ(m->RollerRadiusText, c.rollerText);
-        EXPECT_EQ(host.messages.size(), c.stored ? 0u : 1u);
+        EXPECT_EQ(host.messages.size(), c.stored || c.check == FollowerCheck::Unchecked ? 0u : 1u);
     }
 }
 
@@ -107,8 +112,9 @@ TEST(SizingChecks, ArmMustReachThePrimeCircle) {
     EXPECT_EQ(host.lastText(), ArmMissesText("2.35", "m"));
 }
 
-// Prime radius (box "1" when refused) must exceed the offset's size; the offset (box " 0")
-// must stay below the prime radius, and names the prime frame. Refusals leave the model alone.
+// Prime radius must exceed the offset's size; the offset must stay below the prime radius, and
+// names the prime frame. Neither takes letters. Refusals leave the model alone and the box shows
+// the model's value again (the Draw Cam screen redrew the old cam under a box showing "1").
 TEST(SizingCommits, PrimeRadiusAndOffset) {
     const std::string prime = "Prime radius cannot be zero or negative or less than the offset";
     const std::string ecc = "Cannot compute - Eccentricity is >= Prime Radius.  "
@@ -122,6 +128,8 @@ TEST(SizingCommits, PrimeRadiusAndOffset) {
         {true, 0.0f, "2.5", "", true},
         {true, 0.0f, "0", "", false},
         {true, 0.0f, "-1", "", false},
+        {true, 0.0f, "abc", "", false},
+        {true, 0.0f, "", "", false},
         {true, 0.5f, "0.5", "", false},
         {true, 0.5f, "0.6", "", true},
         // A negative offset does not open the way to a radius at or below its size.
@@ -130,6 +138,8 @@ TEST(SizingCommits, PrimeRadiusAndOffset) {
         {true, -0.5f, "0.75", "", true},
         {false, 0.3f, "2", "", false},
         {false, 0.3f, "-2.5", "", false},
+        {false, 0.3f, "abc", "", false},
+        {false, 0.3f, "", "", false},
         {false, 0.3f, "0", "Prime Radius", true},
         {false, 0.3f, "-0.7", "Prime Distance", true},
         {false, 0.3f, "1.99", "Prime Distance", true},
@@ -144,7 +154,7 @@ TEST(SizingCommits, PrimeRadiusAndOffset) {
             c.isPrime ? CommitPrime(*m, host, c.text) : CommitOffset(*m, host, c.text);
         EXPECT_EQ(r.accepted, c.accepted);
         EXPECT_TRUE(r.redraw == c.accepted && r.clearResults == c.accepted);
-        EXPECT_EQ(r.boxText, c.accepted ? c.text : c.isPrime ? "1" : " 0");
+        EXPECT_EQ(r.boxText, c.accepted ? c.text : c.isPrime ? "7" : c.offset == 0.5f ? ".5" : ".3");
         EXPECT_EQ(r.primeCaption, c.caption);
         const float value = c.accepted ? std::stof(c.text) : 0.0f;
         EXPECT_EQ(m->PrimeRadius, c.isPrime && c.accepted ? value : c.isPrime ? 7.0f : 2.0f);
@@ -168,8 +178,13 @@ TEST(SizingCommits, ArmRadiusAndPivot) {
     EXPECT_FALSE(r.accepted);
     EXPECT_EQ(m->PivotDistance, 5.0f);
     EXPECT_EQ(m->ArmRadius, 4.5f);
-    EXPECT_EQ(r.boxText, "5.00");
+    EXPECT_EQ(r.boxText, "4.5"); // the arm the model keeps; the message advises 5
     EXPECT_EQ(host.messages.size(), 1u); // the arm message
+    r = CommitArmRadius(*m, host, "5.5cm");
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(m->ArmRadius, 4.5f);
+    EXPECT_EQ(r.boxText, "4.5");
+    EXPECT_EQ(host.lastText(), ArmMissesText("5.00", "in"));
     EXPECT_TRUE(r.redraw && r.clearResults);
     r = CommitArmRadius(*m, host, "5.5");
     EXPECT_TRUE(r.accepted);
@@ -180,13 +195,19 @@ TEST(SizingCommits, ArmRadiusAndPivot) {
     EXPECT_EQ(m->ArmPivotY, 0.0f);
     EXPECT_EQ(m->PivotDistance, 3.0f);
     EXPECT_FALSE(r.accepted); // 2 = C - Rp
-    EXPECT_EQ(r.boxText, "3.00");
+    EXPECT_EQ(r.boxText, "5.5");
     EXPECT_EQ(m->ArmRadius, 5.5f);
     r = CommitArmPivotX(*m, host, "2.5", "2");
     EXPECT_EQ(m->PivotDistance, 2.5f);
     EXPECT_TRUE(r.accepted);
     EXPECT_EQ(m->ArmRadius, 2.0f);
-    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages.size(), 3u);
+    // A pivot that is not a number is not stored as 0: its box gets the model's value back.
+    r = CommitArmPivotX(*m, host, "x", "2");
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(m->ArmPivotX, 2.5f);
+    EXPECT_EQ(r.pivotText, "2.5");
+    EXPECT_EQ(host.lastText(), ArmCentreNotNumberMessage());
 }
 
 TEST(MinBasecircle, FromTheLeastAcceleration) {

@@ -206,6 +206,8 @@ TEST(ReadBounds, ZeroPivotsAreRefused) {
 }
 
 TEST(ReadBounds, RefusalsStoreNothing) {
+    const std::string kNotANumber =
+        "Each boundary condition and each angle must be a number - please re-enter";
     const struct {
         const char* name;
         float beta;
@@ -220,25 +222,33 @@ TEST(ReadBounds, RefusalsStoreNothing) {
         {"zero beta", 0.0f, 3, "30", "Something wrong - Beta is zero for this segment",
          model::DefaultTitle()},
         {"count above 20", 90.0f, 21, "30", kCountMessage, "TROCHIX"},
+        // Letters are no angle and no condition, never a 0.
+        {"inner angle of letters", 90.0f, 3, "3o", kNotANumber, "TROCHIX"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto m = PolySegment(c.beta);
         m->BcValid = true; // left over from an earlier solve
         m->Lift = 1.0f;
-        BoundsInput in = Bounds(c.requested, {"0"}, {"5"});
-        in.theta[2] = c.innerAngle;
-        in.box[2][0] = "9";
-        RecordingHost host;
-        EXPECT_FALSE(motion::ReadBounds(*m, host, in));
-        ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].text, c.text);
-        EXPECT_EQ(host.messages[0].title, c.title);
-        EXPECT_FALSE(m->BcValid);
-        EXPECT_EQ(m->SegNumBC[1], 0);
-        EXPECT_EQ(m->SegDesc[1], "P");
-        EXPECT_FLOAT_EQ(m->Lift, 1.0f);
-        EXPECT_FLOAT_EQ(m->BcEntered[1][1], 0.0f);
+        // The same request with a condition of letters: refused as no number where the
+        // request itself passes.
+        for (const char* s4 : {"5", "five"}) {
+            const bool letters = std::string(s4) == "five" && c.beta != 0.0f;
+            BoundsInput in = Bounds(c.requested, {"0"}, {s4});
+            in.theta[2] = c.innerAngle;
+            in.box[2][0] = "9";
+            RecordingHost host;
+            EXPECT_FALSE(motion::ReadBounds(*m, host, in));
+            ASSERT_EQ(host.messages.size(), 1u);
+            EXPECT_EQ(host.messages[0].text,
+                      letters && c.requested <= 20 ? kNotANumber : c.text);
+            EXPECT_EQ(host.messages[0].title, letters ? "TROCHIX" : c.title);
+            EXPECT_FALSE(m->BcValid);
+            EXPECT_EQ(m->SegNumBC[1], 0);
+            EXPECT_EQ(m->SegDesc[1], "P");
+            EXPECT_FLOAT_EQ(m->Lift, 1.0f);
+            EXPECT_FLOAT_EQ(m->BcEntered[1][1], 0.0f);
+        }
     }
     auto m = PolySegment(90.0f);
     m->SegNumBC[1] = 3;

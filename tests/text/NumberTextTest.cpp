@@ -142,6 +142,16 @@ TEST(NumberText, ValReadsTheLeadingNumber) {
     EXPECT_TRUE(std::isfinite(static_cast<float>(Val("1e999"))));
 }
 
+// What a box holds is a number only when nothing but the number (and blanks) is in it.
+TEST(NumberText, HoldsNumberOnlyForAWholeNumber) {
+    for (const char* number : {"0", "12.5", "  -3.25 ", ".5", "-.25", "1.", "+7", "1.5E+07",
+                               "3.5e-2", "2D3", "1e999", "\t4"})
+        EXPECT_TRUE(HoldsNumber(number)) << '"' << number << '"';
+    for (const char* other : {"", " ", "abc", "12.5abc", "1e", "1e+", "1,000", "--5", ".", "-",
+                              "1 2", "1.2.3", "e5", "x1", "0x10", "1-"})
+        EXPECT_FALSE(HoldsNumber(other)) << '"' << other << '"';
+}
+
 // floor(x * 10^n + 0.5) / 10^n: halves go up, also for negative values.
 TEST(NumberText, FNRoundHalvesUp) {
     const struct {

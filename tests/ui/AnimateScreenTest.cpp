@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(f.texts(), Strings({"Cannot compute - Eccentricity is >= Prime Radius.  Try a "
                                      "smaller absolute value of eccentricity"}));
         QCOMPARE(f.host.messages[0].title, std::string("TROCHIX"));
-        QCOMPARE(offset->text(), QString(" 0"));
+        QCOMPARE(offset->text(), QString(".75")); // the offset the cam is drawn with
         QCOMPARE(m.Offset, 0.75f);
 
         Type(offset, "0");
@@ -203,6 +203,55 @@ private slots:
         auto* size = f.open<ui::SizeCamScreen>(ScreenId::SizeCam);
         QVERIFY(Child<QRadioButton>(size, "opt_Rotate_1")->isChecked());
         QCOMPARE(Shown(size, "txt_Prime"), QString("4"));
+    }
+
+    // A refused box shows the value the model keeps, and Run draws that cam: the prime box
+    // once showed "1" over a cam of prime radius 3. Letters are refused like a value out of
+    // range, never read as 0.
+    void refusalsShowTheModelsValues() {
+        const std::string prime = "Prime radius cannot be zero or negative or less than the offset";
+        const std::string follower = "The follower radius must be zero or positive";
+        const struct {
+            const char* box;
+            const char* typed;
+            std::string message;
+            const char* shown;
+        } cases[] = {
+            {"txt_Prime", "0.5", prime, "3"},
+            {"txt_Prime", "abc", prime, "3"},
+            {"txt_Prime", "", prime, "3"},
+            {"txt_Offset", "3", "Cannot compute - Eccentricity is >= Prime Radius.  Try a "
+                                "smaller absolute value of eccentricity", ".75"},
+            {"txt_Offset", "e", "Cannot compute - Eccentricity is >= Prime Radius.  Try a "
+                                "smaller absolute value of eccentricity", ".75"},
+            {"txt_Follower", "-1", follower, "1"},
+            {"txt_Follower", "abc", follower, "1"},
+        };
+        for (const auto& c : cases) {
+            const Row row{QString("%1 '%2'").arg(c.box, c.typed)};
+            UiFixture f;
+            files::LoadExample(*f.model, f.host, 1);
+            const model::CamModel& m = *f.model;
+            f.host.clear();
+            auto* s = f.open<ui::AnimateScreen>(ScreenId::Animate);
+            const geometry::Scene before = s->drawing().Finished();
+            auto* box = Child<QLineEdit>(s, c.box);
+            box->setFocus(Qt::MouseFocusReason);
+            Type(box, c.typed);
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(f.texts(), Strings({c.message}));
+            QCOMPARE(box->text(), QString(c.shown));
+            QCOMPARE(m.PrimeRadius, 3.0f);
+            QCOMPARE(m.Offset, 0.75f);
+            QCOMPARE(m.RollerRadius, 1.0f);
+            // Leaving the box takes nothing more, and Run draws the cam the boxes show.
+            Click(s, "cmd_Run");
+            QCOMPARE(f.texts(), Strings({c.message}));
+            QCOMPARE(s->drawing().Finished().items().size(), before.items().size());
+            QCOMPARE(Shown(s, "txt_Prime") + "|" + Shown(s, "txt_Offset") + "|" +
+                         Shown(s, "txt_Follower"),
+                     QString("3|.75|1"));
+        }
     }
 };
 

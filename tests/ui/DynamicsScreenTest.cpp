@@ -142,9 +142,10 @@ private slots:
                         {"lbl_TorqueUnit", "N-m"}});
     }
 
-    // Each refused value: its message (warning icon), the box's reset text, the focus back
-    // in the box, the model's value kept (the fluctuation coefficient becomes 0.05), nothing
-    // recalculated until the box is left again with the text it shows.
+    // Each refused value, out of range or not a number at all: its message (warning icon), the
+    // focus back in the box, the model's value kept (the fluctuation coefficient becomes 0.05)
+    // and shown in the box - never a number the model does not hold, never letters read as 0.
+    // Nothing is recalculated until the box is left again.
     void refusedValuesAreReset() {
         const struct {
             const char* box;
@@ -152,21 +153,26 @@ private slots:
             const std::string* message;
             const char* reset;
             float model::CamModel::*field;
-            float kept, left; // the model's value after the refusal, and once the box is left
+            float kept;
         } cases[] = {
-            {"txt_Mass", "-1", &kPositive, "0.01", &model::CamModel::EffMass, 0.073804f, 0.01f},
-            {"txt_Preload", "-5", &kPositive, "1", &model::CamModel::Preload, 173.0f, 1.0f},
-            {"txt_Spring", "-132", &kPositive, "1", &model::CamModel::SpringK, 132.0f, 1.0f},
-            {"txt_Journal", "-2", &kPositive, "1", &model::CamModel::JournalRadius, 0.5f, 0.5f},
-            {"txt_Damping", "-3", &kPositive, "1", &model::CamModel::DampC, 2.0f, 1.0f},
-            {"txt_Zeta", "1.5", &kZeta, "0.25", &model::CamModel::DampRatio, 0.15f, 0.25f},
-            {"txt_Zeta", "-0.1", &kZeta, "0.25", &model::CamModel::DampRatio, 0.15f, 0.25f},
-            {"txt_Folfrict", "-0.2", &kFriction, "0.1", &model::CamModel::FollowerFriction, 0.1f,
-             0.1f},
-            {"txt_Jnlfrict", "-1", &kFriction, "0.01", &model::CamModel::JournalFriction, 0.01f,
-             0.01f},
-            {"txt_Fluct", "0", &kFluct, "0.05", &model::CamModel::FluctCoef, 0.05f, 0.05f},
-            {"txt_Fluct", "1.01", &kFluct, "0.05", &model::CamModel::FluctCoef, 0.05f, 0.05f},
+            {"txt_Mass", "-1", &kPositive, "0.073804", &model::CamModel::EffMass, 0.073804f},
+            {"txt_Mass", "abc", &kPositive, "0.073804", &model::CamModel::EffMass, 0.073804f},
+            {"txt_Preload", "-5", &kPositive, "173", &model::CamModel::Preload, 173.0f},
+            {"txt_Spring", "-132", &kPositive, "132", &model::CamModel::SpringK, 132.0f},
+            {"txt_Spring", "abc", &kPositive, "132", &model::CamModel::SpringK, 132.0f},
+            {"txt_Spring", "", &kPositive, "132", &model::CamModel::SpringK, 132.0f},
+            {"txt_Journal", "-2", &kPositive, "1", &model::CamModel::JournalRadius, 0.5f},
+            {"txt_Damping", "-3", &kPositive, "2", &model::CamModel::DampC, 2.0f},
+            {"txt_Damping", "2x", &kPositive, "2", &model::CamModel::DampC, 2.0f},
+            {"txt_Zeta", "1.5", &kZeta, "0.15", &model::CamModel::DampRatio, 0.15f},
+            {"txt_Zeta", "-0.1", &kZeta, "0.15", &model::CamModel::DampRatio, 0.15f},
+            {"txt_Zeta", "z", &kZeta, "0.15", &model::CamModel::DampRatio, 0.15f},
+            {"txt_Folfrict", "-0.2", &kFriction, "0.1", &model::CamModel::FollowerFriction, 0.1f},
+            {"txt_Jnlfrict", "-1", &kFriction, "0.01", &model::CamModel::JournalFriction, 0.01f},
+            {"txt_Jnlfrict", ".o1", &kFriction, "0.01", &model::CamModel::JournalFriction, 0.01f},
+            {"txt_Fluct", "0", &kFluct, "0.05", &model::CamModel::FluctCoef, 0.05f},
+            {"txt_Fluct", "1.01", &kFluct, "0.05", &model::CamModel::FluctCoef, 0.05f},
+            {"txt_Fluct", "abc", &kFluct, "0.05", &model::CamModel::FluctCoef, 0.05f},
         };
         for (const auto& c : cases) {
             Row row{QStringLiteral("%1 %2").arg(c.box, c.typed)};
@@ -188,10 +194,10 @@ private slots:
             QTRY_VERIFY(Box(s, c.box)->hasFocus());
             QVERIFY(!f.model->DynamicsDone);
             QVERIFY(!s->resultsShown());
-            // Leaving the box again takes the text it shows (the coefficient of fluctuation
-            // already holds it) and reruns the pass.
+            // Leaving the box again takes the text it shows, the model's own value, and reruns
+            // the pass.
             QTest::keyClick(Box(s, c.box), Qt::Key_Tab);
-            QCOMPARE((*f.model).*c.field, c.left);
+            QCOMPARE((*f.model).*c.field, c.kept);
             QCOMPARE(f.model->DynamicsDone, std::string(c.box) != "txt_Fluct");
             QCOMPARE(f.texts(), Strings{*c.message});
         }
@@ -385,7 +391,8 @@ private slots:
     }
 
     // Without a spring the coefficient is typed and zeta is read-only; the force is then
-    // F0 + c V + m A at every point, and the frequency labels keep what they showed.
+    // F0 + c V + m A at every point. No spring has no natural frequency: the labels are blank,
+    // not the values of the spring there was before.
     void withoutASpringTheCoefficientIsTyped() {
         UiFixture f;
         LoadComputedExample(f, 1, 1.0f);
@@ -394,7 +401,8 @@ private slots:
         Enter(s, "txt_Spring", "0");
         QVERIFY(Box(s, "txt_Zeta")->isReadOnly());
         QVERIFY(!Box(s, "txt_Damping")->isReadOnly());
-        ExpectTexts(s, {{"lbl_OmegaN", "42.3"}, {"lbl_Cc", "6.2"}, {"lbl_OmegaD", "41.8"}});
+        ExpectTexts(s, {{"lbl_OmegaN", ""}, {"lbl_Cc", ""}, {"lbl_OmegaD", ""}});
+        QCOMPARE(Shown(s, "txt_Damping"), QString("0.9"));
         Enter(s, "txt_Damping", "2");
         QCOMPARE(f.texts(), Strings());
         QCOMPARE(f.model->DampC, 2.0f);

@@ -1,7 +1,9 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 
+#include <QKeySequence>
 #include <QLayout>
+#include <QMap>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -74,7 +76,7 @@ private slots:
         QStringList bar;
         for (const QAction* a : home->menuBar()->actions())
             bar << a->text();
-        QCOMPARE(bar, QStringList({"&File", "&Units", "&Examples", "&FFT", "&Version", "&User"}));
+        QCOMPARE(bar, QStringList({"&File", "U&nits", "&Examples", "FF&T", "&Version", "&User"}));
         const std::pair<const char*, QStringList> menus[] = {
             {"mnu_File", {"&New", "&Open", "-", "&Save", "Save &as", "-", "&Export", "&Quit"}},
             {"mnu_Export", {"&Spreadsheet", "&Cadkey", "&Profile", "-", "&Machined Cam..."}},
@@ -90,6 +92,28 @@ private slots:
         for (const auto& [name, captions] : menus)
             QCOMPARE(Captions(Child<QMenu>(home, name)), captions);
         ExpectTexts(home, {{"pnl_Restore", "Click anywhere to restore buttons"}});
+    }
+
+    // Alt and a letter reaches exactly one thing on the home screen: its buttons and the menus
+    // of its bar (File and FFT once both answered Alt+F, Units and User Alt+U).
+    void accessKeysAreUnique() {
+        UiFixture f;
+        ui::HomeScreen* home = f.home();
+        QStringList captions;
+        for (const QPushButton* b : home->findChildren<QPushButton*>())
+            captions << b->text();
+        for (const QAction* a : home->menuBar()->actions())
+            captions << a->text();
+        QVERIFY(captions.size() >= 13);
+        QMap<int, QString> owner;
+        for (const QString& caption : captions) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            QVERIFY2(!key.isEmpty(), qPrintable(caption + " has no access key"));
+            QVERIFY2(!owner.contains(key[0].toCombined()),
+                     qPrintable(caption + " shares its key with " + owner[key[0].toCombined()]));
+            owner.insert(key[0].toCombined(), caption);
+        }
+        QCOMPARE(QKeySequence::mnemonic("FF&T"), QKeySequence(Qt::ALT | Qt::Key_T));
     }
 
     // Nothing calculated, a motion program, a sized radial cam, a sized barrel cam. A greyed

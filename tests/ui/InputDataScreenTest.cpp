@@ -226,6 +226,61 @@ private slots:
         QVERIFY(!Get(s, "cmb_Motion", 2)->isEnabled());
     }
 
+    // A box that holds no number refuses it as it refuses a value out of range: its message,
+    // the value the model keeps back in the box, the focus back. Letters were read as 0: a Beta
+    // of 0 degrees, a segment count of 1, or a cam speed of "abc" computed at 1 rad/s.
+    void lettersAreRefusedNeverReadAsZero() {
+        UiFixture f;
+        ui::InputDataScreen* s = Open(f);
+        model::CamModel& m = *f.model;
+        Type(Get(s, "txt_Beta", 0), "abc");
+        Leave(s);
+        QCOMPARE(f.texts(), Strings{"Beta cannot be > 360 or < 0"});
+        QCOMPARE(f.host.messages[0].icon, model::Icon::Exclamation);
+        ExpectTexts(s, {{"txt_Beta_0", ""}});
+        QVERIFY(!Get(s, "cmb_Motion", 0)->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), Get(s, "txt_Beta", 0));
+        Type(Get(s, "txt_Beta", 0), "90");
+        Leave(s);
+        Type(Get(s, "txt_Beta", 0), "9o");
+        Leave(s);
+        QCOMPARE(f.texts(), Strings({"Beta cannot be > 360 or < 0", "Beta cannot be > 360 or < 0"}));
+        ExpectTexts(s, {{"txt_Beta_0", "90"}, {"lbl_End_0", "90."}});
+        QCOMPARE(m.SegBeta[1], 90.0f);
+        QVERIFY(Get(s, "cmb_Motion", 0)->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), Get(s, "txt_Beta", 0));
+
+        f.host.clear();
+        const float omega = m.CamOmega;
+        for (const char* speed : {"abc", "0", ""}) {
+            Type(Get(s, "txt_Omega"), speed);
+            Leave(s);
+            ExpectTexts(s, {{"txt_Omega", "1"}});
+            QCOMPARE(m.CamOmega, omega);
+            QTRY_COMPARE(QApplication::focusWidget(), Get(s, "txt_Omega"));
+        }
+        QCOMPARE(f.texts(), Strings(3, " Shaft Omega cannot be zero - Please check"));
+
+        f.host.clear();
+        Type(Get(s, "txt_Segmts"), "two");
+        Leave(s);
+        ExpectTexts(s, {{"txt_Segmts", "1"}, {"txt_Beta_0", "90"}});
+        QCOMPARE(m.NumSegments, 1);
+
+        // A rise whose End is no number is not calculated at 0.
+        Type(Get(s, "txt_Beta", 0), "360");
+        Leave(s);
+        TypeRow(s, 0, "360", "r", "cf", "0", "1in");
+        QTest::mouseClick(Get(s, "cmd_CalcSeg", 0), Qt::LeftButton);
+        QCOMPARE(f.texts(), Strings{"Segment 1 has a Start or End position that is not a number "
+                                    "- please correct it before calculating"});
+        QVERIFY(!m.SegDone[0]);
+        QVERIFY(Get(s, "cmd_CalcSeg", 0)->isEnabled());
+        Type(Get(s, "txt_High", 0), "1");
+        QTest::mouseClick(Get(s, "cmd_CalcSeg", 0), Qt::LeftButton);
+        QVERIFY(m.SegDone[0]);
+    }
+
     // A changed cam speed invalidates every row; without the continuity screen Done then
     // returns to the home screen, whose commands follow.
     void camSpeedChangeInvalidatesEveryRow() {
@@ -513,13 +568,13 @@ private slots:
         const std::string zero = " Shaft Omega cannot be zero - Please check";
         UiFixture f;
         f.navigator.registerScreen(ScreenId::Continuity, {});
+        // The box refuses a zero speed (and keeps it from the model); a model file can still
+        // bring one.
+        f.model->OmegaText = "0";
         ui::InputDataScreen* s = Open(f);
-        Type(Get(s, "txt_Omega"), "0");
-        Leave(s);
-        QCOMPARE(f.texts(), Strings{zero});
         TypeProgram(
             s, {{"90", "r", "cf", "0", "1"}, {"90", "d", "", "", ""}, {"180", "f", "cf", "", "0"}});
-        QCOMPARE(f.texts(), Strings(4, zero)); // one for each row's Calc
+        QCOMPARE(f.texts(), Strings(4, zero)); // the box left, then each row's Calc
         f.host.clear();
         QTest::mouseClick(Get(s, "cmd_CalcAll"), Qt::LeftButton);
         QCOMPARE(f.texts(), Strings{zero});

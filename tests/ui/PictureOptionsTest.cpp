@@ -36,6 +36,21 @@ private slots:
             ui::ParsePictureArguments({"--example", "1", "--layout", "polar", "--out", "r.png"});
         QVERIFY2(polar.options.has_value(), polar.error.c_str());
         QVERIFY(polar.options->plotCodes.empty());
+        QVERIFY(!polar.options->chartOnly);
+
+        // The charts alone, for a report; the flag takes no value, so "-h" after it is help.
+        const auto charts = ui::ParseCommandLine(
+            {"--example", "3", "--plot", "DI VE", "--chart-only", "--out", "c.pdf"});
+        QCOMPARE(static_cast<int>(charts.kind), static_cast<int>(ui::StartKind::Picture));
+        QVERIFY(charts.picture->chartOnly);
+        QCOMPARE(static_cast<int>(ui::ParseCommandLine({"--chart-only", "-h"}).kind),
+                 static_cast<int>(ui::StartKind::Help));
+        QCOMPARE(static_cast<int>(ui::ParseCommandLine({"--recalc", "-h"}).kind),
+                 static_cast<int>(ui::StartKind::Help));
+        // The usage text names it, with the plot it belongs to.
+        const std::string usage = ui::ProgramUsage();
+        QVERIFY(usage.find("[--segment all|K] [--chart-only] --out FILE") != std::string::npos);
+        QVERIFY(usage.find("--chart-only leaves out the buttons") != std::string::npos);
     }
 
     void usageErrorsSayWhatIsWrong() {
@@ -49,6 +64,9 @@ private slots:
             {{"--example", "1", "--out", "a.png"}, "one picture"},
             {{"--example", "1", "--plot", "DI", "--draw", "--out", "a.png"}, "one picture"},
             {{"--example", "1", "--draw", "--segment", "2", "--out", "a.png"}, "belong to --plot"},
+            {{"--example", "1", "--draw", "--chart-only", "--out", "a.png"}, "belong to --plot"},
+            {{"--example", "1", "--plot", "DI", "--chart-only", "--chart-only", "--out", "a.png"},
+             "given twice"},
             {{"--example", "1", "--plot", "DI"}, "--out FILE is needed"},
             {{"--example", "1", "--plot", "DI", "--out", "a.gif"}, ".png, .svg or .pdf"},
             {{"--example", "1", "--plot", "DI VE AC JE FO", "--out", "a.png"}, "1 to 4"},

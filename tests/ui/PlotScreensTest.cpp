@@ -7,6 +7,7 @@
 #include "ui/AlignedPlotView.h"
 #include "ui/ChartView.h"
 #include "ui/DrawingSurface.h"
+#include "ui/WidgetPainting.h"
 #include "ui/picture/PlotPicture.h"
 #include "ui/screens/AlignedPlotScreen.h"
 #include "ui/screens/AnnotatedPlotScreen.h"
@@ -14,11 +15,15 @@
 #include <QAbstractAxis>
 #include <QAreaSeries>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPolarChart>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QValueAxis>
 
 using namespace trochix;
@@ -494,6 +499,73 @@ private slots:
             QVERIFY2(std::fabs(angle - peak) <= 3.0,
                      qPrintable(QString("pixel at %1 deg, S peaks at %2").arg(angle).arg(peak)));
         }
+    }
+
+    // --chart-only: the picture holds the headers and the charts, not the buttons, the Grid and
+    // Style frames or the empty title box; the screen keeps all of them.
+    void chartOnlyPicturesLeaveTheControlsOut() {
+        UiFixture f;
+        LoadComputedExample(f, 1, 1.0f);
+        RequestPlot(*f.model, 2, 2, {1, 2, 0, 0}, 2, 0);
+        QTemporaryDir dir;
+        auto svg = [&](bool chartOnly) {
+            const QString path = dir.filePath(chartOnly ? "charts.svg" : "screen.svg");
+            std::string error;
+            if (!ui::WritePlotScreenPicture(f.ctx, ScreenId::Plot2, path.toStdString(), error,
+                                            chartOnly))
+                qFatal("%s", error.c_str());
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            return QString::fromUtf8(file.readAll());
+        };
+        const QString screen = svg(false), charts = svg(true);
+        // Captions as the SVG holds them; an underlined access key may start a text of its own.
+        for (const char* control : {"elect Another</text>", "rint Form</text>",
+                                    ">Title of the plot</text>", ">Style</text>"}) {
+            QVERIFY2(screen.contains(control), control);
+            QVERIFY2(!charts.contains(control), control);
+        }
+        for (const char* kept : {">Cam Angle (Deg)</text>", ">Cam Basic Data</text>"})
+            QVERIFY2(charts.contains(kept), kept);
+        QWidget* s = f.screen<QWidget>(ScreenId::Plot2);
+        for (const char* name : {"cmd_PlotDone", "txt_Title", "chk_HGrid"})
+            QVERIFY2(!Child(s, name)->isHidden(), name);
+        // A title the user typed is part of the picture.
+        Child<QLineEdit>(s, "txt_Title")->setText("Lift and speed");
+        QVERIFY(svg(true).contains(">Lift and speed</text>"));
+        QVERIFY(f.host.messages.empty());
+    }
+
+    // Curves printed or written as PDF scale with the page: drawn four times larger, a curve
+    // covers about sixteen times the pixels (four times longer, four times wider), where a
+    // hairline of one device dot would cover four.
+    void curvesScaleWithThePage() {
+        UiFixture f;
+        LoadComputedExample(f, 1, 1.0f);
+        RequestPlot(*f.model, 1, 2, {1, 0, 0, 0}, 1, 0);
+        auto* s = f.open<ui::AnnotatedPlotScreen>(ScreenId::Plot1);
+        QCoreApplication::processEvents();
+        auto bluePixels = [&](double scale) {
+            QImage image((QSizeF(s->size()) * scale).toSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            ui::PaintWidget(painter, *s, QRectF(QPointF(0, 0), QSizeF(image.size())));
+            painter.end();
+            // Only the plot area: the legend carries the curve's colour too.
+            auto* chart = Child<ui::ChartView>(s, "grf_Plot_0");
+            const QRect plot =
+                chart->mapFromScene(chart->chart()->mapRectToScene(chart->chart()->plotArea()))
+                    .boundingRect();
+            const QRect area(chart->mapTo(s, plot.topLeft()) * scale, plot.size() * scale);
+            int n = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    n += Blue(image.pixel(x, y)) ? 1 : 0;
+            return n;
+        };
+        const int once = bluePixels(1.0), fourfold = bluePixels(4.0);
+        QVERIFY2(once > 300, qPrintable(QString::number(once)));
+        QVERIFY2(fourfold > 10 * once, qPrintable(QStringLiteral("%1 %2").arg(once).arg(fourfold)));
     }
 };
 

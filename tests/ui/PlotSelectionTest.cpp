@@ -416,6 +416,19 @@ private slots:
         // Rows with points have Plot; a row beyond the program has none.
         QCOMPARE(EnabledFlags(input, {"cmd_PlotSeg_0", "cmd_PlotSeg_3", "cmd_PlotSeg_4"}),
                  QString("110"));
+
+        // The segment's plot is not left behind: the whole-cam plot screens come up with the
+        // user's own choice again, over the whole cam, and plot it.
+        Open<ui::PlotSelectScreen>(f, ScreenId::PlotSelect3);
+        QCOMPARE(Box(select, "cmb_Segment")->currentIndex(), 0);
+        QCOMPARE(Box(select, "cmb_Preset")->currentText(),
+                 QString("Radius, Theta, X-coord, Y-coord"));
+        QVERIFY(!select->timer().isActive());
+        Click(select, "cmd_Done");
+        QVERIFY(m.PlotAllSegments);
+        QCOMPARE(m.PlotStart, 0.0f);
+        QCOMPARE(m.PlotEnd, 360.0f);
+        QVERIFY(m.PlotFunc != (std::array<int, 5>{0, 1, 2, 3, 4}));
     }
 
     void polarScreenPlotsTheCamProfile() {

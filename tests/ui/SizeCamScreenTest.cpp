@@ -162,8 +162,10 @@ private slots:
         QCOMPARE(Commands(s), QString("01111"));
     }
 
-    // What each box says about a refused value and what it shows afterwards; an accepted one
-    // is taken, retitles the prime frame and blanks the results.
+    // What each box says about a refused value (out of range, or no number at all) and what it
+    // shows afterwards: the value the model keeps, never a stand-in like "1" the model does not
+    // hold, never letters read as 0. An accepted one is taken, retitles the prime frame and
+    // blanks the results.
     void commits() {
         const struct {
             int example;
@@ -178,27 +180,39 @@ private slots:
             {1, "txt_Prime", "0.5",
              "Prime radius cannot be zero or negative or less than the "
              "offset",
-             "TROCHIX for Windows", "1", "Prime Distance", false},
+             "TROCHIX for Windows", "3", "Prime Distance", false},
+            {1, "txt_Prime", "abc",
+             "Prime radius cannot be zero or negative or less than the "
+             "offset",
+             "TROCHIX for Windows", "3", "Prime Distance", false},
             {1, "txt_Prime", "2.5", "", "", "2.5", "Prime Distance", true},
             {1, "txt_Offset", "-3",
              "Cannot compute - Eccentricity is >= Prime Radius.  Try a "
              "smaller absolute value of eccentricity",
-             "TROCHIX", " 0", "Prime Distance", false},
+             "TROCHIX", ".75", "Prime Distance", false},
+            {1, "txt_Offset", "x",
+             "Cannot compute - Eccentricity is >= Prime Radius.  Try a "
+             "smaller absolute value of eccentricity",
+             "TROCHIX", ".75", "Prime Distance", false},
             {1, "txt_Offset", "0", "", "", "0", "Prime Radius", true},
             {3, "txt_Offset", "-.5", "", "", "-.5", "Prime Distance", true},
             {1, "txt_Follower", "3",
              "Something is wrong\r\rThe follower radius is greater than "
              "the prime circle radius\r\rPlease check your data.",
-             "TROCHIX for Windows", "", "Prime Distance", false},
+             "TROCHIX for Windows", "1", "Prime Distance", false},
             {1, "txt_Follower", "-1", "The follower radius must be zero or positive",
-             "TROCHIX for Windows", "", "Prime Distance", false},
+             "TROCHIX for Windows", "1", "Prime Distance", false},
+            {1, "txt_Follower", "abc", "The follower radius must be zero or positive",
+             "TROCHIX for Windows", "1", "Prime Distance", false},
             {4, "txt_ArmRadius", "20",
              "The roller follower arm misses the cam entirely\rwith "
              "your current choice of arm center location. \r\rPlease "
              "adjust the arm radius to be about\r12.65 in for this "
              "arm center location.",
-             "TROCHIX for Windows", "12.65", "Prime Radius", true},
+             "TROCHIX for Windows", "12", "Prime Radius", true},
             {4, "txt_CLx", "13", "", "", "12", "Prime Radius", true},
+            {4, "txt_CLx", "abc", "The follower arm center must be given as two numbers",
+             "TROCHIX for Windows", "12", "Prime Radius", false},
         };
         for (const auto& c : cases) {
             const Row row{QString("%1 %2").arg(c.box, c.typed)};
@@ -221,8 +235,10 @@ private slots:
             if (*c.message && QString(c.box) != "txt_ArmRadius")
                 QVERIFY(m.PrimeRadius == before.PrimeRadius && m.Offset == before.Offset &&
                         m.RollerRadius == before.RollerRadius);
-            if (QString(c.box) == "txt_CLx")
-                QCOMPARE(m.ArmPivotX, 13.0f);
+            if (QString(c.box) == "txt_CLx") {
+                QCOMPARE(m.ArmPivotX, *c.message ? 12.0f : 13.0f);
+                QCOMPARE(Shown(s, "txt_CLx"), QString(*c.message ? "12" : "13"));
+            }
         }
     }
 
@@ -250,16 +266,45 @@ private slots:
         QCOMPARE(Commands(s), QString("10000"));
     }
 
-    // A base circle of zero or less: the warning, and an empty picture.
+    // A base circle of zero or less: the screen comes up quietly with an empty picture (the
+    // start-up geometry, a roller as large as the prime circle, warned before the screen was
+    // even shown); an edit that redraws it warns, and a valid geometry draws the picture.
     void baseCircleWarning() {
+        const std::string warning = "Something Wrong - Base Circle has become zero or minus.  "
+                                    "Change follower radius or prime/base circle";
         UiFixture f;
         files::LoadExample(*f.model, f.host, 3);
         f.model->RollerRadius = 4.5f; // the prime radius is 4
         f.host.clear();
         auto* s = f.open<ui::SizeCamScreen>(ScreenId::SizeCam);
-        QCOMPARE(f.texts(), Strings({"Something Wrong - Base Circle has become zero or minus.  "
-                                     "Change follower radius or prime/base circle"}));
+        QCOMPARE(f.texts(), Strings());
         QVERIFY(s->picture()->scene().empty());
+        // Enter commits the box and keeps the focus in it, so no other box is left meanwhile.
+        auto enterPrime = [](QWidget* screen, const char* text) {
+            auto* prime = Child<QLineEdit>(screen, "txt_Prime");
+            Type(prime, text);
+            QTest::keyClick(prime, Qt::Key_Return);
+        };
+        enterPrime(s, "4.25");
+        QCOMPARE(f.texts(), Strings({warning}));
+        QVERIFY(s->picture()->scene().empty());
+        enterPrime(s, "6");
+        QCOMPARE(f.texts(), Strings({warning}));
+        QVERIFY(!s->picture()->scene().empty());
+
+        // The start-up geometry (prime and roller radius 1) under a calculated motion program:
+        // no warning, no picture, until the prime radius makes room for the roller.
+        UiFixture g;
+        files::LoadExample(*g.model, g.host, 3);
+        g.model->PrimeRadius = 1.0f;
+        g.model->RollerRadius = 1.0f;
+        g.host.clear();
+        auto* fresh = g.open<ui::SizeCamScreen>(ScreenId::SizeCam);
+        QCOMPARE(g.texts(), Strings());
+        QVERIFY(fresh->picture()->scene().empty());
+        enterPrime(fresh, "3");
+        QCOMPARE(g.texts(), Strings());
+        QVERIFY(!fresh->picture()->scene().empty());
     }
 
     // Done marks the cam sized; leaving with a change not calculated leaves it unsized, and

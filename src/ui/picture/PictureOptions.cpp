@@ -10,8 +10,14 @@ namespace trochix::ui {
 
 namespace {
 
-const std::vector<std::string> kOptions = {"--example", "--open",  "--recalc",  "--plot", "--draw",
-                                           "--layout",  "--style", "--segment", "--out"};
+const std::vector<std::string> kOptions = {"--example", "--open",      "--recalc", "--plot",
+                                           "--draw",    "--layout",    "--style",  "--segment",
+                                           "--out",     "--chart-only"};
+
+// Options that take no value.
+bool IsFlag(const std::string& a) {
+    return a == "--draw" || a == "--recalc" || a == "--chart-only";
+}
 
 bool IsOption(const std::string& a) {
     return a.rfind("--", 0) == 0;
@@ -64,6 +70,10 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
             o.recalc = true;
             continue;
         }
+        if (a == "--chart-only") {
+            o.chartOnly = true;
+            continue;
+        }
         if (i + 1 >= args.size() || IsOption(args[i + 1]))
             return Refuse(a + " needs a value");
         const std::string& v = args[++i];
@@ -106,8 +116,8 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
     const bool plot = !o.plotCodes.empty() || (layoutGiven && o.layout == "polar");
     if (plot == o.draw)
         return Refuse("give one picture: --plot CODES or --draw");
-    if (o.draw && (layoutGiven || styleGiven || segmentGiven))
-        return Refuse("--layout, --style and --segment belong to --plot");
+    if (o.draw && (layoutGiven || styleGiven || segmentGiven || o.chartOnly))
+        return Refuse("--layout, --style, --segment and --chart-only belong to --plot");
     if (o.outPath.empty())
         return Refuse("--out FILE is needed");
     if (!PictureFormatOf(o.outPath))
@@ -119,11 +129,13 @@ std::string PictureUsage() {
     return "Pictures without a window:\n"
            "  trochix (--example N | --open FILE [--recalc]) --plot \"CODES\"\n"
            "          [--layout single|two|four|polar] [--style aligned|annotated]\n"
-           "          [--segment all|K] --out FILE\n"
+           "          [--segment all|K] [--chart-only] --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
            "XS YS FR FL). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
+           "--chart-only leaves out the buttons, the option frames and an empty title box: the\n"
+           "charts with their headers, for a report.\n"
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
 }
 
@@ -136,7 +148,7 @@ StartCommand ParseCommandLine(const std::vector<std::string>& args) {
             return {StartKind::Version, std::nullopt, ""};
         // A value (never starting with "--") such as the file of --open may be named "-h".
         const bool takesValue =
-            a != "--draw" && std::find(kOptions.begin(), kOptions.end(), a) != kOptions.end();
+            !IsFlag(a) && std::find(kOptions.begin(), kOptions.end(), a) != kOptions.end();
         if (takesValue && i + 1 < args.size() && !IsOption(args[i + 1]))
             ++i;
     }

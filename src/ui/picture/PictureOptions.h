@@ -2,7 +2,7 @@
 // a window:
 //   trochix (--example N | --open FILE [--recalc]) --plot "DI VE AC JE"
 //           [--layout single|two|four|polar] [--style aligned|annotated] [--segment all|K]
-//           --out FILE.png|.svg|.pdf
+//           [--chart-only] --out FILE.png|.svg|.pdf
 //   trochix (--example N | --open FILE [--recalc]) --draw --out FILE.png|.svg|.pdf
 // An opened file shows the results it holds, as after File > Open, or with --recalc all of
 // them recomputed (an example is computed whole either way); the picture is the one the plot
@@ -25,6 +25,7 @@ struct PictureOptions {
     std::string style = "annotated";    // aligned, annotated (two and four windows)
     int segment = 0;                    // 0 = all, else 1..16
     std::string outPath;                // --out
+    bool chartOnly = false;             // --chart-only: the charts and headers, no controls
 };
 
 struct PictureParse {

@@ -17,8 +17,10 @@ struct AppContext;
 bool RenderPlotPicture(AppContext& ctx, const PictureOptions& options, std::string& error);
 
 // Fills plot screen `screen` from the plot request already in the model, off screen, and
-// writes what it shows to `path` (PNG at the screen's size; SVG and PDF as vectors).
+// writes what it shows to `path` (PNG at the screen's size; SVG and PDF as vectors). With
+// chartOnly the picture holds the headers and charts alone: no buttons, option frames, status
+// line or empty title box.
 bool WritePlotScreenPicture(AppContext& ctx, model::ScreenId screen, const std::string& path,
-                            std::string& error);
+                            std::string& error, bool chartOnly = false);
 
 } // namespace trochix::ui

@@ -324,12 +324,14 @@ void DynamicsScreen::Calc_Click() {
         m_calc->setEnabled(true);
         return;
     }
-    if (const auto f = dynamics::FrequencyTexts(m)) {
-        m_omegaN->setText(Q(f->omegaN));
-        m_cc->setText(Q(f->cc));
-        m_omegaD->setText(Q(f->omegaD));
+    {
+        const dynamics::FrequencyLabels f = dynamics::FrequencyTexts(m);
+        m_omegaN->setText(Q(f.omegaN));
+        m_cc->setText(Q(f.cc));
+        m_omegaD->setText(Q(f.omegaD));
         const CommitOnLeave::Pause pause(*m_commits);
-        SetBoxText(box(DynamicsBox::Damping), f->damping);
+        if (!f.damping.empty())
+            SetBoxText(box(DynamicsBox::Damping), f.damping);
     }
     const dynamics::ExtremeLabels x = dynamics::ExtremeTexts(m);
     m_fmax->setText(Q(x.forceMax));

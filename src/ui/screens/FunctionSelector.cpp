@@ -246,6 +246,12 @@ bool FunctionSelector::selectByProgram(const std::vector<std::string>& codes, in
     return all;
 }
 
+void FunctionSelector::restoreForm(const output::SelectionForm& form) {
+    m_form = form;
+    Refresh();
+    emit changed();
+}
+
 void FunctionSelector::Var_Click(int k) {
     output::SelectFunction(m_ctx.model, m_ctx.host, m_form, k,
                            m_fn[k].box->currentText().toStdString());

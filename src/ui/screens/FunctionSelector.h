@@ -52,6 +52,9 @@ public:
     // Types the codes into boxes 1.. and chooses the segment (0 = "All"), as another screen
     // does by program. False when a code selected nothing.
     bool selectByProgram(const std::vector<std::string>& codes, int segment);
+    // Puts back a form saved before selectByProgram: a selection made for the user is not
+    // left behind as theirs.
+    void restoreForm(const output::SelectionForm& form);
 
     QComboBox* functionBox(int k) const { return m_fn[k].box; }
 

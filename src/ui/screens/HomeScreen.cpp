@@ -169,7 +169,7 @@ void HomeScreen::BuildFileMenu(QMenuBar* bar) {
 }
 
 void HomeScreen::BuildMenus(QMenuBar* bar) {
-    QMenu* units = bar->addMenu("&Units");
+    QMenu* units = bar->addMenu("U&nits");
     units->setObjectName("mnu_Units");
     auto* group = new QActionGroup(units);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
@@ -189,7 +189,7 @@ void HomeScreen::BuildMenus(QMenuBar* bar) {
                                    IndexedName("mnu_Example", k), ExampleCommand(k));
     connect(examples, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);
 
-    QMenu* fft = bar->addMenu("&FFT");
+    QMenu* fft = bar->addMenu("FF&T");
     fft->setObjectName("mnu_FFT");
     m_calcFft = AddAction(fft, "&Calculate FFT", "mnu_CalcFFT", &HomeScreen::CalculateFFT);
     connect(fft, &QMenu::aboutToShow, this, &HomeScreen::RefreshMenus);

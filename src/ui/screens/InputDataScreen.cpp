@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -280,9 +281,24 @@ void InputDataScreen::RefreshUnitLabel() {
 
 // ---- cam data
 
+namespace {
+
+// A refused box gets the focus back once the focus has gone where the user sent it.
+void FocusAgain(QLineEdit* box) {
+    QTimer::singleShot(0, box, [box] {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    });
+}
+
+} // namespace
+
 void InputDataScreen::Omega_LostFocus() {
-    motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, m_omega->text().toStdString());
+    const std::string typed = m_omega->text().toStdString();
+    motion::OmegaLostFocus(m_ctx.model, m_ctx.host, m_state, typed);
     Refresh();
+    if (m_ctx.model.OmegaText != typed)
+        FocusAgain(m_omega);
 }
 
 void InputDataScreen::Segmts_Change() {
@@ -325,11 +341,12 @@ void InputDataScreen::Examples_Click(int index) {
 // ---- segment rows
 
 void InputDataScreen::Beta_LostFocus(int row) {
-    model::RunGuarded(m_ctx.host, "txt_Beta_LostFocus", [&] {
-        motion::BetaLostFocus(m_ctx.model, m_ctx.host, m_state, row,
-                              m_rows[row].beta->text().toStdString());
-    });
+    const std::string typed = m_rows[row].beta->text().toStdString();
+    model::RunGuarded(m_ctx.host, "txt_Beta_LostFocus",
+                      [&] { motion::BetaLostFocus(m_ctx.model, m_ctx.host, m_state, row, typed); });
     Refresh();
+    if (m_ctx.model.SegBetaText[row + 1] != typed)
+        FocusAgain(m_rows[row].beta);
 }
 
 void InputDataScreen::Motion_Change(int row) {

@@ -89,6 +89,8 @@ void PlotSelectScreen::RefreshDone() {
 }
 
 void PlotSelectScreen::selectByProgram(const std::vector<std::string>& codes, int segment) {
+    if (!m_usersForm)
+        m_usersForm = m_selector->form();
     m_selector->selectByProgram(codes, segment);
     RefreshDone();
     m_timer.start();
@@ -106,6 +108,7 @@ void PlotSelectScreen::Done() {
     });
     if (!written)
         return;
+    RestoreUsersForm();
     // A spectrum is drawn annotated whatever was chosen; the option says so.
     if (m_style[1] && m.SpectrumSelected)
         m_style[1]->setChecked(true);
@@ -115,7 +118,19 @@ void PlotSelectScreen::Done() {
 
 void PlotSelectScreen::Cancel() {
     m_timer.stop();
+    RestoreUsersForm();
     closeScreen();
+}
+
+void PlotSelectScreen::RestoreUsersForm() {
+    if (!m_usersForm)
+        return;
+    // The selection's own range and functions go back; the plot just requested keeps its range
+    // in the model until the next request.
+    const output::SelectionForm form = *m_usersForm;
+    m_usersForm.reset();
+    m_selector->restoreForm(form);
+    RefreshDone();
 }
 
 void PlotSelectScreen::reject() {

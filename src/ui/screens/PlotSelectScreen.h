@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,7 @@ public slots:
 
 private:
     void RefreshDone();
+    void RestoreUsersForm();
 
     int m_layout;
     FunctionSelector* m_selector = nullptr;
@@ -57,6 +59,9 @@ private:
     QPushButton* m_done = nullptr;
     QTimer m_timer;
     bool m_styleShown = false;
+    // The user's own selection while a selection by program (a segment's plot from the input
+    // screen) is on show; put back once that plot was requested or cancelled.
+    std::optional<output::SelectionForm> m_usersForm;
 };
 
 class PlotSelect1Screen : public PlotSelectScreen {

@@ -244,7 +244,12 @@ void SizeCamScreen::activate() {
     RefreshUnits();
     m_changed = false;
     ShowResults(geometry::SizeResultsShown(m));
-    DrawPicture();
+    // The first view warns of nothing the user has not entered: an invalid start-up geometry
+    // shows no picture until a box or option makes it valid.
+    if (geometry::SizePictureReady(m))
+        DrawPicture();
+    else
+        m_picture->replaceScene({});
 }
 
 geometry::SizeCamInputs SizeCamScreen::Inputs() const {
@@ -376,16 +381,26 @@ void SizeCamScreen::Follower_LostFocus() {
 
 void SizeCamScreen::CLx_LostFocus() {
     m_changed = true;
-    Apply(geometry::CommitArmPivotX(m_ctx.model, m_ctx.host, m_clx->text().toStdString(),
-                                    m_armRadius.box->text().toStdString()),
-          m_armRadius.box);
+    const geometry::FieldCommit c =
+        geometry::CommitArmPivotX(m_ctx.model, m_ctx.host, m_clx->text().toStdString(),
+                                  m_armRadius.box->text().toStdString());
+    if (!c.pivotText.empty()) {
+        const CommitOnLeave::Pause pause(*m_commits);
+        m_clx->setText(Qs(c.pivotText));
+    }
+    Apply(c, m_armRadius.box);
 }
 
 void SizeCamScreen::CLy_LostFocus() {
     m_changed = true;
-    Apply(geometry::CommitArmPivotY(m_ctx.model, m_ctx.host, m_cly->text().toStdString(),
-                                    m_armRadius.box->text().toStdString()),
-          m_armRadius.box);
+    const geometry::FieldCommit c =
+        geometry::CommitArmPivotY(m_ctx.model, m_ctx.host, m_cly->text().toStdString(),
+                                  m_armRadius.box->text().toStdString());
+    if (!c.pivotText.empty()) {
+        const CommitOnLeave::Pause pause(*m_commits);
+        m_cly->setText(Qs(c.pivotText));
+    }
+    Apply(c, m_armRadius.box);
 }
 
 void SizeCamScreen::ArmRadius_LostFocus() {
