@@ -8,7 +8,6 @@
 #include "text/NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -18,20 +17,12 @@ namespace {
 
 using model::ResultRow;
 
-// Blanks round the number are allowed; anything else that is not part of it is not.
-std::optional<double> StrictNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double v = 0.0;
-    const char* end = text.data() + text.size();
-    const auto r = std::from_chars(text.data(), end, v);
-    if (text.empty() || r.ec != std::errc() || r.ptr != end || !std::isfinite(v))
+// The box's number; none for a text that is not one.
+std::optional<double> StrictNumber(const std::string& text) {
+    if (!text::HoldsNumber(text))
         return std::nullopt;
-    return v;
+    const double v = text::Val(text);
+    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 std::string Length(double v) {
