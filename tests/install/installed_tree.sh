@@ -2,7 +2,8 @@
 # Tries TROCHIX as it is installed: `cmake --install` into a temporary prefix, and the Debian
 # package unpacked into another. In each tree the programs must run from there alone (no path
 # into the build folder), write what the build's own programs write, and every installed file
-# must be what the desktop and man expect.
+# must be what the desktop and man expect; the package must name its libraries and apt must
+# find them all.
 #   tests/install/installed_tree.sh BUILD_DIR PACKAGE.deb
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -117,4 +118,7 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6printsu
                libqt6svg6 libocct-foundation libocct-data-exchange libc6 libstdc\\+\\+6; do
     grep -Eq "(^|, )$library" <<<"$depends" || fail "the package does not depend on $library"
 done
+# apt finds everything the package depends on (a simulation: nothing is installed).
+apt-get -s install "$deb" >"$work/apt.log" 2>&1 && grep -q "^Inst trochix " "$work/apt.log" ||
+    fail "apt would not install the package: $(cat "$work/apt.log")"
 echo "installed tree: both trees run and hold every file"
