@@ -50,8 +50,8 @@ std::string NamedFileProblem(const std::string& path) {
     errno = 0;
     if (ec || !std::ifstream(path, std::ios::binary)) {
         const int why = ec ? ec.value() : errno;
-        return file + " cannot be read" + (why ? std::string(" (") + std::strerror(why) + ")" : "") +
-               ".";
+        return file + " cannot be read" +
+               (why ? std::string(" (") + std::strerror(why) + ")" : "") + ".";
     }
     return {};
 }
