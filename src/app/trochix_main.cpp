@@ -7,6 +7,7 @@
 #include "ui/Catalog.h"
 #include "ui/Commands.h"
 #include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
 #include "ui/Look.h"
 #include "ui/Navigator.h"
 #include "ui/QtHost.h"
@@ -109,5 +110,8 @@ int main(int argc, char** argv) {
     navigator.ShowScreen(model::ScreenId::Title); // Start shows the home screen
     if (!home->isVisible())
         navigator.ShowScreen(model::ScreenId::HomeScreen); // the title card was closed otherwise
+    // A file the desktop hands over (a double-clicked .cam) opens over the home screen.
+    if (!command.openPath.empty())
+        ui::OpenNamedFile(ctx, command.openPath);
     return app.exec();
 }

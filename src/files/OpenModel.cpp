@@ -7,6 +7,10 @@
 #include "model/Host.h"
 #include "text/NumberText.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
 namespace trochix::files {
@@ -47,6 +51,24 @@ OpenStatus OpenModel(CamModel& model, const ModelSource& source, Host& host, Ope
     }
     RowsCalculated(model);
     return computed ? OpenStatus::Opened : OpenStatus::Incomplete;
+}
+
+std::string NamedFileProblem(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string file = "The model file " + path;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return file + " does not exist.";
+    if (status.type() == fs::file_type::directory)
+        return file + " is a folder, not a model file.";
+    errno = 0;
+    if (ec || !std::ifstream(path, std::ios::binary)) {
+        const int why = ec ? ec.value() : errno;
+        return file + " cannot be read" +
+               (why ? std::string(" (") + std::strerror(why) + ")" : "") + ".";
+    }
+    return {};
 }
 
 } // namespace trochix::files

@@ -40,4 +40,9 @@ enum class OpenStatus {
 OpenStatus OpenModel(CamModel& model, const ModelSource& source, Host& host,
                      OpenResults results = OpenResults::Stored);
 
+// Why the file named on trochix's command line cannot be opened, or "" when it can be read:
+// it does not exist, names a folder, or cannot be read (with the system's reason). The
+// classic texts speak of a name chosen in a dialog, which a double-clicked file never was.
+std::string NamedFileProblem(const std::string& path);
+
 } // namespace trochix::files

@@ -88,6 +88,21 @@ bool OpenCommand(AppContext& ctx) {
     return opened;
 }
 
+bool OpenNamedFile(AppContext& ctx, const std::string& path) {
+    bool opened = false;
+    model::RunGuarded(ctx.host, "frm_Homescreen.Open", [&] {
+        const std::string problem = files::NamedFileProblem(path);
+        if (!problem.empty()) {
+            ctx.host.message(problem, model::Icon::Exclamation, model::DefaultTitle());
+            return;
+        }
+        opened =
+            files::OpenModel(ctx.model, {.path = path}, ctx.host) != files::OpenStatus::NotOpened;
+    });
+    ctx.navigator.RefreshHome();
+    return opened;
+}
+
 bool ExportCommand(AppContext& ctx, Command command) {
     const files::ExportEntry* kind = FindExport(command);
     if (!kind)

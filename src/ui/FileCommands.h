@@ -7,6 +7,8 @@
 // reader's name, and refreshes the home screen's buttons and menus when it is done.
 #pragma once
 
+#include <string>
+
 namespace trochix::ui {
 
 struct AppContext;
@@ -26,6 +28,11 @@ bool SaveAsCommand(AppContext& ctx);
 // model is replaced only when the whole file was read; then the sizing results, which the file
 // does not hold, are recomputed. True when a model was read.
 bool OpenCommand(AppContext& ctx);
+
+// The model file named on the command line, opened at start-up as Open opens the chosen file
+// (there is nothing to save yet). A file that does not exist or cannot be read is said so in
+// plain words and the start-up model stays. True when a model was read.
+bool OpenNamedFile(AppContext& ctx, const std::string& path);
 
 // File > Export > Spreadsheet, Cadkey or Profile (ExportCommand(i) of files::kExports). Needs
 // what the entry needs (files::CheckModelExportable); never changes FileName or ModelName.

@@ -10,6 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace trochix;
 using namespace trochix::files;
@@ -72,5 +77,28 @@ TEST(OpenModel, RowsOfAnOpenedProgramAreCalculated) {
             EXPECT_EQ(st.Rows[row].PrintEnabled, used);
         }
         EXPECT_TRUE(st.DoneEnabled);
+    }
+}
+
+// A file named on the command line: what is wrong with it is said in plain words.
+TEST(OpenModel, NamedFileProblemSaysWhatIsWrong) {
+    files::testing::ScratchDir dir;
+    const std::string good = dir.file("good.cam"), missing = dir.file("missing.cam");
+    std::ofstream(good) << "x";
+    EXPECT_EQ(NamedFileProblem(good), "");
+    EXPECT_EQ(NamedFileProblem(missing), "The model file " + missing + " does not exist.");
+    EXPECT_EQ(NamedFileProblem(""), "The model file  does not exist.");
+    const std::string dangling = dir.file("dangling.cam");
+    std::filesystem::create_symlink(missing, dangling);
+    EXPECT_EQ(NamedFileProblem(dangling), "The model file " + dangling + " does not exist.");
+    EXPECT_EQ(NamedFileProblem(dir.file("")),
+              "The model file " + dir.file("") + " is a folder, not a model file.");
+    EXPECT_EQ(NamedFileProblem(good + "/x.cam"),
+              "The model file " + good + "/x.cam does not exist.");
+    // Root reads every file whatever its mode.
+    if (geteuid() != 0) {
+        ASSERT_EQ(chmod(good.c_str(), 0), 0);
+        EXPECT_EQ(NamedFileProblem(good),
+                  "The model file " + good + " cannot be read (Permission denied).");
     }
 }

@@ -2,8 +2,10 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "files/ModelFile.h"
+#include "files/OpenModel.h"
 #include "model/ReportError.h"
 #include "model/Units.h"
+#include "ui/FileCommands.h"
 
 #include <cmath>
 
@@ -211,6 +213,32 @@ private slots:
             QCOMPARE(f.model->FileName, std::string("/elsewhere/current.cam"));
             QVERIFY(f.model->SvajDone && f.model->ProfileDone && f.model->ModelSaved);
             QVERIFY(!f.host.busy);
+        }
+    }
+
+    // The file the desktop hands over opens as Open opens it, without a dialog and without
+    // offering to save; one that cannot be opened is named and the model stays.
+    void namedFileOpensWithoutADialog() {
+        Calculated f;
+        const std::string path = f.path("sized.cam");
+        std::ofstream(path, std::ios::binary) << SizedModelText(path);
+        QVERIFY(ui::OpenNamedFile(f.ctx, path));
+        QCOMPARE(f.texts(), Strings{"File " + path + " successfully read."});
+        QVERIFY(f.dialogs.openRequests.empty());
+        QCOMPARE(f.model->FileName, path);
+        QVERIFY(f.model->ModelSaved && f.model->ProfileDone);
+
+        f.model->FileName = "/elsewhere/current.cam";
+        const std::string before = f.fileText();
+        for (const std::string& bad : {f.path("missing.cam"), f.path("")}) {
+            f.host.clear();
+            QVERIFY(!ui::OpenNamedFile(f.ctx, bad));
+            QCOMPARE(f.host.messages.size(), std::size_t(1));
+            QCOMPARE(f.host.messages[0].icon, Icon::Exclamation);
+            QCOMPARE(f.host.messages[0].text, files::NamedFileProblem(bad));
+            QVERIFY(f.host.messages[0].text.find(bad) != std::string::npos);
+            QCOMPARE(f.fileText(), before);
+            QCOMPARE(f.model->FileName, std::string("/elsewhere/current.cam"));
         }
     }
 

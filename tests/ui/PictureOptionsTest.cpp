@@ -101,6 +101,7 @@ private slots:
             {{"--example", "1", "--out", "a.png"}, StartKind::UsageError},
             {{"-platform", "offscreen"}, StartKind::UsageError},
             {{"model.cam", "--bogus"}, StartKind::UsageError},
+            {{"one.cam", "two.cam"}, StartKind::UsageError},
         };
         for (const auto& c : cases) {
             const ui::StartCommand got = ui::ParseCommandLine(c.args);
@@ -108,6 +109,11 @@ private slots:
             QCOMPARE(got.picture.has_value(), c.kind == StartKind::Picture);
         }
         QVERIFY(ui::ParseCommandLine({"-x"}).error.find("-x") != std::string::npos);
+        // The one plain argument is the file the screens open.
+        QCOMPARE(ui::ParseCommandLine({"my cam.cam"}).openPath, std::string("my cam.cam"));
+        QCOMPARE(ui::ParseCommandLine({}).openPath, std::string());
+        QCOMPARE(ui::ParseCommandLine({"one.cam", "two.cam"}).error,
+                 std::string("one model file at a time: one.cam and two.cam"));
         QCOMPARE(
             ui::ParseCommandLine({"--open", "-h", "--draw", "--out", "a.png"}).picture->openPath,
             std::string("-h"));

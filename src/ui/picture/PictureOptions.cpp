@@ -158,14 +158,22 @@ StartCommand ParseCommandLine(const std::vector<std::string>& args) {
             return {StartKind::UsageError, std::nullopt, std::move(parsed.error)};
         return {StartKind::Picture, std::move(parsed.options), ""};
     }
-    for (const std::string& a : args)
+    StartCommand screens;
+    for (const std::string& a : args) {
         if (a.starts_with('-'))
             return {StartKind::UsageError, std::nullopt, "unknown option " + a};
-    return {};
+        if (!screens.openPath.empty())
+            return {StartKind::UsageError, std::nullopt,
+                    "one model file at a time: " + screens.openPath + " and " + a};
+        screens.openPath = a;
+    }
+    return screens;
 }
 
 std::string ProgramUsage() {
     return "usage: trochix              start the screens (needs a display)\n"
+           "       trochix FILE.cam     start the screens with the model file open, as\n"
+           "                            File > Open opens it\n"
            "       trochix --help       print this text\n"
            "       trochix --version    print the version\n"
            "\n" +

@@ -1,5 +1,6 @@
-// The command line of trochix: the screens, --help, --version, or a picture rendered without
-// a window:
+// The command line of trochix: the screens (with a model file open, as a desktop opens a
+// double-clicked .cam file), --help, --version, or a picture rendered without a window:
+//   trochix [FILE.cam]
 //   trochix (--example N | --open FILE [--recalc]) --plot "DI VE AC JE"
 //           [--layout single|two|four|polar] [--style aligned|annotated] [--segment all|K]
 //           [--chart-only] --out FILE.png|.svg|.pdf
@@ -49,11 +50,12 @@ struct StartCommand {
     StartKind kind = StartKind::Screens;
     std::optional<PictureOptions> picture; // for StartKind::Picture
     std::string error;                     // for StartKind::UsageError
+    std::string openPath = {};             // for StartKind::Screens: the file to open, or ""
 };
 
 // args are the arguments after the program name. The first of --help (-h) and --version wins;
 // otherwise the picture options, if any, are parsed; any other argument starting with '-' is
-// unknown. Arguments that are no options are left to the screens.
+// unknown. One argument that is no option is the model file the screens open; more are refused.
 StartCommand ParseCommandLine(const std::vector<std::string>& args);
 
 // The whole usage text of trochix, the picture options included.
