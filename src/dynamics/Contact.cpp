@@ -99,11 +99,15 @@ std::vector<std::array<float, 2>> NonPositiveRanges(std::span<const float> angle
     if (from >= 0) {
         const std::array<float, 2> tail{angle[static_cast<std::size_t>(from)],
                                         angle[static_cast<std::size_t>(last)]};
-        // The last point is the first again: a run through 360 goes on from 0.
-        if (from > 0 && !ranges.empty() && value[0] <= 0.0 && last == numPoints)
-            ranges.front()[0] = tail[0];
-        else
+        // The last point is the first again: a run through 360 goes on from 0, and is listed
+        // last, where it ends the turn.
+        if (from > 0 && !ranges.empty() && value[0] <= 0.0 && last == numPoints) {
+            const float to = ranges.front()[1];
+            ranges.erase(ranges.begin());
+            ranges.push_back({tail[0], to});
+        } else {
             ranges.push_back(tail);
+        }
     }
     return ranges;
 }

@@ -47,7 +47,7 @@ double FollowerModulusOf(const CamModel& model);
 double ContactWidthOf(const CamModel& model);
 
 // Runs of points where value <= 0, as cam angles from..to (point numPoints is point 0 again,
-// so a run through 360 degrees joins the one from 0, giving from > to).
+// so a run through 360 degrees joins the one from 0, giving from > to, and comes last).
 std::vector<std::array<float, 2>> NonPositiveRanges(std::span<const float> angle,
                                                     std::span<const double> value, int numPoints);
 

@@ -53,10 +53,12 @@ ContactVerdict VerdictTexts(const CamModel& m) {
     v.headline = v.kept ? "Contact kept" : "Jump: " + JumpText(m);
     v.minForce = "Smallest contact force " + text::FNRoundStr(c.MinForce, 1) + " " + force +
                  " at " + text::FNRoundStr(c.MinForceAngle, 2) + " deg";
-    v.preload = "Preload needed " + text::FNRoundStr(c.PreloadNeeded, 1) + " " + force;
-    v.spring = c.SpringReaches ? "or spring rate " + text::FNRoundStr(c.SpringNeeded, 1) + " " +
-                                     force + "/" + Label(m, ResultRow::Displacement)
-                               : "No spring rate alone keeps the margin";
+    v.preload = "Preload needed " + text::FNRoundStr(c.PreloadNeeded, 1) + " " + force +
+                " with this spring";
+    v.spring = c.SpringReaches
+                   ? "or spring rate " + text::FNRoundStr(c.SpringNeeded, 1) + " " + force + "/" +
+                         Label(m, ResultRow::Displacement) + " with this preload"
+                   : "No spring rate with this preload keeps the margin";
     v.topSpeed = c.TopSpeedLimited ? "Top speed " + text::FNRoundStr(c.TopSpeed, 1) + " rpm"
                                    : "Contact kept at any speed";
     if (c.HertzValid) {

@@ -178,8 +178,8 @@ TEST(Contact, JumpRangesJoinAcrossTheTurn) {
     const std::array<double, 9> wraps{-1, 2, 2, 0, -1, 3, 3, -2, -1};
     const auto r = dynamics::NonPositiveRanges(angle, wraps, 8);
     ASSERT_EQ(r.size(), 2u);
-    EXPECT_EQ(r[0], (std::array<float, 2>{315.0f, 0.0f}));
-    EXPECT_EQ(r[1], (std::array<float, 2>{135.0f, 180.0f}));
+    EXPECT_EQ(r[0], (std::array<float, 2>{135.0f, 180.0f}));
+    EXPECT_EQ(r[1], (std::array<float, 2>{315.0f, 0.0f}));
     const std::array<double, 9> none{1, 2, 2, 1, 1, 3, 3, 2, 1};
     EXPECT_TRUE(dynamics::NonPositiveRanges(angle, none, 8).empty());
 }

@@ -122,7 +122,7 @@ std::string PictureUsage() {
            "          [--segment all|K] --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
-           "XS YS FR FL). FILE ends in .png, .svg or .pdf.\n"
+           "XS YS FR FL CF HP HW). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
 }
