@@ -70,6 +70,9 @@ ContactVerdict VerdictTexts(const CamModel& m) {
         v.hertz = "No contact pressure: the cam surface's curvature is not known for this "
                   "follower";
     }
+    if (c.NoHertzPoints > 0)
+        v.hertz += "; no convex contact at " + std::to_string(c.NoHertzPoints) +
+                   " points (a cusp or undercut)";
     return v;
 }
 

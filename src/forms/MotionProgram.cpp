@@ -178,8 +178,7 @@ bool CompleteMotionProgram(CamModel& m, Host& host, InputScreenState& st) {
         // An example's later stages were computed from this very program when it was loaded.
         if (m.ExampleLoaded) {
             for (model::Stage s :
-                 {model::Stage::Motion, model::Stage::Sizing, model::Stage::Dynamics,
-                  model::Stage::Contact})
+                 {model::Stage::Motion, model::Stage::Sizing, model::Stage::Dynamics})
                 chain::Holds(m, s);
         } else {
             chain::Completed(m, model::Stage::Motion);

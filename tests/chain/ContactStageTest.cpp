@@ -3,6 +3,9 @@
 #include "chain/Recalculate.h"
 #include "chain/Stages.h"
 #include "files/Examples.h"
+#include "files/FilesTestSupport.h"
+#include "files/ModelFile.h"
+#include "files/OpenModel.h"
 #include "model/CamModel.h"
 #include "model/RecordingHost.h"
 #include "model/ResultRow.h"
@@ -90,6 +93,31 @@ TEST(ContactStage, TheSurfaceCurvatureShapesTheBand) {
     }
     EXPECT_GT(convex, 0);
     EXPECT_GT(concave, 0);
+}
+
+// No file holds the contact rows: opening a model with its dynamics computes them again from
+// the stored force and the contact fields it keeps, as they were when it was saved.
+TEST(ContactStage, AnOpenedModelJudgesItsContactAgain) {
+    files::testing::ScratchDir dir;
+    const std::string path = dir.file("wide.cam");
+    model::RecordingHost host;
+    auto saved = testsupport::ModelAtStep();
+    ASSERT_TRUE(files::LoadExample(*saved, host, 3));
+    saved->ContactWidth = 2.0f;
+    ASSERT_TRUE(chain::RunContact(*saved, host));
+    ASSERT_TRUE(files::SaveModel(*saved, path, host, "test"));
+
+    auto opened = testsupport::ModelAtStep();
+    ASSERT_EQ(files::OpenModel(*opened, {.path = path}, host), files::OpenStatus::Opened);
+    ASSERT_TRUE(opened->ContactDone);
+    EXPECT_EQ(opened->ContactWidth, 2.0f);
+    for (int row : {ResultRow::ContactForce, ResultRow::ContactPressure}) {
+        for (int i = 0; i <= opened->NumPoints; i += 15) {
+            const float want = saved->Results[row][i];
+            EXPECT_NEAR(opened->Results[row][i], want, 1e-5f * std::fabs(want)) << row << " " << i;
+        }
+    }
+    EXPECT_EQ(opened->Contact.TopSpeed, saved->Contact.TopSpeed);
 }
 
 } // namespace
