@@ -59,8 +59,12 @@ ContactVerdict VerdictTexts(const CamModel& m) {
                    ? "or spring rate " + text::FNRoundStr(c.SpringNeeded, 1) + " " + force + "/" +
                          Label(m, ResultRow::Displacement) + " with this preload"
                    : "No spring rate with this preload keeps the margin";
-    v.topSpeed = c.TopSpeedLimited ? "Top speed " + text::FNRoundStr(c.TopSpeed, 1) + " rpm"
-                                   : "Contact kept at any speed";
+    if (!c.TopSpeedLimited)
+        v.topSpeed = "Contact kept at any speed";
+    else if (c.TopSpeed == 0.0f)
+        v.topSpeed = "No speed keeps contact: the force at rest is not above zero";
+    else
+        v.topSpeed = "Top speed " + text::FNRoundStr(c.TopSpeed, 1) + " rpm";
     if (c.HertzValid) {
         v.hertz = "Largest contact pressure " + T(c.HertzMax) + " " + stress + " at " +
                   text::FNRoundStr(c.HertzMaxAngle, 2) + " deg";

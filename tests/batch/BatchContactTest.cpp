@@ -142,4 +142,32 @@ TEST(BatchContact, AFollowerWithoutSpringJumps) {
         << none.messages;
 }
 
+// The contact rows by their codes, as any other function: names and units in the header, and
+// p0 b = 2 N / (pi L) on every printed line (L = 1.5 in, half example 1's prime radius).
+TEST(BatchContact, TheContactRowsTabulateByTheirCodes) {
+    files::testing::ScratchDir dir;
+    const std::string path = dir.file("contact.txt");
+    const Outcome run = RunArgs({"--example", "1", "--table", "CF HP hw", "--decimals", "2,2,6",
+                                 "--every", "10", "--table-out", path});
+    ASSERT_EQ(run.status, 0) << run.messages;
+    std::istringstream text(files::testing::ReadBytes(path));
+    std::string line;
+    std::vector<std::string> lines;
+    while (std::getline(text, line))
+        lines.push_back(line.substr(0, line.find_last_not_of("\r") + 1));
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_EQ(lines[3], "Angle\tContact F\tHertz p0\tHalf Width\t");
+    EXPECT_EQ(lines[4], "Degrees\tlb\tlb/in^2\tin\t");
+    int checked = 0;
+    for (std::size_t i = 6; i < lines.size(); ++i) {
+        std::istringstream row(lines[i]);
+        double angle = 0, N = 0, p0 = 0, b = 0;
+        if (!(row >> angle >> N >> p0 >> b))
+            break;
+        EXPECT_NEAR(p0 * b, 2 * N / (3.14159265358979 * 1.5), 2e-3 * p0 * b + 1e-2) << lines[i];
+        ++checked;
+    }
+    EXPECT_EQ(checked, 37);
+}
+
 } // namespace

@@ -74,7 +74,8 @@ private slots:
         QVERIFY(verdict->text().startsWith("Jump: "));
         QVERIFY(verdict->text().endsWith(" deg"));
         QVERIFY(verdict->styleSheet().contains("#c0161b"));
-        QCOMPARE(LabelText(s, "lbl_TopSpeed"), QString("Top speed 0.0 rpm"));
+        QCOMPARE(LabelText(s, "lbl_TopSpeed"),
+                 QString("No speed keeps contact: the force at rest is not above zero"));
     }
 
     void refusedBoxesKeepTheModel() {
