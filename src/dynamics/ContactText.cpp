@@ -76,7 +76,7 @@ ContactVerdict VerdictTexts(const CamModel& m) {
     }
     if (c.NoHertzPoints > 0)
         v.hertz += "; no convex contact at " + std::to_string(c.NoHertzPoints) +
-                   " points (a cusp or undercut)";
+                   (c.NoHertzPoints == 1 ? " point" : " points") + " (a cusp or undercut)";
     return v;
 }
 
