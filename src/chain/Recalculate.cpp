@@ -1,19 +1,26 @@
 #include "chain/Recalculate.h"
 
 #include "chain/Stages.h"
+#include "dynamics/Contact.h"
 #include "dynamics/Dynamics.h"
+#include "geometry/CamSurface.h"
 #include "geometry/Sizing.h"
 #include "model/CamModel.h"
+#include "model/Constants.h"
 #include "model/Fault.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
+#include "model/ResultRow.h"
 #include "model/SegmentTable.h"
 #include "motion/MotionLaws.h"
 #include "motion/SegmentDriver.h"
 #include "spectrum/Spectrum.h"
 #include "text/NumberText.h"
 
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace trochix::chain {
@@ -73,6 +80,49 @@ bool RunDynamics(CamModel& m, Host& host) {
     return true;
 }
 
+namespace {
+
+// The signed curvature of the cam surface under the follower at every point. A radial cam's
+// comes exact from its surface; a barrel's from the pitch curve's radius of row 6, less the
+// roller. A flat face on an arm or a barrel has no surface here: no Hertz figures.
+dynamics::ContactGeometry ContactGeometryOf(const CamModel& m) {
+    dynamics::ContactGeometry g;
+    const bool flat = m.FollowerType == 2;
+    const std::optional<geometry::CamSurface> cam = geometry::CamSurface::Of(m);
+    if (flat && !cam)
+        return g;
+    g.hertz = true;
+    g.followerRadius = flat ? 0.0 : m.RollerRadius;
+    const double Rr = g.followerRadius;
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    for (int i = 0; i <= m.NumPoints; ++i) {
+        double kappa = 0.0; // of the pitch curve; of the surface itself under a flat face
+        if (cam) {
+            kappa = cam->curvature(m.Results[model::ResultRow::CamAngle][i] * model::kDegToRad);
+        } else {
+            const double rho = m.Results[model::ResultRow::RadiusOfCurvature][i];
+            kappa = rho == 0.0 ? inf : 1.0 / rho;
+        }
+        if (!flat) {
+            // The surface runs the roller's radius inside the pitch curve: rho - Rr.
+            const double inside = 1.0 - Rr * kappa;
+            kappa = inside == 0.0 ? inf : kappa / inside;
+        }
+        g.curvature.push_back(kappa);
+    }
+    return g;
+}
+
+} // namespace
+
+bool RunContact(CamModel& m, Host& host) {
+    Withdraw(m, Stage::Contact);
+    if (!dynamics::Contact(m, host, ContactGeometryOf(m)))
+        return false;
+    Completed(m, Stage::Contact);
+    return true;
+}
+
 bool RunSpectrum(CamModel& m, Host& host, int row, int numSamples) {
     Withdraw(m, Stage::Spectrum);
     if (!spectrum::SpectrumStep(m, host, row, numSamples))
@@ -82,7 +132,7 @@ bool RunSpectrum(CamModel& m, Host& host, int row, int numSamples) {
 }
 
 bool RecalculateLaterStages(CamModel& m, Host& host) {
-    return RunSizing(m, host) && RunDynamics(m, host);
+    return RunSizing(m, host) && RunDynamics(m, host) && RunContact(m, host);
 }
 
 bool RecalculateModel(CamModel& m, Host& host) {
@@ -96,7 +146,7 @@ bool RefreshDynamics(CamModel& m, Host& host, bool hadDynamics) {
         Withdraw(m, Stage::Dynamics);
         return true;
     }
-    return RunDynamics(m, host);
+    return RunDynamics(m, host) && RunContact(m, host);
 }
 
 bool RecalculateSizing(CamModel& m, Host& host) {
@@ -110,7 +160,8 @@ bool RecomputeSizingAfterRead(CamModel& m, Host& host) {
     if (!m.ProfileDone)
         return true;
     return geometry::Autopress(m, host, m.FollowerType) &&
-           geometry::RadiusOfCurvature(m, host, m.FollowerType);
+           geometry::RadiusOfCurvature(m, host, m.FollowerType) &&
+           (!m.DynamicsDone || RunContact(m, host));
 }
 
 } // namespace trochix::chain

@@ -33,7 +33,7 @@ bool RecalculateModel(CamModel& model, Host& host);
 bool RecalculateMotion(CamModel& model, Host& host);
 
 // Only the later stages on the motion program already in Results: sizing (ProfileDone), then
-// dynamics (DynamicsDone). Returns true when both completed.
+// dynamics (DynamicsDone) and contact (ContactDone). Returns true when all completed.
 bool RecalculateLaterStages(CamModel& model, Host& host);
 
 // One stage each, as a command runs it: the stage withdrawn, computed, then marked Completed
@@ -41,10 +41,13 @@ bool RecalculateLaterStages(CamModel& model, Host& host);
 bool RunSizing(CamModel& model, Host& host);   // Autopress (with the profile), RadiusOfCurvature
 bool RunDynamics(CamModel& model, Host& host); // force, torque and flywheel
 bool RunSpectrum(CamModel& model, Host& host, int row, int numSamples); // SpectrumStep
+// Normal force, jump and Hertz stress (dynamics/Contact.h) on the dynamics' force, with the
+// cam surface's curvature from the geometry.
+bool RunContact(CamModel& model, Host& host);
 
 // After the cam geometry changed on a screen: the dynamics, when they had been computed
 // (hadDynamics, read before the sizing ran), are computed again from the new pressure angle
-// so that force and torque stay true to the cam. Torque accumulated over several cams
+// so that force, torque and contact stay true to the cam. Torque accumulated over several cams
 // (TorqueStartFresh false) cannot be recomputed; those results are withdrawn instead.
 // Returns false when a pass stopped.
 bool RefreshDynamics(CamModel& model, Host& host, bool hadDynamics);
@@ -55,7 +58,8 @@ bool RefreshDynamics(CamModel& model, Host& host, bool hadDynamics);
 bool RecalculateSizing(CamModel& model, Host& host);
 
 // What a model read from a file lacks: the roller-radius text and, for a sized cam, the sizing
-// extremes (Autopress then RadiusOfCurvature). A cam never sized keeps its rows as read.
+// extremes (Autopress then RadiusOfCurvature), and for a file with dynamics the contact rows,
+// which no file holds. A cam never sized keeps its rows as read.
 // Returns false when the sizing did not complete (its message shown).
 bool RecomputeSizingAfterRead(CamModel& model, Host& host);
 

@@ -58,6 +58,9 @@ const std::array<StageInfo, model::kStageCount> kStages = {{
     {Stage::Torque, "compute the dynamics first",
      Reads({Input::MotionProgram, Input::CamGeometry, Input::FollowerTrain, Input::Bearing}),
      &CamModel::DynamicsDone},
+    {Stage::Contact, "compute the dynamics first",
+     Reads({Input::MotionProgram, Input::CamGeometry, Input::FollowerTrain, Input::ContactData}),
+     &CamModel::ContactDone},
     {Stage::Spectrum, "compute a Fourier transform first", Reads({Input::Transform}),
      &CamModel::FftDone},
 }};

@@ -10,15 +10,24 @@ namespace trochix::files {
 
 namespace {
 
-// The inputs of the machined cam. The other choices the fixed layout has no line for (the
+// The inputs of the machined cam and of the contact. The other choices the fixed layout has no line for (the
 // torque option, the harmonics, the print and plot choices) belong to the session and carry
 // over from the model open before, so they are not stored.
 constexpr float kLengthLimit = 1.0e6f;
-constexpr std::array<KeyedField, 4> kModelKeyedFields{{
+// Above any modulus in any unit system (steel is 2.07e12 Dyne/cm^2).
+constexpr float kModulusLimit = 1.0e20f;
+constexpr std::array<KeyedField, 10> kModelKeyedFields{{
     {"CutterRadius", RealKey{&CamModel::CutterRadius, 0.0f, 0.0f, kLengthLimit}},
     {"SurfaceTolerance", RealKey{&CamModel::SurfaceTolerance, 0.0f, 0.0f, kLengthLimit}},
     {"PlateThickness", RealKey{&CamModel::PlateThickness, 0.0f, 0.0f, kLengthLimit}},
     {"BoreDiameter", RealKey{&CamModel::BoreDiameter, 0.0f, 0.0f, kLengthLimit}},
+    // The contact: 0 for the width or a modulus takes its default (the plate, steel).
+    {"ContactWidth", RealKey{&CamModel::ContactWidth, 0.0f, 0.0f, kLengthLimit}},
+    {"CamModulus", RealKey{&CamModel::CamModulus, 0.0f, 0.0f, kModulusLimit}},
+    {"FollowerModulus", RealKey{&CamModel::FollowerModulus, 0.0f, 0.0f, kModulusLimit}},
+    {"CamPoisson", RealKey{&CamModel::CamPoisson, 0.3f, 0.0f, 0.5f}},
+    {"FollowerPoisson", RealKey{&CamModel::FollowerPoisson, 0.3f, 0.0f, 0.5f}},
+    {"ContactMargin", RealKey{&CamModel::ContactMargin, 0.1f, 0.0f, 0.9f}},
 }};
 
 template <class K> bool AtDefault(const CamModel& m, const K& k) {

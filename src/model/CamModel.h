@@ -13,7 +13,7 @@ namespace trochix::model {
 constexpr int kMaxSegments = 16;
 constexpr int kMaxBCs = 20;
 constexpr int kNumFunctions = 16; // last function row that is cleared, saved and listed
-constexpr int kResultRows = 22;   // rows 17..21 hold the current Fourier transform
+constexpr int kResultRows = 25;   // rows 17..21 the current Fourier transform, 22.. contact
 constexpr int kMaxPoints = 1440;  // NumPoints at a step of 0.25 degree
 
 constexpr const char* kAppTitle = "TROCHIX for Windows";
@@ -30,6 +30,23 @@ constexpr float JournalFriction = 0.01f;
 constexpr float FollowerFriction = 0.1f;
 constexpr float FluctCoef = 0.05f;
 } // namespace dynamics_defaults
+
+// What the contact stage found (dynamics/Contact.h), in the model's units; angles in degrees.
+struct ContactFigures {
+    std::vector<std::array<float, 2>> JumpRanges; // cam angles from..to where N <= 0
+    float MinForce = 0.0f, MinForceAngle = 0.0f;  // smallest normal force and where
+    float MaxForce = 0.0f;                        // largest normal force
+    float PreloadNeeded = 0.0f;                   // preload that keeps the margin (0: none needed)
+    bool SpringReaches = false;                   // some spring rate keeps the margin
+    float SpringNeeded = 0.0f;                    // the least such rate (0: none needed)
+    bool TopSpeedLimited = true;                  // false: contact holds at every speed
+    float TopSpeed = 0.0f;                        // rpm: the highest speed that keeps contact
+    bool HertzValid = false;                      // some point has a Hertz contact
+    float HertzMax = 0.0f, HertzMaxAngle = 0.0f;  // largest p0 and where
+    float HalfWidthAtMax = 0.0f;                  // b there
+    float ShearMax = 0.0f, ShearDepth = 0.0f;     // largest subsurface shear, its depth
+    int NoHertzPoints = 0; // points with a positive force but no convex contact (undercut)
+};
 
 template <class T> using SegArray = std::array<T, kMaxSegments + 1>;
 // Boundary-condition tables, indexed [condition or term 0..20][segment 0..16].
@@ -64,6 +81,7 @@ struct CamModel {
     bool ProfileDone = false;
     bool DynamicsDone = false;
     bool FftDone = false;
+    bool ContactDone = false;
     bool ModelSaved = false;
     bool ContinuityOK = true;
     bool BcUnchanged = false;   // the open polynomial's conditions were solved and not edited since
@@ -144,7 +162,7 @@ struct CamModel {
 
     // ---- results: rows 0..21 by points 0..NumPoints
     ResultTable Results{};
-    std::array<std::string, kNumFunctions + 2> UnitLabel{}; // 0..17
+    std::array<std::string, kResultRows> UnitLabel{}; // 0..17, and the contact rows
 
     // ---- sizing
     float FaceWidth = 0.0f;
@@ -206,6 +224,16 @@ struct CamModel {
     float SurfaceTolerance = 0.0f; // 0: 0.0025 mm in the model's length unit
     float PlateThickness = 0.0f;   // 0: half the prime radius
     float BoreDiameter = 0.0f;     // 0: no bore
+
+    // ---- the contact between cam and follower, saved as keyed lines; a modulus of 0 is steel
+    // in the model's stress unit, a width of 0 the plate's thickness
+    float ContactWidth = 0.0f;
+    float CamModulus = 0.0f;
+    float FollowerModulus = 0.0f;
+    float CamPoisson = 0.3f;
+    float FollowerPoisson = 0.3f;
+    float ContactMargin = 0.1f; // the smallest force kept above zero, part of the largest
+    ContactFigures Contact;
 
     // ---- plot and print requests
     int PlotType = 1;  // 1 single, 2 two windows, 3 four windows, 4 polar

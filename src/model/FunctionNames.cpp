@@ -20,10 +20,10 @@ template <std::size_t N> std::array<std::string, N> Column(const char* RowInfo::
 
 } // namespace
 
-const std::array<std::string, 18> FuncName = Column<18>(&RowInfo::name);
-const std::array<std::string, 21> FuncShort = Column<21>(&RowInfo::shortName);
-const std::array<std::string, 21> FuncAbbrev = Column<21>(&RowInfo::abbrev);
-const std::array<std::string, 21> FuncLetter = Column<21>(&RowInfo::letter);
+const std::array<std::string, kResultRows> FuncName = Column<kResultRows>(&RowInfo::name);
+const std::array<std::string, kResultRows> FuncShort = Column<kResultRows>(&RowInfo::shortName);
+const std::array<std::string, kResultRows> FuncAbbrev = Column<kResultRows>(&RowInfo::abbrev);
+const std::array<std::string, kResultRows> FuncLetter = Column<kResultRows>(&RowInfo::letter);
 
 const std::array<std::string, 4> SvajName = {"Disp", "Veloc", "Accel", "Jerk"};
 

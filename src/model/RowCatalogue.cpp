@@ -34,6 +34,9 @@ const std::array<RowInfo, kResultRows> RowCatalogue = {{
     {R::FftMagnitude,      "",                    "Mag FFT",    "Mag",      "Mg", "MA", U::None,          S::Spectrum, 0},
     {R::FftPhase,          "",                    "Ang FFT",    "Phs",      "Ph", "AN", U::None,          S::Spectrum, 0},
     {R::FftPower,          "",                    "",           "",         "",   "",   U::None,          S::Spectrum, 0},
+    {R::ContactForce,      "Contact Force",       "Contact F",  "N-cont",   "N",  "CF", U::Force,         S::Contact,  17},
+    {R::ContactPressure,   "Contact Pressure",    "Hertz p0",   "p0",       "p0", "HP", U::Stress,        S::Contact,  18},
+    {R::ContactHalfWidth,  "Contact Half-width",  "Half Width", "b",        "b",  "HW", U::Length,        S::Contact,  19},
 }};
 // clang-format on
 

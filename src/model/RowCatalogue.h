@@ -22,6 +22,7 @@ enum class UnitKind {
     Length,
     Force,
     Torque, // force-length
+    Stress, // force per length squared
     None,   // the spectrum rows: labelled by the function transformed
 };
 

@@ -11,9 +11,10 @@ enum class Stage {
     Profile,  // the profile coordinates
     Dynamics, // follower force
     Torque,   // camshaft torque, friction and flywheel
+    Contact,  // normal force, jump, Hertz stress
     Spectrum, // the current Fourier transform
 };
 
-constexpr int kStageCount = 6;
+constexpr int kStageCount = 7;
 
 } // namespace trochix::model

@@ -1,6 +1,7 @@
 #include "model/Units.h"
 
 #include "model/CamModel.h"
+#include "model/ResultRow.h"
 #include "model/RowCatalogue.h"
 
 #include <algorithm>
@@ -38,6 +39,7 @@ void SetUnitLabels(std::array<std::string, N>& labels, int count, int system, bo
         case UnitKind::Length: return L;
         case UnitKind::Force: return F;
         case UnitKind::Torque: return F + "-" + L;
+        case UnitKind::Stress: return F + "/" + L + "^2";
         case UnitKind::None: break;
         }
         return std::string();
@@ -46,9 +48,22 @@ void SetUnitLabels(std::array<std::string, N>& labels, int count, int system, bo
     const int last = std::min<int>(count, static_cast<int>(std::min<std::size_t>(N, 18)) - 1);
     for (int i = 0; i <= last; ++i)
         labels[i] = i == kMassLabel ? std::string(u.mass) : label(RowCatalogue[i].unit);
+    // The contact rows follow the transform's rows, which the mass entry shares a place with.
+    for (std::size_t i = ResultRow::ContactForce; i < N && i < RowCatalogue.size(); ++i)
+        labels[i] = label(RowCatalogue[i].unit);
 }
 
+static_assert(kUnitLabels == kResultRows);
+template void SetUnitLabels(std::array<std::string, kUnitLabels>&, int, int, bool);
 template void SetUnitLabels(std::array<std::string, kNumFunctions + 2>&, int, int, bool);
+
+double PascalsPerStress(int system) {
+    // lb/in^2, lb/ft^2, N/m^2, Dyne/cm^2, KN/mm^2; a pound-force is 4.4482216152605 N.
+    constexpr double lbf = 4.4482216152605;
+    constexpr std::array<double, kUnitSystems + 1> pa = {
+        lbf / (0.0254 * 0.0254), lbf / (0.0254 * 0.0254), lbf / (0.3048 * 0.3048), 1.0, 0.1, 1.0e9};
+    return system >= 1 && system <= kUnitSystems ? pa[system] : pa[1];
+}
 
 void SelectUnitSystem(CamModel& model, int k) {
     k = std::clamp(k, 1, kUnitSystems);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace trochix::model {
@@ -16,6 +17,8 @@ constexpr int kLengthLabel = 6;
 constexpr int kForceLabel = 7;
 constexpr int kTorqueLabel = 8;
 constexpr int kMassLabel = 17;
+// UnitLabel: rows 0..16, the mass at 17, nothing for the transform's rows, then the contact rows.
+constexpr std::size_t kUnitLabels = 25;
 
 struct UnitSystemNames {
     const char* menu;
@@ -30,6 +33,10 @@ extern const std::array<UnitSystemNames, kUnitSystems + 1> UnitSystems;
 // Millimetres in one length unit of system k (1..5; outside that, the first system): what a
 // drawing at true scale is laid out with.
 double MillimetresPerLength(int system);
+
+// Pascals in one stress unit (force per length squared) of system k (1..5; outside that, the
+// first system).
+double PascalsPerStress(int system);
 
 // Fills labels[0..count] for `system` and the follower motion (translating or oscillating).
 template <std::size_t N>

@@ -93,6 +93,8 @@ std::string PlotBottomTitle(const CamModel& m) {
 std::string FunctionUnit(const CamModel& m, int row) {
     if (row == ResultRow::FftPhase)
         return "deg";
+    if (row >= ResultRow::ContactForce && row < model::kResultRows)
+        return m.UnitLabel[static_cast<std::size_t>(row)];
     if (row >= ResultRow::FftReal)
         row = m.FftRow;
     if (row < 0 || row > model::kNumFunctions)

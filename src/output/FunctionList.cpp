@@ -61,6 +61,9 @@ const std::array<Preset, 13> Presets2 = {{
 // clang-format on
 
 bool StageDone(const model::CamModel& m, Stage stage) {
+    // The contact rows are the dynamics' force seen at the contact: no dynamics, no contact.
+    if (stage == Stage::Contact && !chain::Done(m, Stage::Dynamics))
+        return false;
     return stage == Stage::Motion || chain::Done(m, stage);
 }
 
@@ -93,7 +96,7 @@ std::vector<std::string> FillFunctionList(const model::CamModel& m) {
 }
 
 bool IsSelectable(const model::CamModel& m, int row) {
-    if (row < ResultRow::Displacement || row > ResultRow::FftPhase)
+    if (row < ResultRow::Displacement || row >= model::kResultRows || row == ResultRow::FftPower)
         return false;
     return StageDone(m, StageOf(row));
 }
@@ -101,7 +104,7 @@ bool IsSelectable(const model::CamModel& m, int row) {
 int RowOfName(std::string_view name) {
     if (name.empty())
         return 0;
-    for (int row = ResultRow::Displacement; row <= ResultRow::FftPhase; ++row)
+    for (int row = ResultRow::Displacement; row < model::kResultRows; ++row)
         if (model::FuncShort[row] == name)
             return row;
     return 0;

@@ -4,7 +4,7 @@
 // function is offered only once the stage that computes it has run (its stage in
 // model/RowCatalogue; S, V, A, J always); the rows of the current Fourier transform are never
 // listed, only reached by preset or code. The function boxes list rows in the order of their
-// catalogue places: 1..4, 5, 6, 7, 8, 15, 16, 9..14.
+// catalogue places: 1..4, 5, 6, 7, 8, 15, 16, 9..14, then the contact rows 22..24.
 #pragma once
 
 #include "model/Forward.h"
@@ -35,7 +35,7 @@ std::vector<std::string> FillFunctionList(const model::CamModel& model);
 // Choosing a row of a stage not yet computed would show zeros under a real name.
 bool IsSelectable(const model::CamModel& model, int row);
 
-// The row (1..20) whose FuncShort is exactly `name`; 0 when none.
+// The row (1..20, the contact rows) whose FuncShort is exactly `name`; 0 when none.
 int RowOfName(std::string_view name);
 
 // The typing-code match: the first two characters of `text`, upper-cased, against the codes of

@@ -11,7 +11,7 @@ namespace trochix::output {
 using model::ResultRow;
 
 int CheckedRow(int row) {
-    if (row < ResultRow::Displacement || row > ResultRow::FftPhase)
+    if (row < ResultRow::Displacement || row >= model::kResultRows || row == ResultRow::FftPower)
         throw model::Fault(model::kSubscriptOutOfRange);
     return row;
 }
@@ -19,7 +19,7 @@ int CheckedRow(int row) {
 double PlotValue(const model::CamModel& m, int row, int j) {
     if (row < 0 || row >= model::kResultRows || j < 0 || j > model::kMaxPoints)
         throw model::Fault(model::kSubscriptOutOfRange);
-    if (row >= ResultRow::FftReal) {
+    if (row >= ResultRow::FftReal && row <= ResultRow::FftPower) {
         if (static_cast<std::size_t>(j) >= m.FFTResult.size())
             throw model::Fault(model::kSubscriptOutOfRange);
         return m.FFTResult[static_cast<std::size_t>(j)]

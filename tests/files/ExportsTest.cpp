@@ -239,7 +239,7 @@ TEST(Exports, WritersReplaceWholeFilesOrLeaveThemAlone) {
 
     // A function row beyond the table: fault 9, the previous file stays.
     WriteBytes(dir.file("Cam1.dat"), "previous");
-    m->PlotFunc[3] = 22;
+    m->PlotFunc[3] = model::kResultRows;
     EXPECT_FALSE(Print_to_File(*m, dir.file("Cam1.dat"), host));
     EXPECT_EQ(host.lastText(),
               "Error 9   (Subscript out of range)  has occurred in Print_to_File\r\r");

@@ -127,3 +127,31 @@ TEST(KeyedFields, TheMachinedCamInputsRoundTrip) {
     EXPECT_EQ((std::tuple{r.model->CutterRadius, r.model->BoreDiameter, r.model->PlateThickness}),
               (std::tuple{0.5f, 0.75f, 0.0f}));
 }
+
+// The contact's inputs: written off their defaults (Poisson 0.3 and margin 0.1 are not zero),
+// read back, and a ratio beyond what a material can have refuses the file.
+TEST(KeyedFields, TheContactInputsRoundTripAndAreRangeChecked) {
+    Fixture t;
+    t.saved->ContactWidth = 0.25f;
+    t.saved->CamModulus = 3.0e7f;
+    t.saved->FollowerPoisson = 0.25f;
+    t.saved->ContactMargin = 0.2f;
+    const std::string text = ModelFileText(*t.saved, "k.cam");
+    EXPECT_NE(text.find("\r\nContactWidth=.25\r\nCamModulus=3E+07\r\nFollowerPoisson=.25\r\n"
+                        "ContactMargin=.2\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("CamPoisson="), std::string::npos);
+    ReadResult r = t.read(text, ModelKeyedFields());
+    ASSERT_EQ(r.status, ReadStatus::Read) << r.message;
+    EXPECT_EQ((std::tuple{r.model->ContactWidth, r.model->CamModulus, r.model->FollowerModulus,
+                          r.model->CamPoisson, r.model->FollowerPoisson, r.model->ContactMargin}),
+              (std::tuple{0.25f, 3.0e7f, 0.0f, 0.3f, 0.25f, 0.2f}));
+
+    r = t.read(t.layoutOnly() + "CamPoisson=.7\r\n", ModelKeyedFields());
+    ASSERT_EQ(r.status, ReadStatus::Damaged);
+    EXPECT_NE(r.message.find("(CamPoisson) should hold a number from 0 to .5 but holds \".7\""),
+              std::string::npos)
+        << r.message;
+    r = t.read(t.layoutOnly() + "ContactMargin=1\r\n", ModelKeyedFields());
+    EXPECT_EQ(r.status, ReadStatus::Damaged);
+}

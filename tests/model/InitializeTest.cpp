@@ -91,7 +91,7 @@ TEST(ClearResults, TorqueRowSurvivesAccumulate) {
 
 TEST(ClearResults, CountsBeyondTheTableAreFaults) {
     auto m = std::make_unique<CamModel>();
-    for (auto [points, functions] : {std::pair{1441, 16}, std::pair{-1, 16}, std::pair{360, 22}}) {
+    for (auto [points, functions] : {std::pair{1441, 16}, std::pair{-1, 16}, std::pair{360, kResultRows}}) {
         try {
             ClearResults(*m, points, functions);
             ADD_FAILURE() << points << " " << functions;

@@ -274,7 +274,7 @@ TEST(TableOutput, RangeBeyondTheResultsIsAFault) {
     m->PlotEnd = 400.0f;
     EXPECT_THROW(Print_to_Form(*m), model::Fault);
     m->PlotEnd = 360.0f;
-    m->PlotFunc[2] = 22;
+    m->PlotFunc[2] = model::kResultRows;
     EXPECT_THROW(Print_to_Form(*m), model::Fault);
     EXPECT_THROW(output::Print_to_Printer(*m, {}), model::Fault);
 }

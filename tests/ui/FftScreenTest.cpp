@@ -85,7 +85,8 @@ private slots:
         QCOMPARE(Items(List(s, "cmb_Var1")),
                  (QStringList{"Displcmnt", "Velocity", "Accel", "Jerk", "Phi", "Rho", "Force",
                               "Torque", "Frictn Trq", "Flywhl Trq", "Xcoord", "Ycoord", "Radius",
-                              "Theta", "Xshftd 90 ", "Yshftd 90 "}));
+                              "Theta", "Xshftd 90 ", "Yshftd 90 ", "Contact F", "Hertz p0",
+                              "Half Width"}));
         QCOMPARE(Items(List(s, "cmb_Harmonics")).size(), qsizetype(12));
         QCOMPARE(Items(List(s, "cmb_Harmonics")).front(), QString("15"));
         QCOMPARE(Items(List(s, "cmb_Harmonics")).back(), QString("180"));

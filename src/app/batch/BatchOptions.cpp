@@ -41,6 +41,29 @@ bool PositiveNumber(const std::string& text) {
     return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(v) && v > 0.0;
 }
 
+// One or two numbers separated by a comma, each accepted by `each`.
+bool OneOrTwo(const std::string& text, bool (*each)(const std::string&)) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        return each(text);
+    return each(text.substr(0, comma)) && each(text.substr(comma + 1));
+}
+
+bool PoissonRatio(const std::string& text) {
+    double v = 0.0;
+    const char* end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, v);
+    return !text.empty() && r.ec == std::errc() && r.ptr == end && v >= 0.0 && v <= 0.5;
+}
+
+bool Moduli(const std::string& text) {
+    return OneOrTwo(text, PositiveNumber);
+}
+
+bool PoissonRatios(const std::string& text) {
+    return OneOrTwo(text, PoissonRatio);
+}
+
 // The items of a list, split at blanks and commas; empty items (doubled separators) dropped.
 std::vector<std::string> Items(const std::string& text, std::string_view separators) {
     std::vector<std::string> items;
@@ -179,6 +202,19 @@ const OptionRule kOptions[] = {
      .accepts = NonNegativeNumber,
      .takes = "a length of 0 or more"},
     {.name = "--allow-undercut", .flag = &BatchOptions::allowUndercut},
+    {.name = "--contact", .flag = &BatchOptions::contact},
+    {.name = "--width",
+     .text = &BatchOptions::widthText,
+     .accepts = PositiveNumber,
+     .takes = "a positive length"},
+    {.name = "--modulus",
+     .text = &BatchOptions::modulusText,
+     .accepts = Moduli,
+     .takes = "one positive modulus, or the cam's and the follower's separated by a comma"},
+    {.name = "--poisson",
+     .text = &BatchOptions::poissonText,
+     .accepts = PoissonRatios,
+     .takes = "one ratio from 0 to 0.5, or the cam's and the follower's separated by a comma"},
 };
 
 // The table above and one rule per export of the registry.
@@ -247,6 +283,8 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
                      !o.thicknessText.empty() || !o.boreText.empty() || o.allowUndercut))
         return "--cutter, --tolerance, --thickness, --bore and --allow-undercut go with "
                "--surface-out";
+    if (!o.contact && (!o.widthText.empty() || !o.modulusText.empty() || !o.poissonText.empty()))
+        return "--width, --modulus and --poisson go with --contact";
     const int columns = static_cast<int>(o.tableCodes.size());
     if (o.tableDecimalsGiven > 1 && o.tableDecimalsGiven != columns)
         return "--decimals gives " + std::to_string(o.tableDecimalsGiven) +
@@ -313,6 +351,7 @@ std::string UsageText() {
            exports + R"(
          [--surface-out FILE [--cutter R] [--tolerance T] [--thickness H]
           [--bore D] [--allow-undercut]]
+         [--contact [--width W] [--modulus E1[,E2]] [--poisson NU1[,NU2]]]
        trochix-batch --help | --version
 
   --example N            load example N (1..5, in the Examples menu's order)
@@ -324,6 +363,16 @@ std::string UsageText() {
                          without it a file's results are taken as it holds them
   --continuity           print the continuity table, then ContinuityOK=True or
                          ContinuityOK=False largest=<value>
+  --contact              print whether the follower keeps contact and what the contact
+                         carries: Jump=none (or the ranges of cam angle where the
+                         contact force is not above zero), MinForce=<F> at <deg>,
+                         PreloadNeeded=<F0> and SpringNeeded=<k> (each alone keeps
+                         the smallest force at 10% of the largest), TopSpeed=<rpm>,
+                         HertzMax=<p0> at <deg>, ShearMax=<tau> depth=<z>
+  --width W              the contact's width (default: the plate's thickness)
+  --modulus E1[,E2]      moduli of cam and follower in the stress unit (force per
+                         length squared; default steel); one value for both
+  --poisson NU1[,NU2]    Poisson ratios of cam and follower (default 0.3)
   --fft ROW              transform Results row ROW (1..16) over one revolution; write
                          harmonics 0..N/2 to --fft-out FILE (number, real, imaginary,
                          magnitude, phase, power) and print the harmonic sum, power
@@ -361,9 +410,9 @@ An output FILE of "-" is standard output; a pipe, terminal or device is written
 straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
-load (--example or --open), --units, --step, --recalc, --continuity, --fft,
---table, --save, the exports, then --surface-out. The run stops at the first
-step that fails.
+load (--example or --open), --units, --step, --recalc, --continuity, --contact,
+--fft, --table, --save, the exports, then --surface-out. The run stops at the
+first step that fails.
 Messages go to standard error, one per line, after their icon word.
 Exit status: 0 success; 1 a file refused, a run-time fault, a table whose
 functions cannot be listed, or a step that could not be completed; 2 a usage

@@ -36,6 +36,10 @@ struct BatchOptions {
     std::string surfaceOutPath;
     std::string cutterText, toleranceText, thicknessText, boreText;
     bool allowUndercut = false;
+    // --contact: the contact's verdicts, with --width W, --modulus E1[,E2] and
+    // --poisson NU1[,NU2] (cam, then follower; one value for both), as given.
+    bool contact = false;
+    std::string widthText, modulusText, poissonText;
     bool help = false;    // --help
     bool version = false; // --version
 };

@@ -1,6 +1,8 @@
 #include "app/batch/BatchRun.h"
 
 #include "chain/Recalculate.h"
+#include "chain/Stages.h"
+#include "dynamics/ContactText.h"
 #include "files/CamFiles.h"
 #include "files/ExportRegistry.h"
 #include "files/Exports.h"
@@ -53,6 +55,35 @@ bool Continuity(CamModel& m, StderrHost& host, std::ostream& out) {
     else
         out << "ContinuityOK=False largest=" << text::TrimmedStr(r.largest) << '\n';
     return r.completed;
+}
+
+// The contact with the command line's width and materials, computed afresh (the default
+// moduli follow the unit system, which --units may have changed), then its lines.
+bool Contact(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    if (!m.DynamicsDone) {
+        model::Host& shown = host;
+        shown.message("--contact: compute the dynamics first (--recalc)", model::Icon::Exclamation,
+                      model::DefaultTitle());
+        return false;
+    }
+    const auto pair = [](const std::string& t, float& cam, float& follower) {
+        if (t.empty())
+            return;
+        const std::size_t comma = t.find(',');
+        cam = static_cast<float>(text::Val(t.substr(0, comma)));
+        follower =
+            comma == std::string::npos ? cam : static_cast<float>(text::Val(t.substr(comma + 1)));
+    };
+    if (!o.widthText.empty())
+        m.ContactWidth = static_cast<float>(text::Val(o.widthText));
+    pair(o.modulusText, m.CamModulus, m.FollowerModulus);
+    pair(o.poissonText, m.CamPoisson, m.FollowerPoisson);
+    chain::Changed(m, chain::Input::ContactData);
+    if (!chain::RunContact(m, host))
+        return false;
+    for (const std::string& line : dynamics::ContactLines(m))
+        out << line << '\n';
+    return true;
 }
 
 std::string FftText(const CamModel& m) {
@@ -161,6 +192,8 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
         ok = chain::RecalculateModel(*m, host);
     if (ok && host.faultCount() == 0 && o.continuity)
         ok = Continuity(*m, host, out);
+    if (ok && host.faultCount() == 0 && o.contact)
+        ok = Contact(*m, host, o, out);
     out.flush(); // before any file is written, which may be standard output itself
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);

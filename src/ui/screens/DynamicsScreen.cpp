@@ -9,6 +9,7 @@
 #include "ui/ChartView.h"
 #include "ui/CommonButtons.h"
 #include "ui/Controls.h"
+#include "ui/screens/ContactPanel.h"
 #include "ui/screens/FunctionSelector.h"
 
 #include <QFontDatabase>
@@ -234,9 +235,12 @@ QWidget* DynamicsScreen::BuildGraphs() {
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
+    m_contact = new ContactPanel(m_ctx, *m_commits, panel);
+    m_contact->setMaximumWidth(tableWidth + 40);
     grid->addWidget(m_forceChart, 0, 0);
     grid->addWidget(m_torqueChart, 1, 0);
-    grid->addWidget(m_pict, 0, 1, 2, 1);
+    grid->addWidget(m_pict, 0, 1);
+    grid->addWidget(m_contact, 1, 1);
     grid->setColumnStretch(0, 1);
     return panel;
 }
@@ -268,6 +272,7 @@ void DynamicsScreen::activate() {
     ShowResults(false);
     ClearPicture();
     FillUnits();
+    m_contact->fill();
     m_calc->setEnabled(true);
     m_done->setEnabled(false);
     box(DynamicsBox::Mass)->setFocus(Qt::OtherFocusReason);
@@ -308,6 +313,10 @@ void DynamicsScreen::ShowResults(bool shown) {
     m_forceChart->setVisible(shown);
     m_torqueChart->setVisible(shown);
     m_pict->setVisible(shown);
+    if (shown)
+        m_contact->showVerdict();
+    else
+        m_contact->clearVerdict();
 }
 
 void DynamicsScreen::ClearPicture() {
@@ -333,6 +342,8 @@ void DynamicsScreen::Calc_Click() {
         if (!f.damping.empty())
             SetBoxText(box(DynamicsBox::Damping), f.damping);
     }
+    // A contact that cannot be judged (its report shown) leaves the force results standing.
+    chain::RunContact(m, m_ctx.host);
     const dynamics::ExtremeLabels x = dynamics::ExtremeTexts(m);
     m_fmax->setText(Q(x.forceMax));
     m_fmin->setText(Q(x.forceMin));

@@ -1,7 +1,7 @@
 // frm_Dynamics: the follower train (mass, spring, preload, damping), the camshaft (journal,
 // frictions, coefficient of fluctuation) and the torque mode; Calculate shows the natural
-// frequencies, the force and torque extremes, the force and torque graphs and the pulse-area
-// table with the flywheel figures.
+// frequencies, the force and torque extremes, the force and torque graphs, the pulse-area
+// table with the flywheel figures and the contact's verdict (ui/screens/ContactPanel.h).
 //
 // Each box commits when it is left after an edit (dynamics/DynamicsForm.h says what it
 // accepts). In "Start Fresh" mode an accepted value reruns the calculation at once; in
@@ -23,6 +23,7 @@ namespace trochix::ui {
 
 class ChartView;
 class CommitOnLeave;
+class ContactPanel;
 
 class DynamicsScreen : public ScreenBase {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
     void activate() override;
 
     ChartView* forceChart() const { return m_forceChart; }
+    ContactPanel* contactPanel() const { return m_contact; }
     ChartView* torqueChart() const { return m_torqueChart; }
     // The graphs and the pulse-area picture are shown.
     bool resultsShown() const;
@@ -81,6 +83,7 @@ private:
     ChartView* m_forceChart = nullptr;
     ChartView* m_torqueChart = nullptr;
     QPlainTextEdit* m_pict = nullptr;
+    ContactPanel* m_contact = nullptr;
     QPushButton* m_calc = nullptr;
     QPushButton* m_done = nullptr;
 };
