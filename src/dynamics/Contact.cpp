@@ -1,5 +1,7 @@
 #include "dynamics/Contact.h"
 
+#include "dynamics/Dynamics.h"
+
 #include "dynamics/Hertz.h"
 #include "model/CamModel.h"
 #include "model/Constants.h"
@@ -55,11 +57,13 @@ struct ForceTerms {
     double inertia; // m A, grows with omega^2
 };
 
+// An arm's rows are degrees of arm angle: the force acts on the roller's travel along its arc.
 ForceTerms TermsAt(const CamModel& m, int i) {
     const auto& R = m.Results;
-    return {R[ResultRow::Force][i], R[ResultRow::Displacement][i],
-            static_cast<double>(m.DampC) * R[ResultRow::Velocity][i],
-            static_cast<double>(m.EffMass) * R[ResultRow::Acceleration][i]};
+    const double atRoller = RollerTravelPerUnit(m);
+    return {R[ResultRow::Force][i], atRoller * R[ResultRow::Displacement][i],
+            atRoller * static_cast<double>(m.DampC) * R[ResultRow::Velocity][i],
+            atRoller * static_cast<double>(m.EffMass) * R[ResultRow::Acceleration][i]};
 }
 
 } // namespace
