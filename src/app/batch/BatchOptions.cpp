@@ -56,6 +56,17 @@ bool PoissonRatio(const std::string& text) {
     return !text.empty() && r.ec == std::errc() && r.ptr == end && v >= 0.0 && v <= 0.5;
 }
 
+bool PressureAngleLimit(const std::string& text) {
+    double v = 0.0;
+    const char* end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, v);
+    return !text.empty() && r.ec == std::errc() && r.ptr == end && v > 0.0 && v < 90.0;
+}
+
+bool PressureAngleLimits(const std::string& text) {
+    return OneOrTwo(text, PressureAngleLimit);
+}
+
 bool Moduli(const std::string& text) {
     return OneOrTwo(text, PositiveNumber);
 }
@@ -202,6 +213,17 @@ const OptionRule kOptions[] = {
      .accepts = NonNegativeNumber,
      .takes = "a length of 0 or more"},
     {.name = "--allow-undercut", .flag = &BatchOptions::allowUndercut},
+    {.name = "--suggest", .flag = &BatchOptions::suggest},
+    {.name = "--pa",
+     .text = &BatchOptions::paText,
+     .accepts = PressureAngleLimits,
+     .takes = "one limit in degrees above 0 and below 90, or the rise's and the fall's "
+              "separated by a comma"},
+    {.name = "--min-rho",
+     .text = &BatchOptions::minRhoText,
+     .accepts = NonNegativeNumber,
+     .takes = "a length of 0 or more"},
+    {.name = "--best-offset", .flag = &BatchOptions::bestOffset},
     {.name = "--contact", .flag = &BatchOptions::contact},
     {.name = "--width",
      .text = &BatchOptions::widthText,
@@ -283,6 +305,8 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
                      !o.thicknessText.empty() || !o.boreText.empty() || o.allowUndercut))
         return "--cutter, --tolerance, --thickness, --bore and --allow-undercut go with "
                "--surface-out";
+    if (!o.suggest && (!o.paText.empty() || !o.minRhoText.empty() || o.bestOffset))
+        return "--pa, --min-rho and --best-offset go with --suggest";
     if (!o.contact && (!o.widthText.empty() || !o.modulusText.empty() || !o.poissonText.empty()))
         return "--width, --modulus and --poisson go with --contact";
     const int columns = static_cast<int>(o.tableCodes.size());
@@ -351,6 +375,7 @@ std::string UsageText() {
            exports + R"(
          [--surface-out FILE [--cutter R] [--tolerance T] [--thickness H]
           [--bore D] [--allow-undercut]]
+         [--suggest [--pa RISE[,FALL]] [--min-rho R] [--best-offset]]
          [--contact [--width W] [--modulus E1[,E2]] [--poisson NU1[,NU2]]]
        trochix-batch --help | --version
 
@@ -363,6 +388,17 @@ std::string UsageText() {
                          without it a file's results are taken as it holds them
   --continuity           print the continuity table, then ContinuityOK=True or
                          ContinuityOK=False largest=<value>
+  --suggest              size the cam as small as its limits allow: the smallest prime
+                         radius (an arm: the smallest pivot distance) whose pressure
+                         angle stays within the limits and whose surface nowhere bends
+                         tighter than the smallest radius; prints Suggest: prime=<Rp>
+                         offset=<e> [pivot=<C>] bound=<pressure angle|curvature>
+                         pa=<rise>,<fall> rho=<smallest surface radius>; the rest of
+                         the run (--save included) uses the cam sized that way
+  --pa RISE[,FALL]       the pressure angle limits in degrees (default 30,30)
+  --min-rho R            the smallest surface radius (default: a tenth of the roller
+                         radius, 0 for a flat face)
+  --best-offset          also choose the offset of a translating roller
   --contact              print whether the follower keeps contact and what the contact
                          carries: Jump=none (or the ranges of cam angle where the
                          contact force is not above zero), MinForce=<F> at <deg>,
@@ -410,9 +446,9 @@ An output FILE of "-" is standard output; a pipe, terminal or device is written
 straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
-load (--example or --open), --units, --step, --recalc, --continuity, --contact,
---fft, --table, --save, the exports, then --surface-out. The run stops at the
-first step that fails.
+load (--example or --open), --units, --step, --recalc, --suggest, --continuity,
+--contact, --fft, --table, --save, the exports, then --surface-out. The run stops
+at the first step that fails.
 Messages go to standard error, one per line, after their icon word.
 Exit status: 0 success; 1 a file refused, a run-time fault, a table whose
 functions cannot be listed, or a step that could not be completed; 2 a usage

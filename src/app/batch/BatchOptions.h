@@ -40,6 +40,11 @@ struct BatchOptions {
     // --poisson NU1[,NU2] (cam, then follower; one value for both), as given.
     bool contact = false;
     std::string widthText, modulusText, poissonText;
+    // --suggest: the smallest cam within the limits, with --pa RISE[,FALL], --min-rho R and
+    // --best-offset; the rest of the run uses the cam sized that way.
+    bool suggest = false;
+    std::string paText, minRhoText;
+    bool bestOffset = false;
     bool help = false;    // --help
     bool version = false; // --version
 };

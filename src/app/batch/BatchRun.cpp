@@ -19,6 +19,7 @@
 #include "motion/Continuity.h"
 #include "output/PrintRequest.h"
 #include "spectrum/Spectrum.h"
+#include "geometry/Suggest.h"
 #include "step/MachinedCamFile.h"
 #include "text/NumberText.h"
 
@@ -55,6 +56,39 @@ bool Continuity(CamModel& m, StderrHost& host, std::ostream& out) {
     else
         out << "ContinuityOK=False largest=" << text::TrimmedStr(r.largest) << '\n';
     return r.completed;
+}
+
+// The suggestion for the command line's limits, put into the model and sized; its line.
+bool SuggestSize(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    model::Host& shown = host;
+    geometry::SuggestLimits limits;
+    if (!o.paText.empty()) {
+        const std::size_t comma = o.paText.find(',');
+        limits.riseAngle = text::Val(o.paText.substr(0, comma));
+        limits.fallAngle =
+            comma == std::string::npos ? limits.riseAngle : text::Val(o.paText.substr(comma + 1));
+    }
+    if (!o.minRhoText.empty())
+        limits.minSurface = text::Val(o.minRhoText);
+    limits.bestOffset = o.bestOffset;
+    if (!m.SvajDone) {
+        shown.message("--suggest: compute the motion program first (--recalc)",
+                      model::Icon::Exclamation, model::DefaultTitle());
+        return false;
+    }
+    const geometry::Suggestion s = geometry::Suggest(m, limits);
+    if (!s.ok) {
+        shown.message(s.refusal, model::Icon::Exclamation, model::DefaultTitle());
+        return false;
+    }
+    const auto number = [](double v) { return text::TrimmedStr(static_cast<float>(v)); };
+    out << "Suggest: prime=" << number(s.prime) << " offset=" << number(s.offset);
+    if (s.oscillating)
+        out << " pivot=" << number(s.pivotDistance);
+    out << " bound=" << geometry::BoundName(s.bound) << " pa=" << number(s.riseAngle) << ','
+        << number(s.fallAngle) << " rho=" << number(s.minSurface) << '\n';
+    geometry::ApplySuggestion(m, s);
+    return chain::RecalculateSizing(m, host);
 }
 
 // The contact with the command line's width and materials, computed afresh (the default
@@ -190,6 +224,8 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
     // --step goes with --recalc, whose recomputation Load left for after the step.
     if (ok && host.faultCount() == 0 && !o.stepText.empty())
         ok = chain::RecalculateModel(*m, host);
+    if (ok && host.faultCount() == 0 && o.suggest)
+        ok = SuggestSize(*m, host, o, out);
     if (ok && host.faultCount() == 0 && o.continuity)
         ok = Continuity(*m, host, out);
     if (ok && host.faultCount() == 0 && o.contact)
