@@ -57,6 +57,47 @@ class SizeCamScreenTest : public QObject {
 private slots:
     // Calc on each kind of follower fills the three labels with the extremes of the rows it
     // computed; the pressure angles are checked against the formulas applied to S and V.
+    // Suggest fills the prime radius (and the arm centre) with the smallest cam within the
+    // limits and says which limit decides; Calc then sizes that cam within the limits. Bad
+    // limits are refused with their message and change nothing.
+    void suggestFillsTheBoxesAndCalcMeetsTheLimits() {
+        for (int example : {3, 4}) {
+            UiFixture f;
+            auto* s = OpenOn(f, example);
+            Enter(s, "txt_RiseLimit", "25");
+            Click(s, "cmd_Suggest");
+            QCOMPARE(f.texts(), Strings());
+            QVERIFY(Shown(s, "lbl_Suggested").startsWith("The "));
+            QVERIFY(Shown(s, "lbl_Suggested").contains("decides"));
+            Click(s, "cmd_Calc");
+            QCOMPARE(f.texts(), Strings());
+            const model::CamModel& m = *f.model;
+            QVERIFY2(m.PressMax <= 25.0 + 1e-3, qPrintable(QString::number(m.PressMax)));
+            QVERIFY2(m.PressMin >= -30.0 - 1e-3, qPrintable(QString::number(m.PressMin)));
+            QVERIFY(std::max(m.PressMax - 25.0, -30.0 - m.PressMin) > -1e-2 ||
+                    Shown(s, "lbl_Suggested").startsWith("The curvature"));
+            if (example == 3)
+                s->grab().save("/tmp/suggest3.png");
+        }
+        UiFixture f;
+        auto* s = OpenOn(f, 3);
+        const QString prime = Shown(s, "txt_Prime");
+        for (const char* bad : {"abc", "0", "95"}) {
+            f.host.clear();
+            Enter(s, "txt_FallLimit", bad);
+            Click(s, "cmd_Suggest");
+            QCOMPARE(f.texts(),
+                     Strings({"Fall Limit must be a pressure angle above 0 and below 90 degrees."}));
+            QCOMPARE(Shown(s, "txt_Prime"), prime);
+        }
+        f.host.clear();
+        Enter(s, "txt_FallLimit", "30");
+        Enter(s, "txt_MinSurface", "-1");
+        Click(s, "cmd_Suggest");
+        QCOMPARE(f.texts().size(), std::size_t{1});
+        QVERIFY(f.texts()[0].rfind("Min Surface Radius must be 0 or a positive length", 0) == 0);
+    }
+
     void calcOnEachFollowerType_data() {
         QTest::addColumn<int>("example");
         QTest::addColumn<QStringList>("options"); // option name and element to click

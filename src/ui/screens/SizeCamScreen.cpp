@@ -2,6 +2,7 @@
 
 #include "chain/Recalculate.h"
 #include "chain/Stages.h"
+#include "forms/SuggestForm.h"
 #include "geometry/CamScene.h"
 #include "geometry/SizingChecks.h"
 #include "geometry/SizingSummary.h"
@@ -12,6 +13,7 @@
 #include "ui/Controls.h"
 #include "ui/DrawingSurface.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -64,6 +66,7 @@ SizeCamScreen::SizeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::SizeCa
     left->addWidget(BuildOptions());
     left->addWidget(BuildInputs());
     left->addWidget(BuildResults());
+    left->addWidget(BuildAssistant());
     left->addStretch(1);
 
     auto* body = new QHBoxLayout;
@@ -80,7 +83,7 @@ SizeCamScreen::SizeCamScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::SizeCa
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
     ShowResults(geometry::ClearSizeResults());
-    resize(1140, 680);
+    resize(1140, 740);
 }
 
 QWidget* SizeCamScreen::BuildOptions() {
@@ -184,6 +187,42 @@ QWidget* SizeCamScreen::BuildResults() {
     grid->addWidget(m_show.frame, r, 0, 1, 3);
     for (QRadioButton* b : {m_show.first, m_show.second})
         connect(b, &QRadioButton::clicked, this, &SizeCamScreen::Show_Click);
+    return frame;
+}
+
+QWidget* SizeCamScreen::BuildAssistant() {
+    auto* frame = new QGroupBox("Design Assistant", this);
+    frame->setObjectName("fra_Assistant");
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 4, 8, 6);
+    m_riseLimit = MakeLineEdit(frame, "txt_RiseLimit", Qt::AlignRight | Qt::AlignVCenter);
+    m_fallLimit = MakeLineEdit(frame, "txt_FallLimit", Qt::AlignRight | Qt::AlignVCenter);
+    m_minSurface = MakeLineEdit(frame, "txt_MinSurface", Qt::AlignRight | Qt::AlignVCenter);
+    m_riseLimit->setText("30");
+    m_fallLimit->setText("30");
+    m_minSurface->setPlaceholderText("0.1 x roller");
+    m_minSurface->setToolTip("Blank: a tenth of the roller radius (0 for a flat face)");
+    for (QLineEdit* box : {m_riseLimit, m_fallLimit, m_minSurface})
+        SelectAllOnFocus(box);
+    grid->addWidget(new QLabel("Rise Limit (deg)", frame), 0, 0);
+    grid->addWidget(m_riseLimit, 0, 1);
+    grid->addWidget(new QLabel("Fall Limit (deg)", frame), 0, 2);
+    grid->addWidget(m_fallLimit, 0, 3);
+    grid->addWidget(new QLabel("Min Surface Radius", frame), 1, 0);
+    grid->addWidget(m_minSurface, 1, 1);
+    m_bestOffset = new QCheckBox("Best offset", frame);
+    m_bestOffset->setObjectName("chk_BestOffset");
+    grid->addWidget(m_bestOffset, 1, 2);
+    m_suggest = MakeButton(frame, "Su&ggest", "cmd_Suggest");
+    m_suggest->setToolTip("The smallest cam whose pressure angle and curvature meet the limits");
+    connect(m_suggest, &QPushButton::clicked, this, &SizeCamScreen::Suggest_Click);
+    grid->addWidget(m_suggest, 1, 3);
+    m_suggested = new QLabel(frame);
+    m_suggested->setObjectName("lbl_Suggested");
+    m_suggested->setWordWrap(true);
+    // Room for the two lines of the verdict whatever the layout gives a wrapped label.
+    m_suggested->setMinimumHeight(2 * m_suggested->fontMetrics().lineSpacing() + 4);
+    grid->addWidget(m_suggested, 2, 0, 1, 4);
     return frame;
 }
 
@@ -406,6 +445,33 @@ void SizeCamScreen::CLy_LostFocus() {
 void SizeCamScreen::ArmRadius_LostFocus() {
     Apply(geometry::CommitArmRadius(m_ctx.model, m_ctx.host, m_armRadius.box->text().toStdString()),
           m_armRadius.box);
+}
+
+void SizeCamScreen::Suggest_Click() {
+    model::RunGuarded(m_ctx.host, "frm_SizeCam.Suggest_Click", [&] {
+        geometry::SuggestInputs in;
+        in.riseText = m_riseLimit->text().toStdString();
+        in.fallText = m_fallLimit->text().toStdString();
+        in.minSurfaceText = m_minSurface->text().toStdString();
+        in.bestOffset = m_bestOffset->isChecked();
+        const geometry::SuggestBoxes r = geometry::SuggestForSizeCam(
+            m_ctx.model, m_ctx.host, in, m_armRadius.box->text().toStdString());
+        m_suggested->setText(Qs(r.line));
+        if (!r.ok)
+            return;
+        const CommitOnLeave::Pause pause(*m_commits);
+        m_prime.box->setText(Qs(r.prime));
+        if (!r.offset.empty())
+            m_offset.box->setText(Qs(r.offset));
+        if (!r.pivotX.empty()) {
+            m_clx->setText(Qs(r.pivotX));
+            m_cly->setText(Qs(r.pivotY));
+            m_armRadius.box->setText(Qs(r.armRadiusText));
+        }
+        m_changed = true;
+        // The results shown are of the cam before; Calc sizes the suggested one.
+        ShowResults(geometry::ClearSizeResults());
+    });
 }
 
 void SizeCamScreen::Calc_Click() {

@@ -18,6 +18,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QCheckBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -49,6 +50,8 @@ public slots:
     void CLx_LostFocus();
     void CLy_LostFocus();
     void ArmRadius_LostFocus();
+    // The smallest cam within the assistant's limits, into the boxes; Calc then sizes it.
+    void Suggest_Click();
     // SizeCam: the sizing picture of the model as it stands.
     void DrawPicture();
     // Escape and the close box: a change not yet calculated leaves the cam unsized.
@@ -58,6 +61,7 @@ private:
     QWidget* BuildOptions();
     QWidget* BuildInputs();
     QWidget* BuildResults();
+    QWidget* BuildAssistant();
     QWidget* BuildPictures();
     QWidget* BuildButtons();
 
@@ -92,6 +96,12 @@ private:
     QPushButton* m_copy = nullptr;
     QPushButton* m_printForm = nullptr;
     QPushButton* m_done = nullptr;
+    QLineEdit* m_riseLimit = nullptr;
+    QLineEdit* m_fallLimit = nullptr;
+    QLineEdit* m_minSurface = nullptr;
+    QCheckBox* m_bestOffset = nullptr;
+    QPushButton* m_suggest = nullptr;
+    QLabel* m_suggested = nullptr;
 };
 
 } // namespace trochix::ui
