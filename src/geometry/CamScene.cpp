@@ -9,9 +9,11 @@
 #include "model/ReportError.h"
 #include "model/ResultRow.h"
 #include "model/Units.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace trochix::geometry {
 
@@ -26,6 +28,44 @@ namespace {
 // Arrow head: length as a share of the arc radius, half-angle of its barbs.
 constexpr double kHeadLength = 0.3;
 constexpr double kHeadHalfAngle = 0.45;
+
+// Blue, cyan, green, yellow, red as t runs from 0 to 1.
+Rgb PressureColour(float t) {
+    const double x = std::clamp(static_cast<double>(t), 0.0, 1.0) * 4.0;
+    const int k = std::min(3, static_cast<int>(x));
+    const double f = x - k;
+    static constexpr int stops[5][3] = {
+        {0, 0, 255}, {0, 200, 255}, {0, 190, 0}, {240, 220, 0}, {230, 0, 0}};
+    const auto mix = [&](int c) {
+        return static_cast<int>(std::lround(stops[k][c] + f * (stops[k + 1][c] - stops[k][c])));
+    };
+    return {mix(0), mix(1), mix(2)};
+}
+
+// The surface between the cam angles of points i and i + 1, with the pressure at point i;
+// only where the contact stage found a Hertz contact (p0 > 0).
+std::vector<CamDrawing::PressureStretch> PressureEdge(const CamModel& m, float& lo, float& hi) {
+    std::vector<CamDrawing::PressureStretch> edge;
+    const auto cam = CamSurface::Of(m);
+    if (!cam)
+        return edge;
+    lo = std::numeric_limits<float>::max();
+    hi = 0.0f;
+    const int n = ScanLastPoint(m);
+    for (int i = 0; i < n; ++i) {
+        const float p0 = m.Results[ResultRow::ContactPressure][i];
+        if (!(p0 > 0.0f))
+            continue;
+        const Point2 a =
+            cam->surfaceAt(std::fmod(m.Results[ResultRow::CamAngle][i] * kDegToRad, kTwoPi)).p;
+        const Point2 b =
+            cam->surfaceAt(std::fmod(m.Results[ResultRow::CamAngle][i + 1] * kDegToRad, kTwoPi)).p;
+        edge.push_back({{a.x, a.y}, {b.x, b.y}, p0});
+        lo = std::min(lo, p0);
+        hi = std::max(hi, p0);
+    }
+    return edge;
+}
 
 Point Add(Point a, double dx, double dy) {
     return {a.x + dx, a.y + dy};
@@ -271,6 +311,10 @@ CamDrawing CamDrawing::DrawCam_Setup(CamModel& m, Host& host, const model::Colou
     d.m_window = m.Translating && d.m_ready ? Autoscale(m) : Sizescale(m, d.m_pic.Rf);
     d.m_mark = 0.004 * d.m_window.width();
 
+    if (d.m_ready && m.ContactDone) {
+        d.m_pressureEdge = PressureEdge(m, d.m_pressureMin, d.m_pressureMax);
+        d.m_pressureUnit = m.UnitLabel[static_cast<std::size_t>(ResultRow::ContactPressure)];
+    }
     if (d.m_ready) {
         if (const auto body = CamBodyOf(m)) {
             for (Point2 q : body->outline)
@@ -304,6 +348,20 @@ Scene CamDrawing::DrawProfileStart() const {
     s.setWindow(m_window);
     if (!m_body.empty())
         s.polygon(m_body, m_col.ColBody);
+    if (m_colourByPressure) {
+        const float span = m_pressureMax - m_pressureMin;
+        for (const PressureStretch& e : m_pressureEdge)
+            s.line(e.a, e.b, PressureColour(span > 0.0f ? (e.p0 - m_pressureMin) / span : 1.0f),
+                   4.0);
+        const SceneWindow& w = m_window;
+        const double line = 0.04 * w.height();
+        s.text({w.left + 0.02 * w.width(), w.top - line},
+               "Contact pressure: red " + text::TrimmedStr(m_pressureMax) + " " + m_pressureUnit,
+               PressureColour(1.0f));
+        s.text({w.left + 0.02 * w.width(), w.top - 2.0 * line},
+               "blue " + text::TrimmedStr(m_pressureMin) + " " + m_pressureUnit,
+               PressureColour(0.0f));
+    }
     for (const std::vector<Point>& mark : m_undercut)
         s.polyline(mark, m_col.ColProfile, 3.0);
     DrawArrow(s, m_pic, m_col, m_camDirection);

@@ -105,6 +105,17 @@ public:
     const std::vector<Point>& bodyOutline() const { return m_body; }
     const std::vector<std::vector<Point>>& undercutMarks() const { return m_undercut; }
 
+    // The body's edge coloured by the contact pressure (Hertz p0, row 23) where the contact
+    // stage holds it: blue at the least pressure through green and yellow to red at the
+    // largest, one stretch per point of the profile. Off unless asked for and computed.
+    struct PressureStretch {
+        Point a, b;
+        float p0;
+    };
+    bool canColourByPressure() const { return !m_pressureEdge.empty(); }
+    void colourByPressure(bool on) { m_colourByPressure = on && canColourByPressure(); }
+    bool colouredByPressure() const { return m_colourByPressure; }
+    float largestPressure() const { return m_pressureMax; }
     // Window, background, the body, DrawArrow and the follower at point 0 (frame 0).
     Scene DrawProfileStart() const;
     // Frame k (1 .. frameCount()-1): the trace through every point since frame k-1, then the
@@ -142,6 +153,10 @@ private:
     double m_mark = 0.0; // size of the contact-point mark
     std::vector<Point> m_body;
     std::vector<std::vector<Point>> m_undercut;
+    std::vector<PressureStretch> m_pressureEdge;
+    float m_pressureMin = 0.0f, m_pressureMax = 0.0f;
+    std::string m_pressureUnit;
+    bool m_colourByPressure = false;
     std::vector<Point> m_points; // profile, points 0..NumPoints
     std::vector<Point> m_pivots; // oscillating arm pivot per point
     std::vector<double> m_theta, m_V;

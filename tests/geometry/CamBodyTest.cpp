@@ -98,7 +98,8 @@ TEST(CamBody, UndercutIsMarkedRedOnTheDrawing) {
     ASSERT_TRUE(body);
     EXPECT_EQ(d.undercutMarks().size(), body->finding.ranges.size());
     int red = 0;
-    for (const Primitive& p : d.Finished().items())
+    const Scene finished = d.Finished();
+    for (const Primitive& p : finished.items())
         red += p.kind == PrimitiveKind::Polyline && p.width == 3.0 &&
                p.colour == d.colours().ColProfile;
     EXPECT_EQ(red, static_cast<int>(body->finding.ranges.size()));
@@ -141,4 +142,50 @@ TEST(CamBody, PreviewCutsTheBoreAndThePlotFollowsTheErrors) {
     EXPECT_DOUBLE_EQ(top, cam.asMade.maxSError);
     EXPECT_GT(plot.window().top, top);
     EXPECT_TRUE(AsMadeErrorPlot(AsMadeResult{}, "in", colours).empty());
+}
+
+// With the contact computed the edge can be coloured by the Hertz pressure: one stretch per
+// profile point with a contact, red where the pressure is largest, blue where least; without
+// asking, or without the contact stage, nothing of it is drawn.
+TEST(CamBody, EdgeColouredByContactPressure) {
+    auto m = Example(3);
+    ASSERT_TRUE(m->ContactDone);
+    RecordingHost host;
+    CamDrawing d = CamDrawing::DrawCam_Setup(*m, host, Table(), true);
+    ASSERT_TRUE(d.canColourByPressure());
+    const auto stretches = [](const Scene& s) {
+        std::vector<const Primitive*> out;
+        for (const Primitive& p : s.items())
+            if (p.kind == PrimitiveKind::Polyline && p.width == 4.0)
+                out.push_back(&p);
+        return out;
+    };
+    EXPECT_TRUE(stretches(d.Finished()).empty());
+    d.colourByPressure(true);
+    const Scene coloured = d.Finished();
+    const auto edge = stretches(coloured);
+    int withContact = 0, reddest = -1, bluest = -1;
+    for (int i = 0; i < m->NumPoints; ++i)
+        if (m->Results[model::ResultRow::ContactPressure][i] > 0.0f) {
+            if (reddest < 0 || m->Results[23][i] > m->Results[23][reddest])
+                reddest = i;
+            if (bluest < 0 || m->Results[23][i] < m->Results[23][bluest])
+                bluest = i;
+            ++withContact;
+        }
+    ASSERT_EQ(static_cast<int>(edge.size()), withContact);
+    int red = 0, blue = 0;
+    for (const Primitive* p : edge) {
+        red += p->colour == model::Rgb{230, 0, 0};
+        blue += p->colour == model::Rgb{0, 0, 255};
+    }
+    EXPECT_GE(red, 1);
+    EXPECT_GE(blue, 1);
+    EXPECT_NEAR(d.largestPressure(), m->Results[23][reddest], 0.0);
+
+    m->ContactDone = false;
+    CamDrawing plain = CamDrawing::DrawCam_Setup(*m, host, Table(), true);
+    EXPECT_FALSE(plain.canColourByPressure());
+    plain.colourByPressure(true);
+    EXPECT_FALSE(plain.colouredByPressure());
 }

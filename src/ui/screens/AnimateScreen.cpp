@@ -14,6 +14,7 @@
 #include "ui/DrawingSurface.h"
 #include "ui/Navigator.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -127,6 +128,12 @@ QWidget* AnimateScreen::BuildControls() {
     for (QGroupBox* c :
          {m_rotate.frame, m_prime.frame, m_offset.frame, m_follower.frame, wait, results})
         column->addWidget(c);
+    m_pressureColour = new QCheckBox("Colour by contact pressure", w);
+    m_pressureColour->setObjectName("chk_PressureColour");
+    m_pressureColour->setToolTip("The cam's edge from blue (least) to red (largest Hertz "
+                                 "pressure); needs the dynamics computed");
+    connect(m_pressureColour, &QCheckBox::clicked, this, &AnimateScreen::PressureColour_Click);
+    column->addWidget(m_pressureColour);
     column->addStretch(1);
     for (QPushButton* b : {m_run, m_print, m_makeCam, m_done}) {
         b->setMinimumWidth(150);
@@ -174,6 +181,8 @@ void AnimateScreen::DrawProfile(bool profileReady) {
     m_timer.stop();
     m_drawing =
         geometry::CamDrawing::DrawCam_Setup(m_ctx.model, m_ctx.host, m_ctx.colours, profileReady);
+    m_pressureColour->setEnabled(m_drawing.canColourByPressure());
+    m_drawing.colourByPressure(m_pressureColour->isChecked());
     m_picture->replaceScene(m_drawing.DrawProfileStart());
     m_nextFrame = 1;
     if (m_nextFrame < m_drawing.frameCount())
@@ -282,6 +291,11 @@ void AnimateScreen::AnimatePrint_Click() {
         return;
     FinishDrawing();
     PrintForm(m_ctx, *this, screenName());
+}
+
+void AnimateScreen::PressureColour_Click() {
+    m_drawing.colourByPressure(m_pressureColour->isChecked());
+    FinishDrawing();
 }
 
 void AnimateScreen::MakeCam_Click() {

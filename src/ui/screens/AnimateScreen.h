@@ -15,6 +15,7 @@
 
 #include <QTimer>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -45,6 +46,7 @@ public slots:
     void Wait_Change();
     void AnimatePrint_Click();
     void MakeCam_Click();
+    void PressureColour_Click();
     void Done_Click();
     void Prime_Change();
     void Offset_Change();
@@ -86,6 +88,7 @@ private:
     QPushButton* m_run = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_makeCam = nullptr;
+    QCheckBox* m_pressureColour = nullptr;
     QPushButton* m_done = nullptr;
 };
 
