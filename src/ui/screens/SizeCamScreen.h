@@ -41,6 +41,8 @@ public:
 public slots:
     void Calc_Click();
     void Done_Click();
+    // Design Map: the plane of designs around this one, where a click adopts another.
+    void DesignMap_Click();
     void Option_Click(geometry::SizeCamOption changed);
     void Show_Click();
     void Prime_LostFocus();
@@ -92,6 +94,7 @@ private:
     QPushButton* m_copy = nullptr;
     QPushButton* m_printForm = nullptr;
     QPushButton* m_done = nullptr;
+    QPushButton* m_designMap = nullptr;
 };
 
 } // namespace trochix::ui
