@@ -45,7 +45,8 @@ MapLimitsRead ReadMapLimits(const MapLimitTexts& t) {
     r.limits.fallAngle = text::Val(t.fall);
     if (t.minSurface.find_first_not_of(' ') == std::string::npos) {
         r.limits.minSurface = -1.0;
-    } else if (!text::HoldsNumber(t.minSurface)) {
+    } else if (!text::HoldsNumber(t.minSurface) || text::Val(t.minSurface) < 0.0) {
+        // A typed -1 is no request for the default, which only an empty box makes.
         r.why = "The smallest surface radius must be zero or positive.";
         return r;
     } else {

@@ -40,6 +40,10 @@ struct BatchOptions {
     // --poisson NU1[,NU2] (cam, then follower; one value for both), as given.
     bool contact = false;
     std::string widthText, modulusText, poissonText;
+    // --design-map FILE: the design map's grid as CSV, over --map-axes prime,roller (or
+    // prime,offset, prime,pivot; "" the first the follower has) with --map-size N nodes a side.
+    std::string designMapPath, mapAxesText;
+    int mapSize = 100;
     bool help = false;    // --help
     bool version = false; // --version
 };
