@@ -86,6 +86,11 @@ private slots:
         const double Rr = f.model->RollerRadius;
         const QPointF a = s->positionOf({4.0, Rr}), b = s->positionOf({5.0, Rr}),
                       c = s->positionOf({5.5, Rr});
+        // Hovering reads the design under the pointer out and adopts nothing.
+        const float before = f.model->PrimeRadius;
+        Mouse(w, QEvent::MouseMove, a, Qt::NoButton);
+        QVERIFY2(Shown(s, "lbl_Readout").startsWith("Prime 4"), qPrintable(Shown(s, "lbl_Readout")));
+        QCOMPARE(f.model->PrimeRadius, before);
         Mouse(w, QEvent::MouseButtonPress, a, Qt::LeftButton);
         QVERIFY(std::fabs(f.model->PrimeRadius - 4.0) < 2.0 * PrimePerPixel(s));
         QVERIFY(f.model->ProfileDone);
