@@ -25,8 +25,7 @@ std::string DesignMapCsv(const geometry::DesignMap& map) {
     return out;
 }
 
-bool WriteDesignMapCsv(const geometry::DesignMap& map, const std::string& path,
-                       model::Host& host) {
+bool WriteDesignMapCsv(const geometry::DesignMap& map, const std::string& path, model::Host& host) {
     return model::RunGuarded(host, "DesignMap", [&] { WriteWholeFile(path, DesignMapCsv(map)); });
 }
 

@@ -19,7 +19,6 @@ std::string DesignMapCsv(const geometry::DesignMap& map);
 
 // Written whole or not at all (files/SafeFile.h); a fault is reported as "DesignMap".
 // False when the file could not be written (the message shown).
-bool WriteDesignMapCsv(const geometry::DesignMap& map, const std::string& path,
-                       model::Host& host);
+bool WriteDesignMapCsv(const geometry::DesignMap& map, const std::string& path, model::Host& host);
 
 } // namespace trochix::files

@@ -27,10 +27,10 @@ MapLimitsRead ReadMapLimits(const MapLimitTexts& texts);
 // What adopting a point leaves.
 struct AdoptedDesign {
     bool adopted = false;
-    std::string why;             // why the point was not taken (the model unchanged)
-    double prime = 0.0;          // the values as committed (rounded to 4 digits)
+    std::string why;    // why the point was not taken (the model unchanged)
+    double prime = 0.0; // the values as committed (rounded to 4 digits)
     double second = 0.0;
-    bool sized = false;          // the sizing ran to its end
+    bool sized = false; // the sizing ran to its end
 };
 
 enum class AdoptRun {
@@ -40,10 +40,10 @@ enum class AdoptRun {
 
 // hadDynamics: whether the dynamics were computed when the drag began (a drag's sizing
 // withdraws them, so only the first point knows).
-AdoptedDesign AdoptDesign(CamModel& model, model::Host& host, MapAxis axis, Point design, AdoptRun run,
-                          bool hadDynamics);
+AdoptedDesign AdoptDesign(CamModel& model, model::Host& host, MapAxis axis, Point design,
+                          AdoptRun run, bool hadDynamics);
 
-// "Prime 2.5  Roller Radius 0.5 in: rise 28.1 deg  fall 25.3 deg  surface 0.41 in" for the
+// "Prime 2.5  Roller .5 in:  rise 28.1 deg  fall 25.3 deg  surface .41 in" for the
 // design under the pointer, or why the follower cannot take it.
 std::string PointReadout(const CamModel& model, MapAxis axis, Point design);
 // The sizing the model holds: "Pressure angle 28.1 / -25.3 deg  Min Rho 0.91 in".

@@ -188,8 +188,8 @@ void ChooseRanges(const CamModel& m, DesignMap& map, const Suggestion& s) {
         map.secondTo = std::max({2.0 * now, 0.5 * ref, 1e-6});
         break;
     case MapAxis::Offset: {
-        const double w = std::max({1.5 * std::fabs(now), 1.5 * std::fabs(map.suggestion.offset),
-                                   0.5 * ref, 1e-6});
+        const double w = std::max(
+            {1.5 * std::fabs(now), 1.5 * std::fabs(map.suggestion.offset), 0.5 * ref, 1e-6});
         map.secondFrom = -w;
         map.secondTo = w;
         break;
@@ -220,9 +220,8 @@ void FillNodes(const CamModel& m, DesignMap& map, int threads) {
             const double second = map.secondAt(j);
             if (!DesignAt(m, f, map.second, prime, second, d, why))
                 continue;
-            MapNode& node =
-                map.nodes[static_cast<std::size_t>(j) * static_cast<std::size_t>(n) +
-                          static_cast<std::size_t>(i)];
+            MapNode& node = map.nodes[static_cast<std::size_t>(j) * static_cast<std::size_t>(n) +
+                                      static_cast<std::size_t>(i)];
             if (map.second == MapAxis::Roller) {
                 if (!sharedDone) {
                     shared = PitchOf(p, d.c);
@@ -365,9 +364,8 @@ std::vector<ContourSegment> LimitContour(const DesignMap& map, MapField field) {
                            map.secondTo, 0.0);
 }
 
-std::vector<ContourSegment> MarchingSquares(const std::vector<double>& v, int nx, int ny,
-                                            double x0, double x1, double y0, double y1,
-                                            double level) {
+std::vector<ContourSegment> MarchingSquares(const std::vector<double>& v, int nx, int ny, double x0,
+                                            double x1, double y0, double y1, double level) {
     std::vector<ContourSegment> out;
     if (nx < 2 || ny < 2 || v.size() < static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny))
         return out;

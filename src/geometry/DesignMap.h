@@ -59,8 +59,8 @@ struct DesignMap {
     int size = 0;
     double primeFrom = 0.0, primeTo = 0.0, secondFrom = 0.0, secondTo = 0.0;
     SuggestLimits limits;
-    std::vector<MapNode> nodes; // node (i, j) at [j * size + i]: i along prime, j along second
-    Point current;              // the model's design (prime, second)
+    std::vector<MapNode> nodes;     // node (i, j) at [j * size + i]: i along prime, j along second
+    Point current;                  // the model's design (prime, second)
     double defaultMinSurface = 0.0; // the surface limit by default off the roller axis
     Suggestion suggestion;          // the smallest feasible design, when there is one
     bool cornerShown = false;       // the suggestion lies on this plane

@@ -59,10 +59,10 @@ void Cells(Scene& s, const DesignMap& map, const MapFrame& f, double top) {
             const double p = map.primeAt(i), q = map.secondAt(j);
             // Each node fills the cell around it, cut at the map's edge; cells overlap a
             // little so that no seam shows between them.
-            const Point a = f.toPage({std::max(p - dp / 2, map.primeFrom),
-                                      std::max(q - ds / 2, map.secondFrom)});
-            const Point b = f.toPage({std::min(p + 0.7 * dp, map.primeTo),
-                                      std::min(q + 0.7 * ds, map.secondTo)});
+            const Point a = f.toPage(
+                {std::max(p - dp / 2, map.primeFrom), std::max(q - ds / 2, map.secondFrom)});
+            const Point b = f.toPage(
+                {std::min(p + 0.7 * dp, map.primeTo), std::min(q + 0.7 * ds, map.secondTo)});
             Rgb c = kInvalid;
             if (node.valid) {
                 c = ShadeOf(node.largest(), top);
@@ -149,8 +149,7 @@ void Legend(Scene& s, const DesignMap& map, double top) {
         s.text({1.07, y}, caption, kBlack);
         y -= 0.05;
     }
-    s.box({1.02, y - 0.004}, {1.06, y + 0.024}, Mix(ShadeOf(0.5 * top, top), kUndercut, 0.7),
-          true);
+    s.box({1.02, y - 0.004}, {1.06, y + 0.024}, Mix(ShadeOf(0.5 * top, top), kUndercut, 0.7), true);
     s.text({1.07, y}, "undercut", kBlack);
     y -= 0.05;
     s.box({1.02, y - 0.004}, {1.06, y + 0.024}, kInvalid, true);
@@ -187,8 +186,8 @@ bool MapFrame::onMap(Point p) {
 Rgb ShadeOf(double angle, double top) {
     // Yellow through green and blue to dark violet: darker is steeper, and no shade is red,
     // which marks undercut.
-    static constexpr Rgb kStops[] = {
-        {253, 231, 37}, {122, 209, 81}, {34, 168, 132}, {42, 120, 142}, {65, 68, 135}, {68, 1, 84}};
+    static constexpr Rgb kStops[] = {{253, 231, 37}, {122, 209, 81}, {34, 168, 132},
+                                     {42, 120, 142}, {65, 68, 135},  {68, 1, 84}};
     constexpr int kLast = static_cast<int>(std::size(kStops)) - 1;
     const double t = std::clamp(top > 0.0 ? angle / top : 0.0, 0.0, 1.0) * kLast;
     const int k = std::min(static_cast<int>(t), kLast - 1);
@@ -230,7 +229,8 @@ Scene ProfileSketch(const model::CamModel& m) {
     std::vector<Point> profile;
     double reach = m.PrimeRadius;
     for (int i = 0; i <= m.NumPoints; ++i) {
-        const Point p{m.Results[model::ResultRow::XCoord][i], m.Results[model::ResultRow::YCoord][i]};
+        const Point p{m.Results[model::ResultRow::XCoord][i],
+                      m.Results[model::ResultRow::YCoord][i]};
         if (!std::isfinite(p.x) || !std::isfinite(p.y))
             return s;
         reach = std::max({reach, std::fabs(p.x), std::fabs(p.y)});

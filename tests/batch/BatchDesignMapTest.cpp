@@ -129,8 +129,8 @@ TEST(BatchDesignMap, AxesOfAnArm) {
     Outcome r = RunArgs({"--example", "4", "--design-map", path, "--map-size", "3"});
     ASSERT_EQ(r.status, 0) << r.messages;
     EXPECT_EQ(ReadBytes(path).substr(0, 27), "prime radius,roller radius,");
-    r = RunArgs({"--example", "4", "--design-map", path, "--map-axes", "prime,pivot", "--map-size",
-                 "3"});
+    r = RunArgs(
+        {"--example", "4", "--design-map", path, "--map-axes", "prime,pivot", "--map-size", "3"});
     ASSERT_EQ(r.status, 0) << r.messages;
     EXPECT_EQ(ReadBytes(path).substr(0, 28), "prime radius,pivot distance,");
 }

@@ -57,8 +57,7 @@ TEST(DesignMapForm, AdoptsThroughTheCommitsInEitherOrder) {
     auto m = Example(1);
     ASSERT_GT(m->Offset, 0.5f);
     RecordingHost host;
-    ASSERT_TRUE(
-        AdoptDesign(*m, host, MapAxis::Roller, {2.0, 0.25}, AdoptRun::Whole, true).adopted);
+    ASSERT_TRUE(AdoptDesign(*m, host, MapAxis::Roller, {2.0, 0.25}, AdoptRun::Whole, true).adopted);
     EXPECT_EQ(m->RollerRadius, 0.25f);
     const AdoptedDesign a =
         AdoptDesign(*m, host, MapAxis::Offset, {0.6, 0.1}, AdoptRun::Whole, true);
@@ -94,14 +93,14 @@ TEST(DesignMapForm, ImpossibleDesignsChangeNothing) {
         {{2.0, -0.1}, "The roller radius cannot be negative."},
     };
     for (const auto& [design, why] : cases) {
-        const AdoptedDesign a = AdoptDesign(*m, host, MapAxis::Roller, design, AdoptRun::Whole,
-                                            true);
+        const AdoptedDesign a =
+            AdoptDesign(*m, host, MapAxis::Roller, design, AdoptRun::Whole, true);
         EXPECT_FALSE(a.adopted);
         EXPECT_EQ(a.why, why);
     }
     // Rounding may carry a point onto a bound: 1.99996 is 2 in four digits.
-    EXPECT_FALSE(AdoptDesign(*m, host, MapAxis::Offset, {2.0, 1.99996}, AdoptRun::Whole, true)
-                     .adopted);
+    EXPECT_FALSE(
+        AdoptDesign(*m, host, MapAxis::Offset, {2.0, 1.99996}, AdoptRun::Whole, true).adopted);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(m->PrimeRadius, before.PrimeRadius);
     EXPECT_EQ(m->RollerRadius, before.RollerRadius);

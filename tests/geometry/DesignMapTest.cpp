@@ -121,10 +121,10 @@ TEST(DesignMap, DesignsTheFollowerCannotTakeAreInvalid) {
     auto m = Example(1);
     const DesignMap roller = MakeDesignMap(*m, Request(MapAxis::Roller, 3, 1.0, 2.0, 0.0, 2.0));
     ASSERT_TRUE(roller.ok) << roller.refusal;
-    EXPECT_TRUE(roller.at(0, 0).valid);     // Rp 1, Rr 0
-    EXPECT_FALSE(roller.at(0, 1).valid);    // Rr = Rp = 1
-    EXPECT_TRUE(roller.at(2, 1).valid);     // Rp 2, Rr 1
-    EXPECT_FALSE(roller.at(2, 2).valid);    // Rr = Rp = 2
+    EXPECT_TRUE(roller.at(0, 0).valid);  // Rp 1, Rr 0
+    EXPECT_FALSE(roller.at(0, 1).valid); // Rr = Rp = 1
+    EXPECT_TRUE(roller.at(2, 1).valid);  // Rp 2, Rr 1
+    EXPECT_FALSE(roller.at(2, 2).valid); // Rr = Rp = 2
     const DesignMap offset = MakeDesignMap(*m, Request(MapAxis::Offset, 3, 0.5, 1.5, -1.0, 1.0));
     ASSERT_TRUE(offset.ok) << offset.refusal;
     EXPECT_FALSE(offset.at(0, 0).valid); // |e| 1 > Rp 0.5
@@ -246,7 +246,8 @@ TEST(DesignMap, Refusals) {
     auto m = Example(1);
     const std::pair<DesignMapRequest, const char*> cases[] = {
         {Request(MapAxis::Pivot, 10, 1, 2, 1, 2), "This follower has no pivot distance to map."},
-        {Request(MapAxis::Roller, 1, 1, 2, 0, 1), "The map takes 2 to 1000 points along each axis."},
+        {Request(MapAxis::Roller, 1, 1, 2, 0, 1),
+         "The map takes 2 to 1000 points along each axis."},
         {Request(MapAxis::Roller, 10, 2, 1, 0, 1),
          "A range of the map must run from a smaller to a larger number."},
         {Request(MapAxis::Roller, 10, 1, 2, 0, NAN),
@@ -299,10 +300,10 @@ TEST(MarchingSquares, KnownLevelLines) {
     const std::vector<double> saddle = {1.0, -1.0, -1.0, 2.0};
     const auto split = MarchingSquares(saddle, 2, 2, 0.0, 1.0, 0.0, 1.0, 0.0);
     ASSERT_EQ(split.size(), 2u);
-    EXPECT_DOUBLE_EQ(split[0].a.x, 0.5); // bottom edge, 1 -> -1
+    EXPECT_DOUBLE_EQ(split[0].a.x, 0.5);       // bottom edge, 1 -> -1
     EXPECT_DOUBLE_EQ(split[0].b.y, 1.0 / 3.0); // right edge, -1 -> 2
     EXPECT_DOUBLE_EQ(split[1].a.x, 1.0 / 3.0); // top edge, 2 -> -1 leftwards
-    EXPECT_DOUBLE_EQ(split[1].b.y, 0.5); // left edge, -1 -> 1 downwards
+    EXPECT_DOUBLE_EQ(split[1].b.y, 0.5);       // left edge, -1 -> 1 downwards
 
     std::vector<double> holed = plane;
     holed[5] = NAN; // (5, 0): the two cells beside it are skipped

@@ -1,8 +1,8 @@
 // trochix --design-map: the command line it takes, and the picture written off screen is the
 // Design Map screen's map (the undercut tint and the limit lines among its pixels).
+#include "UiTestRegistry.h"
 #include "ui/picture/PictureOptions.h"
 #include "ui/picture/PictureRun.h"
-#include "UiTestRegistry.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -32,9 +32,9 @@ class DesignMapPictureTest : public QObject {
     Q_OBJECT
 private slots:
     void commandLine() {
-        const auto map = ui::ParsePictureArguments({"--example", "1", "--design-map", "--map-axes",
-                                                    "prime,offset", "--map-size", "40", "--out",
-                                                    "m.png"});
+        const auto map =
+            ui::ParsePictureArguments({"--example", "1", "--design-map", "--map-axes",
+                                       "prime,offset", "--map-size", "40", "--out", "m.png"});
         QVERIFY2(map.options.has_value(), map.error.c_str());
         QVERIFY(map.options->designMap);
         QCOMPARE(map.options->mapAxis, std::string("offset"));

@@ -17,9 +17,8 @@ using geometry::MapAxis;
 namespace {
 
 void Mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButtons held) {
-    QMouseEvent e(type, at, w->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton
-                                                                          : Qt::LeftButton,
-                  held, Qt::NoModifier);
+    QMouseEvent e(type, at, w->mapToGlobal(at),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -89,7 +88,8 @@ private slots:
         // Hovering reads the design under the pointer out and adopts nothing.
         const float before = f.model->PrimeRadius;
         Mouse(w, QEvent::MouseMove, a, Qt::NoButton);
-        QVERIFY2(Shown(s, "lbl_Readout").startsWith("Prime 4"), qPrintable(Shown(s, "lbl_Readout")));
+        QVERIFY2(Shown(s, "lbl_Readout").startsWith("Prime 4"),
+                 qPrintable(Shown(s, "lbl_Readout")));
         QCOMPARE(f.model->PrimeRadius, before);
         Mouse(w, QEvent::MouseButtonPress, a, Qt::LeftButton);
         QVERIFY(std::fabs(f.model->PrimeRadius - 4.0) < 2.0 * PrimePerPixel(s));

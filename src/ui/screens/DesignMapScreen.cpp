@@ -130,16 +130,15 @@ DesignMapScreen::DesignMapScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::De
 void DesignMapScreen::activate() {
     model::RunGuarded(m_ctx.host, "frm_DesignMap.Activate", [&] {
         const CommitOnLeave::Pause pause(*m_commits);
-        const MapAxis before = m_axes.empty() ? MapAxis::Roller
-                                              : m_axes[static_cast<std::size_t>(
-                                                    std::max(0, m_axis->currentIndex()))];
+        const MapAxis before =
+            m_axes.empty() ? MapAxis::Roller
+                           : m_axes[static_cast<std::size_t>(std::max(0, m_axis->currentIndex()))];
         m_axes = geometry::MapAxesOf(m_ctx.model);
         m_axis->clear();
         for (MapAxis a : m_axes)
             m_axis->addItem(AxisItem(a));
         const auto kept = std::find(m_axes.begin(), m_axes.end(), before);
-        m_axis->setCurrentIndex(kept == m_axes.end() ? 0
-                                                     : static_cast<int>(kept - m_axes.begin()));
+        m_axis->setCurrentIndex(kept == m_axes.end() ? 0 : static_cast<int>(kept - m_axes.begin()));
         if (m_rise.box->text().isEmpty())
             m_rise.box->setText("30");
         if (m_fall.box->text().isEmpty())
@@ -157,9 +156,9 @@ void DesignMapScreen::activate() {
 }
 
 void DesignMapScreen::Remake() {
-    const geometry::MapLimitsRead limits = geometry::ReadMapLimits(
-        {m_rise.box->text().toStdString(), m_fall.box->text().toStdString(),
-         m_minSurface.box->text().toStdString()});
+    const geometry::MapLimitsRead limits =
+        geometry::ReadMapLimits({m_rise.box->text().toStdString(), m_fall.box->text().toStdString(),
+                                 m_minSurface.box->text().toStdString()});
     geometry::DesignMapRequest r;
     r.size = m_size;
     r.limits = limits.limits;
@@ -206,9 +205,8 @@ bool DesignMapScreen::AdoptAt(const QPointF& position, AdoptRun run) {
     const geometry::Point d = geometry::MapFrame(m_map).toDesign(*page);
     bool adopted = false;
     model::RunGuarded(m_ctx.host, "frm_DesignMap.Adopt", [&] {
-        const geometry::AdoptedDesign a = geometry::AdoptDesign(m_ctx.model, m_ctx.host,
-                                                                m_map.second, d, run,
-                                                                m_hadDynamics);
+        const geometry::AdoptedDesign a =
+            geometry::AdoptDesign(m_ctx.model, m_ctx.host, m_map.second, d, run, m_hadDynamics);
         if (!a.adopted) {
             m_readout->setText(Qs(geometry::PointReadout(m_ctx.model, m_map.second, d)));
             return;
@@ -275,9 +273,9 @@ void DesignMapScreen::Axis_Click() {
 }
 
 void DesignMapScreen::Limit_Change() {
-    const geometry::MapLimitsRead limits = geometry::ReadMapLimits(
-        {m_rise.box->text().toStdString(), m_fall.box->text().toStdString(),
-         m_minSurface.box->text().toStdString()});
+    const geometry::MapLimitsRead limits =
+        geometry::ReadMapLimits({m_rise.box->text().toStdString(), m_fall.box->text().toStdString(),
+                                 m_minSurface.box->text().toStdString()});
     if (!limits.ok) {
         m_ctx.host.message(limits.why, model::Icon::Exclamation, model::DefaultTitle());
         return;

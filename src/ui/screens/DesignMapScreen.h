@@ -9,8 +9,8 @@
 // geometry/DesignMapScene.
 #pragma once
 
-#include "geometry/DesignMap.h"
 #include "forms/DesignMapForm.h"
+#include "geometry/DesignMap.h"
 #include "ui/ScreenBase.h"
 #include "ui/screens/SizingWidgets.h"
 
