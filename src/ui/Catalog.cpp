@@ -10,6 +10,7 @@
 #include "ui/screens/AnnotatedPlotScreen.h"
 #include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ContinuityScreen.h"
+#include "ui/screens/DesignMapScreen.h"
 #include "ui/screens/DynamicsScreen.h"
 #include "ui/screens/FftScreen.h"
 #include "ui/screens/HomeScreen.h"
@@ -42,6 +43,7 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::SizeCam, Make<SizeCamScreen>);
     nav.registerScreen(ScreenId::Animate, Make<AnimateScreen>);
     nav.registerScreen(ScreenId::MakeCam, Make<MakeCamScreen>);
+    nav.registerScreen(ScreenId::DesignMap, Make<DesignMapScreen>);
     nav.registerScreen(ScreenId::Dynamics, Make<DynamicsScreen>);
     nav.registerScreen(ScreenId::FFT, Make<FftScreen>);
     nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);

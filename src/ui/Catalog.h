@@ -44,6 +44,11 @@
 //                   step/MachinedCamFile
 //                   ui/screens/MakeCamScreen
 //                   tests/forms/MakeCamFormTest, tests/ui/MakeCamScreenTest
+//   frm_DesignMap   forms/DesignMapForm, geometry/DesignMap (on geometry/Suggest and
+//                   geometry/SizingPoint), geometry/DesignMapScene, files/DesignMapFile
+//                   ui/screens/DesignMapScreen, opened from frm_SizeCam
+//                   tests/geometry/DesignMapTest, tests/forms/DesignMapFormTest,
+//                   tests/ui/DesignMapScreenTest
 //   frm_PlotType    output/Selection (plot types and what they need)
 //                   ui/screens/PlotTypeScreen, ui/screens/LayoutPicture
 //                   tests/output/SelectionTest, tests/ui/PlotSelectionTest

@@ -49,6 +49,10 @@ bool OneOrTwo(const std::string& text, bool (*each)(const std::string&)) {
     return each(text.substr(0, comma)) && each(text.substr(comma + 1));
 }
 
+bool MapAxes(const std::string& text) {
+    return text == "prime,roller" || text == "prime,offset" || text == "prime,pivot";
+}
+
 bool PoissonRatio(const std::string& text) {
     double v = 0.0;
     const char* end = text.data() + text.size();
@@ -225,6 +229,12 @@ const OptionRule kOptions[] = {
      .takes = "a length of 0 or more"},
     {.name = "--best-offset", .flag = &BatchOptions::bestOffset},
     {.name = "--contact", .flag = &BatchOptions::contact},
+    {.name = "--design-map", .text = &BatchOptions::designMapPath},
+    {.name = "--map-axes",
+     .text = &BatchOptions::mapAxesText,
+     .accepts = MapAxes,
+     .takes = "prime,roller, prime,offset or prime,pivot"},
+    {.name = "--map-size", .number = &BatchOptions::mapSize, .lo = 2, .hi = 1000, .takes = "2 to 1000"},
     {.name = "--width",
      .text = &BatchOptions::widthText,
      .accepts = PositiveNumber,
@@ -307,6 +317,8 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
                "--surface-out";
     if (!o.suggest && (!o.paText.empty() || !o.minRhoText.empty() || o.bestOffset))
         return "--pa, --min-rho and --best-offset go with --suggest";
+    if (o.designMapPath.empty() && (!o.mapAxesText.empty() || seen.count("--map-size")))
+        return "--map-axes and --map-size go with --design-map";
     if (!o.contact && (!o.widthText.empty() || !o.modulusText.empty() || !o.poissonText.empty()))
         return "--width, --modulus and --poisson go with --contact";
     const int columns = static_cast<int>(o.tableCodes.size());
@@ -377,6 +389,8 @@ std::string UsageText() {
           [--bore D] [--allow-undercut]]
          [--suggest [--pa RISE[,FALL]] [--min-rho R] [--best-offset]]
          [--contact [--width W] [--modulus E1[,E2]] [--poisson NU1[,NU2]]]
+         [--design-map FILE.csv [--map-axes prime,roller|prime,offset|prime,pivot]
+          [--map-size N]]
        trochix-batch --help | --version
 
   --example N            load example N (1..5, in the Examples menu's order)
@@ -409,6 +423,15 @@ std::string UsageText() {
   --modulus E1[,E2]      moduli of cam and follower in the stress unit (force per
                          length squared; default steel); one value for both
   --poisson NU1[,NU2]    Poisson ratios of cam and follower (default 0.3)
+  --design-map FILE.csv  the design map: N x N designs (--map-size N, 2..1000, default
+                         100) of prime radius against the roller radius, the offset
+                         or an arm's pivot distance (--map-axes; default the first the
+                         follower has), around the model's design, at the limits 30
+                         degrees and surface radius 0.1 of the roller; one line per
+                         design: prime radius, the other axis, max pressure angle,
+                         min surface radius, undercut (1 or 0); empty fields where the
+                         follower cannot take the design. Prints DesignMap: prime=A..B
+                         <axis>=C..D nodes=NxN
   --fft ROW              transform Results row ROW (1..16) over one revolution; write
                          harmonics 0..N/2 to --fft-out FILE (number, real, imaginary,
                          magnitude, phase, power) and print the harmonic sum, power
@@ -447,8 +470,8 @@ straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
 load (--example or --open), --units, --step, --recalc, --suggest, --continuity,
---contact, --fft, --table, --save, the exports, then --surface-out. The run stops
-at the first step that fails.
+--contact, --design-map, --fft, --table, --save, the exports, then --surface-out.
+The run stops at the first step that fails.
 Messages go to standard error, one per line, after their icon word.
 Exit status: 0 success; 1 a file refused, a run-time fault, a table whose
 functions cannot be listed, or a step that could not be completed; 2 a usage

@@ -45,6 +45,10 @@ struct BatchOptions {
     bool suggest = false;
     std::string paText, minRhoText;
     bool bestOffset = false;
+    // --design-map FILE: the design map's grid as CSV, over --map-axes prime,roller (or
+    // prime,offset, prime,pivot; "" the first the follower has) with --map-size N nodes a side.
+    std::string designMapPath, mapAxesText;
+    int mapSize = 100;
     bool help = false;    // --help
     bool version = false; // --version
 };

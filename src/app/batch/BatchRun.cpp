@@ -4,6 +4,7 @@
 #include "chain/Stages.h"
 #include "dynamics/ContactText.h"
 #include "files/CamFiles.h"
+#include "files/DesignMapFile.h"
 #include "files/ExportRegistry.h"
 #include "files/Exports.h"
 #include "files/ModelFile.h"
@@ -11,6 +12,7 @@
 #include "files/SafeFile.h"
 #include "forms/FftForm.h"
 #include "forms/InputDataForm.h"
+#include "geometry/DesignMap.h"
 #include "geometry/MachinedCam.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
@@ -23,6 +25,7 @@
 #include "step/MachinedCamFile.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -118,6 +121,36 @@ bool Contact(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream&
     for (const std::string& line : dynamics::ContactLines(m))
         out << line << '\n';
     return true;
+}
+
+// The map over the axes asked for, its ranges on a line, then the file.
+bool DesignMapStep(const CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    model::Host& shown = host;
+    geometry::DesignMapRequest r;
+    r.size = o.mapSize;
+    const std::vector<geometry::MapAxis> axes = geometry::MapAxesOf(m);
+    if (!axes.empty())
+        r.second = axes.front();
+    if (o.mapAxesText == "prime,roller")
+        r.second = geometry::MapAxis::Roller;
+    else if (o.mapAxesText == "prime,offset")
+        r.second = geometry::MapAxis::Offset;
+    else if (o.mapAxesText == "prime,pivot")
+        r.second = geometry::MapAxis::Pivot;
+    const geometry::DesignMap map = geometry::MakeDesignMap(m, r);
+    if (!map.ok) {
+        shown.message("--design-map: " + map.refusal, model::Icon::Exclamation,
+                      model::DefaultTitle());
+        return false;
+    }
+    const auto number = [](double v) { return text::ShortestDouble(v, 6); };
+    std::string axis = geometry::MapAxisName(map.second);
+    std::replace(axis.begin(), axis.end(), ' ', '_');
+    out << "DesignMap: prime=" << number(map.primeFrom) << ".." << number(map.primeTo) << ' '
+        << axis << '=' << number(map.secondFrom) << ".." << number(map.secondTo)
+        << " nodes=" << map.size << 'x' << map.size << '\n';
+    out.flush(); // the file may be standard output itself
+    return files::WriteDesignMapCsv(map, o.designMapPath, host);
 }
 
 std::string FftText(const CamModel& m) {
@@ -230,6 +263,8 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
         ok = Continuity(*m, host, out);
     if (ok && host.faultCount() == 0 && o.contact)
         ok = Contact(*m, host, o, out);
+    if (ok && host.faultCount() == 0 && !o.designMapPath.empty())
+        ok = DesignMapStep(*m, host, o, out);
     out.flush(); // before any file is written, which may be standard output itself
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);

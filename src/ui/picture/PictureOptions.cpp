@@ -10,13 +10,13 @@ namespace trochix::ui {
 
 namespace {
 
-const std::vector<std::string> kOptions = {"--example", "--open",      "--recalc", "--plot",
-                                           "--draw",    "--layout",    "--style",  "--segment",
-                                           "--out",     "--chart-only"};
+const std::vector<std::string> kOptions = {
+    "--example", "--open", "--recalc",     "--plot",     "--draw",     "--layout",  "--style",
+    "--segment", "--out",  "--chart-only", "--design-map", "--map-axes", "--map-size"};
 
 // Options that take no value.
 bool IsFlag(const std::string& a) {
-    return a == "--draw" || a == "--recalc" || a == "--chart-only";
+    return a == "--draw" || a == "--recalc" || a == "--chart-only" || a == "--design-map";
 }
 
 bool IsOption(const std::string& a) {
@@ -74,6 +74,10 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
             o.chartOnly = true;
             continue;
         }
+        if (a == "--design-map") {
+            o.designMap = true;
+            continue;
+        }
         if (i + 1 >= args.size() || IsOption(args[i + 1]))
             return Refuse(a + " needs a value");
         const std::string& v = args[++i];
@@ -109,15 +113,28 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
             segmentGiven = true;
         } else if (a == "--out") {
             o.outPath = v;
+        } else if (a == "--map-axes") {
+            if (v != "prime,roller" && v != "prime,offset" && v != "prime,pivot")
+                return Refuse("--map-axes is prime,roller, prime,offset or prime,pivot, not " + v);
+            o.mapAxis = v.substr(6);
+        } else if (a == "--map-size") {
+            const auto n = WholeNumber(v, 2, 400);
+            if (!n)
+                return Refuse("--map-size takes 2 to 400, not " + v);
+            o.mapSize = *n;
         }
     }
     if ((o.example != 0) == !o.openPath.empty())
         return Refuse("give one model: --example N or --open FILE");
     const bool plot = !o.plotCodes.empty() || (layoutGiven && o.layout == "polar");
-    if (plot == o.draw)
-        return Refuse("give one picture: --plot CODES or --draw");
-    if (o.draw && (layoutGiven || styleGiven || segmentGiven || o.chartOnly))
+    if (int{plot} + int{o.draw} + int{o.designMap} != 1)
+        return Refuse("give one picture: --plot CODES, --draw or --design-map");
+    if (!plot && (layoutGiven || styleGiven || segmentGiven || o.chartOnly))
         return Refuse("--layout, --style, --segment and --chart-only belong to --plot");
+    const bool mapOptions = std::find(seen.begin(), seen.end(), "--map-axes") != seen.end() ||
+                            std::find(seen.begin(), seen.end(), "--map-size") != seen.end();
+    if (!o.designMap && mapOptions)
+        return Refuse("--map-axes and --map-size belong to --design-map");
     if (o.outPath.empty())
         return Refuse("--out FILE is needed");
     if (!PictureFormatOf(o.outPath))
@@ -131,9 +148,13 @@ std::string PictureUsage() {
            "          [--layout single|two|four|polar] [--style aligned|annotated]\n"
            "          [--segment all|K] [--chart-only] --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
+           "  trochix (--example N | --open FILE [--recalc]) --design-map\n"
+           "          [--map-axes prime,roller|prime,offset|prime,pivot] [--map-size N] --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
            "XS YS FR FL CF HP HW). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
+           "--design-map draws the Design Map screen's map (N nodes along each axis, 2 to 400,\n"
+           "default 100) at the default limits: 30 degrees, surface radius 0.1 of the roller.\n"
            "--chart-only leaves out the buttons, the option frames and an empty title box: the\n"
            "charts with their headers, for a report.\n"
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";

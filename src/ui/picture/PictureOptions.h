@@ -5,6 +5,8 @@
 //           [--layout single|two|four|polar] [--style aligned|annotated] [--segment all|K]
 //           [--chart-only] --out FILE.png|.svg|.pdf
 //   trochix (--example N | --open FILE [--recalc]) --draw --out FILE.png|.svg|.pdf
+//   trochix (--example N | --open FILE [--recalc]) --design-map
+//           [--map-axes prime,roller|prime,offset|prime,pivot] [--map-size N] --out FILE
 // An opened file shows the results it holds, as after File > Open, or with --recalc all of
 // them recomputed (an example is computed whole either way); the picture is the one the plot
 // or Draw Cam screen shows.
@@ -27,6 +29,9 @@ struct PictureOptions {
     int segment = 0;                    // 0 = all, else 1..16
     std::string outPath;                // --out
     bool chartOnly = false;             // --chart-only: the charts and headers, no controls
+    bool designMap = false;             // --design-map: the Design Map screen's map
+    std::string mapAxis;                // --map-axes prime,X: "roller", "offset", "pivot"
+    int mapSize = 100;                  // --map-size: nodes along each axis
 };
 
 struct PictureParse {

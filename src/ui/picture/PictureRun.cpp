@@ -11,6 +11,7 @@
 #include "ui/Commands.h"
 #include "ui/Dialogs.h"
 #include "ui/Navigator.h"
+#include "ui/picture/DesignMapPicture.h"
 #include "ui/picture/DrawCamPicture.h"
 #include "ui/picture/PlotPicture.h"
 
@@ -57,8 +58,9 @@ int RunPicture(const PictureOptions& o, std::ostream& err) {
     navigator.setCaptions(model::SetCaptions(camModel->AppTitle));
 
     std::string error;
-    const bool written =
-        o.draw ? RenderDrawCamPicture(ctx, o.outPath, error) : RenderPlotPicture(ctx, o, error);
+    const bool written = o.draw        ? RenderDrawCamPicture(ctx, o.outPath, error)
+                         : o.designMap ? RenderDesignMapPicture(ctx, o, error)
+                                       : RenderPlotPicture(ctx, o, error);
     if (!written) {
         err << "trochix: " << error << '\n';
         return 1;

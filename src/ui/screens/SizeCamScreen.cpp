@@ -12,6 +12,7 @@
 #include "ui/CommonButtons.h"
 #include "ui/Controls.h"
 #include "ui/DrawingSurface.h"
+#include "ui/Navigator.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -256,6 +257,9 @@ QWidget* SizeCamScreen::BuildButtons() {
     m_printForm = MakePrintFormButton(*this);
     m_done = MakeButton(w, "&Done", "cmd_Done");
     connect(m_done, &QPushButton::clicked, this, &SizeCamScreen::Done_Click);
+    m_designMap = MakeButton(w, "Design &Map", "cmd_DesignMap");
+    connect(m_designMap, &QPushButton::clicked, this, &SizeCamScreen::DesignMap_Click);
+    row->addWidget(m_designMap);
     row->addStretch(1);
     for (QPushButton* b : {m_calc, m_copy, m_printForm, m_done}) {
         b->setMinimumWidth(110);
@@ -489,6 +493,11 @@ void SizeCamScreen::Done_Click() {
     chain::Holds(m_ctx.model, model::Stage::Sizing);
     m_ctx.model.ModelSaved = false;
     closeScreen();
+}
+
+void SizeCamScreen::DesignMap_Click() {
+    // The map adopts designs through the model; this screen shows them when it comes back.
+    m_ctx.navigator.ShowScreen(ScreenId::DesignMap);
 }
 
 void SizeCamScreen::reject() {

@@ -42,6 +42,8 @@ public:
 public slots:
     void Calc_Click();
     void Done_Click();
+    // Design Map: the plane of designs around this one, where a click adopts another.
+    void DesignMap_Click();
     void Option_Click(geometry::SizeCamOption changed);
     void Show_Click();
     void Prime_LostFocus();
@@ -102,6 +104,7 @@ private:
     QCheckBox* m_bestOffset = nullptr;
     QPushButton* m_suggest = nullptr;
     QLabel* m_suggested = nullptr;
+    QPushButton* m_designMap = nullptr;
 };
 
 } // namespace trochix::ui
