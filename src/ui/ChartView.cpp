@@ -106,21 +106,33 @@ QValueAxis* ValueAxis(const Graph& g, const QString& title) {
     return axis;
 }
 
-// Labels with as many decimals as the tick spacing needs: "%g" alone shows the tick that
-// sums to zero as 5.55112e-17.
-void LabelByTickSpacing(QValueAxis* axis) {
-    if (axis->tickCount() < 2)
-        return;
-    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+// Labels with as many decimals as the tick spacing `step` needs: "%g" alone shows the tick
+// that sums to zero as 5.55112e-17.
+void LabelByStep(QValueAxis* axis, double step) {
     if (!(step > 0.0) || !std::isfinite(step))
         return;
-    for (int decimals = 0; decimals <= 6; ++decimals) {
+    for (int decimals = 0; decimals <= 9; ++decimals) {
         const double scaled = step * std::pow(10.0, decimals);
         if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * scaled) {
             axis->setLabelFormat(QString("%.%1f").arg(decimals));
             return;
         }
     }
+    axis->setLabelFormat("%.6g");
+}
+
+void LabelByTickSpacing(QValueAxis* axis) {
+    if (axis->tickCount() >= 2)
+        LabelByStep(axis, (axis->max() - axis->min()) / (axis->tickCount() - 1));
+}
+
+// A round tick spacing (1, 2 or 5 times a power of ten) near `wanted`.
+double NiceStep(double wanted) {
+    if (!(wanted > 0.0) || !std::isfinite(wanted))
+        return 1.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(wanted)));
+    const double f = wanted / decade;
+    return decade * (f < 1.5 ? 1.0 : f < 3.5 ? 2.0 : f < 7.5 ? 5.0 : 10.0);
 }
 
 void HideLegendOf(QChart* chart, QAbstractSeries* series) {
@@ -138,6 +150,10 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     m_readout->setZValue(20);
     m_readout->setVisible(false);
     scene()->addItem(m_readout);
+    setFocusPolicy(Qt::ClickFocus);
+    m_zoom = new ViewZoom(viewport(), [this](const QPointF& pos) { return valueAt(pos); });
+    m_zoom->watchKeysOf(this);
+    connect(m_zoom, &ViewZoom::viewChanged, this, &ChartView::applyView);
     rebuild();
 }
 
@@ -194,6 +210,8 @@ void ChartView::rebuild() {
         polarChart->addAxis(radial, QPolarChart::PolarOrientationRadial);
         axisX = angular;
         axisY = radial;
+        m_axisX = nullptr;
+        m_axisY = radial;
     } else {
         auto* x = ValueAxis(g, QString::fromStdString(g.BottomTitle));
         double x0 = points > 0 ? g.XValues.front() : 0.0;
@@ -227,6 +245,8 @@ void ChartView::rebuild() {
         chart->addAxis(y, Qt::AlignLeft);
         axisX = x;
         axisY = y;
+        m_axisX = x;
+        m_axisY = y;
     }
 
     auto attach = [&](QAbstractSeries* s, const QString& name, bool inLegend) {
@@ -348,6 +368,65 @@ void ChartView::rebuild() {
     m_current = chart;
     m_shownPoint = -1;
     m_readout->setVisible(false);
+
+    auto ticksOf = [](const QValueAxis* a) {
+        return Ticks{a->tickInterval(), a->tickAnchor(), a->minorTickCount(), a->tickCount(),
+                     a->labelFormat(), a->tickType() == QValueAxis::TicksDynamic};
+    };
+    if (m_axisX)
+        m_ticksX = ticksOf(m_axisX);
+    m_ticksY = ticksOf(m_axisY);
+    m_zoom->setFixed(polar, polar);
+    const double x0 = m_axisX ? m_axisX->min() : 0.0, x1 = m_axisX ? m_axisX->max() : 360.0;
+    // Another graph on the same axes (the same plot recomputed) keeps its zoom.
+    m_zoom->setFull({x0, x1, m_axisY->min(), m_axisY->max()});
+    applyView();
+}
+
+ViewRange ChartView::shownRange() const {
+    if (!m_axisY)
+        return {};
+    const double x0 = m_axisX ? m_axisX->min() : 0.0, x1 = m_axisX ? m_axisX->max() : 360.0;
+    return {x0, x1, m_axisY->min(), m_axisY->max()};
+}
+
+QPointF ChartView::valueAt(const QPointF& pos) {
+    if (!m_current || m_current->series().isEmpty())
+        return {};
+    const QPointF chartPos = m_current->mapFromScene(mapToScene(pos.toPoint()));
+    const QPointF v = m_current->mapToValue(chartPos, m_current->series().front());
+    return m_axisX ? v : QPointF(ThetaOf(v.x()), v.y());
+}
+
+void ChartView::applyView() {
+    if (!m_axisY)
+        return;
+    const ViewRange& v = m_zoom->view();
+    const bool zoomed = m_zoom->zoomed();
+    auto tick = [zoomed](QValueAxis* axis, const Ticks& full, double lo, double hi, int count) {
+        axis->setRange(lo, hi);
+        if (!zoomed) {
+            axis->setTickInterval(full.interval);
+            axis->setTickAnchor(full.anchor);
+            axis->setMinorTickCount(full.minor);
+            axis->setTickCount(full.count);
+            axis->setLabelFormat(full.format);
+            axis->setTickType(full.dynamic ? QValueAxis::TicksDynamic : QValueAxis::TicksFixed);
+            return;
+        }
+        // Round ticks of the part shown, counted from zero so that they keep their places
+        // while panning.
+        const double step = NiceStep((hi - lo) / count);
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
+        axis->setTickInterval(step);
+        axis->setMinorTickCount(0);
+        LabelByStep(axis, step);
+    };
+    if (m_axisX)
+        tick(m_axisX, m_ticksX, v.x0, v.x1, 8);
+    tick(m_axisY, m_ticksY, v.y0, v.y1, 5);
+    showReading(-1);
 }
 
 int ChartView::pointAt(const QPointF& pos) {

@@ -34,6 +34,7 @@
 #pragma once
 
 #include "output/Graph.h"
+#include "ui/ViewZoom.h"
 
 #include <QChartView>
 #include <QString>
@@ -42,6 +43,7 @@
 
 class QGraphicsEllipseItem;
 class QGraphicsSimpleTextItem;
+class QValueAxis;
 
 namespace trochix::ui {
 
@@ -61,6 +63,14 @@ public:
     // Where point n of set k is drawn, in widget coordinates.
     QPointF positionOf(int set, int point);
 
+    // Zoom and pan of the axes (ViewZoom's gestures); the graph itself is never changed.
+    ViewZoom* zoom() const { return m_zoom; }
+    // The horizontal and vertical ranges shown now: angle or harmonic, value (radius on a polar
+    // graph, whose angle is always the whole turn).
+    ViewRange shownRange() const;
+    // The picture's coordinates under a widget position, under the view shown now.
+    QPointF valueAt(const QPointF& pos);
+
     QSize sizeHint() const override { return {640, 360}; }
 
 signals:
@@ -75,12 +85,23 @@ private:
     void rebuild();
     void showReading(int point);
     void placeReadout();
+    void applyView();
 
     output::Graph m_graph;
     QChart* m_current = nullptr;
     QGraphicsSimpleTextItem* m_readout = nullptr;
     std::vector<QGraphicsEllipseItem*> m_markers;
     int m_shownPoint = -1;
+    ViewZoom* m_zoom = nullptr;
+    // The axes of the chart shown and how they were ticked before any zoom.
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+    struct Ticks {
+        double interval = 1.0, anchor = 0.0;
+        int minor = 0, count = 5;
+        QString format;
+        bool dynamic = false;
+    } m_ticksX, m_ticksY;
 };
 
 } // namespace trochix::ui
