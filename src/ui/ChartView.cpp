@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
+#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -154,6 +155,7 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     m_zoom = new ViewZoom(viewport(), [this](const QPointF& pos) { return valueAt(pos); });
     m_zoom->watchKeysOf(this);
     connect(m_zoom, &ViewZoom::viewChanged, this, &ChartView::applyView);
+    connect(m_zoom, &ViewZoom::clicked, this, &ChartView::pinAt);
     rebuild();
 }
 
@@ -426,7 +428,113 @@ void ChartView::applyView() {
     if (m_axisX)
         tick(m_axisX, m_ticksX, v.x0, v.x1, 8);
     tick(m_axisY, m_ticksY, v.y0, v.y1, 5);
-    showReading(-1);
+    drawCursor();
+}
+
+std::optional<double> ChartView::cursorValueAt(const QPointF& pos) {
+    if (!m_current || !m_axisX || m_current->series().isEmpty())
+        return std::nullopt;
+    const QPointF chartPos = m_current->mapFromScene(mapToScene(pos.toPoint()));
+    if (!m_current->plotArea().contains(chartPos))
+        return std::nullopt;
+    const double x = valueAt(pos).x();
+    const int n = output::NearestPoint(m_graph, x);
+    if (n >= 0) {
+        const double xn = m_graph.XValues[static_cast<std::size_t>(n)];
+        const QPointF at = m_current->mapToPosition({xn, 0.0}, m_current->series().front());
+        if (std::fabs(at.x() - chartPos.x()) <= 1.0)
+            return xn;
+    }
+    return x;
+}
+
+void ChartView::showCursorAt(std::optional<double> x) {
+    if (x && !output::GraphValuesAt(m_graph, *x))
+        x.reset();
+    if (x == m_cursorX)
+        return;
+    m_cursorX = x;
+    drawCursor();
+}
+
+void ChartView::setPins(const QList<double>& pins) {
+    if (pins == m_pins)
+        return;
+    m_pins = pins.mid(0, 2);
+    drawCursor();
+}
+
+void ChartView::pinAt(const QPointF& pos) {
+    const auto x = cursorValueAt(pos);
+    if (!x || !output::GraphValuesAt(m_graph, *x))
+        return;
+    QList<double> pins = m_pins.size() >= 2 ? QList<double>() : m_pins;
+    pins.append(*x);
+    setPins(pins);
+    emit pinsChanged(m_pins);
+}
+
+void ChartView::drawCursor() {
+    if (m_graph.Kind == GraphKind::Polar || !m_current || !m_axisX ||
+        m_current->series().isEmpty())
+        return;
+    for (QGraphicsLineItem* l : m_cursorLines)
+        delete l;
+    m_cursorLines.clear();
+    for (QGraphicsEllipseItem* m : m_markers)
+        delete m;
+    m_markers.clear();
+    const QRectF area = m_current->plotArea();
+    QAbstractSeries* front = m_current->series().front();
+    auto inView = [&](double x) {
+        return x >= m_axisX->min() && x <= m_axisX->max();
+    };
+    auto line = [&](double x, Qt::PenStyle style) {
+        if (!inView(x))
+            return;
+        const double cx = m_current->mapToPosition({x, 0.0}, front).x();
+        const QPointF top = m_current->mapToScene(QPointF(cx, area.top()));
+        const QPointF bottom = m_current->mapToScene(QPointF(cx, area.bottom()));
+        QPen pen(QColor(80, 80, 80), 1.0, style);
+        pen.setCosmetic(true);
+        auto* item = scene()->addLine(QLineF(top, bottom), pen);
+        item->setZValue(19);
+        m_cursorLines.push_back(item);
+    };
+    QStringList lines;
+    if (m_cursorX) {
+        line(*m_cursorX, Qt::SolidLine);
+        lines << QString::fromStdString(output::GraphReadingAt(m_graph, *m_cursorX));
+        if (const auto v = output::GraphValuesAt(m_graph, *m_cursorX); v && inView(v->x)) {
+            for (std::size_t k = 0; k < v->values.size(); ++k) {
+                const double y = v->values[k];
+                if (!std::isfinite(y) || y < m_axisY->min() || y > m_axisY->max())
+                    continue;
+                const QPointF at =
+                    m_current->mapToScene(m_current->mapToPosition({v->x, y}, front));
+                auto* marker = scene()->addEllipse(at.x() - 4, at.y() - 4, 8, 8,
+                                                   QPen(SetColour(static_cast<int>(k)), 1.5));
+                marker->setZValue(20);
+                m_markers.push_back(marker);
+            }
+        }
+    }
+    for (double pin : m_pins)
+        line(pin, Qt::DashLine);
+    if (m_pins.size() == 1)
+        lines << "Pinned   " + QString::fromStdString(output::GraphReadingAt(m_graph, m_pins[0]));
+    else if (m_pins.size() == 2)
+        lines << QString::fromStdString(output::GraphDifference(m_graph, m_pins[0], m_pins[1]));
+    lines.removeAll(QString());
+    const QString text = lines.join('\n');
+    m_readout->setText(text);
+    m_readout->setVisible(!text.isEmpty());
+    m_readout->setFont(FontFor(m_graph, 2));
+    placeReadout();
+    if (text != m_readoutText) {
+        m_readoutText = text;
+        emit readingChanged(text);
+    }
 }
 
 int ChartView::pointAt(const QPointF& pos) {
@@ -494,18 +602,44 @@ void ChartView::placeReadout() {
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
-    showReading(pointAt(event->position()));
+    if (m_graph.Kind == GraphKind::Polar) {
+        showReading(pointAt(event->position()));
+    } else {
+        const auto x = cursorValueAt(event->position());
+        const auto before = m_cursorX;
+        showCursorAt(x);
+        if (m_cursorX != before)
+            emit cursorMoved(m_cursorX);
+    }
     QChartView::mouseMoveEvent(event);
 }
 
 void ChartView::leaveEvent(QEvent* event) {
-    showReading(-1);
+    if (m_graph.Kind == GraphKind::Polar) {
+        showReading(-1);
+    } else if (m_cursorX) {
+        showCursorAt(std::nullopt);
+        emit cursorMoved(std::nullopt);
+    }
     QChartView::leaveEvent(event);
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    showReading(-1);
+    if (m_graph.Kind == GraphKind::Polar)
+        showReading(-1);
+    else
+        drawCursor(); // the plot area moved
+}
+
+void LinkCursors(const std::vector<ChartView*>& charts) {
+    for (ChartView* from : charts)
+        for (ChartView* to : charts) {
+            if (from == to)
+                continue;
+            QObject::connect(from, &ChartView::cursorMoved, to, &ChartView::showCursorAt);
+            QObject::connect(from, &ChartView::pinsChanged, to, &ChartView::setPins);
+        }
 }
 
 } // namespace trochix::ui

@@ -45,6 +45,8 @@ AnnotatedPlotScreen::AnnotatedPlotScreen(AppContext& ctx, ScreenId id)
         charts->addWidget(chart, 1);
         m_charts[static_cast<std::size_t>(i)] = chart;
     }
+    // One cam angle read across every window.
+    LinkCursors(std::vector<ChartView*>(m_charts.begin(), m_charts.begin() + m_windows));
 
     m_frames = MakeStyleFrames(this);
     for (QCheckBox* box :
