@@ -1,6 +1,7 @@
 #include "ui/picture/PictureOptions.h"
 
 #include "ui/PictureFile.h"
+#include "ui/picture/ScreenPicture.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,7 +13,7 @@ namespace {
 
 const std::vector<std::string> kOptions = {"--example", "--open",      "--recalc", "--plot",
                                            "--draw",    "--layout",    "--style",  "--segment",
-                                           "--out",     "--chart-only"};
+                                           "--out",     "--chart-only", "--screen"};
 
 // Options that take no value.
 bool IsFlag(const std::string& a) {
@@ -37,6 +38,22 @@ std::vector<std::string> Words(const std::string& s) {
     for (std::string w; in >> w;)
         out.push_back(w);
     return out;
+}
+
+// "home, input, ...", wrapped for the usage text when `indent` is given.
+std::string ScreenNameList(const std::string& indent = {}) {
+    std::string out, line;
+    for (const std::string& name : ScreenPictureNames()) {
+        const std::string piece = (line.empty() ? "" : " ") + name + ",";
+        if (!indent.empty() && line.size() + piece.size() > 84) {
+            out += indent + line + "\n";
+            line = name + ",";
+        } else {
+            line += piece;
+        }
+    }
+    line.pop_back();
+    return indent.empty() ? line : out + indent + line + "\n";
 }
 
 PictureParse Refuse(std::string why) {
@@ -109,14 +126,19 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
             segmentGiven = true;
         } else if (a == "--out") {
             o.outPath = v;
+        } else if (a == "--screen") {
+            if (!ScreenPictureId(v))
+                return Refuse("--screen is one of " + ScreenNameList() + ", not " + v);
+            o.screen = v;
         }
     }
     if ((o.example != 0) == !o.openPath.empty())
         return Refuse("give one model: --example N or --open FILE");
     const bool plot = !o.plotCodes.empty() || (layoutGiven && o.layout == "polar");
-    if (plot == o.draw)
-        return Refuse("give one picture: --plot CODES or --draw");
-    if (o.draw && (layoutGiven || styleGiven || segmentGiven || o.chartOnly))
+    const bool screen = !o.screen.empty();
+    if (int(plot) + int(o.draw) + int(screen) != 1)
+        return Refuse("give one picture: --plot CODES, --draw or --screen NAME");
+    if (!plot && (layoutGiven || styleGiven || segmentGiven || o.chartOnly))
         return Refuse("--layout, --style, --segment and --chart-only belong to --plot");
     if (o.outPath.empty())
         return Refuse("--out FILE is needed");
@@ -131,11 +153,15 @@ std::string PictureUsage() {
            "          [--layout single|two|four|polar] [--style aligned|annotated]\n"
            "          [--segment all|K] [--chart-only] --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
+           "  trochix (--example N | --open FILE [--recalc]) --screen NAME --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
            "XS YS FR FL CF HP HW). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
            "--chart-only leaves out the buttons, the option frames and an empty title box: the\n"
            "charts with their headers, for a report.\n"
+           "--screen NAME writes the whole screen as it shows after opening it on the model;\n"
+           "NAME is one of\n" +
+           ScreenNameList("    ") +
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
 }
 

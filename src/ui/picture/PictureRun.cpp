@@ -13,6 +13,7 @@
 #include "ui/Navigator.h"
 #include "ui/picture/DrawCamPicture.h"
 #include "ui/picture/PlotPicture.h"
+#include "ui/picture/ScreenPicture.h"
 
 #include <memory>
 #include <utility>
@@ -57,8 +58,9 @@ int RunPicture(const PictureOptions& o, std::ostream& err) {
     navigator.setCaptions(model::SetCaptions(camModel->AppTitle));
 
     std::string error;
-    const bool written =
-        o.draw ? RenderDrawCamPicture(ctx, o.outPath, error) : RenderPlotPicture(ctx, o, error);
+    const bool written = !o.screen.empty() ? RenderScreenPicture(ctx, o.screen, o.outPath, error)
+                         : o.draw          ? RenderDrawCamPicture(ctx, o.outPath, error)
+                                           : RenderPlotPicture(ctx, o, error);
     if (!written) {
         err << "trochix: " << error << '\n';
         return 1;
