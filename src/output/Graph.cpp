@@ -226,4 +226,27 @@ std::string GraphTable(const Graph& g) {
     return out;
 }
 
+std::string GraphTable(const std::vector<Graph>& graphs) {
+    if (graphs.empty())
+        return {};
+    const auto xsOf = [](const Graph& g) -> const std::vector<double>& {
+        return g.Kind == GraphKind::Polar ? g.XPosData : g.XValues;
+    };
+    const bool shared = std::all_of(graphs.begin(), graphs.end(), [&](const Graph& g) {
+        return g.Kind == graphs.front().Kind && g.NumPoints == graphs.front().NumPoints &&
+               xsOf(g) == xsOf(graphs.front());
+    });
+    if (shared) {
+        Graph merged = graphs.front();
+        for (std::size_t i = 1; i < graphs.size(); ++i)
+            merged.Sets.insert(merged.Sets.end(), graphs[i].Sets.begin(), graphs[i].Sets.end());
+        merged.NumSets = static_cast<int>(merged.Sets.size());
+        return GraphTable(merged);
+    }
+    std::string out;
+    for (const Graph& g : graphs)
+        out += (out.empty() ? "" : "\r\n") + GraphTable(g);
+    return out;
+}
+
 } // namespace trochix::output

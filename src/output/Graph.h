@@ -98,6 +98,9 @@ std::string GraphDifference(const Graph& graph, double from, double to);
 // The plotted data as TAB-separated text for a spreadsheet: a heading line (each column's name
 // and unit) and one line per point, lines ended by CR LF, numbers in full precision.
 std::string GraphTable(const Graph& graph);
+// The graphs of one screen as one table: side by side when they share their points, else one
+// after another with an empty line between.
+std::string GraphTable(const std::vector<Graph>& graphs);
 
 // The point nearest to horizontal value x (polar: nearest in angle to x degrees); -1 when the
 // graph has no points.

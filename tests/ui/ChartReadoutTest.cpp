@@ -1,6 +1,7 @@
 // The readout of the Annotated plots, driven by the pointer: a cursor reads every window's
 // function at the angle under it (interpolated from the model's rows), the windows of a screen
-// follow one cursor, and clicks pin cursors whose differences are shown.
+// follow one cursor, and clicks pin cursors whose differences are shown. The Picture menu
+// copies the plotted data and the picture and saves the picture.
 #include "PlotTestSupport.h"
 #include "UiTestRegistry.h"
 #include "model/CamModel.h"
@@ -8,8 +9,13 @@
 #include "ui/ChartView.h"
 #include "ui/screens/AnnotatedPlotScreen.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -106,6 +112,47 @@ private slots:
         QVERIFY(std::fabs((b->values[0] - a->values[0]) - rowsGive) < 1e-6);
         QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, PixelOf(chart, 200.0));
         QCOMPARE(s->chart(0)->pins().size(), 1);
+    }
+
+    // Copy Data puts every window's function beside the angle, in TAB text that reads back to
+    // the model's rows; Copy Picture puts the screen at its size.
+    void copyDataAndPicture() {
+        UiFixture f;
+        auto* s = OpenFourWindows(f);
+        s->findChild<QAction*>("act_CopyData")->trigger();
+        const QStringList lines = QApplication::clipboard()->text().split("\r\n");
+        QCOMPARE(lines.front().split('\t').size(), 5);
+        QVERIFY2(lines.front().startsWith("Cam Angle (deg)\t"), qPrintable(lines.front()));
+        QCOMPARE(lines.size(), 361 + 2); // the heading, the points, and the end of the last
+        for (int n : {0, 100, 271, 360}) {
+            const QStringList cells = lines[n + 1].split('\t');
+            QCOMPARE(cells[0].toFloat(), float(n));
+            for (int row = 1; row <= 4; ++row)
+                QCOMPARE(cells[row].toFloat(),
+                         f.model->Results[static_cast<std::size_t>(row)]
+                                         [static_cast<std::size_t>(n)]);
+        }
+        s->findChild<QAction*>("act_CopyPicture")->trigger();
+        const QImage image = QApplication::clipboard()->image();
+        QCOMPARE(image.size() / image.devicePixelRatio(), s->size());
+    }
+
+    // Save Picture writes the chosen kind of file; a name of another kind is refused and said.
+    void savePicture() {
+        UiFixture f;
+        auto* s = OpenFourWindows(f);
+        QTemporaryDir dir;
+        const QString svg = dir.filePath("plot.svg"), gif = dir.filePath("plot.gif");
+        f.dialogs.saveAnswers = {svg.toStdString(), gif.toStdString()};
+        s->findChild<QAction*>("act_SavePicture")->trigger();
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<svg"));
+        QVERIFY(f.host.messages.empty());
+        s->findChild<QAction*>("act_SavePicture")->trigger();
+        QVERIFY(!QFile::exists(gif));
+        QCOMPARE(f.host.messages.size(), std::size_t(1));
+        QVERIFY(f.host.messages.front().text.find("The picture was not saved:") == 0);
     }
 };
 

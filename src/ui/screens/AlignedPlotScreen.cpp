@@ -38,7 +38,12 @@ AlignedPlotScreen::AlignedPlotScreen(AppContext& ctx, ScreenId id)
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
-    bottom->addLayout(MakePlotButtons(*this, m_reselect));
+    bottom->addLayout(MakePlotButtons(*this, m_reselect, [this] {
+        std::vector<output::Graph> graphs;
+        for (int i = 0; i < m_windows; ++i)
+            graphs.push_back(output::AlignedGraph(m_plot[static_cast<std::size_t>(i)]));
+        return graphs;
+    }));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
