@@ -151,6 +151,9 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     m_readout->setZValue(20);
     m_readout->setVisible(false);
     scene()->addItem(m_readout);
+    m_readoutBack = scene()->addRect(QRectF(), Qt::NoPen, QColor(255, 255, 255, 215));
+    m_readoutBack->setZValue(19.5);
+    m_readoutBack->setVisible(false);
     setFocusPolicy(Qt::ClickFocus);
     m_zoom = new ViewZoom(viewport(), [this](const QPointF& pos) { return valueAt(pos); });
     m_zoom->watchKeysOf(this);
@@ -370,6 +373,7 @@ void ChartView::rebuild() {
     m_current = chart;
     m_shownPoint = -1;
     m_readout->setVisible(false);
+    m_readoutBack->setVisible(false);
 
     auto ticksOf = [](const QValueAxis* a) {
         return Ticks{a->tickInterval(), a->tickAnchor(), a->minorTickCount(), a->tickCount(),
@@ -405,7 +409,8 @@ void ChartView::applyView() {
         return;
     const ViewRange& v = m_zoom->view();
     const bool zoomed = m_zoom->zoomed();
-    auto tick = [zoomed](QValueAxis* axis, const Ticks& full, double lo, double hi, int count) {
+    auto tick = [zoomed](QValueAxis* axis, const Ticks& full, double lo, double hi, int count,
+                         bool dynamic) {
         axis->setRange(lo, hi);
         if (!zoomed) {
             axis->setTickInterval(full.interval);
@@ -416,18 +421,32 @@ void ChartView::applyView() {
             axis->setTickType(full.dynamic ? QValueAxis::TicksDynamic : QValueAxis::TicksFixed);
             return;
         }
-        // Round ticks of the part shown, counted from zero so that they keep their places
-        // while panning.
-        const double step = NiceStep((hi - lo) / count);
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0.0);
-        axis->setTickInterval(step);
         axis->setMinorTickCount(0);
-        LabelByStep(axis, step);
+        if (dynamic) {
+            // Round ticks of the part shown, counted from zero so that they keep their places
+            // while panning.
+            const double step = NiceStep((hi - lo) / count);
+            axis->setTickType(QValueAxis::TicksDynamic);
+            axis->setTickAnchor(0.0);
+            axis->setTickInterval(step);
+            LabelByStep(axis, step);
+            return;
+        }
+        // The vertical axis elides dynamic tick labels: evenly spaced ones, with the decimals
+        // their spacing needs.
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setTickCount(count + 1);
+        const double step = (hi - lo) / count;
+        const int decimals =
+            step > 0.0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(step))) + 1, 0, 9) : 0;
+        axis->setLabelFormat(QString("%.%1f").arg(decimals));
     };
     if (m_axisX)
-        tick(m_axisX, m_ticksX, v.x0, v.x1, 8);
-    tick(m_axisY, m_ticksY, v.y0, v.y1, 5);
+        tick(m_axisX, m_ticksX, v.x0, v.x1, 8, true);
+    tick(m_axisY, m_ticksY, v.y0, v.y1, 5, false);
+    // The labels of the new range may be wider: lay the axes out again before painting.
+    if (m_current->layout())
+        m_current->layout()->invalidate();
     drawCursor();
 }
 
@@ -589,8 +608,8 @@ void ChartView::showReading(int point) {
             marker->setZValue(20);
             m_markers.push_back(marker);
         }
-        placeReadout();
     }
+    placeReadout();
     emit readingChanged(text);
 }
 
@@ -599,6 +618,8 @@ void ChartView::placeReadout() {
         return;
     const QRectF area = m_current->mapRectToScene(m_current->plotArea());
     m_readout->setPos(area.left() + 6, area.top() + 4);
+    m_readoutBack->setRect(m_readout->sceneBoundingRect().adjusted(-3, -1, 3, 1));
+    m_readoutBack->setVisible(m_readout->isVisible());
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {

@@ -50,6 +50,7 @@
 
 class QGraphicsEllipseItem;
 class QGraphicsLineItem;
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
 
@@ -113,6 +114,7 @@ private:
     output::Graph m_graph;
     QChart* m_current = nullptr;
     QGraphicsSimpleTextItem* m_readout = nullptr;
+    QGraphicsRectItem* m_readoutBack = nullptr; // keeps the text readable over the curves
     std::vector<QGraphicsEllipseItem*> m_markers;
     int m_shownPoint = -1;
     std::optional<double> m_cursorX;

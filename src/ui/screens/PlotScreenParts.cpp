@@ -80,7 +80,7 @@ QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& co
     picture->setToolButtonStyle(Qt::ToolButtonTextOnly);
     picture->setPopupMode(QToolButton::InstantPopup);
     picture->setMinimumWidth(110);
-    picture->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    picture->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* menu = new QMenu(picture);
     QAction* copyPicture = menu->addAction("Copy Picture");
     copyPicture->setObjectName("act_CopyPicture");
