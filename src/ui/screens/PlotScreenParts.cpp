@@ -79,7 +79,7 @@ QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& co
     picture->setText("Picture");
     picture->setToolButtonStyle(Qt::ToolButtonTextOnly);
     picture->setPopupMode(QToolButton::InstantPopup);
-    picture->setMinimumWidth(110);
+    picture->setMinimumWidth(100);
     picture->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* menu = new QMenu(picture);
     QAction* copyPicture = menu->addAction("Copy Picture");
@@ -108,7 +108,7 @@ QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& co
             row->addWidget(picture);
             continue;
         }
-        b->setMinimumWidth(110);
+        b->setMinimumWidth(100);
         b->setAutoDefault(false);
         row->addWidget(b);
     }
