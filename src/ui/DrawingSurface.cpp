@@ -202,9 +202,24 @@ QPointF DrawingSurface::positionOf(Point p) {
     return SceneMapping(shownWindow(), QRectF(rect()), m_scale).toDevice(p);
 }
 
+void DrawingSurface::setCursorX(std::optional<double> x) {
+    if (x == m_cursorX)
+        return;
+    m_cursorX = x;
+    update();
+}
+
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintScene(painter, m_scene, QRectF(rect()), m_scale, shownWindow());
+    const geometry::SceneWindow shown = shownWindow();
+    PaintScene(painter, m_scene, QRectF(rect()), m_scale, shown);
+    if (m_cursorX && Usable(shown)) {
+        const double x = SceneMapping(shown, QRectF(rect()), m_scale).toDevice({*m_cursorX, 0.0}).x();
+        QPen pen(QColor(80, 80, 80), 1.0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, 0.0), QPointF(x, height()));
+    }
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {

@@ -73,6 +73,11 @@ public:
     // The part of the scene shown now: its window, or the zoomed part of it.
     geometry::SceneWindow shownWindow();
 
+    // A vertical cursor at model x (nothing: none), drawn over the scene on screen only; the
+    // stacked windows of a plot show the pointer's angle in each of them.
+    void setCursorX(std::optional<double> x);
+    std::optional<double> cursorX() const { return m_cursorX; }
+
     QSize sizeHint() const override { return {400, 400}; }
 
 signals:
@@ -92,6 +97,7 @@ private:
     SceneScale m_scale;
     geometry::Scene m_scene;
     ViewZoom* m_zoom;
+    std::optional<double> m_cursorX;
 };
 
 } // namespace trochix::ui

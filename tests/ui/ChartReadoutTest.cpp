@@ -7,6 +7,9 @@
 #include "model/CamModel.h"
 #include "output/Graph.h"
 #include "ui/ChartView.h"
+#include "ui/AlignedPlotView.h"
+#include "ui/DrawingSurface.h"
+#include "ui/screens/AlignedPlotScreen.h"
 #include "ui/screens/AnnotatedPlotScreen.h"
 
 #include <QAction>
@@ -112,6 +115,26 @@ private slots:
         QVERIFY(std::fabs((b->values[0] - a->values[0]) - rowsGive) < 1e-6);
         QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, PixelOf(chart, 200.0));
         QCOMPARE(s->chart(0)->pins().size(), 1);
+    }
+
+    // The stacked Aligned windows show one cursor at the pointer's angle, and none once it left.
+    void alignedWindowsShareTheCursor() {
+        UiFixture f;
+        LoadComputedExample(f, 3, 1.0f);
+        RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
+        f.navigator.ShowScreen(ScreenId::MyPlot3);
+        auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
+        QApplication::processEvents();
+        ui::DrawingSurface* second = s->view(1)->surface();
+        const QPoint at(second->width() / 2, second->height() / 3);
+        const double x = second->modelAt(at)->x;
+        QTest::mouseMove(second, at);
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(s->view(w)->surface()->cursorX(), std::optional<double>(x));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(second, &leave);
+        for (int w = 0; w < 4; ++w)
+            QVERIFY(!s->view(w)->surface()->cursorX());
     }
 
     // Copy Data puts every window's function beside the angle, in TAB text that reads back to
