@@ -27,8 +27,8 @@ void Preview(benchmark::State& state, float step) {
     m->NumSegments = 16;
     m->CamOmega = 31.4159f;
     motion::CamOmegaPowers(*m);
-    const int laws[] = {motion::kLawModSine, motion::kLawModTrap, motion::kLawCycloidFull,
-                        motion::kLawDoubleHarm, motion::kLaw345, motion::kLaw4567};
+    const int laws[] = {motion::kLawModSine,    motion::kLawModTrap, motion::kLawCycloidFull,
+                        motion::kLawDoubleHarm, motion::kLaw345,     motion::kLaw4567};
     for (int s = 1; s <= 16; ++s) {
         const bool rise = s % 2 == 1;
         m->SegDir[s] = rise ? "R" : "F";
@@ -50,8 +50,12 @@ void Preview(benchmark::State& state, float step) {
     }
 }
 
-void BM_InputPreview_1deg(benchmark::State& state) { Preview(state, 1.0f); }
-void BM_InputPreview_Quarter(benchmark::State& state) { Preview(state, 0.25f); }
+void BM_InputPreview_1deg(benchmark::State& state) {
+    Preview(state, 1.0f);
+}
+void BM_InputPreview_Quarter(benchmark::State& state) {
+    Preview(state, 0.25f);
+}
 
 } // namespace
 

@@ -151,9 +151,8 @@ std::optional<GraphValues> GraphValuesAt(const Graph& g, double x) {
         return std::nullopt;
     GraphValues out;
     auto valueOf = [&](const GraphSet& s, int i) {
-        return i < static_cast<int>(s.GraphData.size())
-                   ? s.GraphData[static_cast<std::size_t>(i)]
-                   : std::nan("");
+        return i < static_cast<int>(s.GraphData.size()) ? s.GraphData[static_cast<std::size_t>(i)]
+                                                        : std::nan("");
     };
     if (polar || g.Kind == GraphKind::Spectrum) {
         const int i = NearestPoint(g, x);
@@ -186,9 +185,9 @@ std::string GraphReadingAt(const Graph& g, double x) {
         return {};
     std::string text = XText(g, v->x);
     for (std::size_t k = 0; k < g.Sets.size(); ++k)
-        text += "   " + SetName(g.Sets[k]) + " " +
-                WithUnit(ReadingValue(v->values[k], Magnitude(g.Sets[k].GraphData)),
-                         g.Sets[k].Unit);
+        text +=
+            "   " + SetName(g.Sets[k]) + " " +
+            WithUnit(ReadingValue(v->values[k], Magnitude(g.Sets[k].GraphData)), g.Sets[k].Unit);
     return text;
 }
 
@@ -199,8 +198,7 @@ std::string GraphDifference(const Graph& g, double from, double to) {
     std::string text = "Difference   " + XText(g, b->x - a->x);
     for (std::size_t k = 0; k < g.Sets.size(); ++k)
         text += "   " + SetName(g.Sets[k]) + " " +
-                WithUnit(ReadingValue(b->values[k] - a->values[k],
-                                      Magnitude(g.Sets[k].GraphData)),
+                WithUnit(ReadingValue(b->values[k] - a->values[k], Magnitude(g.Sets[k].GraphData)),
                          g.Sets[k].Unit);
     return text;
 }

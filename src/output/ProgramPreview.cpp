@@ -35,7 +35,8 @@ void MarkJumps(ProgramPreview& p, const CamModel& m, bool wholeCycle) {
             const float d = std::fabs(m.SegEnds[a][2][static_cast<std::size_t>(k)] -
                                       m.SegEnds[b][1][static_cast<std::size_t>(k)]);
             if (d > motion::kContinuityTolerance)
-                p.jumps.push_back({m.SegEnd[a], k + 1, d, m.SegEnds[a][2][static_cast<std::size_t>(k)]});
+                p.jumps.push_back(
+                    {m.SegEnd[a], k + 1, d, m.SegEnds[a][2][static_cast<std::size_t>(k)]});
         }
     }
 }

@@ -31,10 +31,9 @@ double FromTop(double yOverP) {
 
 // Enough decimals to tell apart labels `span` apart, as few as that needs.
 std::string ZoomLabel(double v, double span) {
-    const int decimals =
-        span > 0.0 && std::isfinite(span)
-            ? std::clamp(static_cast<int>(std::ceil(-std::log10(span))) + 2, 0, 7)
-            : 0;
+    const int decimals = span > 0.0 && std::isfinite(span)
+                             ? std::clamp(static_cast<int>(std::ceil(-std::log10(span))) + 2, 0, 7)
+                             : 0;
     return text::ShortestFloat(static_cast<float>(text::FNRound(v, decimals)), 7);
 }
 

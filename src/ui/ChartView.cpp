@@ -376,8 +376,9 @@ void ChartView::rebuild() {
     m_readoutBack->setVisible(false);
 
     auto ticksOf = [](const QValueAxis* a) {
-        return Ticks{a->tickInterval(), a->tickAnchor(), a->minorTickCount(), a->tickCount(),
-                     a->labelFormat(), a->tickType() == QValueAxis::TicksDynamic};
+        return Ticks{a->tickInterval(),   a->tickAnchor(),
+                     a->minorTickCount(), a->tickCount(),
+                     a->labelFormat(),    a->tickType() == QValueAxis::TicksDynamic};
     };
     if (m_axisX)
         m_ticksX = ticksOf(m_axisX);
@@ -494,8 +495,7 @@ void ChartView::pinAt(const QPointF& pos) {
 }
 
 void ChartView::drawCursor() {
-    if (m_graph.Kind == GraphKind::Polar || !m_current || !m_axisX ||
-        m_current->series().isEmpty())
+    if (m_graph.Kind == GraphKind::Polar || !m_current || !m_axisX || m_current->series().isEmpty())
         return;
     for (QGraphicsLineItem* l : m_cursorLines)
         delete l;
@@ -505,9 +505,7 @@ void ChartView::drawCursor() {
     m_markers.clear();
     const QRectF area = m_current->plotArea();
     QAbstractSeries* front = m_current->series().front();
-    auto inView = [&](double x) {
-        return x >= m_axisX->min() && x <= m_axisX->max();
-    };
+    auto inView = [&](double x) { return x >= m_axisX->min() && x <= m_axisX->max(); };
     auto line = [&](double x, Qt::PenStyle style) {
         if (!inView(x))
             return;

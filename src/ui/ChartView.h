@@ -33,8 +33,9 @@
 // point exactly. A click pins a cursor (its reading shown under the live one); a second pin
 // shows the differences between the two; a third starts again. readingChanged() reports the
 // text ("" when the pointer leaves and nothing is pinned). A polar graph reads the nearest
-// point. LinkCursors() makes the charts of one screen show one cursor and the same pins. It paints vectors, so it stays crisp on
-// any screen and prints and exports (QWidget::render into a printer, SVG or PDF) as vectors.
+// point. LinkCursors() makes the charts of one screen show one cursor and the same pins. It paints
+// vectors, so it stays crisp on any screen and prints and exports (QWidget::render into a printer,
+// SVG or PDF) as vectors.
 #pragma once
 
 #include "output/Graph.h"

@@ -214,7 +214,8 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     const geometry::SceneWindow shown = shownWindow();
     PaintScene(painter, m_scene, QRectF(rect()), m_scale, shown);
     if (m_cursorX && Usable(shown)) {
-        const double x = SceneMapping(shown, QRectF(rect()), m_scale).toDevice({*m_cursorX, 0.0}).x();
+        const double x =
+            SceneMapping(shown, QRectF(rect()), m_scale).toDevice({*m_cursorX, 0.0}).x();
         QPen pen(QColor(80, 80, 80), 1.0);
         pen.setCosmetic(true);
         painter.setPen(pen);

@@ -41,8 +41,8 @@ TEST(GraphReading, ValuesInterpolateBetweenPoints) {
     const Graph g = Ramp();
     const struct {
         double x, s, v;
-    } cases[] = {{0.0, 0.0, 5.0}, {2.5, 0.25, 5.0}, {15.0, 1.5, 0.0}, {17.5, 1.75, -2.5},
-                 {30.0, 3.0, -5.0}};
+    } cases[] = {
+        {0.0, 0.0, 5.0}, {2.5, 0.25, 5.0}, {15.0, 1.5, 0.0}, {17.5, 1.75, -2.5}, {30.0, 3.0, -5.0}};
     for (const auto& c : cases) {
         const auto v = output::GraphValuesAt(g, c.x);
         ASSERT_TRUE(v) << c.x;

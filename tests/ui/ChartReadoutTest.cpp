@@ -6,8 +6,8 @@
 #include "UiTestRegistry.h"
 #include "model/CamModel.h"
 #include "output/Graph.h"
-#include "ui/ChartView.h"
 #include "ui/AlignedPlotView.h"
+#include "ui/ChartView.h"
 #include "ui/DrawingSurface.h"
 #include "ui/screens/AlignedPlotScreen.h"
 #include "ui/screens/AnnotatedPlotScreen.h"
@@ -74,11 +74,10 @@ private slots:
             QVERIFY(v);
             const auto& row = f.model->Results[static_cast<std::size_t>(w + 1)];
             const double expected = row[100] + t * (row[101] - row[100]);
-            QVERIFY2(std::fabs(v->values[0] - expected) <= 1e-6 * (1.0 + std::fabs(expected)),
-                     qPrintable(QString("window %1: %2, rows give %3")
-                                    .arg(w)
-                                    .arg(v->values[0])
-                                    .arg(expected)));
+            QVERIFY2(
+                std::fabs(v->values[0] - expected) <= 1e-6 * (1.0 + std::fabs(expected)),
+                qPrintable(
+                    QString("window %1: %2, rows give %3").arg(w).arg(v->values[0]).arg(expected)));
             QCOMPARE(chart->readoutText(),
                      QString::fromStdString(output::GraphReadingAt(chart->graph(), x)));
         }
@@ -151,9 +150,9 @@ private slots:
             const QStringList cells = lines[n + 1].split('\t');
             QCOMPARE(cells[0].toFloat(), float(n));
             for (int row = 1; row <= 4; ++row)
-                QCOMPARE(cells[row].toFloat(),
-                         f.model->Results[static_cast<std::size_t>(row)]
-                                         [static_cast<std::size_t>(n)]);
+                QCOMPARE(
+                    cells[row].toFloat(),
+                    f.model->Results[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)]);
         }
         s->findChild<QAction*>("act_CopyPicture")->trigger();
         const QImage image = QApplication::clipboard()->image();

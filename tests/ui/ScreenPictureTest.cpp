@@ -1,12 +1,12 @@
 // Every screen --screen names is opened on a computed model and written as the screen shows it:
 // a PNG of the screen's own size that is not blank; screens the model does not offer yet are
 // refused with the reason, and nothing is written.
+#include "ui/picture/ScreenPicture.h"
 #include "PlotTestSupport.h"
 #include "UiTestRegistry.h"
 #include "files/OpenModel.h"
 #include "ui/Navigator.h"
 #include "ui/picture/PictureOptions.h"
-#include "ui/picture/ScreenPicture.h"
 
 #include <QFile>
 #include <QImage>
@@ -65,8 +65,8 @@ private slots:
         QVERIFY2(error.find("Calculate the motion program first") != std::string::npos,
                  error.c_str());
         QVERIFY(!QFile::exists(path));
-        QVERIFY(ui::RenderScreenPicture(f.ctx, "home", dir.filePath("home.png").toStdString(),
-                                        error));
+        QVERIFY(
+            ui::RenderScreenPicture(f.ctx, "home", dir.filePath("home.png").toStdString(), error));
     }
 };
 

@@ -11,8 +11,8 @@ namespace trochix::ui {
 
 namespace {
 
-const std::vector<std::string> kOptions = {"--example", "--open",      "--recalc", "--plot",
-                                           "--draw",    "--layout",    "--style",  "--segment",
+const std::vector<std::string> kOptions = {"--example", "--open",       "--recalc", "--plot",
+                                           "--draw",    "--layout",     "--style",  "--segment",
                                            "--out",     "--chart-only", "--screen"};
 
 // Options that take no value.
