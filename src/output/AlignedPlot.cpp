@@ -222,4 +222,16 @@ std::string AlignedReading(const CamModel& m, const AlignedWindow& w, double x) 
     return text;
 }
 
+Graph AlignedGraph(const AlignedWindow& w) {
+    Graph g;
+    ResizeGraph(g, 1, static_cast<int>(w.samples.size()));
+    for (std::size_t i = 0; i < w.samples.size(); ++i) {
+        g.XValues[i] = w.samples[i].x;
+        g.Sets[0].GraphData[i] = w.samples[i].y;
+    }
+    g.Sets[0].Name = w.lbl_LeftTitle;
+    g.Sets[0].Unit = w.lbl_Units;
+    return g;
+}
+
 } // namespace trochix::output

@@ -12,6 +12,7 @@
 #include "geometry/Scene.h"
 #include "model/Colours.h"
 #include "model/Forward.h"
+#include "output/Graph.h"
 
 #include <span>
 #include <string>
@@ -72,6 +73,10 @@ void SegmentMarks(geometry::Scene& scene, const model::CamModel& model,
 // Red circles at the start and end values of every segment, for S, V, A, J (rows 1..4).
 void ContinuityMarks(geometry::Scene& scene, const model::CamModel& model,
                      const model::ColourTable& colours, const WindowExtents& e, int row);
+
+// The window's plotted points as a graph of one set (named by the window's title and unit), for
+// reading and copying them as the Annotated plots' data are.
+Graph AlignedGraph(const AlignedWindow& window);
 
 // The status line for the pointer at cam angle x: the nearest plotted point's angle and value,
 // e.g. "Cam Angle 90 deg   Displcmnt 0.5000 in". Empty for a blank window.

@@ -121,4 +121,130 @@ std::string GraphReading(const Graph& g, int point) {
     return text;
 }
 
+namespace {
+
+std::string SetName(const GraphSet& s) {
+    return Trimmed(s.Name.empty() ? s.LegendText : s.Name);
+}
+
+// The model's values are single precision: the shortest text that reads back to the same one.
+std::string TableNumber(double v) {
+    std::string s = text::ShortestFloat(static_cast<float>(v), 9);
+    if (s.rfind(".", 0) == 0)
+        s.insert(0, "0");
+    else if (s.rfind("-.", 0) == 0)
+        s.insert(1, "0");
+    return s;
+}
+
+std::string XText(const Graph& g, double x) {
+    return g.XName + " " + WithUnit(ReadingAngle(x), g.XUnit);
+}
+
+} // namespace
+
+std::optional<GraphValues> GraphValuesAt(const Graph& g, double x) {
+    const bool polar = g.Kind == GraphKind::Polar;
+    const std::vector<double>& xs = polar ? g.XPosData : g.XValues;
+    const int n = std::min(g.NumPoints, static_cast<int>(xs.size()));
+    if (n <= 0 || !std::isfinite(x))
+        return std::nullopt;
+    GraphValues out;
+    auto valueOf = [&](const GraphSet& s, int i) {
+        return i < static_cast<int>(s.GraphData.size()) ? s.GraphData[static_cast<std::size_t>(i)]
+                                                        : std::nan("");
+    };
+    if (polar || g.Kind == GraphKind::Spectrum) {
+        const int i = NearestPoint(g, x);
+        if (!polar && (x < xs.front() - 0.5 || x > xs[static_cast<std::size_t>(n - 1)] + 0.5))
+            return std::nullopt;
+        out.x = xs[static_cast<std::size_t>(i)];
+        for (const GraphSet& s : g.Sets)
+            out.values.push_back(valueOf(s, i));
+        return out;
+    }
+    if (x < xs.front() || x > xs[static_cast<std::size_t>(n - 1)])
+        return std::nullopt;
+    // The first point at or beyond x; the angles of a plot rise.
+    const auto it = std::lower_bound(xs.begin(), xs.begin() + n, x);
+    const int hi = static_cast<int>(it - xs.begin());
+    const int lo = std::max(0, hi - 1);
+    const double x0 = xs[static_cast<std::size_t>(lo)], x1 = xs[static_cast<std::size_t>(hi)];
+    const double t = x1 > x0 ? (x - x0) / (x1 - x0) : 1.0;
+    out.x = x;
+    for (const GraphSet& s : g.Sets) {
+        const double a = valueOf(s, lo), b = valueOf(s, hi);
+        out.values.push_back(t >= 1.0 ? b : a + t * (b - a));
+    }
+    return out;
+}
+
+std::string GraphReadingAt(const Graph& g, double x) {
+    const auto v = GraphValuesAt(g, x);
+    if (!v)
+        return {};
+    std::string text = XText(g, v->x);
+    for (std::size_t k = 0; k < g.Sets.size(); ++k)
+        text +=
+            "   " + SetName(g.Sets[k]) + " " +
+            WithUnit(ReadingValue(v->values[k], Magnitude(g.Sets[k].GraphData)), g.Sets[k].Unit);
+    return text;
+}
+
+std::string GraphDifference(const Graph& g, double from, double to) {
+    const auto a = GraphValuesAt(g, from), b = GraphValuesAt(g, to);
+    if (!a || !b)
+        return {};
+    std::string text = "Difference   " + XText(g, b->x - a->x);
+    for (std::size_t k = 0; k < g.Sets.size(); ++k)
+        text += "   " + SetName(g.Sets[k]) + " " +
+                WithUnit(ReadingValue(b->values[k] - a->values[k], Magnitude(g.Sets[k].GraphData)),
+                         g.Sets[k].Unit);
+    return text;
+}
+
+std::string GraphTable(const Graph& g) {
+    const bool polar = g.Kind == GraphKind::Polar;
+    const std::vector<double>& xs = polar ? g.XPosData : g.XValues;
+    auto heading = [](const std::string& name, const std::string& unit) {
+        return unit.empty() ? name : name + " (" + unit + ")";
+    };
+    std::string out = heading(g.XName, g.XUnit);
+    for (const GraphSet& s : g.Sets)
+        out += "\t" + heading(SetName(s), s.Unit);
+    out += "\r\n";
+    const int n = std::min(g.NumPoints, static_cast<int>(xs.size()));
+    for (int i = 0; i < n; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        out += TableNumber(xs[at]);
+        for (const GraphSet& s : g.Sets)
+            out += "\t" + (at < s.GraphData.size() ? TableNumber(s.GraphData[at]) : std::string());
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string GraphTable(const std::vector<Graph>& graphs) {
+    if (graphs.empty())
+        return {};
+    const auto xsOf = [](const Graph& g) -> const std::vector<double>& {
+        return g.Kind == GraphKind::Polar ? g.XPosData : g.XValues;
+    };
+    const bool shared = std::all_of(graphs.begin(), graphs.end(), [&](const Graph& g) {
+        return g.Kind == graphs.front().Kind && g.NumPoints == graphs.front().NumPoints &&
+               xsOf(g) == xsOf(graphs.front());
+    });
+    if (shared) {
+        Graph merged = graphs.front();
+        for (std::size_t i = 1; i < graphs.size(); ++i)
+            merged.Sets.insert(merged.Sets.end(), graphs[i].Sets.begin(), graphs[i].Sets.end());
+        merged.NumSets = static_cast<int>(merged.Sets.size());
+        return GraphTable(merged);
+    }
+    std::string out;
+    for (const Graph& g : graphs)
+        out += (out.empty() ? "" : "\r\n") + GraphTable(g);
+    return out;
+}
+
 } // namespace trochix::output

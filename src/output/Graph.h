@@ -17,6 +17,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,29 @@ void ResizeGraph(Graph& graph, int numSets, int numPoints);
 // function's name, value and unit, e.g. "Cam Angle 90 deg   Displcmnt 0.5000 in". Polar graphs
 // read the cam angle from XPosData. Empty when the point is outside the graph.
 std::string GraphReading(const Graph& graph, int point);
+
+// The values of every set at horizontal value x, interpolated linearly between the points on
+// either side; a spectrum and a polar graph take the nearest point, as there is nothing between
+// harmonics and a polar curve is not ordered by angle. Nothing when x lies outside the points.
+struct GraphValues {
+    double x = 0.0;             // the horizontal value read (a point's own on a spectrum)
+    std::vector<double> values; // one per set
+};
+std::optional<GraphValues> GraphValuesAt(const Graph& graph, double x);
+
+// The reading at horizontal value x, in the form of GraphReading; "" outside the points.
+std::string GraphReadingAt(const Graph& graph, double x);
+
+// The change from horizontal value `from` to `to`: "Difference   Cam Angle 30 deg   Displcmnt
+// 0.2500 in ..."; "" when either lies outside the points.
+std::string GraphDifference(const Graph& graph, double from, double to);
+
+// The plotted data as TAB-separated text for a spreadsheet: a heading line (each column's name
+// and unit) and one line per point, lines ended by CR LF, numbers in full precision.
+std::string GraphTable(const Graph& graph);
+// The graphs of one screen as one table: side by side when they share their points, else one
+// after another with an empty line between.
+std::string GraphTable(const std::vector<Graph>& graphs);
 
 // The point nearest to horizontal value x (polar: nearest in angle to x degrees); -1 when the
 // graph has no points.

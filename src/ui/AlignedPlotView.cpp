@@ -1,10 +1,14 @@
 #include "ui/AlignedPlotView.h"
 
+#include "text/NumberText.h"
 #include "ui/Controls.h"
 #include "ui/DrawingSurface.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace trochix::ui {
 
@@ -23,6 +27,14 @@ double FromLeft(double xFraction) {
 }
 double FromTop(double yOverP) {
     return (1.15 - yOverP) / 2.85;
+}
+
+// Enough decimals to tell apart labels `span` apart, as few as that needs.
+std::string ZoomLabel(double v, double span) {
+    const int decimals = span > 0.0 && std::isfinite(span)
+                             ? std::clamp(static_cast<int>(std::ceil(-std::log10(span))) + 2, 0, 7)
+                             : 0;
+    return text::ShortestFloat(static_cast<float>(text::FNRound(v, decimals)), 7);
 }
 
 } // namespace
@@ -44,17 +56,41 @@ AlignedPlotView::AlignedPlotView(int index, QWidget* parent) : QWidget(parent) {
     QFont bold = m_labels[LeftTitle]->font();
     bold.setBold(true);
     m_labels[LeftTitle]->setFont(bold);
+    connect(m_surface->zoom(), &ViewZoom::viewChanged, this, &AlignedPlotView::relabel);
 }
 
 void AlignedPlotView::show(const output::AlignedWindow& w) {
     const std::string* texts[] = {&w.lbl_LeftTitle, &w.lbl_Units,      &w.lbl_Ymax, &w.lbl_Ymin,
                                   &w.lbl_Xmin,      &w.lbl_X1,         &w.lbl_X2,   &w.lbl_X3,
                                   &w.lbl_Xmax,      &w.lbl_BottomTitle};
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_texts[i] = QString::fromStdString(*texts[i]);
+    m_surface->replaceScene(w.scene);
+    relabel();
+}
+
+void AlignedPlotView::relabel() {
+    std::array<QString, 10> shown = m_texts;
+    const ViewZoom* zoom = m_surface->zoom();
+    if (zoom->zoomed()) {
+        // The labels stand at fixed places on the window: say what lies there now.
+        const ViewRange& full = zoom->full();
+        const ViewRange& v = zoom->view();
+        const double scaleX = v.width() / full.width(), scaleY = v.height() / full.height();
+        auto xAt = [&](double fraction) { return v.x0 + FromLeft(fraction) * v.width(); };
+        auto yAt = [&](double yOverP) { return v.y1 - FromTop(yOverP) * v.height(); };
+        const double dx = full.width() / 1.24 * scaleX, p = full.height() / 2.85;
+        const int angleLabels[] = {Xmin, X1, X2, X3, Xmax};
+        for (int k = 0; k < 5; ++k)
+            shown[static_cast<std::size_t>(angleLabels[k])] =
+                QString::fromStdString(ZoomLabel(xAt(k / 4.0), dx / 4.0));
+        shown[Ymax] = QString::fromStdString(ZoomLabel(yAt(1.0), p * scaleY));
+        shown[Ymin] = QString::fromStdString(ZoomLabel(yAt(-1.0), p * scaleY));
+    }
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        m_labels[i]->setText(QString::fromStdString(*texts[i]));
+        m_labels[i]->setText(shown[i]);
         m_labels[i]->adjustSize();
     }
-    m_surface->replaceScene(w.scene);
     place();
 }
 

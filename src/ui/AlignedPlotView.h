@@ -35,10 +35,13 @@ protected:
 
 private:
     void place();
+    // The value and angle labels of the part shown: the window's own texts when whole.
+    void relabel();
 
     DrawingSurface* m_surface;
     // LeftTitle, Units, Ymax, Ymin, Xmin, X1, X2, X3, Xmax, BottomTitle
     std::array<QLabel*, 10> m_labels{};
+    std::array<QString, 10> m_texts{};
 };
 
 } // namespace trochix::ui

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
+#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -106,21 +107,33 @@ QValueAxis* ValueAxis(const Graph& g, const QString& title) {
     return axis;
 }
 
-// Labels with as many decimals as the tick spacing needs: "%g" alone shows the tick that
-// sums to zero as 5.55112e-17.
-void LabelByTickSpacing(QValueAxis* axis) {
-    if (axis->tickCount() < 2)
-        return;
-    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+// Labels with as many decimals as the tick spacing `step` needs: "%g" alone shows the tick
+// that sums to zero as 5.55112e-17.
+void LabelByStep(QValueAxis* axis, double step) {
     if (!(step > 0.0) || !std::isfinite(step))
         return;
-    for (int decimals = 0; decimals <= 6; ++decimals) {
+    for (int decimals = 0; decimals <= 9; ++decimals) {
         const double scaled = step * std::pow(10.0, decimals);
         if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * scaled) {
             axis->setLabelFormat(QString("%.%1f").arg(decimals));
             return;
         }
     }
+    axis->setLabelFormat("%.6g");
+}
+
+void LabelByTickSpacing(QValueAxis* axis) {
+    if (axis->tickCount() >= 2)
+        LabelByStep(axis, (axis->max() - axis->min()) / (axis->tickCount() - 1));
+}
+
+// A round tick spacing (1, 2 or 5 times a power of ten) near `wanted`.
+double NiceStep(double wanted) {
+    if (!(wanted > 0.0) || !std::isfinite(wanted))
+        return 1.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(wanted)));
+    const double f = wanted / decade;
+    return decade * (f < 1.5 ? 1.0 : f < 3.5 ? 2.0 : f < 7.5 ? 5.0 : 10.0);
 }
 
 void HideLegendOf(QChart* chart, QAbstractSeries* series) {
@@ -138,6 +151,14 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     m_readout->setZValue(20);
     m_readout->setVisible(false);
     scene()->addItem(m_readout);
+    m_readoutBack = scene()->addRect(QRectF(), Qt::NoPen, QColor(255, 255, 255, 215));
+    m_readoutBack->setZValue(19.5);
+    m_readoutBack->setVisible(false);
+    setFocusPolicy(Qt::ClickFocus);
+    m_zoom = new ViewZoom(viewport(), [this](const QPointF& pos) { return valueAt(pos); });
+    m_zoom->watchKeysOf(this);
+    connect(m_zoom, &ViewZoom::viewChanged, this, &ChartView::applyView);
+    connect(m_zoom, &ViewZoom::clicked, this, &ChartView::pinAt);
     rebuild();
 }
 
@@ -194,6 +215,8 @@ void ChartView::rebuild() {
         polarChart->addAxis(radial, QPolarChart::PolarOrientationRadial);
         axisX = angular;
         axisY = radial;
+        m_axisX = nullptr;
+        m_axisY = radial;
     } else {
         auto* x = ValueAxis(g, QString::fromStdString(g.BottomTitle));
         double x0 = points > 0 ? g.XValues.front() : 0.0;
@@ -227,6 +250,8 @@ void ChartView::rebuild() {
         chart->addAxis(y, Qt::AlignLeft);
         axisX = x;
         axisY = y;
+        m_axisX = x;
+        m_axisY = y;
     }
 
     auto attach = [&](QAbstractSeries* s, const QString& name, bool inLegend) {
@@ -348,6 +373,185 @@ void ChartView::rebuild() {
     m_current = chart;
     m_shownPoint = -1;
     m_readout->setVisible(false);
+    m_readoutBack->setVisible(false);
+
+    auto ticksOf = [](const QValueAxis* a) {
+        return Ticks{a->tickInterval(),   a->tickAnchor(),
+                     a->minorTickCount(), a->tickCount(),
+                     a->labelFormat(),    a->tickType() == QValueAxis::TicksDynamic};
+    };
+    if (m_axisX)
+        m_ticksX = ticksOf(m_axisX);
+    m_ticksY = ticksOf(m_axisY);
+    m_zoom->setFixed(polar, polar);
+    const double x0 = m_axisX ? m_axisX->min() : 0.0, x1 = m_axisX ? m_axisX->max() : 360.0;
+    // Another graph on the same axes (the same plot recomputed) keeps its zoom.
+    m_zoom->setFull({x0, x1, m_axisY->min(), m_axisY->max()});
+    applyView();
+}
+
+ViewRange ChartView::shownRange() const {
+    if (!m_axisY)
+        return {};
+    const double x0 = m_axisX ? m_axisX->min() : 0.0, x1 = m_axisX ? m_axisX->max() : 360.0;
+    return {x0, x1, m_axisY->min(), m_axisY->max()};
+}
+
+QPointF ChartView::valueAt(const QPointF& pos) {
+    if (!m_current || m_current->series().isEmpty())
+        return {};
+    const QPointF chartPos = m_current->mapFromScene(mapToScene(pos.toPoint()));
+    const QPointF v = m_current->mapToValue(chartPos, m_current->series().front());
+    return m_axisX ? v : QPointF(ThetaOf(v.x()), v.y());
+}
+
+void ChartView::applyView() {
+    if (!m_axisY)
+        return;
+    const ViewRange& v = m_zoom->view();
+    const bool zoomed = m_zoom->zoomed();
+    auto tick = [zoomed](QValueAxis* axis, const Ticks& full, double lo, double hi, int count,
+                         bool dynamic) {
+        axis->setRange(lo, hi);
+        if (!zoomed) {
+            axis->setTickInterval(full.interval);
+            axis->setTickAnchor(full.anchor);
+            axis->setMinorTickCount(full.minor);
+            axis->setTickCount(full.count);
+            axis->setLabelFormat(full.format);
+            axis->setTickType(full.dynamic ? QValueAxis::TicksDynamic : QValueAxis::TicksFixed);
+            return;
+        }
+        axis->setMinorTickCount(0);
+        if (dynamic) {
+            // Round ticks of the part shown, counted from zero so that they keep their places
+            // while panning.
+            const double step = NiceStep((hi - lo) / count);
+            axis->setTickType(QValueAxis::TicksDynamic);
+            axis->setTickAnchor(0.0);
+            axis->setTickInterval(step);
+            LabelByStep(axis, step);
+            return;
+        }
+        // The vertical axis elides dynamic tick labels: evenly spaced ones, with the decimals
+        // their spacing needs.
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setTickCount(count + 1);
+        const double step = (hi - lo) / count;
+        const int decimals =
+            step > 0.0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(step))) + 1, 0, 9) : 0;
+        axis->setLabelFormat(QString("%.%1f").arg(decimals));
+    };
+    if (m_axisX)
+        tick(m_axisX, m_ticksX, v.x0, v.x1, 8, true);
+    tick(m_axisY, m_ticksY, v.y0, v.y1, 5, false);
+    // The labels of the new range may be wider: lay the axes out again before painting.
+    if (m_current->layout())
+        m_current->layout()->invalidate();
+    drawCursor();
+}
+
+std::optional<double> ChartView::cursorValueAt(const QPointF& pos) {
+    if (!m_current || !m_axisX || m_current->series().isEmpty())
+        return std::nullopt;
+    const QPointF chartPos = m_current->mapFromScene(mapToScene(pos.toPoint()));
+    if (!m_current->plotArea().contains(chartPos))
+        return std::nullopt;
+    const double x = valueAt(pos).x();
+    const int n = output::NearestPoint(m_graph, x);
+    if (n >= 0) {
+        const double xn = m_graph.XValues[static_cast<std::size_t>(n)];
+        const QPointF at = m_current->mapToPosition({xn, 0.0}, m_current->series().front());
+        if (std::fabs(at.x() - chartPos.x()) <= 1.0)
+            return xn;
+    }
+    return x;
+}
+
+void ChartView::showCursorAt(std::optional<double> x) {
+    if (x && !output::GraphValuesAt(m_graph, *x))
+        x.reset();
+    if (x == m_cursorX)
+        return;
+    m_cursorX = x;
+    drawCursor();
+}
+
+void ChartView::setPins(const QList<double>& pins) {
+    if (pins == m_pins)
+        return;
+    m_pins = pins.mid(0, 2);
+    drawCursor();
+}
+
+void ChartView::pinAt(const QPointF& pos) {
+    const auto x = cursorValueAt(pos);
+    if (!x || !output::GraphValuesAt(m_graph, *x))
+        return;
+    QList<double> pins = m_pins.size() >= 2 ? QList<double>() : m_pins;
+    pins.append(*x);
+    setPins(pins);
+    emit pinsChanged(m_pins);
+}
+
+void ChartView::drawCursor() {
+    if (m_graph.Kind == GraphKind::Polar || !m_current || !m_axisX || m_current->series().isEmpty())
+        return;
+    for (QGraphicsLineItem* l : m_cursorLines)
+        delete l;
+    m_cursorLines.clear();
+    for (QGraphicsEllipseItem* m : m_markers)
+        delete m;
+    m_markers.clear();
+    const QRectF area = m_current->plotArea();
+    QAbstractSeries* front = m_current->series().front();
+    auto inView = [&](double x) { return x >= m_axisX->min() && x <= m_axisX->max(); };
+    auto line = [&](double x, Qt::PenStyle style) {
+        if (!inView(x))
+            return;
+        const double cx = m_current->mapToPosition({x, 0.0}, front).x();
+        const QPointF top = m_current->mapToScene(QPointF(cx, area.top()));
+        const QPointF bottom = m_current->mapToScene(QPointF(cx, area.bottom()));
+        QPen pen(QColor(80, 80, 80), 1.0, style);
+        pen.setCosmetic(true);
+        auto* item = scene()->addLine(QLineF(top, bottom), pen);
+        item->setZValue(19);
+        m_cursorLines.push_back(item);
+    };
+    QStringList lines;
+    if (m_cursorX) {
+        line(*m_cursorX, Qt::SolidLine);
+        lines << QString::fromStdString(output::GraphReadingAt(m_graph, *m_cursorX));
+        if (const auto v = output::GraphValuesAt(m_graph, *m_cursorX); v && inView(v->x)) {
+            for (std::size_t k = 0; k < v->values.size(); ++k) {
+                const double y = v->values[k];
+                if (!std::isfinite(y) || y < m_axisY->min() || y > m_axisY->max())
+                    continue;
+                const QPointF at =
+                    m_current->mapToScene(m_current->mapToPosition({v->x, y}, front));
+                auto* marker = scene()->addEllipse(at.x() - 4, at.y() - 4, 8, 8,
+                                                   QPen(SetColour(static_cast<int>(k)), 1.5));
+                marker->setZValue(20);
+                m_markers.push_back(marker);
+            }
+        }
+    }
+    for (double pin : m_pins)
+        line(pin, Qt::DashLine);
+    if (m_pins.size() == 1)
+        lines << "Pinned   " + QString::fromStdString(output::GraphReadingAt(m_graph, m_pins[0]));
+    else if (m_pins.size() == 2)
+        lines << QString::fromStdString(output::GraphDifference(m_graph, m_pins[0], m_pins[1]));
+    lines.removeAll(QString());
+    const QString text = lines.join('\n');
+    m_readout->setText(text);
+    m_readout->setVisible(!text.isEmpty());
+    m_readout->setFont(FontFor(m_graph, 2));
+    placeReadout();
+    if (text != m_readoutText) {
+        m_readoutText = text;
+        emit readingChanged(text);
+    }
 }
 
 int ChartView::pointAt(const QPointF& pos) {
@@ -402,8 +606,8 @@ void ChartView::showReading(int point) {
             marker->setZValue(20);
             m_markers.push_back(marker);
         }
-        placeReadout();
     }
+    placeReadout();
     emit readingChanged(text);
 }
 
@@ -412,21 +616,49 @@ void ChartView::placeReadout() {
         return;
     const QRectF area = m_current->mapRectToScene(m_current->plotArea());
     m_readout->setPos(area.left() + 6, area.top() + 4);
+    m_readoutBack->setRect(m_readout->sceneBoundingRect().adjusted(-3, -1, 3, 1));
+    m_readoutBack->setVisible(m_readout->isVisible());
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
-    showReading(pointAt(event->position()));
+    if (m_graph.Kind == GraphKind::Polar) {
+        showReading(pointAt(event->position()));
+    } else {
+        const auto x = cursorValueAt(event->position());
+        const auto before = m_cursorX;
+        showCursorAt(x);
+        if (m_cursorX != before)
+            emit cursorMoved(m_cursorX);
+    }
     QChartView::mouseMoveEvent(event);
 }
 
 void ChartView::leaveEvent(QEvent* event) {
-    showReading(-1);
+    if (m_graph.Kind == GraphKind::Polar) {
+        showReading(-1);
+    } else if (m_cursorX) {
+        showCursorAt(std::nullopt);
+        emit cursorMoved(std::nullopt);
+    }
     QChartView::leaveEvent(event);
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    showReading(-1);
+    if (m_graph.Kind == GraphKind::Polar)
+        showReading(-1);
+    else
+        drawCursor(); // the plot area moved
+}
+
+void LinkCursors(const std::vector<ChartView*>& charts) {
+    for (ChartView* from : charts)
+        for (ChartView* to : charts) {
+            if (from == to)
+                continue;
+            QObject::connect(from, &ChartView::cursorMoved, to, &ChartView::showCursorAt);
+            QObject::connect(from, &ChartView::pinsChanged, to, &ChartView::setPins);
+        }
 }
 
 } // namespace trochix::ui

@@ -129,15 +129,20 @@ void PaintPrimitive(QPainter& painter, const SceneMapping& map, const Primitive&
 
 void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& area,
                 SceneScale scale) {
+    PaintScene(painter, scene, area, scale, scene.window());
+}
+
+void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& area,
+                SceneScale scale, const geometry::SceneWindow& window) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(area, Colour(scene.background()));
-    if (!Usable(scene.window())) {
+    if (!Usable(window)) {
         painter.restore();
         return;
     }
     painter.setClipRect(area);
-    const SceneMapping map(scene.window(), area, scale);
+    const SceneMapping map(window, area, scale);
     const QPaintDevice* device = painter.device();
     const double dpiScale = device ? std::max(1.0, device->logicalDpiX() / 96.0) : 1.0;
 
@@ -157,22 +162,65 @@ DrawingSurface::DrawingSurface(SceneScale scale, QWidget* parent)
     setMouseTracking(true);
     setMinimumSize(120, 80);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    m_zoom = new ViewZoom(this, [this](const QPointF& pos) {
+        const auto p = modelAt(pos);
+        return p ? QPointF(p->x, p->y) : QPointF();
+    });
+    connect(m_zoom, &ViewZoom::viewChanged, this, qOverload<>(&QWidget::update));
+}
+
+void DrawingSurface::followScene() {
+    const geometry::SceneWindow& w = m_scene.window();
+    if (Usable(w))
+        m_zoom->setFull({w.left, w.right, w.bottom, w.top});
 }
 
 void DrawingSurface::replaceScene(geometry::Scene scene) {
     m_scene = std::move(scene);
+    // The next frame of an animation has the same window and keeps the zoom.
+    followScene();
     update();
 }
 
-std::optional<Point> DrawingSurface::modelAt(const QPointF& pos) const {
-    if (!Usable(m_scene.window()))
+geometry::SceneWindow DrawingSurface::shownWindow() {
+    followScene();
+    if (!Usable(m_scene.window()) || !m_zoom->zoomed())
+        return m_scene.window();
+    const ViewRange& v = m_zoom->view();
+    return {v.x0, v.x1, v.y0, v.y1};
+}
+
+std::optional<Point> DrawingSurface::modelAt(const QPointF& pos) {
+    const geometry::SceneWindow w = shownWindow();
+    if (!Usable(w))
         return std::nullopt;
-    return SceneMapping(m_scene.window(), QRectF(rect()), m_scale).toModel(pos);
+    return SceneMapping(w, QRectF(rect()), m_scale).toModel(pos);
+}
+
+QPointF DrawingSurface::positionOf(Point p) {
+    return SceneMapping(shownWindow(), QRectF(rect()), m_scale).toDevice(p);
+}
+
+void DrawingSurface::setCursorX(std::optional<double> x) {
+    if (x == m_cursorX)
+        return;
+    m_cursorX = x;
+    update();
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintScene(painter, m_scene, QRectF(rect()), m_scale);
+    const geometry::SceneWindow shown = shownWindow();
+    PaintScene(painter, m_scene, QRectF(rect()), m_scale, shown);
+    if (m_cursorX && Usable(shown)) {
+        const double x =
+            SceneMapping(shown, QRectF(rect()), m_scale).toDevice({*m_cursorX, 0.0}).x();
+        QPen pen(QColor(80, 80, 80), 1.0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, 0.0), QPointF(x, height()));
+    }
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "geometry/Scene.h"
+#include "ui/ViewZoom.h"
 
 #include <QWidget>
 
@@ -47,6 +48,9 @@ private:
 // screen pixels (96 per inch) to the device's resolution, so print and screen look alike.
 void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& area,
                 SceneScale scale);
+// The same, showing `window` of the scene (a zoomed view) instead of the scene's own.
+void PaintScene(QPainter& painter, const geometry::Scene& scene, const QRectF& area,
+                SceneScale scale, const geometry::SceneWindow& window);
 
 class DrawingSurface : public QWidget {
     Q_OBJECT
@@ -60,7 +64,19 @@ public:
     SceneScale scaleMode() const { return m_scale; }
 
     // The model point under a widget position; nothing when the window is empty.
-    std::optional<geometry::Point> modelAt(const QPointF& pos) const;
+    std::optional<geometry::Point> modelAt(const QPointF& pos);
+    // Where a model point is drawn, in widget coordinates.
+    QPointF positionOf(geometry::Point p);
+
+    // Zoom and pan (ViewZoom's gestures); the scene itself is never changed.
+    ViewZoom* zoom() const { return m_zoom; }
+    // The part of the scene shown now: its window, or the zoomed part of it.
+    geometry::SceneWindow shownWindow();
+
+    // A vertical cursor at model x (nothing: none), drawn over the scene on screen only; the
+    // stacked windows of a plot show the pointer's angle in each of them.
+    void setCursorX(std::optional<double> x);
+    std::optional<double> cursorX() const { return m_cursorX; }
 
     QSize sizeHint() const override { return {400, 400}; }
 
@@ -75,8 +91,13 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // The scene may be changed through scene(): its window is the whole the zoom works in.
+    void followScene();
+
     SceneScale m_scale;
     geometry::Scene m_scene;
+    ViewZoom* m_zoom;
+    std::optional<double> m_cursorX;
 };
 
 } // namespace trochix::ui

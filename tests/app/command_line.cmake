@@ -9,7 +9,7 @@ endif()
 # What the usage text must show besides its first line.
 if(NAME STREQUAL "trochix")
     set(words --help --version FILE.cam --example --open --plot --layout --style --segment --draw
-              --out)
+              --screen --out)
 else()
     set(words --help --version --example --open --recalc --step --units --fft --fft-out --table
               --table-out --save --export-all)

@@ -2,7 +2,10 @@
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
 #include "ui/screens/BoundsScreen.h"
+#include "ui/AlignedPlotView.h"
+#include "ui/DrawingSurface.h"
 #include "ui/screens/InputDataScreen.h"
+#include "ui/screens/ProgramPreviewPanel.h"
 
 #include <QAbstractItemView>
 
@@ -632,6 +635,46 @@ private slots:
         QCOMPARE(VisibleRows(s), 4);
         ExpectTexts(s, {{"txt_Segmts", "4"}, {"txt_Beta_0", ""}, {"txt_High_0", ""}});
         QVERIFY(f.model->NumSegments == 4 && !f.model->SvajDone);
+    }
+
+    // The preview follows the table: nothing before a row computes, the first row alone once
+    // it does, and a jump in S where the second row starts at another height; drawing it
+    // leaves the model and the Done button as they were.
+    void previewFollowsTheTable() {
+        UiFixture f;
+        ui::InputDataScreen* s = Open(f);
+        ui::ProgramPreviewPanel* preview = s->preview();
+        QCOMPARE(preview->preview().segments, 0);
+        QVERIFY(Get(s, "lbl_PreviewEmpty")->isVisibleTo(s));
+
+        Type(Get(s, "txt_Segmts"), "2");
+        Leave(s);
+        TypeRow(s, 0, "90", "r", "cf", "0", "1");
+        Leave(s);
+        QVERIFY(preview->preview().segments >= 1);
+        QVERIFY(!Get(s, "lbl_PreviewEmpty")->isVisibleTo(s));
+        const auto& s1 = preview->preview().windows[0].samples;
+        QVERIFY(!s1.empty());
+        QCOMPARE(s1.front().x, 0.0);
+        QVERIFY(std::fabs(s1[90].y - 1.0) < 1e-6); // a full rise of 1 at the end of the row
+
+        TypeRow(s, 1, "270", "f", "cf", ".5", "0");
+        Leave(s);
+        QCOMPARE(preview->preview().segments, 2);
+        bool jumpInS = false;
+        for (const output::PreviewJump& j : preview->preview().jumps)
+            jumpInS = jumpInS || (j.row == 1 && j.angle == 90.0 && std::fabs(j.size - 0.5) < 1e-6);
+        QVERIFY(jumpInS);
+        // Every window is drawn over the whole turn, and the mark of the jump is in the S one.
+        QCOMPARE(preview->view(0)->surface()->scene().window().right, 360.0 + 0.04 * 360.0);
+
+        const bool done = Get(s, "cmd_Done")->isEnabled();
+        const auto results = f.model->Results;
+        const bool svaj = f.model->SvajDone;
+        preview->redraw(*f.model, f.ctx.colours);
+        QCOMPARE(f.model->Results, results);
+        QCOMPARE(f.model->SvajDone, svaj);
+        QCOMPARE(Get(s, "cmd_Done")->isEnabled(), done);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ui/picture/PictureOptions.h"
 
 #include "ui/PictureFile.h"
+#include "ui/picture/ScreenPicture.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,8 +12,8 @@ namespace trochix::ui {
 namespace {
 
 const std::vector<std::string> kOptions = {
-    "--example", "--open", "--recalc",     "--plot",     "--draw",     "--layout",  "--style",
-    "--segment", "--out",  "--chart-only", "--design-map", "--map-axes", "--map-size"};
+    "--example", "--open", "--recalc",     "--plot",   "--draw",       "--layout",   "--style",
+    "--segment", "--out",  "--chart-only", "--screen", "--design-map", "--map-axes", "--map-size"};
 
 // Options that take no value.
 bool IsFlag(const std::string& a) {
@@ -37,6 +38,22 @@ std::vector<std::string> Words(const std::string& s) {
     for (std::string w; in >> w;)
         out.push_back(w);
     return out;
+}
+
+// "home, input, ...", wrapped for the usage text when `indent` is given.
+std::string ScreenNameList(const std::string& indent = {}) {
+    std::string out, line;
+    for (const std::string& name : ScreenPictureNames()) {
+        const std::string piece = (line.empty() ? "" : " ") + name + ",";
+        if (!indent.empty() && line.size() + piece.size() > 84) {
+            out += indent + line + "\n";
+            line = name + ",";
+        } else {
+            line += piece;
+        }
+    }
+    line.pop_back();
+    return indent.empty() ? line : out + indent + line + "\n";
 }
 
 PictureParse Refuse(std::string why) {
@@ -122,13 +139,18 @@ PictureParse ParsePictureArguments(const std::vector<std::string>& args) {
             if (!n)
                 return Refuse("--map-size takes 2 to 400, not " + v);
             o.mapSize = *n;
+        } else if (a == "--screen") {
+            if (!ScreenPictureId(v))
+                return Refuse("--screen is one of " + ScreenNameList() + ", not " + v);
+            o.screen = v;
         }
     }
     if ((o.example != 0) == !o.openPath.empty())
         return Refuse("give one model: --example N or --open FILE");
     const bool plot = !o.plotCodes.empty() || (layoutGiven && o.layout == "polar");
-    if (int{plot} + int{o.draw} + int{o.designMap} != 1)
-        return Refuse("give one picture: --plot CODES, --draw or --design-map");
+    const bool screen = !o.screen.empty();
+    if (int{plot} + int{o.draw} + int{o.designMap} + int{screen} != 1)
+        return Refuse("give one picture: --plot CODES, --draw, --design-map or --screen NAME");
     if (!plot && (layoutGiven || styleGiven || segmentGiven || o.chartOnly))
         return Refuse("--layout, --style, --segment and --chart-only belong to --plot");
     const bool mapOptions = std::find(seen.begin(), seen.end(), "--map-axes") != seen.end() ||
@@ -149,7 +171,9 @@ std::string PictureUsage() {
            "          [--segment all|K] [--chart-only] --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --design-map\n"
-           "          [--map-axes prime,roller|prime,offset|prime,pivot] [--map-size N] --out FILE\n"
+           "          [--map-axes prime,roller|prime,offset|prime,pivot] [--map-size N] --out "
+           "FILE\n"
+           "  trochix (--example N | --open FILE [--recalc]) --screen NAME --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
            "XS YS FR FL CF HP HW). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
@@ -157,6 +181,9 @@ std::string PictureUsage() {
            "default 100) at the default limits: 30 degrees, surface radius 0.1 of the roller.\n"
            "--chart-only leaves out the buttons, the option frames and an empty title box: the\n"
            "charts with their headers, for a report.\n"
+           "--screen NAME writes the whole screen as it shows after opening it on the model;\n"
+           "NAME is one of\n" +
+           ScreenNameList("    ") +
            "Exit status: 0 written, 1 refused (message on standard error), 2 usage error.\n";
 }
 

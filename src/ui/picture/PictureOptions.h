@@ -7,6 +7,7 @@
 //   trochix (--example N | --open FILE [--recalc]) --draw --out FILE.png|.svg|.pdf
 //   trochix (--example N | --open FILE [--recalc]) --design-map
 //           [--map-axes prime,roller|prime,offset|prime,pivot] [--map-size N] --out FILE
+//   trochix (--example N | --open FILE [--recalc]) --screen NAME --out FILE.png|.svg|.pdf
 // An opened file shows the results it holds, as after File > Open, or with --recalc all of
 // them recomputed (an example is computed whole either way); the picture is the one the plot
 // or Draw Cam screen shows.
@@ -23,6 +24,7 @@ struct PictureOptions {
     std::string openPath;               // --open FILE
     bool recalc = false;                // --recalc: recompute an opened file whole
     bool draw = false;                  // --draw: the Draw Cam picture
+    std::string screen;                 // --screen NAME: a whole screen (ScreenPicture.h)
     std::vector<std::string> plotCodes; // --plot: two-letter function codes, 1 to 4
     std::string layout = "single";      // single, two, four, polar
     std::string style = "annotated";    // aligned, annotated (two and four windows)

@@ -14,6 +14,7 @@
 #include "ui/picture/DesignMapPicture.h"
 #include "ui/picture/DrawCamPicture.h"
 #include "ui/picture/PlotPicture.h"
+#include "ui/picture/ScreenPicture.h"
 
 #include <memory>
 #include <utility>
@@ -58,9 +59,10 @@ int RunPicture(const PictureOptions& o, std::ostream& err) {
     navigator.setCaptions(model::SetCaptions(camModel->AppTitle));
 
     std::string error;
-    const bool written = o.draw        ? RenderDrawCamPicture(ctx, o.outPath, error)
-                         : o.designMap ? RenderDesignMapPicture(ctx, o, error)
-                                       : RenderPlotPicture(ctx, o, error);
+    const bool written = !o.screen.empty() ? RenderScreenPicture(ctx, o.screen, o.outPath, error)
+                         : o.draw          ? RenderDrawCamPicture(ctx, o.outPath, error)
+                         : o.designMap     ? RenderDesignMapPicture(ctx, o, error)
+                                           : RenderPlotPicture(ctx, o, error);
     if (!written) {
         err << "trochix: " << error << '\n';
         return 1;

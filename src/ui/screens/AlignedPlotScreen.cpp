@@ -26,9 +26,14 @@ AlignedPlotScreen::AlignedPlotScreen(AppContext& ctx, ScreenId id)
         auto* view = new AlignedPlotView(i, this);
         stack->addWidget(view, 1);
         m_views[static_cast<std::size_t>(i)] = view;
-        connect(view->surface(), &DrawingSurface::pointerMoved, this,
-                [this, i](double x, double) { PointerAt(i, x); });
-        connect(view->surface(), &DrawingSurface::pointerLeft, this, [this] { m_status->clear(); });
+        connect(view->surface(), &DrawingSurface::pointerMoved, this, [this, i](double x, double) {
+            PointerAt(i, x);
+            ShowCursor(x);
+        });
+        connect(view->surface(), &DrawingSurface::pointerLeft, this, [this] {
+            m_status->clear();
+            ShowCursor(std::nullopt);
+        });
     }
 
     m_status = new QLabel(this);
@@ -38,7 +43,12 @@ AlignedPlotScreen::AlignedPlotScreen(AppContext& ctx, ScreenId id)
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
-    bottom->addLayout(MakePlotButtons(*this, m_reselect));
+    bottom->addLayout(MakePlotButtons(*this, m_reselect, [this] {
+        std::vector<output::Graph> graphs;
+        for (int i = 0; i < m_windows; ++i)
+            graphs.push_back(output::AlignedGraph(m_plot[static_cast<std::size_t>(i)]));
+        return graphs;
+    }));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -65,6 +75,12 @@ void AlignedPlotScreen::activate() {
         view->setVisible(i < filled);
     }
     m_ctx.host.setBusy(false);
+}
+
+void AlignedPlotScreen::ShowCursor(std::optional<double> x) {
+    // One angle across the stack, as the windows share their angle axis.
+    for (int i = 0; i < m_windows; ++i)
+        m_views[static_cast<std::size_t>(i)]->surface()->setCursorX(x);
 }
 
 void AlignedPlotScreen::PointerAt(int i, double x) {

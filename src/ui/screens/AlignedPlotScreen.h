@@ -8,6 +8,7 @@
 #include "ui/ScreenBase.h"
 
 #include <array>
+#include <optional>
 
 class QLabel;
 
@@ -31,6 +32,8 @@ public:
 public slots:
     // The pointer is over window i at cam angle x.
     void PointerAt(int i, double x);
+    // The cursor at cam angle x in every window (nothing: none).
+    void ShowCursor(std::optional<double> x);
 
 private:
     int m_windows = 2;

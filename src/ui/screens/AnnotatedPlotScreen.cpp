@@ -45,6 +45,8 @@ AnnotatedPlotScreen::AnnotatedPlotScreen(AppContext& ctx, ScreenId id)
         charts->addWidget(chart, 1);
         m_charts[static_cast<std::size_t>(i)] = chart;
     }
+    // One cam angle read across every window.
+    LinkCursors(std::vector<ChartView*>(m_charts.begin(), m_charts.begin() + m_windows));
 
     m_frames = MakeStyleFrames(this);
     for (QCheckBox* box :
@@ -56,7 +58,12 @@ AnnotatedPlotScreen::AnnotatedPlotScreen(AppContext& ctx, ScreenId id)
     bottom->addWidget(m_frames.grid);
     bottom->addWidget(m_frames.style);
     bottom->addStretch(1);
-    bottom->addLayout(MakePlotButtons(*this, m_reselect));
+    bottom->addLayout(MakePlotButtons(*this, m_reselect, [this] {
+        std::vector<output::Graph> graphs;
+        for (int i = 0; i < m_windows; ++i)
+            graphs.push_back(m_charts[static_cast<std::size_t>(i)]->graph());
+        return graphs;
+    }));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);

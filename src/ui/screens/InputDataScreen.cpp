@@ -15,6 +15,7 @@
 #include "ui/Navigator.h"
 #include "ui/TableCommands.h"
 #include "ui/screens/PlotSelectScreen.h"
+#include "ui/screens/ProgramPreviewPanel.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -79,7 +80,11 @@ InputDataScreen::InputDataScreen(AppContext& ctx)
     layout->setSpacing(10);
     // Creation order is the tab order: cam data, the rows one by one, the buttons.
     layout->addWidget(BuildCamData());
-    layout->addWidget(BuildSegments(), 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildSegments(), 3);
+    m_preview = new ProgramPreviewPanel(this);
+    middle->addWidget(m_preview, 2);
+    layout->addLayout(middle, 1);
     layout->addWidget(BuildButtons());
 
     // No button is the dialog's default: Enter in a box must not press one. A button with
@@ -273,6 +278,7 @@ void InputDataScreen::Refresh() {
     for (int row = 0; row < model::kMaxSegments; ++row)
         ShowSegmentRow(m_rows[row], m, m_state.Rows[row], row, outputs);
     m_shown = Shown();
+    m_preview->redraw(m, m_ctx.colours);
 }
 
 void InputDataScreen::RefreshUnitLabel() {

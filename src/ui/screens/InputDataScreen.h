@@ -30,6 +30,8 @@ class QRadioButton;
 
 namespace trochix::ui {
 
+class ProgramPreviewPanel;
+
 class InputDataScreen : public ScreenBase {
     Q_OBJECT
 public:
@@ -40,6 +42,8 @@ public:
     void activate() override;
 
     const motion::InputScreenState& state() const { return m_state; }
+    // S, V, A and J of the program so far, beside the table.
+    ProgramPreviewPanel* preview() const { return m_preview; }
 
 public slots:
     // Cam data.
@@ -100,6 +104,7 @@ private:
     QRadioButton* m_osclt = nullptr;
     QComboBox* m_examples = nullptr;
     QGroupBox* m_segmentFrame = nullptr;
+    ProgramPreviewPanel* m_preview = nullptr;
     QLabel* m_unit = nullptr;
     std::array<SegmentRowWidgets, model::kMaxSegments> m_rows{};
     QPushButton* m_calcAll = nullptr;

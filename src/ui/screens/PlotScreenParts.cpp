@@ -1,12 +1,25 @@
 #include "ui/screens/PlotScreenParts.h"
 
+#include "model/CamModel.h"
+#include "model/Host.h"
 #include "ui/CommonButtons.h"
+#include "ui/Dialogs.h"
+#include "ui/PictureFile.h"
+#include "ui/WidgetPainting.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
+
+#include <utility>
 
 namespace trochix::ui {
 
@@ -21,17 +34,81 @@ ScreenId SelectionScreenOf(ScreenId plotScreen) {
     }
 }
 
-QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& counter) {
+void CopyPlotPicture(QWidget& screen) {
+    const double ratio = std::max(1.0, screen.devicePixelRatioF());
+    QImage image(screen.size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PaintWidget(painter, screen, QRectF(QPointF(0, 0), QSizeF(screen.size())));
+    }
+    QApplication::clipboard()->setImage(image);
+}
+
+void CopyPlotData(const std::vector<output::Graph>& graphs) {
+    QApplication::clipboard()->setText(QString::fromStdString(output::GraphTable(graphs)));
+}
+
+void SavePlotPicture(ScreenBase& screen) {
+    AppContext& ctx = screen.context();
+    const std::optional<std::string> path = ctx.dialogs.saveFileName(
+        {"Save Picture", "*.png *.svg *.pdf", ctx.model.ModelName + ".png", true});
+    if (!path)
+        return;
+    std::string error;
+    if (!PictureFormatOf(*path))
+        error = "a picture is a .png, .svg or .pdf file, not " + *path;
+    else
+        WritePicture(
+            *path, screen.size(), std::nullopt,
+            [&screen](QPainter& painter, const QRectF& area) {
+                PaintWidget(painter, screen, area);
+            },
+            error);
+    if (!error.empty())
+        ctx.host.message("The picture was not saved:\r" + error, model::Icon::Exclamation,
+                         model::DefaultTitle());
+}
+
+QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& counter,
+                             PlottedGraphs plotted) {
     auto* row = new QHBoxLayout;
+    auto* picture = new QToolButton(&screen);
+    picture->setObjectName("cmd_PlotPicture");
+    picture->setText("Picture");
+    picture->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    picture->setPopupMode(QToolButton::InstantPopup);
+    picture->setMinimumWidth(100);
+    picture->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* menu = new QMenu(picture);
+    QAction* copyPicture = menu->addAction("Copy Picture");
+    copyPicture->setObjectName("act_CopyPicture");
+    QObject::connect(copyPicture, &QAction::triggered, &screen,
+                     [&screen] { CopyPlotPicture(screen); });
+    QAction* copyData = menu->addAction("Copy Data");
+    copyData->setObjectName("act_CopyData");
+    QObject::connect(copyData, &QAction::triggered, &screen,
+                     [plotted = std::move(plotted)] { CopyPlotData(plotted()); });
+    QAction* save = menu->addAction("Save Picture...");
+    save->setObjectName("act_SavePicture");
+    QObject::connect(save, &QAction::triggered, &screen, [&screen] { SavePlotPicture(screen); });
+    picture->setMenu(menu);
+
     QPushButton* buttons[] = {
         MakeCopyButton(screen),
         MakePrintFormButton(screen, "cmd_PlotPrint"),
+        nullptr,
         MakeSelectAnotherButton(screen, counter, SelectionScreenOf(screen.screenId()),
                                 "cmd_Replot"),
         MakeDoneButton(screen, "cmd_PlotDone"),
     };
     for (QPushButton* b : buttons) {
-        b->setMinimumWidth(110);
+        if (!b) {
+            row->addWidget(picture);
+            continue;
+        }
+        b->setMinimumWidth(100);
         b->setAutoDefault(false);
         row->addWidget(b);
     }

@@ -4,7 +4,11 @@
 
 #include "model/CommonButtons.h"
 #include "output/AnnotatedPlot.h"
+#include "output/Graph.h"
 #include "ui/ScreenBase.h"
+
+#include <functional>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -15,8 +19,22 @@ namespace trochix::ui {
 // frm_PlotSelect1..4 of the plot screen's layout.
 ScreenId SelectionScreenOf(ScreenId plotScreen);
 
-// Copy, Print Form (cmd_PlotPrint), Select Another (cmd_Replot) and Done (cmd_PlotDone).
-QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& counter);
+// What a plot screen plots, for copying as data.
+using PlottedGraphs = std::function<std::vector<output::Graph>()>;
+
+// Copy, Print Form (cmd_PlotPrint), Picture (cmd_PlotPicture: Copy Picture, Copy Data, Save
+// Picture...), Select Another (cmd_Replot) and Done (cmd_PlotDone).
+QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& counter,
+                             PlottedGraphs plotted);
+
+// The screen as an image on the clipboard, drawn as --out draws it, at the display's pixel
+// density.
+void CopyPlotPicture(QWidget& screen);
+// The plotted data on the clipboard as TAB text (output::GraphTable), for a spreadsheet.
+void CopyPlotData(const std::vector<output::Graph>& graphs);
+// Asks for a .png, .svg or .pdf file and writes the screen to it as --out does; a file that
+// cannot be written is reported and left as it was.
+void SavePlotPicture(ScreenBase& screen);
 
 // The "Grid" frame (chk_HGrid, chk_VGrid) and the "Style" frame (chk_Line, chk_Sticks).
 struct StyleFrames {
