@@ -40,6 +40,13 @@ struct BatchOptions {
     // --poisson NU1[,NU2] (cam, then follower; one value for both), as given.
     bool contact = false;
     std::string widthText, modulusText, poissonText;
+    // --response [--from-rest]: the residual lines and the largest error; --train-stiffness K
+    // (as given); --response-spectrum FILE with --segment K and --ratios FROM,TO.
+    bool response = false;
+    bool fromRest = false;
+    std::string trainStiffnessText;
+    std::string spectrumOutPath;
+    double ratioFrom = 0.25, ratioTo = 5.0;
     bool help = false;    // --help
     bool version = false; // --version
 };

@@ -1,8 +1,10 @@
 #include "app/batch/BatchRun.h"
 
 #include "chain/Recalculate.h"
+#include "chain/ResponseStage.h"
 #include "chain/Stages.h"
 #include "dynamics/ContactText.h"
+#include "dynamics/ResponseText.h"
 #include "files/CamFiles.h"
 #include "files/ExportRegistry.h"
 #include "files/Exports.h"
@@ -84,6 +86,46 @@ bool Contact(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream&
     for (const std::string& line : dynamics::ContactLines(m))
         out << line << '\n';
     return true;
+}
+
+void TrainStiffness(CamModel& m, const BatchOptions& o) {
+    if (o.trainStiffnessText.empty())
+        return;
+    m.TrainStiffness = static_cast<float>(text::Val(o.trainStiffnessText));
+    chain::Changed(m, chain::Input::ResponseData);
+}
+
+// The follower's motion, steady or from rest, then its lines.
+bool Response(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    if (m.ResponseFromRest != o.fromRest) {
+        m.ResponseFromRest = o.fromRest;
+        chain::Changed(m, chain::Input::ResponseData);
+    }
+    if (!chain::RunResponse(m, host))
+        return false;
+    for (const std::string& line : dynamics::ResponseLines(m))
+        out << line << '\n';
+    return true;
+}
+
+bool ResponseSpectrum(const CamModel& m, StderrHost& host, const BatchOptions& o) {
+    model::Host& shown = host;
+    std::vector<dynamics::SpectrumPoint> points;
+    std::string why;
+    const int seg = o.tableSegment;
+    constexpr int kChartPoints = 241;
+    if (!chain::SegmentSpectrum(m, seg, o.ratioFrom, o.ratioTo, kChartPoints, points, why)) {
+        shown.message("--response-spectrum: " + why, model::Icon::Exclamation,
+                      model::DefaultTitle());
+        return false;
+    }
+    const double present = chain::PresentRatio(m, seg);
+    std::vector<dynamics::SpectrumPoint> design;
+    chain::SegmentSpectrum(m, seg, present, 2.0 * present, 2, design, why);
+    const double designResidual = design.empty() ? 0.0 : design.front().residual;
+    const std::string csv = dynamics::SpectrumCsv(points, present, designResidual);
+    return model::RunGuarded(host, "ResponseSpectrum",
+                             [&] { files::WriteWholeFile(o.spectrumOutPath, csv); });
 }
 
 std::string FftText(const CamModel& m) {
@@ -183,6 +225,11 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
                      " for this model, not " + std::to_string(o.tableSegment);
         return kUsageStatus;
     }
+    if (ok && !o.spectrumOutPath.empty() && !chain::HasSpectrum(*m, o.tableSegment)) {
+        usageError = "--response-spectrum charts a rise or fall: segment " +
+                     std::to_string(o.tableSegment) + " of this model is not one";
+        return kUsageStatus;
+    }
     if (ok && o.units != 0)
         model::SelectUnitSystem(*m, o.units);
     if (ok && !o.stepText.empty())
@@ -194,7 +241,13 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
         ok = Continuity(*m, host, out);
     if (ok && host.faultCount() == 0 && o.contact)
         ok = Contact(*m, host, o, out);
+    if (ok && host.faultCount() == 0)
+        TrainStiffness(*m, o);
+    if (ok && host.faultCount() == 0 && o.response)
+        ok = Response(*m, host, o, out);
     out.flush(); // before any file is written, which may be standard output itself
+    if (ok && host.faultCount() == 0 && !o.spectrumOutPath.empty())
+        ok = ResponseSpectrum(*m, host, o);
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);
     if (ok && host.faultCount() == 0 && !o.tableCodes.empty())
