@@ -14,8 +14,7 @@ namespace trochix::chain {
 bool RunResponse(CamModel& m, Host& host) {
     Withdraw(m, Stage::Response);
     if (!m.SvajDone) {
-        host.message("The follower's motion: " + std::string(Info(Stage::Response).toCompute) +
-                         ".",
+        host.message("The follower's motion: compute the motion program first.",
                      model::Icon::Exclamation, model::DefaultTitle());
         return false;
     }

@@ -17,13 +17,16 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
+#include "model/RowCatalogue.h"
 #include "model/Units.h"
 #include "motion/Continuity.h"
+#include "output/FunctionList.h"
 #include "output/PrintRequest.h"
 #include "spectrum/Spectrum.h"
 #include "step/MachinedCamFile.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -153,8 +156,16 @@ bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out
                              [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });
 }
 
-// The print selection's Done with Disk File chosen, then its Print to Disk File.
+// The print selection's Done with Disk File chosen, then its Print to Disk File. A column of
+// the response's rows computes it first, as --response would (without its lines).
 bool Table(CamModel& m, StderrHost& host, const BatchOptions& o) {
+    const bool wantsResponse =
+        std::any_of(o.tableCodes.begin(), o.tableCodes.end(), [](const std::string& code) {
+            return model::RowCatalogue[static_cast<std::size_t>(output::MatchFunction(code))]
+                       .stage == model::Stage::Response;
+        });
+    if (wantsResponse && !m.ResponseDone && m.SvajDone && !chain::RunResponse(m, host))
+        return false;
     const output::PrintSettings settings{output::OutputDevice::DiskFile, o.tableEvery,
                                          o.tableDecimals};
     const output::TableChoice choice =

@@ -132,7 +132,7 @@ std::string PictureUsage() {
            "          [--segment all|K] [--chart-only] --out FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --draw --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
-           "XS YS FR FL CF HP HW). FILE ends in .png, .svg or .pdf.\n"
+           "XS YS FR FL CF HP HW AD ER AA). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
            "--chart-only leaves out the buttons, the option frames and an empty title box: the\n"
            "charts with their headers, for a report.\n"
