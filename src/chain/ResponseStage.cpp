@@ -63,9 +63,7 @@ bool SegmentSpectrum(const CamModel& m, int seg, double from, double to, int cou
     const double beta = m.SegBeta[seg] * model::kDegToRad;
     const double s0 = motion(start).S;
     // The segment's own shape from its start: its end point belongs to the next segment.
-    const auto f = [&](double u) {
-        return motion(start + std::min(u, 1.0 - 1e-12) * beta).S - s0;
-    };
+    const auto f = [&](double u) { return motion(start + std::min(u, 1.0 - 1e-12) * beta).S - s0; };
     points = dynamics::ResponseSpectrum(o, from, to, count, m.SegLift[seg], f);
     return true;
 }

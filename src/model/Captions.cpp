@@ -38,6 +38,7 @@ constexpr std::array<ScreenRow, kScreenCount> kScreens = {{
     {"frm_Quit", ""},
     {"frm_About", ""},
     {"frm_MakeCam", "Make Cam"},
+    {"frm_Response", "Follower Response"},
 }};
 
 } // namespace

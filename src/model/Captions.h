@@ -38,9 +38,10 @@ enum class ScreenId {
     Quit,
     About,
     MakeCam,
+    Response,
 };
 
-constexpr int kScreenCount = static_cast<int>(ScreenId::MakeCam) + 1;
+constexpr int kScreenCount = static_cast<int>(ScreenId::Response) + 1;
 
 constexpr int ScreenIndex(ScreenId id) { return static_cast<int>(id); }
 

@@ -22,6 +22,7 @@
 #include "ui/screens/PrintDataScreen.h"
 #include "ui/screens/PrintSelectScreen.h"
 #include "ui/screens/QuitScreen.h"
+#include "ui/screens/ResponseScreen.h"
 #include "ui/screens/SizeCamScreen.h"
 #include "ui/screens/TitleScreen.h"
 #include "ui/screens/UserScreen.h"
@@ -43,6 +44,7 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::Animate, Make<AnimateScreen>);
     nav.registerScreen(ScreenId::MakeCam, Make<MakeCamScreen>);
     nav.registerScreen(ScreenId::Dynamics, Make<DynamicsScreen>);
+    nav.registerScreen(ScreenId::Response, Make<ResponseScreen>);
     nav.registerScreen(ScreenId::FFT, Make<FftScreen>);
     nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);
     nav.registerScreen(ScreenId::PlotSelect1, Make<PlotSelect1Screen>);

@@ -65,7 +65,7 @@ TEST(BatchResponse, BadValuesAreUsageErrors) {
         {{"--example", "1", "--train-stiffness", "5"},
          "--train-stiffness goes with --response or --response-spectrum"},
         {{"--example", "1", "--segment", "2"},
-         "--segment goes with --table or --response-spectrum"},
+         "--table-out, --every, --decimals and --segment go with --table"},
     };
     for (const auto& c : cases) {
         const ParseResult r = ParseArguments(c.args);
@@ -117,7 +117,8 @@ TEST(BatchResponse, EveryExamplePrintsItsResidualsAndLargestError) {
             }
             EXPECT_GT(seg, 0);
             ASSERT_TRUE(std::getline(lines, line));
-            EXPECT_TRUE(std::regex_match(line, std::regex("MaxError=[.0-9E+-]+ at [.0-9]+"))) << line;
+            EXPECT_TRUE(std::regex_match(line, std::regex("MaxError=[.0-9E+-]+ at [.0-9]+")))
+                << line;
             EXPECT_FALSE(std::getline(lines, line)) << line;
         }
     }
@@ -130,7 +131,8 @@ TEST(BatchResponse, SpectrumFileHoldsTheRangeAndMarksTheDesign) {
     const Outcome run = RunArgs({"--example", "2", "--recalc", "--response-spectrum", path,
                                  "--segment", "2", "--ratios", "0.5,4"});
     ASSERT_EQ(run.status, 0) << run.messages;
-    const std::vector<std::string> lines = files::testing::SplitLines(files::testing::ReadBytes(path));
+    const std::vector<std::string> lines =
+        files::testing::SplitLines(files::testing::ReadBytes(path));
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Ratio,Residual,Design");
     EXPECT_EQ(lines[1].rfind(".5,", 0), 0u);
@@ -163,7 +165,8 @@ TEST(BatchResponse, RowsTabulateByTheirCodes) {
     const Outcome run = RunArgs({"--example", "3", "--recalc", "--table", "DI AD ER AA",
                                  "--decimals", "6", "--table-out", path});
     ASSERT_EQ(run.status, 0) << run.messages;
-    const std::vector<std::string> lines = files::testing::SplitLines(files::testing::ReadBytes(path));
+    const std::vector<std::string> lines =
+        files::testing::SplitLines(files::testing::ReadBytes(path));
     int rows = 0;
     for (const std::string& line : lines) {
         std::istringstream in(line);

@@ -1,8 +1,8 @@
 // The response stage on whole motion programs against closed forms: the steady state of a
 // harmonic program, the residual after a cycloidal rise from rest, the stiff follower, the
 // decay through a dwell, and the stage's place in the chain.
-#include "chain/Recalculate.h"
 #include "chain/ResponseStage.h"
+#include "chain/Recalculate.h"
 #include "chain/Stages.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
@@ -96,7 +96,8 @@ TEST(ResponseStage, ResidualAfterARiseFromRest) {
         for (double r : {2.0, 3.0, 2.5}) {
             SCOPED_TRACE(testing::Message() << "law " << law << " ratio " << r);
             RecordingHost host;
-            auto m = Program(host, {{"R", law, 90, "0", "2"}, {"D", motion::kLawDwell, 270, "2", "2"}});
+            auto m =
+                Program(host, {{"R", law, 90, "0", "2"}, {"D", motion::kLawDwell, 270, "2", "2"}});
             const double wn = 2 * kTruePi * r / (90 * kSecondsPerDegree);
             m->SpringK = static_cast<float>(wn * wn);
             m->DampRatio = 0.0f;
@@ -139,7 +140,8 @@ TEST(ResponseStage, VeryStiffFollowerFollowsTheProgram) {
 // here 20 stored points long.
 TEST(ResponseStage, DecayThroughADwellHasTheDecrementOfItsDamping) {
     RecordingHost host;
-    auto m = Program(host, {{"R", motion::kLawModTrap, 50, "0", "1"}, {"D", motion::kLawDwell, 310, "1", "1"}});
+    auto m = Program(
+        host, {{"R", motion::kLawModTrap, 50, "0", "1"}, {"D", motion::kLawDwell, 310, "1", "1"}});
     const double z = 0.05, Td = 20 * kSecondsPerDegree;
     const double wn = 2 * kTruePi / Td / std::sqrt(1 - z * z);
     m->SpringK = static_cast<float>(wn * wn);
@@ -159,8 +161,9 @@ TEST(ResponseStage, RefusalsAndItsPlaceInTheChain) {
                             {"F", motion::kLawCycloidFull, 180, "1", "0"}});
     m->DampRatio = 0.0f;
     EXPECT_FALSE(chain::RunResponse(*m, host));
-    EXPECT_EQ(host.lastText(), "Without damping the follower never settles into a steady motion.\r"
-                               "Take its motion from rest instead, or give the train some damping.");
+    EXPECT_EQ(host.lastText(),
+              "Without damping the follower never settles into a steady motion.\r"
+              "Take its motion from rest instead, or give the train some damping.");
     EXPECT_FALSE(m->ResponseDone);
 
     m->DampRatio = 0.2f;

@@ -36,7 +36,8 @@ TEST(Response, FreeMotionInEveryDampingRegime) {
             // The rate by a central difference of the closed form (h^2 x''' / 6 ~ 1e-9).
             const double h = 1e-6;
             const double v = (FreeClosedForm(30.0, z, 0.4, -3.0, t + h) -
-                              FreeClosedForm(30.0, z, 0.4, -3.0, t - h)) / (2 * h);
+                              FreeClosedForm(30.0, z, 0.4, -3.0, t - h)) /
+                             (2 * h);
             EXPECT_NEAR(s.v, v, 1e-6) << z << " " << t;
         }
     }
@@ -60,9 +61,12 @@ TEST(Response, RampFromRestMatchesItsClosedForm) {
 // |sin(pi r)| / (pi r |1 - r^2|), r the rise's duration in natural periods.
 TEST(Response, CycloidSpectrumIsTheClassicalOneAndVanishesAtWholePeriods) {
     const Oscillator o{1.0, 0.0, 1.0}; // only zeta and gain / wn^2 matter to the spectrum
-    const auto cycloid = [](double u) { return 2.0 * (u - std::sin(2 * kTruePi * u) / (2 * kTruePi)); };
+    const auto cycloid = [](double u) {
+        return 2.0 * (u - std::sin(2 * kTruePi * u) / (2 * kTruePi));
+    };
     for (double r : {0.4, 0.7, 1.5, 2.25, 3.6}) {
-        const double expected = std::fabs(std::sin(kTruePi * r)) / (kTruePi * r * std::fabs(1 - r * r));
+        const double expected =
+            std::fabs(std::sin(kTruePi * r)) / (kTruePi * r * std::fabs(1 - r * r));
         EXPECT_NEAR(ResidualAfterLaw(o, r, 2.0, cycloid), expected, 1e-8) << r;
     }
     for (double r : {2.0, 3.0, 4.0})

@@ -304,10 +304,10 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
     if (table && o.tableOutPath.empty())
         return "--table needs --table-out FILE";
     const bool spectrum = !o.spectrumOutPath.empty();
-    if (!table && (!o.tableOutPath.empty() || seen.count("--every") || seen.count("--decimals")))
-        return "--table-out, --every and --decimals go with --table";
-    if (!table && !spectrum && seen.count("--segment"))
-        return "--segment goes with --table or --response-spectrum";
+    // --segment also names the rise or fall of a response spectrum.
+    if (!table && (!o.tableOutPath.empty() || seen.count("--every") || seen.count("--decimals") ||
+                   (seen.count("--segment") && !spectrum)))
+        return "--table-out, --every, --decimals and --segment go with --table";
     if (spectrum && o.tableSegment == 0)
         return "--response-spectrum needs --segment K, the rise or fall of the chart";
     if (!spectrum && seen.count("--ratios"))
