@@ -61,6 +61,9 @@ const std::array<StageInfo, model::kStageCount> kStages = {{
     {Stage::Contact, "compute the dynamics first",
      Reads({Input::MotionProgram, Input::CamGeometry, Input::FollowerTrain, Input::ContactData}),
      &CamModel::ContactDone},
+    {Stage::Response, "compute the follower's response first",
+     Reads({Input::MotionProgram, Input::FollowerTrain, Input::ResponseData}),
+     &CamModel::ResponseDone},
     {Stage::Spectrum, "compute a Fourier transform first", Reads({Input::Transform}),
      &CamModel::FftDone},
 }};

@@ -1,7 +1,8 @@
 // The pipeline of the computation declared once: motion -> pressure angle and curvature ->
-// profile -> dynamics -> torque and flywheel -> contact -> spectrum. Each stage names the inputs it
+// profile -> dynamics -> torque and flywheel -> contact -> response -> spectrum. Each stage names the inputs it
 // reads, the Results rows it owns (model/RowCatalogue) and its flag. Only this module sets
-// or clears SvajDone, ProfileDone, DynamicsDone, ContactDone and FftDone once the model has started up:
+// or clears SvajDone, ProfileDone, DynamicsDone, ContactDone,
+// ResponseDone and FftDone once the model has started up:
 // a change of an input withdraws the first stage that reads it and every stage after it.
 //
 // Sizing and Profile share ProfileDone, Dynamics and Torque share DynamicsDone: each pair is
@@ -27,6 +28,7 @@ enum class Input {
     Bearing,       // journal radius and friction, fluctuation coefficient, torque mode
     Transform,     // the transformed function and the number of harmonics
     ContactData,   // contact width, moduli and Poisson ratios, the force margin
+    ResponseData,  // the train's stiffness, steady state or from rest
 };
 
 struct StageInfo {

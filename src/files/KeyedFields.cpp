@@ -16,7 +16,7 @@ namespace {
 constexpr float kLengthLimit = 1.0e6f;
 // Above any modulus in any unit system (steel is 2.07e12 Dyne/cm^2).
 constexpr float kModulusLimit = 1.0e20f;
-constexpr std::array<KeyedField, 10> kModelKeyedFields{{
+constexpr std::array<KeyedField, 11> kModelKeyedFields{{
     {"CutterRadius", RealKey{&CamModel::CutterRadius, 0.0f, 0.0f, kLengthLimit}},
     {"SurfaceTolerance", RealKey{&CamModel::SurfaceTolerance, 0.0f, 0.0f, kLengthLimit}},
     {"PlateThickness", RealKey{&CamModel::PlateThickness, 0.0f, 0.0f, kLengthLimit}},
@@ -28,6 +28,8 @@ constexpr std::array<KeyedField, 10> kModelKeyedFields{{
     {"CamPoisson", RealKey{&CamModel::CamPoisson, 0.3f, 0.0f, 0.5f}},
     {"FollowerPoisson", RealKey{&CamModel::FollowerPoisson, 0.3f, 0.0f, 0.5f}},
     {"ContactMargin", RealKey{&CamModel::ContactMargin, 0.1f, 0.0f, 0.9f}},
+    // 0: the spring of the Dynamics screen stands for the whole follower train.
+    {"TrainStiffness", RealKey{&CamModel::TrainStiffness, 0.0f, 0.0f, kModulusLimit}},
 }};
 
 template <class K> bool AtDefault(const CamModel& m, const K& k) {

@@ -13,7 +13,7 @@ namespace trochix::model {
 constexpr int kMaxSegments = 16;
 constexpr int kMaxBCs = 20;
 constexpr int kNumFunctions = 16; // last function row that is cleared, saved and listed
-constexpr int kResultRows = 25;   // rows 17..21 the current Fourier transform, 22.. contact
+constexpr int kResultRows = 28;   // rows 17..21 the current Fourier transform, 22.. contact, 25.. response
 constexpr int kMaxPoints = 1440;  // NumPoints at a step of 0.25 degree
 
 constexpr const char* kAppTitle = "TROCHIX for Windows";
@@ -46,6 +46,18 @@ struct ContactFigures {
     float HalfWidthAtMax = 0.0f;                  // b there
     float ShearMax = 0.0f, ShearDepth = 0.0f;     // largest subsurface shear, its depth
     int NoHertzPoints = 0; // points with a positive force but no convex contact (undercut)
+};
+
+// What the response stage found (dynamics/Response.h), in the units of S; angles in degrees.
+struct ResponseFigures {
+    bool FromRest = false;   // the rows hold one turn from rest, not the steady state
+    float OmegaN = 0.0f;     // natural frequency of the train as solved, rad per second
+    float Zeta = 0.0f;       // and its damping ratio
+    float MaxError = 0.0f;   // largest |x - S| over the stored points
+    float MaxErrorAngle = 0.0f;
+    // Per rise or fall 1..16 followed by a dwell: the vibration's amplitude as the dwell starts.
+    std::array<bool, 17> HasResidual{};
+    std::array<float, 17> Residual{};
 };
 
 template <class T> using SegArray = std::array<T, kMaxSegments + 1>;
@@ -82,6 +94,7 @@ struct CamModel {
     bool DynamicsDone = false;
     bool FftDone = false;
     bool ContactDone = false;
+    bool ResponseDone = false;
     bool ModelSaved = false;
     bool ContinuityOK = true;
     bool BcUnchanged = false;   // the open polynomial's conditions were solved and not edited since
@@ -162,7 +175,7 @@ struct CamModel {
 
     // ---- results: rows 0..21 by points 0..NumPoints
     ResultTable Results{};
-    std::array<std::string, kResultRows> UnitLabel{}; // 0..17, and the contact rows
+    std::array<std::string, kResultRows> UnitLabel{}; // 0..17, and the contact and response rows
 
     // ---- sizing
     float FaceWidth = 0.0f;
@@ -234,6 +247,13 @@ struct CamModel {
     float FollowerPoisson = 0.3f;
     float ContactMargin = 0.1f; // the smallest force kept above zero, part of the largest
     ContactFigures Contact;
+
+    // ---- the follower's real motion: the train's stiffness between cam and mass, saved as a
+    // keyed line (0: the spring of the Dynamics screen stands for the whole train), and whether
+    // the rows start from rest at cam angle 0 rather than in the steady state
+    float TrainStiffness = 0.0f;
+    bool ResponseFromRest = false;
+    ResponseFigures Response;
 
     // ---- plot and print requests
     int PlotType = 1;  // 1 single, 2 two windows, 3 four windows, 4 polar

@@ -39,13 +39,18 @@ constexpr std::array<ScreenRow, kScreenCount> kScreens = {{
     {"frm_About", ""},
     {"frm_MakeCam", "Make Cam"},
     {"frm_DesignMap", "Design Map"},
+    {"frm_Response", "Follower Response"},
 }};
 
 } // namespace
 
-const char* ScreenName(ScreenId id) { return kScreens[ScreenIndex(id)].name; }
+const char* ScreenName(ScreenId id) {
+    return kScreens[ScreenIndex(id)].name;
+}
 
-const char* ScreenTitleSuffix(ScreenId id) { return kScreens[ScreenIndex(id)].suffix; }
+const char* ScreenTitleSuffix(ScreenId id) {
+    return kScreens[ScreenIndex(id)].suffix;
+}
 
 Captions SetCaptions(const std::string& appTitle) {
     Captions captions;

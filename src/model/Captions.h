@@ -39,11 +39,14 @@ enum class ScreenId {
     About,
     MakeCam,
     DesignMap,
+    Response,
 };
 
-constexpr int kScreenCount = static_cast<int>(ScreenId::DesignMap) + 1;
+constexpr int kScreenCount = static_cast<int>(ScreenId::Response) + 1;
 
-constexpr int ScreenIndex(ScreenId id) { return static_cast<int>(id); }
+constexpr int ScreenIndex(ScreenId id) {
+    return static_cast<int>(id);
+}
 
 // The screen's internal name, as used in messages and error reports: "frm_InputData".
 const char* ScreenName(ScreenId id);

@@ -1,6 +1,6 @@
 // The rows of Results, by the names the program gives its functions. Rows 0..16 are functions
 // of cam angle (point i at i x DeltaTheta degrees); rows 17..21 hold the current Fourier
-// transform by harmonic number; rows 22.. are the contact's, again by cam angle, and are not
+// transform by harmonic number; rows 22.. are the contact's and 25.. the response's, again by cam angle, and are not
 // stored in a model file (they are computed again from the rows that are). The enumerators convert to int, so they index Results and the
 // name tables directly: m.Results[ResultRow::Force][i], FuncShort[ResultRow::Force].
 #pragma once
@@ -34,6 +34,9 @@ struct ResultRow {
         ContactForce = 22,     // normal force at the contact, F / cos(pressure angle)
         ContactPressure = 23,  // Hertz peak pressure p0, force per length squared
         ContactHalfWidth = 24, // Hertz half-width b of the contact band, length
+        ActualDisplacement = 25, // the elastic follower's displacement x, units of S
+        MotionError = 26,        // x - S
+        ActualAcceleration = 27, // x'', units of S per second squared
     };
 };
 

@@ -37,6 +37,9 @@ const std::array<RowInfo, kResultRows> RowCatalogue = {{
     {R::ContactForce,      "Contact Force",       "Contact F",  "N-cont",   "N",  "CF", U::Force,         S::Contact,  17},
     {R::ContactPressure,   "Contact Pressure",    "Hertz p0",   "p0",       "p0", "HP", U::Stress,        S::Contact,  18},
     {R::ContactHalfWidth,  "Contact Half-width",  "Half Width", "b",        "b",  "HW", U::Length,        S::Contact,  19},
+    {R::ActualDisplacement, "Actual Displacement", "Actual S",  "S-act",    "Sa", "AD", U::Motion,        S::Response, 20},
+    {R::MotionError,       "Motion Error",        "Error x-S",  "x-S",      "Er", "ER", U::Motion,        S::Response, 21},
+    {R::ActualAcceleration, "Actual Acceleration", "Actual A",  "A-act",    "Aa", "AA", U::MotionPerSec2, S::Response, 22},
 }};
 // clang-format on
 

@@ -12,9 +12,10 @@ enum class Stage {
     Dynamics, // follower force
     Torque,   // camshaft torque, friction and flywheel
     Contact,  // normal force, jump, Hertz stress
+    Response, // the elastic follower's motion and residual vibration
     Spectrum, // the current Fourier transform
 };
 
-constexpr int kStageCount = 7;
+constexpr int kStageCount = 8;
 
 } // namespace trochix::model

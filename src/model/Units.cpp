@@ -48,7 +48,7 @@ void SetUnitLabels(std::array<std::string, N>& labels, int count, int system, bo
     const int last = std::min<int>(count, static_cast<int>(std::min<std::size_t>(N, 18)) - 1);
     for (int i = 0; i <= last; ++i)
         labels[i] = i == kMassLabel ? std::string(u.mass) : label(RowCatalogue[i].unit);
-    // The contact rows follow the transform's rows, which the mass entry shares a place with.
+    // The contact and response rows follow the transform's rows, which the mass entry shares a place with.
     for (std::size_t i = ResultRow::ContactForce; i < N && i < RowCatalogue.size(); ++i)
         labels[i] = label(RowCatalogue[i].unit);
 }

@@ -17,8 +17,8 @@ constexpr int kLengthLabel = 6;
 constexpr int kForceLabel = 7;
 constexpr int kTorqueLabel = 8;
 constexpr int kMassLabel = 17;
-// UnitLabel: rows 0..16, the mass at 17, nothing for the transform's rows, then the contact rows.
-constexpr std::size_t kUnitLabels = 25;
+// UnitLabel: rows 0..16, the mass at 17, nothing for the transform's rows, then the contact and response rows.
+constexpr std::size_t kUnitLabels = 28;
 
 struct UnitSystemNames {
     const char* menu;

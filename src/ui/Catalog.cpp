@@ -23,6 +23,7 @@
 #include "ui/screens/PrintDataScreen.h"
 #include "ui/screens/PrintSelectScreen.h"
 #include "ui/screens/QuitScreen.h"
+#include "ui/screens/ResponseScreen.h"
 #include "ui/screens/SizeCamScreen.h"
 #include "ui/screens/TitleScreen.h"
 #include "ui/screens/UserScreen.h"
@@ -45,6 +46,7 @@ void RegisterAll(AppContext& ctx) {
     nav.registerScreen(ScreenId::MakeCam, Make<MakeCamScreen>);
     nav.registerScreen(ScreenId::DesignMap, Make<DesignMapScreen>);
     nav.registerScreen(ScreenId::Dynamics, Make<DynamicsScreen>);
+    nav.registerScreen(ScreenId::Response, Make<ResponseScreen>);
     nav.registerScreen(ScreenId::FFT, Make<FftScreen>);
     nav.registerScreen(ScreenId::PlotType, Make<PlotTypeScreen>);
     nav.registerScreen(ScreenId::PlotSelect1, Make<PlotSelect1Screen>);

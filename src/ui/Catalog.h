@@ -70,6 +70,11 @@
 //   frm_Dynamics    forms/DynamicsForm, dynamics/DynamicsText, dynamics/Flywheel
 //                   ui/screens/DynamicsScreen, ui/ChartView
 //                   tests/dynamics/DynamicsTest, tests/ui/DynamicsScreenTest
+//   frm_Response    forms/ResponseForm, output/ResponseGraphs, dynamics/Response,
+//                   dynamics/ResponseText, chain/ResponseStage
+//                   ui/screens/ResponseScreen, ui/ChartView
+//                   tests/dynamics/ResponseTest, tests/chain/ResponseStageTest,
+//                   tests/ui/ResponseScreenTest
 //   frm_FFT         forms/FftForm
 //                   ui/screens/FftScreen, ui/ChartView
 //                   tests/spectrum/DftTest, tests/ui/FftScreenTest

@@ -53,9 +53,9 @@ TEST(RowCatalogue, EachEntryIsItsRowWithItsOwnCodeAndPlace) {
             EXPECT_TRUE(places.insert(info.listPlace).second) << info.row;
         }
     }
-    EXPECT_EQ(codes.size(), 23u);
+    EXPECT_EQ(codes.size(), 26u);
     EXPECT_EQ(places, (std::set<int>{1,  2,  3,  4,  5,  6,  7,  8,  9, 10,
-                                     11, 12, 13, 14, 15, 16, 17, 18, 19}));
+                                     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}));
 }
 
 } // namespace

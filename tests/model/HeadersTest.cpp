@@ -89,12 +89,13 @@ TEST(Captions, EveryScreenTitle) {
                               "Cam Dynamics", "Fourier Transform", "Select Plot Type",
                               "Select Plot Data", "Select Plot Data", "Select Plot Data",
                               "Select Plot Data", "", "", "", "", "", "", "Print Select",
-                              "Output Screen", "", "", "", "Make Cam", "Design Map"};
+                              "Output Screen", "", "", "", "Make Cam", "Design Map",
+                              "Follower Response"};
     const char* names[] = {"Title", "HomeScreen", "InputData", "Bounds", "Poly", "Continuity",
                            "SizeCam", "Animate", "Dynamics", "FFT", "PlotType", "PlotSelect1",
                            "PlotSelect2", "PlotSelect3", "PlotSelect4", "Plot1", "Plot2",
                            "Myplot2", "Plot3", "MyPlot3", "Plot4", "PrintSelect", "PrintData",
-                           "User", "Quit", "About", "MakeCam", "DesignMap"};
+                           "User", "Quit", "About", "MakeCam", "DesignMap", "Response"};
     ASSERT_EQ(std::size(suffixes), static_cast<std::size_t>(kScreenCount));
     ASSERT_EQ(std::size(names), static_cast<std::size_t>(kScreenCount));
     const Captions captions = SetCaptions("CAM");

@@ -149,6 +149,24 @@ bool StoreSegment(BatchOptions& o, const std::string& text) {
     return true;
 }
 
+// FROM,TO: two positive numbers, the first the smaller.
+bool StoreRatios(BatchOptions& o, const std::string& text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        return false;
+    const std::string lo = text.substr(0, comma), hi = text.substr(comma + 1);
+    if (!PositiveNumber(lo) || !PositiveNumber(hi))
+        return false;
+    double from = 0.0, to = 0.0;
+    std::from_chars(lo.data(), lo.data() + lo.size(), from);
+    std::from_chars(hi.data(), hi.data() + hi.size(), to);
+    if (!(to > from))
+        return false;
+    o.ratioFrom = from;
+    o.ratioTo = to;
+    return true;
+}
+
 // One option of the command line and where its value goes. Exactly one target is set: a flag
 // (no value), a text kept as given (checked by `accepts` when set), a whole number lo..hi, or
 // a value `store` checks and keeps itself.
@@ -235,6 +253,16 @@ const OptionRule kOptions[] = {
      .accepts = MapAxes,
      .takes = "prime,roller, prime,offset or prime,pivot"},
     {.name = "--map-size", .number = &BatchOptions::mapSize, .lo = 2, .hi = 1000, .takes = "2 to 1000"},
+    {.name = "--response", .flag = &BatchOptions::response},
+    {.name = "--from-rest", .flag = &BatchOptions::fromRest},
+    {.name = "--train-stiffness",
+     .text = &BatchOptions::trainStiffnessText,
+     .accepts = NonNegativeNumber,
+     .takes = "a stiffness of 0 or more"},
+    {.name = "--response-spectrum", .text = &BatchOptions::spectrumOutPath},
+    {.name = "--ratios",
+     .store = StoreRatios,
+     .takes = "FROM,TO: two positive ratios, the first the smaller"},
     {.name = "--width",
      .text = &BatchOptions::widthText,
      .accepts = PositiveNumber,
@@ -307,9 +335,19 @@ std::string CheckCombination(const BatchOptions& o, const std::set<std::string_v
     const bool table = !o.tableCodes.empty();
     if (table && o.tableOutPath.empty())
         return "--table needs --table-out FILE";
+    const bool spectrum = !o.spectrumOutPath.empty();
+    // --segment also names the rise or fall of a response spectrum.
     if (!table && (!o.tableOutPath.empty() || seen.count("--every") || seen.count("--decimals") ||
-                   seen.count("--segment")))
+                   (seen.count("--segment") && !spectrum)))
         return "--table-out, --every, --decimals and --segment go with --table";
+    if (spectrum && o.tableSegment == 0)
+        return "--response-spectrum needs --segment K, the rise or fall of the chart";
+    if (!spectrum && seen.count("--ratios"))
+        return "--ratios goes with --response-spectrum";
+    if (!o.response && o.fromRest)
+        return "--from-rest goes with --response";
+    if (!o.response && !spectrum && !o.trainStiffnessText.empty())
+        return "--train-stiffness goes with --response or --response-spectrum";
     const bool surface = !o.surfaceOutPath.empty();
     if (!surface && (!o.cutterText.empty() || !o.toleranceText.empty() ||
                      !o.thicknessText.empty() || !o.boreText.empty() || o.allowUndercut))
@@ -391,6 +429,8 @@ std::string UsageText() {
          [--contact [--width W] [--modulus E1[,E2]] [--poisson NU1[,NU2]]]
          [--design-map FILE.csv [--map-axes prime,roller|prime,offset|prime,pivot]
           [--map-size N]]
+         [--response [--from-rest]] [--train-stiffness K]
+         [--response-spectrum FILE --segment K [--ratios FROM,TO]]
        trochix-batch --help | --version
 
   --example N            load example N (1..5, in the Examples menu's order)
@@ -432,6 +472,19 @@ std::string UsageText() {
                          min surface radius, undercut (1 or 0); empty fields where the
                          follower cannot take the design. Prints DesignMap: prime=A..B
                          <axis>=C..D nodes=NxN
+  --response             the follower's real motion on its spring, damping and mass
+                         (the steady periodic state): per rise or fall
+                         Residual seg <K>: <amplitude> (<fraction of lift>), the
+                         vibration as the dwell after it starts (none: no dwell
+                         follows), then MaxError=<|x - S|> at <deg>; fills the rows
+                         AD, ER and AA for --table
+  --from-rest            one revolution started at rest at cam angle 0 instead
+  --train-stiffness K    the follower train's stiffness between cam and mass (default
+                         0: the spring rate stands for the whole train)
+  --response-spectrum FILE  the residual after segment K's law, started at rest, as a
+                         fraction of its lift, against its duration in natural
+                         periods: lines Ratio,Residual,Design (1 marks the design)
+  --ratios FROM,TO       the range of the chart (default 0.25,5)
   --fft ROW              transform Results row ROW (1..16) over one revolution; write
                          harmonics 0..N/2 to --fft-out FILE (number, real, imaginary,
                          magnitude, phase, power) and print the harmonic sum, power
@@ -444,7 +497,8 @@ std::string UsageText() {
                          spectrum lists every harmonic
   --decimals D           decimal places (0..6, default 2) for every column, or
                          D1,D2,.. one per column
-  --segment all|K        the whole revolution (default) or segment K alone
+  --segment all|K        the whole revolution (default) or segment K alone; with
+                         --response-spectrum the rise or fall charted
   --save FILE.cam        save the model
 )" + exportLines +
            R"(  --surface-out FILE     the machined cam, by the extension of FILE
@@ -470,8 +524,8 @@ straight through, a link is followed to the file it names. A value never starts
 with "--" (write ./--name for a file named so).
 Whatever their order on the line, the options are carried out in this order:
 load (--example or --open), --units, --step, --recalc, --suggest, --continuity,
---contact, --design-map, --fft, --table, --save, the exports, then --surface-out.
-The run stops at the first step that fails.
+--contact, --design-map, --response, --response-spectrum, --fft, --table, --save,
+the exports, then --surface-out. The run stops at the first step that fails.
 Messages go to standard error, one per line, after their icon word.
 Exit status: 0 success; 1 a file refused, a run-time fault, a table whose
 functions cannot be listed, or a step that could not be completed; 2 a usage

@@ -49,6 +49,13 @@ struct BatchOptions {
     // prime,offset, prime,pivot; "" the first the follower has) with --map-size N nodes a side.
     std::string designMapPath, mapAxesText;
     int mapSize = 100;
+    // --response [--from-rest]: the residual lines and the largest error; --train-stiffness K
+    // (as given); --response-spectrum FILE with --segment K and --ratios FROM,TO.
+    bool response = false;
+    bool fromRest = false;
+    std::string trainStiffnessText;
+    std::string spectrumOutPath;
+    double ratioFrom = 0.25, ratioTo = 5.0;
     bool help = false;    // --help
     bool version = false; // --version
 };

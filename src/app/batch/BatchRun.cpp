@@ -1,8 +1,10 @@
 #include "app/batch/BatchRun.h"
 
 #include "chain/Recalculate.h"
+#include "chain/ResponseStage.h"
 #include "chain/Stages.h"
 #include "dynamics/ContactText.h"
+#include "dynamics/ResponseText.h"
 #include "files/CamFiles.h"
 #include "files/DesignMapFile.h"
 #include "files/ExportRegistry.h"
@@ -14,14 +16,16 @@
 #include "forms/InputDataForm.h"
 #include "geometry/DesignMap.h"
 #include "geometry/MachinedCam.h"
+#include "geometry/Suggest.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/ReportError.h"
+#include "model/RowCatalogue.h"
 #include "model/Units.h"
 #include "motion/Continuity.h"
+#include "output/FunctionList.h"
 #include "output/PrintRequest.h"
 #include "spectrum/Spectrum.h"
-#include "geometry/Suggest.h"
 #include "step/MachinedCamFile.h"
 #include "text/NumberText.h"
 
@@ -153,6 +157,46 @@ bool DesignMapStep(const CamModel& m, StderrHost& host, const BatchOptions& o, s
     return files::WriteDesignMapCsv(map, o.designMapPath, host);
 }
 
+void TrainStiffness(CamModel& m, const BatchOptions& o) {
+    if (o.trainStiffnessText.empty())
+        return;
+    m.TrainStiffness = static_cast<float>(text::Val(o.trainStiffnessText));
+    chain::Changed(m, chain::Input::ResponseData);
+}
+
+// The follower's motion, steady or from rest, then its lines.
+bool Response(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out) {
+    if (m.ResponseFromRest != o.fromRest) {
+        m.ResponseFromRest = o.fromRest;
+        chain::Changed(m, chain::Input::ResponseData);
+    }
+    if (!chain::RunResponse(m, host))
+        return false;
+    for (const std::string& line : dynamics::ResponseLines(m))
+        out << line << '\n';
+    return true;
+}
+
+bool ResponseSpectrum(const CamModel& m, StderrHost& host, const BatchOptions& o) {
+    model::Host& shown = host;
+    std::vector<dynamics::SpectrumPoint> points;
+    std::string why;
+    const int seg = o.tableSegment;
+    constexpr int kChartPoints = 241;
+    if (!chain::SegmentSpectrum(m, seg, o.ratioFrom, o.ratioTo, kChartPoints, points, why)) {
+        shown.message("--response-spectrum: " + why, model::Icon::Exclamation,
+                      model::DefaultTitle());
+        return false;
+    }
+    const double present = chain::PresentRatio(m, seg);
+    std::vector<dynamics::SpectrumPoint> design;
+    chain::SegmentSpectrum(m, seg, present, 2.0 * present, 2, design, why);
+    const double designResidual = design.empty() ? 0.0 : design.front().residual;
+    const std::string csv = dynamics::SpectrumCsv(points, present, designResidual);
+    return model::RunGuarded(host, "ResponseSpectrum",
+                             [&] { files::WriteWholeFile(o.spectrumOutPath, csv); });
+}
+
 std::string FftText(const CamModel& m) {
     std::string text;
     for (std::size_t h = 0; h < m.FFTResult.size(); ++h) {
@@ -178,8 +222,16 @@ bool Fft(CamModel& m, StderrHost& host, const BatchOptions& o, std::ostream& out
                              [&] { files::WriteWholeFile(o.fftOutPath, FftText(m)); });
 }
 
-// The print selection's Done with Disk File chosen, then its Print to Disk File.
+// The print selection's Done with Disk File chosen, then its Print to Disk File. A column of
+// the response's rows computes it first, as --response would (without its lines).
 bool Table(CamModel& m, StderrHost& host, const BatchOptions& o) {
+    const bool wantsResponse =
+        std::any_of(o.tableCodes.begin(), o.tableCodes.end(), [](const std::string& code) {
+            return model::RowCatalogue[static_cast<std::size_t>(output::MatchFunction(code))]
+                       .stage == model::Stage::Response;
+        });
+    if (wantsResponse && !m.ResponseDone && m.SvajDone && !chain::RunResponse(m, host))
+        return false;
     const output::PrintSettings settings{output::OutputDevice::DiskFile, o.tableEvery,
                                          o.tableDecimals};
     const output::TableChoice choice =
@@ -250,6 +302,11 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
                      " for this model, not " + std::to_string(o.tableSegment);
         return kUsageStatus;
     }
+    if (ok && !o.spectrumOutPath.empty() && !chain::HasSpectrum(*m, o.tableSegment)) {
+        usageError = "--response-spectrum charts a rise or fall: segment " +
+                     std::to_string(o.tableSegment) + " of this model is not one";
+        return kUsageStatus;
+    }
     if (ok && o.units != 0)
         model::SelectUnitSystem(*m, o.units);
     if (ok && !o.stepText.empty())
@@ -265,7 +322,13 @@ int RunBatch(const BatchOptions& o, StderrHost& host, std::ostream& out, std::st
         ok = Contact(*m, host, o, out);
     if (ok && host.faultCount() == 0 && !o.designMapPath.empty())
         ok = DesignMapStep(*m, host, o, out);
+    if (ok && host.faultCount() == 0)
+        TrainStiffness(*m, o);
+    if (ok && host.faultCount() == 0 && o.response)
+        ok = Response(*m, host, o, out);
     out.flush(); // before any file is written, which may be standard output itself
+    if (ok && host.faultCount() == 0 && !o.spectrumOutPath.empty())
+        ok = ResponseSpectrum(*m, host, o);
     if (ok && host.faultCount() == 0 && o.fftRow != 0)
         ok = Fft(*m, host, o, out);
     if (ok && host.faultCount() == 0 && !o.tableCodes.empty())

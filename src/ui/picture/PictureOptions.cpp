@@ -175,7 +175,7 @@ std::string PictureUsage() {
            "FILE\n"
            "  trochix (--example N | --open FILE [--recalc]) --screen NAME --out FILE\n"
            "CODES are up to four two-letter function codes (DI VE AC JE PH RH FO TO XC YC RA TH\n"
-           "XS YS FR FL CF HP HW). FILE ends in .png, .svg or .pdf.\n"
+           "XS YS FR FL CF HP HW AD ER AA). FILE ends in .png, .svg or .pdf.\n"
            "--open FILE shows the results the file holds; --recalc recomputes them all first.\n"
            "--design-map draws the Design Map screen's map (N nodes along each axis, 2 to 400,\n"
            "default 100) at the default limits: 30 degrees, surface radius 0.1 of the roller.\n"

@@ -1,11 +1,14 @@
 #include "ui/picture/PictureRun.h"
 
+#include "chain/ResponseStage.h"
 #include "files/OpenModel.h"
 #include "model/CamModel.h"
 #include "model/Captions.h"
 #include "model/Colours.h"
 #include "model/Initialize.h"
+#include "model/RowCatalogue.h"
 #include "model/StreamHost.h"
+#include "output/FunctionList.h"
 #include "ui/AppContext.h"
 #include "ui/Catalog.h"
 #include "ui/Commands.h"
@@ -16,6 +19,7 @@
 #include "ui/picture/PlotPicture.h"
 #include "ui/picture/ScreenPicture.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -47,6 +51,17 @@ int RunPicture(const PictureOptions& o, std::ostream& err) {
     model::Initialize(*camModel, host);
     if (!LoadModel(*camModel, o, host)) {
         err << "trochix: the model could not be computed; no picture written\n";
+        return 1;
+    }
+    // The follower's response is computed on demand, as its Dynamics button does: a plot of
+    // its rows asks for it.
+    const bool wantsResponse =
+        std::any_of(o.plotCodes.begin(), o.plotCodes.end(), [](const std::string& code) {
+            return model::RowCatalogue[static_cast<std::size_t>(output::MatchFunction(code))]
+                       .stage == model::Stage::Response;
+        });
+    if (!o.draw && wantsResponse && !chain::RunResponse(*camModel, host)) {
+        err << "trochix: the follower's response could not be computed; no picture written\n";
         return 1;
     }
     NoDialogs dialogs;

@@ -9,6 +9,7 @@
 #include "ui/ChartView.h"
 #include "ui/CommonButtons.h"
 #include "ui/Controls.h"
+#include "ui/Navigator.h"
 #include "ui/screens/ContactPanel.h"
 #include "ui/screens/FunctionSelector.h"
 
@@ -113,8 +114,12 @@ DynamicsScreen::DynamicsScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Dyna
     connect(m_calc, &QPushButton::clicked, this, &DynamicsScreen::Calc_Click);
     m_done = MakeDoneButton(*this);
     auto* buttons = new QGridLayout;
-    QPushButton* all[] = {m_calc, m_done, MakeCopyButton(*this), MakePrintFormButton(*this)};
-    for (int i = 0; i < 4; ++i) {
+    QPushButton* response = MakeButton(this, "&Response", "cmd_Response");
+    connect(response, &QPushButton::clicked, this,
+            [this] { m_ctx.navigator.ShowScreen(ScreenId::Response); });
+    QPushButton* all[] = {m_calc, m_done, MakeCopyButton(*this), MakePrintFormButton(*this),
+                          response};
+    for (int i = 0; i < 5; ++i) {
         all[i]->setAutoDefault(false);
         buttons->addWidget(all[i], i / 2, i % 2);
     }
