@@ -20,24 +20,6 @@ using model::ResultRow;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr int kMaxSize = 1000;
 
-struct Points {
-    std::vector<float> theta;
-    std::vector<double> S, V, A;
-    std::size_t size() const { return theta.size(); }
-};
-
-Points PointsOf(const CamModel& m) {
-    Points p;
-    const int n = std::clamp(m.NumPoints, 0, model::kMaxPoints);
-    for (int i = 0; i <= n; ++i) {
-        p.theta.push_back(m.Results[ResultRow::CamAngle][i]);
-        p.S.push_back(m.Results[ResultRow::Displacement][i]);
-        p.V.push_back(m.Results[ResultRow::Velocity][i]);
-        p.A.push_back(m.Results[ResultRow::Acceleration][i]);
-    }
-    return p;
-}
-
 // What the pitch curve of one prime radius (and offset or pivot) reaches: everything a node
 // needs but the roller, which only moves the surface off the pitch curve.
 struct Pitch {
@@ -48,7 +30,7 @@ struct Pitch {
     double minRho = kInf;    // smallest rho
 };
 
-Pitch PitchOf(const Points& p, const SizingCase& c) {
+Pitch PitchOf(const MotionPoints& p, const SizingCase& c) {
     Pitch r;
     for (std::size_t i = 0; i < p.size(); ++i) {
         const PressurePoint q = PressureAngleAt(c, p.theta[i], p.S[i], p.V[i]);
@@ -206,7 +188,7 @@ void ChooseRanges(const CamModel& m, DesignMap& map, const Suggestion& s) {
 // Every node: the roller axis needs the pitch curve once per prime radius, the others once per
 // node. Columns are shared among the threads.
 void FillNodes(const CamModel& m, DesignMap& map, int threads) {
-    const Points p = PointsOf(m);
+    const MotionPoints p = MotionPointsOf(m);
     const Follower f = FollowerOf(m);
     const int n = map.size;
     map.nodes.assign(static_cast<std::size_t>(n) * static_cast<std::size_t>(n), MapNode{});
@@ -429,7 +411,7 @@ MapPoint EvaluateDesign(const CamModel& m, MapAxis axis, double prime, double se
     Design d;
     if (!DesignAt(m, f, axis, prime, second, d, r.why))
         return r;
-    r.node = NodeOf(PitchOf(PointsOf(m), d.c), f, d.Rr);
+    r.node = NodeOf(PitchOf(MotionPointsOf(m), d.c), f, d.Rr);
     r.valid = r.node.valid;
     if (!r.valid)
         r.why = "The sizing stops at this design (a zero divisor or an overflow).";

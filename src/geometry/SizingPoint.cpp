@@ -2,10 +2,12 @@
 
 #include "geometry/Checked.h"
 #include "model/CamModel.h"
+#include "model/ResultRow.h"
 #include "model/Constants.h"
 #include "model/Fault.h"
 #include "motion/SegmentDriver.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trochix::geometry {
@@ -215,6 +217,18 @@ SingleOrFault RhoOscillatingOf(double C, double L, double muR, double phiR, doub
     const double P = cosPhi / D;
     const double Q = L * cosPhi / D;
     return RhoQuotient(1.0, P * (1.0 + Q * R));
+}
+
+MotionPoints MotionPointsOf(const CamModel& m) {
+    MotionPoints p;
+    const int n = std::clamp(m.NumPoints, 0, model::kMaxPoints);
+    for (int i = 0; i <= n; ++i) {
+        p.theta.push_back(m.Results[model::ResultRow::CamAngle][i]);
+        p.S.push_back(m.Results[model::ResultRow::Displacement][i]);
+        p.V.push_back(m.Results[model::ResultRow::Velocity][i]);
+        p.A.push_back(m.Results[model::ResultRow::Acceleration][i]);
+    }
+    return p;
 }
 
 } // namespace trochix::geometry

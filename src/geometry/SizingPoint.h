@@ -26,6 +26,9 @@
 #include "geometry/Checked.h"
 #include "model/Forward.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace trochix::geometry {
 
 using model::CamModel;
@@ -79,6 +82,14 @@ PressurePoint PressureAngleAt(const SizingCase& c, float theta, double S, double
 // theta, S, V, A: rows 0..3; phi: the pressure angle of row 5 (oscillating followers only).
 RhoPoint RadiusOfCurvatureAt(const SizingCase& c, float theta, double S, double V, double A,
                              float phi) noexcept;
+
+// Rows 0..3 at points 0..NumPoints, copied out for a search that sizes many designs.
+struct MotionPoints {
+    std::vector<float> theta;
+    std::vector<double> S, V, A;
+    std::size_t size() const { return theta.size(); }
+};
+MotionPoints MotionPointsOf(const CamModel& model);
 
 // The noexcept forms of RhoRadialRoller and RhoOscillating (Sizing.h).
 SingleOrFault RhoRadialRollerOf(double X, double e, double v, double a) noexcept;

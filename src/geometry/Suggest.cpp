@@ -22,27 +22,9 @@ constexpr double kRelative = 1e-10; // where a bisection stops
 // A pressure angle within this share of its limit meets it: the evaluators round to float.
 constexpr double kAngleSlack = 1e-6;
 
-struct Points {
-    std::vector<float> theta;
-    std::vector<double> S, V, A;
-    std::size_t size() const { return theta.size(); }
-};
-
-Points PointsOf(const CamModel& m) {
-    Points p;
-    const int n = std::clamp(m.NumPoints, 0, model::kMaxPoints);
-    for (int i = 0; i <= n; ++i) {
-        p.theta.push_back(m.Results[ResultRow::CamAngle][i]);
-        p.S.push_back(m.Results[ResultRow::Displacement][i]);
-        p.V.push_back(m.Results[ResultRow::Velocity][i]);
-        p.A.push_back(m.Results[ResultRow::Acceleration][i]);
-    }
-    return p;
-}
-
 // What one candidate design must meet at each point.
 struct Check {
-    const Points& p;
+    const MotionPoints& p;
     const SuggestLimits& lim;
     double Rr = 0.0;      // roller radius; 0 for a flat face
     double minSurf = 0.0; // the resolved minimum surface radius
@@ -88,7 +70,7 @@ struct Check {
     }
 };
 
-std::vector<std::size_t> All(const Points& p) {
+std::vector<std::size_t> All(const MotionPoints& p) {
     std::vector<std::size_t> all(p.size());
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = i;
@@ -120,7 +102,7 @@ struct PrimeSearch {
 };
 
 PrimeSearch SmallestPrime(const Check& k, SizingCase c) {
-    const Points& p = k.p;
+    const MotionPoints& p = k.p;
     const double omega = c.omega, omega2 = c.omega2;
     // The closed-form lower bound of the pressure angle (none for a flat face).
     double lower = 0.0;
@@ -257,7 +239,7 @@ Suggestion Suggest(const CamModel& m, const SuggestLimits& lim) {
         s.refusal = "The cam speed is zero: the pressure angle needs the velocity per cam angle.";
         return s;
     }
-    const Points p = PointsOf(m);
+    const MotionPoints p = MotionPointsOf(m);
     SizingCase c = SizingCaseOf(m, m.FollowerType);
     Check k{p, lim};
     k.flat = m.FollowerType == 2 && c.kind != FollowerKind::Barrel;

@@ -2,6 +2,7 @@
 // against one design evaluated on its own, the axes and size it takes, and its refusals.
 #include "app/batch/BatchOptions.h"
 #include "app/batch/BatchRun.h"
+#include "BatchRunSupport.h"
 #include "files/Examples.h"
 #include "files/FilesTestSupport.h"
 #include "geometry/DesignMap.h"
@@ -19,32 +20,11 @@
 
 using namespace trochix;
 using namespace trochix::batch;
+using namespace trochix::batch::testing;
 using files::testing::ReadBytes;
 using files::testing::ScratchDir;
 
 namespace {
-
-using Args = std::vector<std::string>;
-
-struct Outcome {
-    int status = 0;
-    std::string messages, out;
-};
-
-Outcome RunArgs(const Args& args) {
-    const ParseResult parsed = ParseArguments(args);
-    EXPECT_TRUE(parsed.options) << parsed.error;
-    if (!parsed.options)
-        return {};
-    std::ostringstream err, out;
-    StderrHost host(err);
-    std::string usage;
-    Outcome run;
-    run.status = RunBatch(*parsed.options, host, out, usage);
-    run.messages = err.str();
-    run.out = out.str();
-    return run;
-}
 
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> f;

@@ -2,6 +2,7 @@
 // rows by their codes, and the refusals.
 #include "app/batch/BatchOptions.h"
 #include "app/batch/BatchRun.h"
+#include "BatchRunSupport.h"
 #include "chain/ResponseStage.h"
 #include "dynamics/ResponseText.h"
 #include "files/Examples.h"
@@ -21,29 +22,9 @@
 
 using namespace trochix;
 using namespace trochix::batch;
+using namespace trochix::batch::testing;
 
 namespace {
-
-using Args = std::vector<std::string>;
-
-struct Outcome {
-    int status = 0;
-    std::string messages, out, usage;
-};
-
-Outcome RunArgs(const Args& args) {
-    const ParseResult parsed = ParseArguments(args);
-    EXPECT_TRUE(parsed.options) << parsed.error;
-    if (!parsed.options)
-        return {};
-    std::ostringstream err, out;
-    StderrHost host(err);
-    Outcome run;
-    run.status = RunBatch(*parsed.options, host, out, run.usage);
-    run.messages = err.str();
-    run.out = out.str();
-    return run;
-}
 
 TEST(BatchResponse, BadValuesAreUsageErrors) {
     const struct {
@@ -90,7 +71,7 @@ TEST(BatchResponse, EveryExamplePrintsItsResidualsAndLargestError) {
         model::Initialize(*m, host);
         ASSERT_TRUE(files::LoadExample(*m, host, n));
         for (bool rest : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "example " << n << (rest ? " from rest" : ""));
+            SCOPED_TRACE(::testing::Message() << "example " << n << (rest ? " from rest" : ""));
             Args args{"--example", std::to_string(n), "--recalc", "--response"};
             if (rest)
                 args.push_back("--from-rest");

@@ -2,6 +2,7 @@
 // and the usage errors of its limits.
 #include "app/batch/BatchOptions.h"
 #include "app/batch/BatchRun.h"
+#include "BatchRunSupport.h"
 #include "files/FilesTestSupport.h"
 #include "files/OpenModel.h"
 #include "model/CamModel.h"
@@ -19,30 +20,9 @@
 
 using namespace trochix;
 using namespace trochix::batch;
+using namespace trochix::batch::testing;
 
 namespace {
-
-using Args = std::vector<std::string>;
-
-struct Outcome {
-    int status = 0;
-    std::string messages, out;
-};
-
-Outcome RunArgs(const Args& args) {
-    const ParseResult parsed = ParseArguments(args);
-    EXPECT_TRUE(parsed.options) << parsed.error;
-    if (!parsed.options)
-        return {};
-    std::ostringstream err, out;
-    StderrHost host(err);
-    std::string usage;
-    Outcome run;
-    run.status = RunBatch(*parsed.options, host, out, usage);
-    run.messages = err.str();
-    run.out = out.str();
-    return run;
-}
 
 double Figure(const std::string& out, const std::string& key) {
     const std::size_t at = out.find(" " + key + "=");
