@@ -4,9 +4,15 @@
 #include "ui/picture/ScreenPicture.h"
 #include "PlotTestSupport.h"
 #include "UiTestRegistry.h"
+#include "chain/Recalculate.h"
 #include "files/OpenModel.h"
+#include "forms/BoundsForm.h"
+#include "model/SegmentTable.h"
+#include "motion/MotionLaws.h"
 #include "ui/Navigator.h"
 #include "ui/picture/PictureOptions.h"
+
+#include <QPlainTextEdit>
 
 #include <QFile>
 #include <QImage>
@@ -17,6 +23,48 @@
 
 using namespace trochix;
 using namespace trochix::uitest;
+
+namespace {
+
+// A dwell of 60 degrees, then a polynomial rise of 2 over 120 from S, V, A = 0 at both ends
+// (the 3-4-5 law, S = 2 (10 x^3 - 15 x^4 + 6 x^5)) and a cycloid fall, computed whole.
+void PolynomialProgram(UiFixture& f) {
+    model::CamModel& m = *f.model;
+    m.NumSegments = 3;
+    const struct {
+        const char* dir;
+        int law;
+        float beta;
+        const char *start, *end;
+    } rows[] = {{"D", motion::kLawDwell, 60.0f, "0", "0"},
+                {"P", motion::kLawPolynomial, 120.0f, "0", "2"},
+                {"F", motion::kLawCycloidFull, 180.0f, "2", "0"}};
+    for (int s = 1; s <= 3; ++s) {
+        const auto& r = rows[s - 1];
+        m.SegDir[s] = m.SegDesc[s] = r.dir;
+        m.SegLawText[s] = motion::LawList[r.law];
+        m.SegBeta[s] = r.beta;
+        m.SegBetaRadArr[s] = static_cast<float>(r.beta / 57.29577950560105);
+        m.SegStartText[s] = r.start;
+        m.SegEndText[s] = r.end;
+    }
+    model::StartEnd(m);
+    m.CurSeg = 2;
+    motion::BoundsInput in;
+    in.requested = 6;
+    in.box[0] = {"0", "0", "0", ""};
+    in.box[4] = {"2", "0", "0", ""};
+    QVERIFY(motion::ReadBounds(m, f.host, in));
+    QVERIFY(chain::RecalculateModel(m, f.host));
+    m.CurSeg = 1; // where the input screen last stood
+    f.host.clear();
+}
+
+QString Lines(QWidget* screen, const char* name) {
+    return Child<QPlainTextEdit>(screen, name)->toPlainText();
+}
+
+} // namespace
 
 class ScreenPictureTest : public QObject {
     Q_OBJECT
@@ -29,9 +77,14 @@ private slots:
             // A fresh program each time, the example opened as the command line opens it:
             // opening a screen may change the model (the input screen does).
             UiFixture f;
-            QVERIFY(files::OpenModel(*f.model, {.path = "", .example = 1}, f.host,
-                                     files::OpenResults::Stored) == files::OpenStatus::Opened);
-            f.host.clear();
+            if (name == "bounds" || name == "poly") {
+                PolynomialProgram(f);
+            } else {
+                QVERIFY(files::OpenModel(*f.model, {.path = "", .example = 1}, f.host,
+                                         files::OpenResults::Stored) ==
+                        files::OpenStatus::Opened);
+                f.host.clear();
+            }
             QVERIFY2(usage.find(" " + name + ",") != std::string::npos ||
                          usage.find(" " + name + "\n") != std::string::npos,
                      name.c_str());
@@ -67,6 +120,75 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QVERIFY(
             ui::RenderScreenPicture(f.ctx, "home", dir.filePath("home.png").toStdString(), error));
+    }
+
+    // The polynomial screens show the program's polynomial row, whichever row the input
+    // screen last stood on: its angles, and on the coefficient screen the solved terms.
+    void polynomialScreensShowThePolynomialRow() {
+        UiFixture f;
+        PolynomialProgram(f);
+        QTemporaryDir dir;
+        std::string error;
+        QVERIFY2(ui::RenderScreenPicture(f.ctx, "bounds", dir.filePath("b.png").toStdString(),
+                                         error),
+                 error.c_str());
+        QWidget* bounds = f.navigator.screen(ScreenId::Bounds);
+        ExpectTexts(bounds, {{"lbl_segment", " 2"},
+                             {"lbl_Segangle_0", " 60"},
+                             {"lbl_Segangle_4", " 180"},
+                             {"lbl_end", " 120"},
+                             {"txt_Sbound_4", "2"}});
+        QVERIFY(ui::RenderScreenPicture(f.ctx, "poly", dir.filePath("p.png").toStdString(), error));
+        QWidget* poly = f.navigator.screen(ScreenId::Poly);
+        ExpectTexts(poly, {{"lbl_SegData_0", " 2"}, {"lbl_SegData_2", " 120"}});
+        // 2 (10 x^3 - 15 x^4 + 6 x^5): six terms, three of them zero.
+        const QString terms = Lines(poly, "pct_Poly_1");
+        for (const char* c : {"20.000", "-30.000", "12.000"})
+            QVERIFY2(terms.contains(c), qPrintable(terms));
+        QCOMPARE(Lines(poly, "pct_Poly_0").count("Boundary Cond."), 1);
+        QVERIFY2(f.host.messages.empty(), f.host.lastText().c_str());
+    }
+
+    // A screen the model cannot fill refuses the picture with the reason and writes nothing:
+    // the polynomial screens on a program without a polynomial row, the response of a train
+    // without damping (which the screen would only report in a message box).
+    void screensWithNothingToShowAreRefused() {
+        const struct {
+            const char* screen;
+            void (*change)(model::CamModel&);
+            const char* why;
+        } cases[] = {
+            {"bounds", nullptr,
+             "the bounds screen shows a polynomial segment's conditions and this model has "
+             "none; no picture written"},
+            {"poly", nullptr,
+             "the poly screen shows a polynomial segment's coefficients and this model has "
+             "none; no picture written"},
+            {"response",
+             [](model::CamModel& m) {
+                 m.DampRatio = 0.0f;
+                 m.DampC = 0.0f;
+                 m.ResponseFromRest = false;
+             },
+             "the response screen cannot show this model (Without damping the follower never "
+             "settles into a steady motion. / Take its motion from rest instead, or give the "
+             "train some damping.); no picture written"},
+        };
+        for (const auto& c : cases) {
+            const Row row{c.screen};
+            UiFixture f;
+            QVERIFY(files::OpenModel(*f.model, {.path = "", .example = 1}, f.host) ==
+                    files::OpenStatus::Opened);
+            if (c.change)
+                c.change(*f.model);
+            QTemporaryDir dir;
+            const QString path = dir.filePath("refused.png");
+            std::string error;
+            QVERIFY(!ui::RenderScreenPicture(f.ctx, c.screen, path.toStdString(), error));
+            QCOMPARE(QString::fromStdString(error), QString::fromUtf8(c.why));
+            QVERIFY(!QFile::exists(path));
+            QVERIFY(!f.model->ResponseDone);
+        }
     }
 };
 
