@@ -14,6 +14,18 @@ void PaintWidget(QPainter& painter, QWidget& widget, const QRectF& area) {
     const QSize size = widget.size();
     if (size.isEmpty() || area.isEmpty())
         return;
+    const double fit = std::min(area.width() / size.width(), area.height() / size.height());
+    // Pixels are painted directly, each child clipped to itself as on screen: a recording
+    // loses the clip of scrolled contents (a table's rows run out under the buttons).
+    const QPaintDevice* target = painter.device();
+    if (target && (target->devType() == QInternal::Image || target->devType() == QInternal::Pixmap)) {
+        painter.save();
+        painter.translate(area.topLeft());
+        painter.scale(fit, fit);
+        widget.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        painter.restore();
+        return;
+    }
     QPicture picture;
     {
         QPainter recorder(&picture);
@@ -23,7 +35,6 @@ void PaintWidget(QPainter& painter, QWidget& widget, const QRectF& area) {
     const QPaintDevice* device = painter.device();
     const double deviceDpi = device ? device->logicalDpiX() : picture.logicalDpiX();
     const double playback = deviceDpi / std::max(1, picture.logicalDpiX());
-    const double fit = std::min(area.width() / size.width(), area.height() / size.height());
     painter.save();
     painter.translate(area.topLeft());
     painter.scale(fit / playback, fit / playback);

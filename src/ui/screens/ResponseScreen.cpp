@@ -20,8 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace trochix::ui {
 
@@ -169,6 +172,11 @@ void ResponseScreen::ShowResponse() {
             m_residuals->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     m_residuals->resizeColumnsToContents();
+    // Every column readable without scrolling sideways ("no dwell follows" is the longest).
+    int width = 2 * m_residuals->frameWidth() + m_residuals->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < m_residuals->columnCount(); ++c)
+        width += m_residuals->columnWidth(c);
+    m_residuals->setMinimumWidth(std::max(340, width));
 }
 
 void ResponseScreen::Spectrum_Click() {
