@@ -53,6 +53,9 @@ struct Graph {
     int NumPoints = 0;
     int TickEvery = 1;  // points between tick marks on the horizontal axis
     int LabelEvery = 2; // points between its labels
+    // Ticks and labels on round values over the range instead (a range that does not start on
+    // a round value: the ratios of a response spectrum).
+    bool RoundLabels = false;
     int NumSets = 0;
     std::string GraphTitle;
     std::string BottomTitle;

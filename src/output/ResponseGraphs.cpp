@@ -87,8 +87,7 @@ bool SpectrumGraph(const CamModel& m, Host& host, int seg, const std::string& fr
     g.Kind = GraphKind::CamAngle;
     const int n = static_cast<int>(points.size());
     ResizeGraph(g, 2, n);
-    g.TickEvery = 10;
-    g.LabelEvery = 20;
+    g.RoundLabels = true;
     g.BottomTitle = "Duration / Natural Period";
     g.LeftTitle = "Residual / Lift";
     g.GraphTitle = "Segment " + std::to_string(seg) + ": " + m.SegLawText[seg];

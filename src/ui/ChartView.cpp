@@ -236,8 +236,13 @@ void ChartView::rebuild() {
         double interval = perPoint * label;
         if (!(interval > 0.0) || (x1 - x0) / interval > kMaxAxisLabels)
             interval = (x1 - x0) / 10.0;
+        if (g.RoundLabels) {
+            interval = NiceStep((x1 - x0) / 6.0);
+            x->setTickAnchor(std::ceil(x0 / interval) * interval);
+            LabelByStep(x, interval);
+        }
         x->setTickInterval(interval);
-        x->setMinorTickCount(std::max(0, label / tick - 1));
+        x->setMinorTickCount(g.RoundLabels ? 1 : std::max(0, label / tick - 1));
         x->setGridLineVisible((g.GridStyle & 2) != 0);
         x->setMinorGridLineVisible((g.GridStyle & 2) != 0);
         auto* y = ValueAxis(g, QString::fromStdString(g.LeftTitle));

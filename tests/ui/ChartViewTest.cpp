@@ -115,6 +115,20 @@ private slots:
         QCOMPARE(y->titleText(), QString("Displ "));
     }
 
+    // A range that starts off a round value (spectrum ratios 0.25 to 5, one point inserted)
+    // is labelled on round values, not at 0.25 plus steps of 0.79.
+    void roundLabelsOverARatioRange() {
+        ui::ChartView view;
+        Graph g = TwoSets(GraphKind::CamAngle, 122, 0.25, 4.75 / 121.0);
+        g.RoundLabels = true;
+        view.setGraph(g);
+        auto* x = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Horizontal).front());
+        QCOMPARE(x->min(), 0.25);
+        QCOMPARE(x->tickAnchor(), 1.0);
+        QCOMPARE(x->tickInterval(), 1.0);
+        QCOMPARE(x->labelFormat(), QString("%.0f"));
+    }
+
     // Points sharing one abscissa (an uncomputed spectrum) once asked the axis for a label
     // every 1e-9 and hung laying them out; the axis keeps a bounded number of labels.
     void sharedAbscissaKeepsFewLabels() {

@@ -99,6 +99,10 @@ ResponseScreen::ResponseScreen(AppContext& ctx) : ScreenBase(ctx, ScreenId::Resp
     m_error->setObjectName("grf_Error");
     m_spectrum = new ChartView(this);
     m_spectrum->setObjectName("grf_Spectrum");
+    // Each chart carries a legend and two axis titles (the spectrum a title too): below this
+    // their scales are elided to dots.
+    for (ChartView* chart : {m_motion, m_error, m_spectrum})
+        chart->setMinimumSize(380, 220);
     auto* charts = new QVBoxLayout;
     charts->addWidget(m_motion, 1);
     charts->addWidget(m_error, 1);
