@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -180,6 +181,39 @@ private slots:
         // A new visit starts without pins.
         f.navigator.ShowScreen(ScreenId::MyPlot3);
         QVERIFY(s->pins().isEmpty() && s->view(0)->surface()->pins().isEmpty());
+    }
+
+    // A wheel over one Aligned window zooms every window to the same angles, each keeping its
+    // own values; Home on another shows them all whole again.
+    void alignedWindowsZoomTogether() {
+        UiFixture f;
+        LoadComputedExample(f, 3, 1.0f);
+        RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
+        f.navigator.ShowScreen(ScreenId::MyPlot3);
+        auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
+        s->resize(1040, 940);
+        QApplication::processEvents();
+        ui::DrawingSurface* jerk = s->view(3)->surface();
+        const QPointF at = jerk->positionOf({90.0, 0.0});
+        QWheelEvent wheel(at, jerk->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(jerk, &wheel);
+        const ui::ViewRange zoomed = jerk->zoom()->view();
+        QVERIFY(zoomed.width() < jerk->zoom()->full().width());
+        QVERIFY(zoomed.x0 < 90.0 && zoomed.x1 > 90.0);
+        for (int w = 0; w < 3; ++w) {
+            const ui::ViewZoom* z = s->view(w)->surface()->zoom();
+            QCOMPARE(z->view().x0, zoomed.x0);
+            QCOMPARE(z->view().x1, zoomed.x1);
+            QCOMPARE(z->view().y0, z->full().y0); // its values as they were
+            QCOMPARE(z->view().y1, z->full().y1);
+        }
+        ui::DrawingSurface* first = s->view(0)->surface();
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Home);
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(s->view(w)->surface()->zoom()->view().x1,
+                     s->view(w)->surface()->zoom()->full().x1);
     }
 
     // Copy Data puts every window's function beside the angle, in TAB text that reads back to

@@ -34,6 +34,8 @@ AlignedPlotScreen::AlignedPlotScreen(AppContext& ctx, ScreenId id)
                 [this] { ShowCursor(std::nullopt); });
         connect(view->surface()->zoom(), &ViewZoom::clicked, this,
                 [this, i](QPointF pos) { PinAt(i, pos); });
+        connect(view->surface()->zoom(), &ViewZoom::viewChanged, this,
+                [this, i] { FollowAngles(i); });
     }
 
     m_status = new QLabel(this);
@@ -100,6 +102,21 @@ void AlignedPlotScreen::ShowCursor(std::optional<double> x) {
         m_views[at]->surface()->setCursorX(x, mark);
     }
     ShowReadout();
+}
+
+void AlignedPlotScreen::FollowAngles(int i) {
+    // The windows share one angle axis: zooming or panning one along it moves them all there,
+    // each keeping its own value range. A window already there does not answer again.
+    const ViewRange& v = m_views[static_cast<std::size_t>(i)]->surface()->zoom()->view();
+    for (int w = 0; w < m_windows; ++w) {
+        if (w == i)
+            continue;
+        ViewZoom* other = m_views[static_cast<std::size_t>(w)]->surface()->zoom();
+        ViewRange moved = other->view();
+        moved.x0 = v.x0;
+        moved.x1 = v.x1;
+        other->zoomTo(moved);
+    }
 }
 
 void AlignedPlotScreen::ShowReadout() {

@@ -2,7 +2,7 @@
 // axis. Each visit draws the plot request of the model. The pointer's angle is one cursor
 // through every window; the status line reads every window's function there (interpolated,
 // exact within a pixel of a point). A click pins a cursor, a second shows the differences
-// between the two, a third starts again.
+// between the two, a third starts again. Zooming one window along the angle zooms them all.
 #pragma once
 
 #include "model/CommonButtons.h"
@@ -48,6 +48,8 @@ private:
     // x moved onto the nearest plotted point when that lies within a pixel of it on window i.
     double Snapped(int i, double x) const;
     void ShowReadout();
+    // Window i's zoomed angle range in every other window.
+    void FollowAngles(int i);
 
     int m_windows = 2;
     HeaderPanels* m_headers = nullptr;
