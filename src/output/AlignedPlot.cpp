@@ -204,24 +204,6 @@ bool AlignedPlot(CamModel& m, model::Host& host, const model::ColourTable& colou
     });
 }
 
-std::string AlignedReading(const CamModel& m, const AlignedWindow& w, double x) {
-    if (w.overflow || w.samples.empty())
-        return {};
-    const auto nearest =
-        std::min_element(w.samples.begin(), w.samples.end(), [x](const Point& a, const Point& b) {
-            return std::fabs(a.x - x) < std::fabs(b.x - x);
-        });
-    std::string name = w.lbl_LeftTitle;
-    while (!name.empty() && name.back() == ' ')
-        name.pop_back();
-    std::string text = "Cam Angle " + ReadingAngle(nearest->x) + " deg   " + name + " " +
-                       ReadingValue(nearest->y, w.magnitude);
-    const std::string unit = FunctionUnit(m, w.row);
-    if (!unit.empty())
-        text += " " + unit;
-    return text;
-}
-
 Graph AlignedGraph(const AlignedWindow& w) {
     Graph g;
     ResizeGraph(g, 1, static_cast<int>(w.samples.size()));
@@ -231,6 +213,35 @@ Graph AlignedGraph(const AlignedWindow& w) {
     }
     g.Sets[0].Name = w.lbl_LeftTitle;
     g.Sets[0].Unit = w.lbl_Units;
+    return g;
+}
+
+Graph AlignedStackGraph(const CamModel& m, std::span<const AlignedWindow> windows) {
+    Graph g;
+    const AlignedWindow* first = nullptr;
+    for (const AlignedWindow& w : windows)
+        if (!w.overflow && !w.samples.empty()) {
+            first = &w;
+            break;
+        }
+    if (!first)
+        return g;
+    const std::size_t n = first->samples.size();
+    g.NumPoints = static_cast<int>(n);
+    for (const Point& p : first->samples)
+        g.XValues.push_back(p.x);
+    for (const AlignedWindow& w : windows) {
+        // Every window of a stack is sampled at the same points; one that is not is not read.
+        if (w.overflow || w.samples.size() != n)
+            continue;
+        GraphSet set;
+        set.Name = w.lbl_LeftTitle;
+        set.Unit = FunctionUnit(m, w.row);
+        for (const Point& p : w.samples)
+            set.GraphData.push_back(p.y);
+        g.Sets.push_back(std::move(set));
+    }
+    g.NumSets = static_cast<int>(g.Sets.size());
     return g;
 }
 

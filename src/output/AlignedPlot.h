@@ -78,8 +78,9 @@ void ContinuityMarks(geometry::Scene& scene, const model::CamModel& model,
 // reading and copying them as the Annotated plots' data are.
 Graph AlignedGraph(const AlignedWindow& window);
 
-// The status line for the pointer at cam angle x: the nearest plotted point's angle and value,
-// e.g. "Cam Angle 90 deg   Displcmnt 0.5000 in". Empty for a blank window.
-std::string AlignedReading(const model::CamModel& model, const AlignedWindow& window, double x);
+// The windows of a stack as one graph: a set per window that was drawn (a blank one left out),
+// named and with the unit of its function, over the points they share. A readout of it gives
+// every window's value at one angle; copying it gives the stack's data side by side.
+Graph AlignedStackGraph(const model::CamModel& model, std::span<const AlignedWindow> windows);
 
 } // namespace trochix::output

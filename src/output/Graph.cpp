@@ -203,6 +203,28 @@ std::string GraphDifference(const Graph& g, double from, double to) {
     return text;
 }
 
+std::string ReadoutText(const Graph& g, std::optional<double> cursor,
+                        const std::vector<double>& pins) {
+    std::vector<std::string> lines;
+    if (cursor)
+        lines.push_back(GraphReadingAt(g, *cursor));
+    if (pins.size() == 1) {
+        if (std::string pinned = GraphReadingAt(g, pins[0]); !pinned.empty())
+            lines.push_back("Pinned   " + pinned);
+    } else if (pins.size() >= 2) {
+        lines.push_back(GraphDifference(g, pins[0], pins[1]));
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        if (line.empty())
+            continue;
+        if (!text.empty())
+            text += '\n';
+        text += line;
+    }
+    return text;
+}
+
 std::string GraphTable(const Graph& g) {
     const bool polar = g.Kind == GraphKind::Polar;
     const std::vector<double>& xs = polar ? g.XPosData : g.XValues;

@@ -98,6 +98,11 @@ std::string GraphReadingAt(const Graph& graph, double x);
 // 0.2500 in ..."; "" when either lies outside the points.
 std::string GraphDifference(const Graph& graph, double from, double to);
 
+// What a chart's readout shows: the reading at the cursor (if any), then "Pinned   <reading>"
+// for one pin or the difference between two; lines joined by '\n', "" when there is nothing.
+std::string ReadoutText(const Graph& graph, std::optional<double> cursor,
+                        const std::vector<double>& pins);
+
 // The plotted data as TAB-separated text for a spreadsheet: a heading line (each column's name
 // and unit) and one line per point, lines ended by CR LF, numbers in full precision.
 std::string GraphTable(const Graph& graph);

@@ -45,6 +45,12 @@ AlignedPlotView::AlignedPlotView(int index, QWidget* parent) : QWidget(parent) {
     m_surface->setMinimumSize(360, 150);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(IndexedName("lbl_Caption", index));
+    m_caption->setTextFormat(Qt::PlainText);
+    m_caption->hide();
+    layout->addWidget(m_caption);
     layout->addWidget(m_surface);
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         auto* label = new QLabel(m_surface);
@@ -57,6 +63,25 @@ AlignedPlotView::AlignedPlotView(int index, QWidget* parent) : QWidget(parent) {
     bold.setBold(true);
     m_labels[LeftTitle]->setFont(bold);
     connect(m_surface->zoom(), &ViewZoom::viewChanged, this, &AlignedPlotView::relabel);
+}
+
+void AlignedPlotView::makeCompact() {
+    if (m_compact)
+        return;
+    m_compact = true;
+    QFont bold = m_caption->font();
+    bold.setBold(true);
+    m_caption->setFont(bold);
+    m_caption->show();
+    m_labels[LeftTitle]->hide();
+    m_labels[Units]->hide();
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    for (Label l : {Ymax, Ymin, Xmin, X1, X2, X3, Xmax, BottomTitle})
+        m_labels[l]->setFont(small);
+    // Out of the window, under it: the window has no room below its angle labels.
+    static_cast<QVBoxLayout*>(layout())->addWidget(m_labels[BottomTitle], 0, Qt::AlignHCenter);
+    relabel();
 }
 
 void AlignedPlotView::show(const output::AlignedWindow& w) {
@@ -91,6 +116,8 @@ void AlignedPlotView::relabel() {
         m_labels[i]->setText(shown[i]);
         m_labels[i]->adjustSize();
     }
+    const QString name = m_texts[LeftTitle].trimmed(), unit = m_texts[Units].trimmed();
+    m_caption->setText(unit.isEmpty() ? name : name + " (" + unit + ")");
     place();
 }
 
@@ -101,10 +128,10 @@ void AlignedPlotView::resizeEvent(QResizeEvent* event) {
 
 void AlignedPlotView::place() {
     const double w = m_surface->width(), h = m_surface->height();
-    // Right-aligned against the vertical axis, with a little gap.
+    // Right-aligned against the vertical axis, with a little gap; never off the window's edge.
     auto leftOfAxis = [&](QLabel* l, double yOverP) {
         const double right = FromLeft(0.0) * w - 6.0;
-        l->move(static_cast<int>(right - l->width()),
+        l->move(std::max(0, static_cast<int>(right - l->width())),
                 static_cast<int>(FromTop(yOverP) * h - l->height() / 2.0));
     };
     leftOfAxis(m_labels[Ymax], 1.0);
@@ -115,9 +142,12 @@ void AlignedPlotView::place() {
     const int angleLabels[] = {Xmin, X1, X2, X3, Xmax};
     for (int k = 0; k < 5; ++k) {
         QLabel* l = m_labels[static_cast<std::size_t>(angleLabels[k])];
-        l->move(static_cast<int>(FromLeft(k / 4.0) * w - l->width() / 2.0),
+        const int centred = static_cast<int>(FromLeft(k / 4.0) * w - l->width() / 2.0);
+        l->move(std::clamp(centred, 0, std::max(0, static_cast<int>(w) - l->width())),
                 static_cast<int>(FromTop(-1.08) * h));
     }
+    if (m_compact)
+        return;
     QLabel* title = m_labels[BottomTitle];
     title->move(static_cast<int>(FromLeft(0.5) * w - title->width() / 2.0),
                 static_cast<int>(FromTop(-1.08) * h + m_labels[Xmin]->height() + 2));

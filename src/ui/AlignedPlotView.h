@@ -27,6 +27,10 @@ public:
 
     void show(const output::AlignedWindow& window);
     DrawingSurface* surface() const { return m_surface; }
+    // For a small window, once: the function's name and unit on a line above the window instead
+    // of left of the axis, the angle title on one below it, and the value labels in a smaller
+    // font, so that nothing is cut off.
+    void makeCompact();
 
     QSize sizeHint() const override { return {900, 300}; }
 
@@ -39,6 +43,8 @@ private:
     void relabel();
 
     DrawingSurface* m_surface;
+    QLabel* m_caption = nullptr; // the name and unit, when compact
+    bool m_compact = false;
     // LeftTitle, Units, Ymax, Ymin, Xmin, X1, X2, X3, Xmax, BottomTitle
     std::array<QLabel*, 10> m_labels{};
     std::array<QString, 10> m_texts{};

@@ -523,10 +523,8 @@ void ChartView::drawCursor() {
         item->setZValue(19);
         m_cursorLines.push_back(item);
     };
-    QStringList lines;
     if (m_cursorX) {
         line(*m_cursorX, Qt::SolidLine);
-        lines << QString::fromStdString(output::GraphReadingAt(m_graph, *m_cursorX));
         if (const auto v = output::GraphValuesAt(m_graph, *m_cursorX); v && inView(v->x)) {
             for (std::size_t k = 0; k < v->values.size(); ++k) {
                 const double y = v->values[k];
@@ -543,12 +541,8 @@ void ChartView::drawCursor() {
     }
     for (double pin : m_pins)
         line(pin, Qt::DashLine);
-    if (m_pins.size() == 1)
-        lines << "Pinned   " + QString::fromStdString(output::GraphReadingAt(m_graph, m_pins[0]));
-    else if (m_pins.size() == 2)
-        lines << QString::fromStdString(output::GraphDifference(m_graph, m_pins[0], m_pins[1]));
-    lines.removeAll(QString());
-    const QString text = lines.join('\n');
+    const QString text = QString::fromStdString(
+        output::ReadoutText(m_graph, m_cursorX, {m_pins.begin(), m_pins.end()}));
     m_readout->setText(text);
     m_readout->setVisible(!text.isEmpty());
     m_readout->setFont(FontFor(m_graph, 2));

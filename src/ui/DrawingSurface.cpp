@@ -202,10 +202,20 @@ QPointF DrawingSurface::positionOf(Point p) {
     return SceneMapping(shownWindow(), QRectF(rect()), m_scale).toDevice(p);
 }
 
-void DrawingSurface::setCursorX(std::optional<double> x) {
-    if (x == m_cursorX)
+void DrawingSurface::setCursorX(std::optional<double> x, std::optional<double> markY) {
+    if (!x)
+        markY.reset();
+    if (x == m_cursorX && markY == m_markY)
         return;
     m_cursorX = x;
+    m_markY = markY;
+    update();
+}
+
+void DrawingSurface::setPins(const QList<double>& pins) {
+    if (pins == m_pins)
+        return;
+    m_pins = pins;
     update();
 }
 
@@ -213,13 +223,27 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const geometry::SceneWindow shown = shownWindow();
     PaintScene(painter, m_scene, QRectF(rect()), m_scale, shown);
-    if (m_cursorX && Usable(shown)) {
-        const double x =
-            SceneMapping(shown, QRectF(rect()), m_scale).toDevice({*m_cursorX, 0.0}).x();
-        QPen pen(QColor(80, 80, 80), 1.0);
+    if (!Usable(shown) || (!m_cursorX && m_pins.isEmpty()))
+        return;
+    const SceneMapping map(shown, QRectF(rect()), m_scale);
+    auto line = [&](double at, Qt::PenStyle style) {
+        const double x = map.toDevice({at, 0.0}).x();
+        QPen pen(QColor(80, 80, 80), 1.0, style);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.drawLine(QPointF(x, 0.0), QPointF(x, height()));
+    };
+    for (double pin : m_pins)
+        line(pin, Qt::DashLine);
+    if (m_cursorX) {
+        line(*m_cursorX, Qt::SolidLine);
+        if (m_markY) {
+            QPen ring(QColor(0, 0, 255), 1.5);
+            ring.setCosmetic(true);
+            painter.setPen(ring);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(map.toDevice({*m_cursorX, *m_markY}), 4.0, 4.0);
+        }
     }
 }
 

@@ -17,6 +17,7 @@
 #include "geometry/Scene.h"
 #include "ui/ViewZoom.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <optional>
@@ -73,10 +74,14 @@ public:
     // The part of the scene shown now: its window, or the zoomed part of it.
     geometry::SceneWindow shownWindow();
 
-    // A vertical cursor at model x (nothing: none), drawn over the scene on screen only; the
-    // stacked windows of a plot show the pointer's angle in each of them.
-    void setCursorX(std::optional<double> x);
+    // A vertical cursor at model x (nothing: none), drawn over the scene on screen only, with a
+    // ring at (x, markY) where it meets the curve; the stacked windows of a plot show the
+    // pointer's angle in each of them.
+    void setCursorX(std::optional<double> x, std::optional<double> markY = std::nullopt);
     std::optional<double> cursorX() const { return m_cursorX; }
+    // Dashed cursors at pinned x values, on screen only.
+    void setPins(const QList<double>& pins);
+    const QList<double>& pins() const { return m_pins; }
 
     QSize sizeHint() const override { return {400, 400}; }
 
@@ -97,7 +102,8 @@ private:
     SceneScale m_scale;
     geometry::Scene m_scene;
     ViewZoom* m_zoom;
-    std::optional<double> m_cursorX;
+    std::optional<double> m_cursorX, m_markY;
+    QList<double> m_pins;
 };
 
 } // namespace trochix::ui

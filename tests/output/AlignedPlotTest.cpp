@@ -230,7 +230,10 @@ TEST(AlignedPlot, CapacityOfAWindow) {
         EXPECT_EQ(p->host.messages[0].icon, model::Icon::Exclamation);
         EXPECT_TRUE(p->windows[1].overflow);
         EXPECT_TRUE(p->windows[1].scene.empty());
-        EXPECT_EQ(output::AlignedReading(*m, p->windows[1], 10.0), "");
+        // The blank window is left out of the readout; the others are read.
+        const output::Graph stack = output::AlignedStackGraph(*m, p->windows);
+        ASSERT_EQ(stack.Sets.size(), 3u);
+        EXPECT_EQ(stack.Sets[1].Name, p->windows[2].lbl_LeftTitle);
         for (int i : {0, 2, 3})
             EXPECT_FALSE(p->windows[static_cast<std::size_t>(i)].scene.empty()) << i;
         EXPECT_FALSE(m->WindowOverflow); // the last window was drawn
@@ -246,14 +249,44 @@ TEST(AlignedPlot, CapacityOfAWindow) {
     EXPECT_TRUE(m->WindowOverflow);
 }
 
-TEST(AlignedPlot, ReadingUnderThePointer) {
+// The readout of a stack reads every window at one angle, interpolated between the points,
+// with each function's unit; outside the plotted range there is nothing to read.
+TEST(AlignedPlot, ReadoutOfTheStack) {
     auto m = TwoSegmentModel();
-    auto p = PlotAll(*m, 2);
+    auto p = PlotAll(*m, 4);
     ASSERT_TRUE(p->ok);
-    EXPECT_EQ(output::AlignedReading(*m, p->windows[0], 90.3),
-              "Cam Angle 90 deg   Displcmnt 2.0000 in");
-    EXPECT_EQ(output::AlignedReading(*m, p->windows[0], -40.0),
-              "Cam Angle 0 deg   Displcmnt 0.0000 in");
+    const auto& stackWindows = p->windows;
+    const output::Graph stack = output::AlignedStackGraph(*m, stackWindows);
+    ASSERT_EQ(stack.Sets.size(), 4u);
+    // "Cam Angle 30.3 deg   <name> <value> <unit>" for each window, in window order.
+    const std::string text = output::GraphReadingAt(stack, 30.3);
+    std::vector<std::string> parts;
+    std::string rest = text;
+    for (std::size_t at; (at = rest.find("   ")) != std::string::npos; rest.erase(0, at + 3))
+        parts.push_back(rest.substr(0, at));
+    parts.push_back(rest);
+    ASSERT_EQ(parts.size(), 5u) << text;
+    EXPECT_EQ(parts[0], "Cam Angle 30.3 deg");
+    for (int row = 1; row <= 4; ++row) {
+        const auto& r = m->Results[static_cast<std::size_t>(row)];
+        const double expected = r[30] + 0.3 * (r[31] - r[30]);
+        // "<name> <value> <unit>"; a value of many decimals is grouped by blanks.
+        const std::string& part = parts[static_cast<std::size_t>(row)];
+        const std::string unit = part.substr(part.rfind(' ') + 1);
+        std::string value = part.substr(part.find(' '), part.rfind(' ') - part.find(' '));
+        std::erase(value, ' ');
+        const double shown = std::stod(value);
+        EXPECT_EQ(unit, m->UnitLabel[static_cast<std::size_t>(row)]) << text;
+        // Shown to two decimals more than the window's labels: finer than a step of S here.
+        const double mag = std::max(1.0, stackWindows[static_cast<std::size_t>(row - 1)].magnitude);
+        EXPECT_NEAR(shown, expected, 1e-3 * mag) << text;
+    }
+    EXPECT_EQ(output::ReadoutText(stack, -40.0, {}), "");
+    EXPECT_EQ(output::ReadoutText(stack, std::nullopt, {10.0, 40.0}),
+              output::GraphDifference(stack, 10.0, 40.0));
+    EXPECT_EQ(output::ReadoutText(stack, 20.0, {10.0}), output::GraphReadingAt(stack, 20.0) +
+                                                            "\nPinned   " +
+                                                            output::GraphReadingAt(stack, 10.0));
 }
 
 } // namespace

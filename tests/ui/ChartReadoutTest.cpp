@@ -1,6 +1,6 @@
-// The readout of the Annotated plots, driven by the pointer: a cursor reads every window's
-// function at the angle under it (interpolated from the model's rows), the windows of a screen
-// follow one cursor, and clicks pin cursors whose differences are shown. The Picture menu
+// The readout of the Annotated and Aligned plots, driven by the pointer: a cursor reads every
+// window's function at the angle under it (interpolated from the model's rows), the windows of a
+// screen follow one cursor, and clicks pin cursors whose differences are shown. The Picture menu
 // copies the plotted data and the picture and saves the picture.
 #include "PlotTestSupport.h"
 #include "UiTestRegistry.h"
@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -116,24 +117,103 @@ private slots:
         QCOMPARE(s->chart(0)->pins().size(), 1);
     }
 
-    // The stacked Aligned windows show one cursor at the pointer's angle, and none once it left.
+    // The stacked Aligned windows show one cursor at the pointer's angle, with every window's
+    // function read there from rows 1..4 (interpolated); clicks pin cursors in every window and
+    // the second shows the differences; the cursor goes once the pointer left.
     void alignedWindowsShareTheCursor() {
         UiFixture f;
         LoadComputedExample(f, 3, 1.0f);
         RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
         f.navigator.ShowScreen(ScreenId::MyPlot3);
         auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
+        // Wide enough that a degree spans several pixels: between two points is not within a
+        // pixel of either.
+        s->resize(2400, 940);
         QApplication::processEvents();
         ui::DrawingSurface* second = s->view(1)->surface();
-        const QPoint at(second->width() / 2, second->height() / 3);
+        const QPoint at = second->positionOf({100.5, 0.0}).toPoint();
         const double x = second->modelAt(at)->x;
+        QVERIFY(std::fabs(x - 100.0) > 0.2 && std::fabs(x - 101.0) > 0.2);
         QTest::mouseMove(second, at);
         for (int w = 0; w < 4; ++w)
             QCOMPARE(s->view(w)->surface()->cursorX(), std::optional<double>(x));
+        const auto v = output::GraphValuesAt(s->stack(), x);
+        QVERIFY(v);
+        QCOMPARE(v->values.size(), std::size_t(4));
+        for (std::size_t row = 1; row <= 4; ++row) {
+            const auto& r = f.model->Results[row];
+            const double t = x - 100.0;
+            QVERIFY(std::fabs(v->values[row - 1] - (r[100] + t * (r[101] - r[100]))) <
+                    1e-6 * std::max(1.0, std::fabs(double(r[100]))));
+        }
+        const QString status = Shown(s, "lbl_Status");
+        QCOMPARE(status, QString::fromStdString(output::GraphReadingAt(s->stack(), x)));
+        for (const char* name : {"Displcmnt ", "Velocity ", "Accel ", "Jerk "})
+            QVERIFY2(status.contains(name), qPrintable(status));
+
+        // Within a pixel of a point the readout is that point's, exactly.
+        QTest::mouseMove(second, second->positionOf({120.0, 0.0}).toPoint());
+        QCOMPARE(s->view(0)->surface()->cursorX(), std::optional<double>(120.0));
+
+        QTest::mouseClick(second, Qt::LeftButton, {}, second->positionOf({90.0, 0.0}).toPoint());
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(s->view(w)->surface()->pins(), QList<double>{90.0});
+        QVERIFY2(Shown(s, "lbl_Status").contains("\nPinned   Cam Angle 90 deg"),
+                 qPrintable(Shown(s, "lbl_Status")));
+        ui::DrawingSurface* last = s->view(3)->surface();
+        QTest::mouseClick(last, Qt::LeftButton, {}, last->positionOf({180.0, 0.0}).toPoint());
+        QCOMPARE(s->pins(), (QList<double>{90.0, 180.0}));
+        QVERIFY(Shown(s, "lbl_Status")
+                    .endsWith(
+                        QString::fromStdString(output::GraphDifference(s->stack(), 90.0, 180.0))));
+        const auto a = output::GraphValuesAt(s->stack(), 90.0);
+        const auto b = output::GraphValuesAt(s->stack(), 180.0);
+        QCOMPARE(b->values[0] - a->values[0],
+                 double(f.model->Results[1][180]) - double(f.model->Results[1][90]));
+        QTest::mouseClick(last, Qt::LeftButton, {}, last->positionOf({200.0, 0.0}).toPoint());
+        QCOMPARE(s->pins(), QList<double>{200.0});
+
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(second, &leave);
         for (int w = 0; w < 4; ++w)
             QVERIFY(!s->view(w)->surface()->cursorX());
+        QVERIFY(Shown(s, "lbl_Status").startsWith("Pinned   Cam Angle 200 deg"));
+        // A new visit starts without pins.
+        f.navigator.ShowScreen(ScreenId::MyPlot3);
+        QVERIFY(s->pins().isEmpty() && s->view(0)->surface()->pins().isEmpty());
+    }
+
+    // A wheel over one Aligned window zooms every window to the same angles, each keeping its
+    // own values; Home on another shows them all whole again.
+    void alignedWindowsZoomTogether() {
+        UiFixture f;
+        LoadComputedExample(f, 3, 1.0f);
+        RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
+        f.navigator.ShowScreen(ScreenId::MyPlot3);
+        auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
+        s->resize(1040, 940);
+        QApplication::processEvents();
+        ui::DrawingSurface* jerk = s->view(3)->surface();
+        const QPointF at = jerk->positionOf({90.0, 0.0});
+        QWheelEvent wheel(at, jerk->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(jerk, &wheel);
+        const ui::ViewRange zoomed = jerk->zoom()->view();
+        QVERIFY(zoomed.width() < jerk->zoom()->full().width());
+        QVERIFY(zoomed.x0 < 90.0 && zoomed.x1 > 90.0);
+        for (int w = 0; w < 3; ++w) {
+            const ui::ViewZoom* z = s->view(w)->surface()->zoom();
+            QCOMPARE(z->view().x0, zoomed.x0);
+            QCOMPARE(z->view().x1, zoomed.x1);
+            QCOMPARE(z->view().y0, z->full().y0); // its values as they were
+            QCOMPARE(z->view().y1, z->full().y1);
+        }
+        ui::DrawingSurface* first = s->view(0)->surface();
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Home);
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(s->view(w)->surface()->zoom()->view().x1,
+                     s->view(w)->surface()->zoom()->full().x1);
     }
 
     // Copy Data puts every window's function beside the angle, in TAB text that reads back to

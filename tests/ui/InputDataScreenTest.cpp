@@ -1,13 +1,14 @@
 // The input screen driven through its controls: typed keys, focus changes and clicks.
+#include "ui/screens/InputDataScreen.h"
 #include "UiFixture.h"
 #include "UiTestRegistry.h"
-#include "ui/screens/BoundsScreen.h"
 #include "ui/AlignedPlotView.h"
 #include "ui/DrawingSurface.h"
-#include "ui/screens/InputDataScreen.h"
+#include "ui/screens/BoundsScreen.h"
 #include "ui/screens/ProgramPreviewPanel.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
 
 #include <array>
 #include <cmath>
@@ -27,7 +28,9 @@ QWidget* Get(QWidget* s, const char* name, int row = -1) {
 }
 
 // The focus moves on to a control that commits nothing.
-void Leave(QWidget* s) { Get(s, "cmd_Copy")->setFocus(Qt::MouseFocusReason); }
+void Leave(QWidget* s) {
+    Get(s, "cmd_Copy")->setFocus(Qt::MouseFocusReason);
+}
 
 int VisibleRows(QWidget* s) {
     int n = 0;
@@ -36,7 +39,9 @@ int VisibleRows(QWidget* s) {
     return n;
 }
 
-void Tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+void Tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
 
 // Types a row with the keyboard: Beta, motion letter, law code, Start, End (each when given).
 void TypeRow(QWidget* s, int row, const char* beta, const char* motion, const char* law,
@@ -98,17 +103,21 @@ private slots:
     void captionsAndAFreshScreen() {
         UiFixture f;
         ui::InputDataScreen* s = Open(f);
-        ExpectTexts(s, {{"cmd_ClearSegs", "Clear &Segs"}, {"cmd_CalcAll", "Ca&lc All"},
-                        {"cmd_Clear_SVAJ", "Clear &All"}, {"cmd_Cancel", "Ca&ncel"},
-                        {"cmd_Done", "&Done"}, {"cmd_PlotPrint", "&Print Form"},
-                        {"lbl_OmegaUnit", "Cam Omega (rpm)"}, {"lbl_Unit", "(in)"}});
+        ExpectTexts(s, {{"cmd_ClearSegs", "Clear &Segs"},
+                        {"cmd_CalcAll", "Ca&lc All"},
+                        {"cmd_Clear_SVAJ", "Clear &All"},
+                        {"cmd_Cancel", "Ca&ncel"},
+                        {"cmd_Done", "&Done"},
+                        {"cmd_PlotPrint", "&Print Form"},
+                        {"lbl_OmegaUnit", "Cam Omega (rpm)"},
+                        {"lbl_Unit", "(in)"}});
         QCOMPARE(Child<QComboBox>(s, "cmb_Program_15")->itemText(3),
                  QString("C1 - Cycloid 1st Half "));
         QCOMPARE(Child<QComboBox>(s, "cmb_Motion_15")->itemText(3), QString("Dwell"));
         QCOMPARE(VisibleRows(s), 1);
         QCOMPARE(EnabledFlags(s, {"txt_Beta_0", "cmb_Motion_0", "cmb_Program_0", "txt_Low_0",
-                                  "txt_High_0", "cmd_CalcSeg_0", "cmd_PlotSeg_0",
-                                  "cmd_PrntSeg_0", "cmd_CalcAll", "cmd_Done"}),
+                                  "txt_High_0", "cmd_CalcSeg_0", "cmd_PlotSeg_0", "cmd_PrntSeg_0",
+                                  "cmd_CalcAll", "cmd_Done"}),
                  QString("1000000000"));
         // The access key of the disabled Done types nothing into the box.
         Type(Get(s, "txt_Beta", 0), "90");
@@ -151,8 +160,10 @@ private slots:
         QTest::mouseClick(Get(s, "cmd_CalcSeg", 1), Qt::LeftButton);
         // The dwell holds the level its Start was given: End follows, and Calc is ready.
         TypeRow(s, 2, "180", "d", "", "", "");
-        ExpectTexts(s, {{"cmb_Program_2", "DW - Dwell"}, {"txt_High_2", "0"},
-                        {"lbl_Start_2", "180."}, {"lbl_End_2", "360."}});
+        ExpectTexts(s, {{"cmb_Program_2", "DW - Dwell"},
+                        {"txt_High_2", "0"},
+                        {"lbl_Start_2", "180."},
+                        {"lbl_End_2", "360."}});
         QCOMPARE(EnabledFlags(s, {"cmb_Program_2", "cmd_Done"}), QString("00"));
         Get(s, "cmd_CalcSeg", 2)->setFocus();
         QTest::keyClick(Get(s, "cmd_CalcSeg", 2), Qt::Key_Return);
@@ -186,9 +197,9 @@ private slots:
             QCOMPARE(f.model->NumSegments, QString(shown).toInt());
         }
         auto* delta = Child<QComboBox>(s, "cmb_Delta");
-        for (const auto& [typed, byEnter, shown, points] :
-             {std::tuple{"0.3", true, "0.25", 1440}, {"0.6", false, "0.5", 720},
-              {"2", true, "1.0", 360}}) {
+        for (const auto& [typed, byEnter, shown, points] : {std::tuple{"0.3", true, "0.25", 1440},
+                                                            {"0.6", false, "0.5", 720},
+                                                            {"2", true, "1.0", 360}}) {
             Type(delta, typed);
             if (byEnter)
                 QTest::keyClick(delta, Qt::Key_Return);
@@ -247,7 +258,8 @@ private slots:
         Leave(s);
         Type(Get(s, "txt_Beta", 0), "9o");
         Leave(s);
-        QCOMPARE(f.texts(), Strings({"Beta cannot be > 360 or < 0", "Beta cannot be > 360 or < 0"}));
+        QCOMPARE(f.texts(),
+                 Strings({"Beta cannot be > 360 or < 0", "Beta cannot be > 360 or < 0"}));
         ExpectTexts(s, {{"txt_Beta_0", "90"}, {"lbl_End_0", "90."}});
         QCOMPARE(m.SegBeta[1], 90.0f);
         QVERIFY(Get(s, "cmb_Motion", 0)->isEnabled());
@@ -324,9 +336,10 @@ private slots:
         UiFixture f;
         ui::InputDataScreen* s = Open(f);
         TypeRow(s, 0, "90", "r", "", "", "");
-        for (const auto& [code, law, motion] :
-             {std::tuple{"xy", "", "Rise"}, {"45", "45 - 345 Poly", "Rise"},
-              {"xy", "45 - 345 Poly", "Rise"}, {"dw", "DW - Dwell", "Dwell"}}) {
+        for (const auto& [code, law, motion] : {std::tuple{"xy", "", "Rise"},
+                                                {"45", "45 - 345 Poly", "Rise"},
+                                                {"xy", "45 - 345 Poly", "Rise"},
+                                                {"dw", "DW - Dwell", "Dwell"}}) {
             Type(Get(s, "cmb_Program", 0), code);
             Leave(s);
             ExpectTexts(s, {{"cmb_Program_0", law}, {"cmb_Motion_0", motion}});
@@ -348,8 +361,8 @@ private slots:
         ui::InputDataScreen* s = Open(f);
         Type(Get(s, "txt_Omega"), "100");
         Type(Get(s, "cmb_Delta"), "0.5");
-        TypeProgram(s, {{"90", "r", "cf", "1", "2"}, {"90", "f", "ms", "", "1"},
-                        {"180", "d", "", "", ""}});
+        TypeProgram(
+            s, {{"90", "r", "cf", "1", "2"}, {"90", "f", "ms", "", "1"}, {"180", "d", "", "", ""}});
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
         QCOMPARE(f.host.messages.size(), std::size_t(1));
         QVERIFY(s->isVisible() && !f.model->SvajDone);
@@ -357,8 +370,12 @@ private slots:
                  QString("1110"));
 
         QTest::mouseClick(Get(s, "cmd_Clear_SVAJ"), Qt::LeftButton);
-        ExpectTexts(s, {{"txt_Omega", "1"}, {"txt_Segmts", "1"}, {"cmb_Delta", "1"},
-                        {"txt_Beta_0", ""}, {"cmb_Motion_0", ""}, {"lbl_End_0", ""}});
+        ExpectTexts(s, {{"txt_Omega", "1"},
+                        {"txt_Segmts", "1"},
+                        {"cmb_Delta", "1"},
+                        {"txt_Beta_0", ""},
+                        {"cmb_Motion_0", ""},
+                        {"lbl_End_0", ""}});
         QCOMPARE(VisibleRows(s), 1);
         QVERIFY(!Get(s, "cmd_CalcSeg", 0)->isEnabled() && !f.model->SegDone[0]);
         QCOMPARE(QApplication::focusWidget(), Get(s, "txt_Omega"));
@@ -424,8 +441,11 @@ private slots:
         ui::InputDataScreen* s = Open(f);
         Get(s, "cmb_Examples")->setFocus();
         QTest::keyClick(Get(s, "cmb_Examples"), Qt::Key_Down); // the first example
-        ExpectTexts(s, {{"txt_Segmts", "3"}, {"txt_Beta_2", "180"}, {"txt_High_0", "1"},
-                        {"cmb_Program_1", "DH - Double Harmonic"}, {"cmb_Examples", ""}});
+        ExpectTexts(s, {{"txt_Segmts", "3"},
+                        {"txt_Beta_2", "180"},
+                        {"txt_High_0", "1"},
+                        {"cmb_Program_1", "DH - Double Harmonic"},
+                        {"cmb_Examples", ""}});
         QCOMPARE(VisibleRows(s), 3);
         QCOMPARE(EnabledFlags(s, {"cmd_CalcSeg_0", "cmd_Done"}), QString("01"));
         QTest::mouseClick(Get(s, "cmd_Done"), Qt::LeftButton);
@@ -675,6 +695,19 @@ private slots:
         QCOMPARE(f.model->Results, results);
         QCOMPARE(f.model->SvajDone, svaj);
         QCOMPARE(Get(s, "cmd_Done")->isEnabled(), done);
+
+        // At the screen's smallest size every label of the small windows lies within its window,
+        // and the name with its unit stands above it.
+        s->resize(s->minimumSizeHint());
+        QApplication::processEvents();
+        for (int i = 0; i < 4; ++i) {
+            ui::DrawingSurface* surface = preview->view(i)->surface();
+            for (QLabel* label : surface->findChildren<QLabel*>())
+                if (label->isVisibleTo(surface) && !label->text().isEmpty())
+                    QVERIFY2(surface->rect().contains(label->geometry()),
+                             qPrintable(label->objectName() + " " + label->text()));
+        }
+        QCOMPARE(Shown(preview, "lbl_Caption_11"), QString("Displcmnt (in)"));
     }
 };
 

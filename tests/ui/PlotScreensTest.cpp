@@ -413,7 +413,7 @@ private slots:
         QVERIFY(Child<ui::DrawingSurface>(s, "pct_Plot_3")->scene().empty());
         QVERIFY(!Child<ui::DrawingSurface>(s, "pct_Plot_1")->scene().empty());
 
-        // The status line reads the point under the pointer.
+        // The status line reads every drawn window at the point under the pointer.
         auto* surface = Child<ui::DrawingSurface>(s, "pct_Plot_0");
         s->resize(1040, 940);
         QApplication::processEvents();
@@ -422,7 +422,9 @@ private slots:
         QTest::mouseMove(surface, map.toDevice({120.0, 0.0}).toPoint());
         QTRY_VERIFY(Shown(s, "lbl_Status").startsWith("Cam Angle 120 deg   Displcmnt "));
         QCOMPARE(Shown(s, "lbl_Status"),
-                 QString::fromStdString(output::AlignedReading(m, s->window(0), 120.0)));
+                 QString::fromStdString(output::GraphReadingAt(s->stack(), 120.0)));
+        QCOMPARE(s->stack().Sets.size(), std::size_t(3)); // the blank window is not read
+        QVERIFY(Shown(s, "lbl_Status").contains("   Frictn Trq "));
     }
 
     // A picture written off screen is the screen: in every layout and format, of the

@@ -22,6 +22,7 @@ ProgramPreviewPanel::ProgramPreviewPanel(QWidget* parent) : QGroupBox("Preview",
     for (int i = 0; i < 4; ++i) {
         auto* view = new AlignedPlotView(11 + i, this);
         view->surface()->setMinimumSize(260, 110);
+        view->makeCompact();
         // One angle title under the stack: the small windows have no room for four.
         if (i < 3)
             if (auto* title = view->findChild<QLabel*>(IndexedName("lbl_BottomTitle", 11 + i)))
