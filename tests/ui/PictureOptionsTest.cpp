@@ -66,7 +66,7 @@ private slots:
             {{"--example", "1", "--draw", "--segment", "2", "--out", "a.png"}, "belong to --plot"},
             {{"--example", "1", "--draw", "--chart-only", "--out", "a.png"}, "belong to --plot"},
             {{"--example", "1", "--screen", "nowhere", "--out", "a.png"},
-             "--screen is one of home, input,"},
+             "--screen is one of title, home, input,"},
             {{"--example", "1", "--screen", "home", "--draw", "--out", "a.png"}, "one picture"},
             {{"--example", "1", "--screen", "home", "--segment", "2", "--out", "a.png"},
              "belong to --plot"},
