@@ -48,6 +48,11 @@ public:
             m_first = text.empty() ? title : text;
         return m_inner.message(text, icon, title, buttons, defaultAnswer);
     }
+    void errorMessage(const std::string& text, const std::string& detail) override {
+        if (m_first.empty())
+            m_first = text;
+        m_inner.errorMessage(text, detail);
+    }
     void setBusy(bool busy) override { m_inner.setBusy(busy); }
     model::DateTime now() override { return m_inner.now(); }
     const std::string& first() const { return m_first; }
