@@ -234,6 +234,7 @@ struct PivotFound {
     double below = NAN; // just below C, where `decider` fails (none on the scan's first step)
     std::size_t decider = kNone;
     SuggestBound bound = SuggestBound::PressureAngle;
+    std::vector<std::size_t> candidates; // the points failing at the scan step below
 };
 
 // The sizing's evaluators as a pivot search sees them.
@@ -248,8 +249,9 @@ struct SizingArm {
 
 // The crossing in [a, b]: every one of `among` passes at b, `failing` holds those failing at a;
 // only they can fail in between. Bisected over the points still failing at the lower end, then
-// all of among checked at the answer: one failing there too is taken in and the bisection goes
-// on above. The answer passes them all and its decider fails within 1e-10 below it.
+// all of among checked at the answer (among empty: none, the caller checks): one failing there
+// too is taken in and the bisection goes on above. The answer passes them all and its decider
+// fails within 1e-10 below it.
 template <class Arm>
 PivotFound Crossing(Arm& arm, double a, double b, std::vector<std::size_t> failing,
                     const std::vector<std::size_t>& among) {
@@ -277,7 +279,7 @@ PivotFound Crossing(Arm& arm, double a, double b, std::vector<std::size_t> faili
                 f.push_back(i);
         if (f.empty())
             return {above, below, failing.empty() ? kNone : failing.front(),
-                    SuggestBound::PressureAngle};
+                    SuggestBound::PressureAngle, {}};
         // A point that failed at neither end: only now known, and the answer lies above.
         a = above;
         failing.swap(f);
@@ -285,11 +287,12 @@ PivotFound Crossing(Arm& arm, double a, double b, std::vector<std::size_t> faili
 }
 
 // The first feasible distance of a scan from the shortest arm triangle, then the crossing below
-// it. The point that failed a scan step is tried first at the next, then its neighbours. Which
-// limit decides: whether the angles alone allow a distance 1e-7 shorter, at an earlier step or
-// in the last one.
+// it, checked at every point when checkAll. The point that failed a scan step is tried first at
+// the next, then its neighbours. Which limit decides: whether the angles alone allow a distance
+// 1e-7 shorter, at an earlier step or in the last one.
 template <class Arm>
-PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double lo, double hi) {
+PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double lo, double hi,
+                       bool checkAll) {
     const std::size_t n = points.size();
     std::size_t witness = 0, angleWitness = 0; // positions in points
     // The first point failing `fails`, outward from position `from`: npos when none.
@@ -327,7 +330,7 @@ PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double 
             continue;
         }
         if (j == 1)
-            return {C, NAN, kNone, SuggestBound::PressureAngle};
+            return {C, NAN, kNone, SuggestBound::PressureAngle, {}};
         const double previous = lo + (hi - lo) * (j - 1) / kScan;
         arm.SetPivot(previous);
         std::vector<std::size_t> failing, anglesFailing;
@@ -338,7 +341,8 @@ PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double 
             if (f == PointVerdict::Fails)
                 anglesFailing.push_back(i);
         }
-        PivotFound found = Crossing(arm, previous, C, failing, points);
+        PivotFound found =
+            Crossing(arm, previous, C, failing, checkAll ? points : std::vector<std::size_t>{});
         bool curvature = anglesEarlier;
         const double shorter = found.C * (1.0 - 1e-7);
         if (!curvature && shorter > previous) {
@@ -348,18 +352,19 @@ PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double 
             });
         }
         found.bound = curvature ? SuggestBound::Curvature : SuggestBound::PressureAngle;
+        found.candidates = std::move(failing);
         return found;
     }
     return {};
 }
 
 // The guide's crossing moved to the sizing's own: the sizing rounds the pressure angle to float,
-// which shifts a crossing by up to some 1e-6. Only the points the guide finds failing 1e-3
+// which shifts a crossing by up to some 1e-6. Only the candidates the guide finds failing 1e-3
 // below can decide this close; their crossing is bracketed and bisected through the sizing.
 bool Polish(const Check& k, const SizingCase& c, double Rp, ArmGuide& guide, PivotFound& found) {
     std::vector<std::size_t> near;
     guide.SetPivot(found.C * (1.0 - 1e-3));
-    for (std::size_t i : k.points)
+    for (std::size_t i : found.candidates)
         if (i == found.decider || guide.At(i) != PointVerdict::Pass)
             near.push_back(i);
     SizingArm sizing{k, c, Rp};
@@ -393,14 +398,14 @@ PivotFound SmallestPivot(const Check& k, const SizingCase& c, double Rp, Survey&
     const double L = c.arm.L;
     const double lo = std::fabs(L - Rp), hi = L + Rp;
     ArmGuide guide(k.p, c, Rp, k.rules);
-    PivotFound found = SearchPivot(guide, k.points, lo, hi);
+    PivotFound found = SearchPivot(guide, k.points, lo, hi, false);
     if (std::isfinite(found.C) && (found.decider == kNone || Polish(k, c, Rp, guide, found))) {
         survey = SurveyAt(k, ArmAt(c, found.C, Rp));
         if (survey.pass)
             return found;
     }
     SizingArm sizing{k, c, Rp};
-    found = SearchPivot(sizing, k.points, lo, hi);
+    found = SearchPivot(sizing, k.points, lo, hi, true);
     if (std::isfinite(found.C))
         survey = SurveyAt(k, ArmAt(c, found.C, Rp));
     return found;
