@@ -408,7 +408,8 @@ PivotFound SmallestPivot(const Check& k, const SizingCase& c, double Rp, Survey&
     found = SearchPivot(sizing, k.points, lo, hi, true);
     if (std::isfinite(found.C))
         survey = SurveyAt(k, ArmAt(c, found.C, Rp));
-    return found;
+    // Checked at every point on the way; never a suggestion that misses its own limits.
+    return survey.pass ? found : PivotFound{};
 }
 
 void Reached(const Survey& from, Suggestion& s) {
