@@ -278,8 +278,11 @@ PivotFound Crossing(Arm& arm, double a, double b, std::vector<std::size_t> faili
             if (arm.At(i) != PointVerdict::Pass)
                 f.push_back(i);
         if (f.empty())
-            return {above, below, failing.empty() ? kNone : failing.front(),
-                    SuggestBound::PressureAngle, {}};
+            return {above,
+                    below,
+                    failing.empty() ? kNone : failing.front(),
+                    SuggestBound::PressureAngle,
+                    {}};
         // A point that failed at neither end: only now known, and the answer lies above.
         a = above;
         failing.swap(f);
@@ -325,7 +328,8 @@ PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double 
         arm.SetPivot(C);
         PointVerdict v = PointVerdict::Pass;
         if (firstFrom(witness, [&](PointVerdict x) { return failsAll(v = x); })) {
-            if (!anglesEarlier && v == PointVerdict::Surface && !firstFrom(angleWitness, failsAngles))
+            if (!anglesEarlier && v == PointVerdict::Surface &&
+                !firstFrom(angleWitness, failsAngles))
                 anglesEarlier = true;
             continue;
         }
@@ -347,9 +351,9 @@ PivotFound SearchPivot(Arm& arm, const std::vector<std::size_t>& points, double 
         const double shorter = found.C * (1.0 - 1e-7);
         if (!curvature && shorter > previous) {
             arm.SetPivot(shorter);
-            curvature = std::none_of(anglesFailing.begin(), anglesFailing.end(), [&](std::size_t i) {
-                return arm.At(i) == PointVerdict::Fails;
-            });
+            curvature =
+                std::none_of(anglesFailing.begin(), anglesFailing.end(),
+                             [&](std::size_t i) { return arm.At(i) == PointVerdict::Fails; });
         }
         found.bound = curvature ? SuggestBound::Curvature : SuggestBound::PressureAngle;
         found.candidates = std::move(failing);

@@ -40,8 +40,10 @@ ArmGuide::ArmGuide(const MotionPoints& p, const SizingCase& arm, double Rp,
     w_.resize(n);
     w2_.resize(n);
     cosLimit_.resize(n);
-    const double cosRise = std::cos(rules.riseAngle * (1.0 + SuggestRules::kAngleSlack) * kDegToRad);
-    const double cosFall = std::cos(rules.fallAngle * (1.0 + SuggestRules::kAngleSlack) * kDegToRad);
+    const double cosRise =
+        std::cos(rules.riseAngle * (1.0 + SuggestRules::kAngleSlack) * kDegToRad);
+    const double cosFall =
+        std::cos(rules.fallAngle * (1.0 + SuggestRules::kAngleSlack) * kDegToRad);
     for (std::size_t i = 0; i < n; ++i) {
         S_[i] = p.S[i] * kDegToRad;
         const bool repeat = i > 0 && S_[i] == S_[i - 1];

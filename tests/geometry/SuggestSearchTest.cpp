@@ -37,8 +37,8 @@ std::vector<ArmCase> Arms() {
     std::vector<ArmCase> arms;
     for (double armDir : {1.0, -1.0})
         for (int camDir : {-1, 1}) {
-            const std::string sense =
-                " arm " + std::to_string(static_cast<int>(armDir)) + " cam " + std::to_string(camDir);
+            const std::string sense = " arm " + std::to_string(static_cast<int>(armDir)) + " cam " +
+                                      std::to_string(camDir);
             RecordingHost host;
             auto ex = std::make_unique<model::CamModel>();
             model::Initialize(*ex, host);
@@ -116,8 +116,8 @@ TEST(SuggestArm, GuideFollowsTheSizingAtEveryPoint) {
         SetArm(*wide, 5.0, 9.0, 6.0, 10.0, armDir);
         RecordingHost host;
         EXPECT_TRUE(Arm_Geometry(*wide, host));
-        arms.push_back({"wide swing arm " + std::to_string(static_cast<int>(armDir)),
-                        std::move(wide)});
+        arms.push_back(
+            {"wide swing arm " + std::to_string(static_cast<int>(armDir)), std::move(wide)});
     }
     for (const ArmCase& a : arms) {
         const model::CamModel& m = *a.m;
@@ -142,8 +142,8 @@ TEST(SuggestArm, GuideFollowsTheSizingAtEveryPoint) {
                     << a.name << " C " << C << " point " << i;
                 if (!v.ok)
                     continue;
-                const std::string where = a.name + " C " + std::to_string(C) + " point " +
-                                          std::to_string(i);
+                const std::string where =
+                    a.name + " C " + std::to_string(C) + " point " + std::to_string(i);
                 ASSERT_NEAR(v.phi, q.phi, 2e-5 + 1e-6 * std::fabs(q.phi)) << where;
                 // Near a straight stretch the radius is a quotient of two small numbers.
                 if (std::fabs(rho) < 1e4) {
@@ -222,8 +222,8 @@ TEST(SuggestOffset, BestIsNoWorseThanAnyGivenOffset) {
     cams.push_back(std::move(large));
     int curvature = 0;
     for (auto& m : cams)
-        for (const SuggestLimits& l : {SuggestLimits{30.0, 30.0, -1.0, true},
-                                       SuggestLimits{20.0, 40.0, -1.0, true}}) {
+        for (const SuggestLimits& l :
+             {SuggestLimits{30.0, 30.0, -1.0, true}, SuggestLimits{20.0, 40.0, -1.0, true}}) {
             const Suggestion best = Suggest(*m, l);
             ASSERT_TRUE(best.ok) << best.refusal;
             curvature += best.bound == SuggestBound::Curvature;
@@ -256,8 +256,8 @@ TEST(SuggestPoints, TheCamAngleOnlyTurnsTheDesign) {
     c.Rp = 3.0;
     c.e = 0.4;
     std::vector<SizingCase> cases;
-    for (FollowerKind kind : {FollowerKind::TranslatingRoller, FollowerKind::TranslatingFlat,
-                              FollowerKind::Barrel}) {
+    for (FollowerKind kind :
+         {FollowerKind::TranslatingRoller, FollowerKind::TranslatingFlat, FollowerKind::Barrel}) {
         c.kind = kind;
         cases.push_back(c);
     }
