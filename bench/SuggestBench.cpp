@@ -1,5 +1,7 @@
 // The design assistant on a 360-point cam: the smallest prime radius of the offset roller of
-// example 1 at 30 degrees, the best offset for it, and the pivot distance of example 4's arm.
+// example 1 at 30 degrees, the best offset for it, and the pivot distance of example 4's arm:
+// at 30 degrees, with a surface of 2.6 for the curvature to decide, and with 3, which no pivot
+// distance meets (the whole scan through the sizing).
 #include "files/Examples.h"
 #include "geometry/Suggest.h"
 #include "model/CamModel.h"
@@ -23,10 +25,11 @@ std::unique_ptr<model::CamModel> Example(benchmark::State& state, int n) {
     return m;
 }
 
-void Run(benchmark::State& state, int example, bool bestOffset) {
+void Run(benchmark::State& state, int example, bool bestOffset, double minSurface = -1.0) {
     const auto m = Example(state, example);
     geometry::SuggestLimits limits;
     limits.bestOffset = bestOffset;
+    limits.minSurface = minSurface;
     for (auto _ : state) {
         const geometry::Suggestion s = geometry::Suggest(*m, limits);
         benchmark::DoNotOptimize(s.prime);
@@ -47,5 +50,15 @@ void BM_Suggest_Arm(benchmark::State& state) {
     Run(state, 4, false);
 }
 BENCHMARK(BM_Suggest_Arm)->Unit(benchmark::kMicrosecond);
+
+void BM_Suggest_ArmCurvature(benchmark::State& state) {
+    Run(state, 4, false, 2.6);
+}
+BENCHMARK(BM_Suggest_ArmCurvature)->Unit(benchmark::kMicrosecond);
+
+void BM_Suggest_ArmRefused(benchmark::State& state) {
+    Run(state, 4, false, 3.0);
+}
+BENCHMARK(BM_Suggest_ArmRefused)->Unit(benchmark::kMicrosecond);
 
 } // namespace

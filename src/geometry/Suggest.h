@@ -9,11 +9,15 @@
 //     at least minSurface (default 0); a barrel groove's centre line at least Rr + minSurface
 //     either way.
 // Each limit is a condition at the stored points, evaluated by the sizing's own per-point
-// functions (geometry/SizingPoint.h). The pressure-angle bound of a translating roller is in
-// closed form, d = sqrt(Rp^2 - e^2) >= |w - e| / tan(limit) - S at every point, and so is the
-// flat face's, Rp >= minSurface - S - a; the rest are bracketed and bisected to 1e-9 relative,
-// the bisection visiting only the points that failed at the lower end. bestOffset also
-// searches the offset of a translating roller (golden section) for the smallest prime radius.
+// functions (geometry/SizingPoint.h); every suggestion is checked through them at every point.
+// The pressure-angle bound of a translating roller is in closed form, d = sqrt(Rp^2 - e^2) >=
+// |w - e| / tan(limit) - S at every point, and so is the flat face's, Rp >= minSurface - S - a;
+// the rest are bracketed and bisected to 1e-10 relative, visiting only the points that failed at
+// the lower end. An arm's pivot distance is searched through the triangle in closed form
+// (geometry/SuggestPoints.h), its crossing then bisected again through the sizing over the few
+// points that can decide so close. bestOffset also searches the offset of a translating roller
+// for the smallest prime radius: the least of the convex pressure-angle bound over the offsets
+// where the curvature allows it, a golden section otherwise.
 #pragma once
 
 #include "model/Forward.h"
