@@ -40,6 +40,17 @@ ui::AnnotatedPlotScreen* OpenFourWindows(UiFixture& f) {
     return s;
 }
 
+// S, V, A and J of example 3 in the four stacked Aligned windows, the screen `width` wide.
+ui::AlignedPlotScreen* OpenAligned(UiFixture& f, int width) {
+    LoadComputedExample(f, 3, 1.0f);
+    RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
+    f.navigator.ShowScreen(ScreenId::MyPlot3);
+    auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
+    s->resize(width, 940);
+    QApplication::processEvents();
+    return s;
+}
+
 // Where a chart draws horizontal value x, in its viewport.
 QPoint PixelOf(ui::ChartView* chart, double x) {
     // positionOf is whole pixels: measure over the whole axis.
@@ -121,15 +132,10 @@ private slots:
     // function read there from rows 1..4 (interpolated); clicks pin cursors in every window and
     // the second shows the differences; the cursor goes once the pointer left.
     void alignedWindowsShareTheCursor() {
-        UiFixture f;
-        LoadComputedExample(f, 3, 1.0f);
-        RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
-        f.navigator.ShowScreen(ScreenId::MyPlot3);
-        auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
         // Wide enough that a degree spans several pixels: between two points is not within a
         // pixel of either.
-        s->resize(2400, 940);
-        QApplication::processEvents();
+        UiFixture f;
+        auto* s = OpenAligned(f, 2400);
         ui::DrawingSurface* second = s->view(1)->surface();
         const QPoint at = second->positionOf({100.5, 0.0}).toPoint();
         const double x = second->modelAt(at)->x;
@@ -187,12 +193,7 @@ private slots:
     // own values; Home on another shows them all whole again.
     void alignedWindowsZoomTogether() {
         UiFixture f;
-        LoadComputedExample(f, 3, 1.0f);
-        RequestPlot(*f.model, 3, 1, {1, 2, 3, 4}, 4, 0);
-        f.navigator.ShowScreen(ScreenId::MyPlot3);
-        auto* s = f.screen<ui::AlignedPlotScreen>(ScreenId::MyPlot3);
-        s->resize(1040, 940);
-        QApplication::processEvents();
+        auto* s = OpenAligned(f, 1040);
         ui::DrawingSurface* jerk = s->view(3)->surface();
         const QPointF at = jerk->positionOf({90.0, 0.0});
         QWheelEvent wheel(at, jerk->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, {},
