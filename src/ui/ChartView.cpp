@@ -1,5 +1,7 @@
 #include "ui/ChartView.h"
 
+#include "ui/PictureClipboard.h"
+
 #include <QApplication>
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -159,6 +161,10 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     m_zoom->watchKeysOf(this);
     connect(m_zoom, &ViewZoom::viewChanged, this, &ChartView::applyView);
     connect(m_zoom, &ViewZoom::clicked, this, &ChartView::pinAt);
+    connect(m_zoom, &ViewZoom::menuRequested, this,
+            [this](QPoint at) { ShowCopyMenu(*this, at, {m_graph}); });
+    connect(m_zoom, &ViewZoom::copyRequested, this,
+            [this] { CopyPictureAndData(*this, {m_graph}); });
     rebuild();
 }
 

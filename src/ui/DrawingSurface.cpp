@@ -1,5 +1,7 @@
 #include "ui/DrawingSurface.h"
 
+#include "ui/PictureClipboard.h"
+
 #include <QMouseEvent>
 #include <QPaintDevice>
 #include <QPainter>
@@ -168,6 +170,9 @@ DrawingSurface::DrawingSurface(SceneScale scale, QWidget* parent)
         return p ? QPointF(p->x, p->y) : QPointF();
     });
     connect(m_zoom, &ViewZoom::viewChanged, this, qOverload<>(&QWidget::update));
+    connect(m_zoom, &ViewZoom::menuRequested, this,
+            [this](QPoint at) { ShowCopyMenu(*this, at, {}); });
+    connect(m_zoom, &ViewZoom::copyRequested, this, [this] { CopyPictureAndData(*this, {}); });
 }
 
 void DrawingSurface::followScene() {

@@ -31,6 +31,8 @@ bool Finite(const ViewRange& r) {
 ViewZoom::ViewZoom(QWidget* watched, ValueAt valueAt)
     : QObject(watched), m_widget(watched), m_valueAt(std::move(valueAt)) {
     watched->installEventFilter(this);
+    // A right click opens the view's own copy menu on its release; a right drag pans.
+    watched->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void ViewZoom::watchKeysOf(QWidget* widget) {
@@ -180,6 +182,8 @@ bool ViewZoom::eventFilter(QObject* watched, QEvent* event) {
         if (!m_moved) {
             if (drag == Drag::Band)
                 emit clicked(e->position());
+            else if (e->button() == Qt::RightButton)
+                emit menuRequested(e->globalPosition().toPoint());
             return true;
         }
         if (drag == Drag::Band) {
@@ -199,6 +203,10 @@ bool ViewZoom::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
+        if (e->matches(QKeySequence::Copy)) {
+            emit copyRequested();
+            return true;
+        }
         const QPointF mid((m_view.x0 + m_view.x1) / 2.0, (m_view.y0 + m_view.y1) / 2.0);
         const double dx = m_view.width() * kPanFraction, dy = m_view.height() * kPanFraction;
         switch (e->key()) {

@@ -10,7 +10,8 @@
 // Gestures (on the widget it watches): the wheel zooms about the pointer; a left drag draws a
 // rubber band and zooms to it; a right, middle or Shift+left drag pans; a double-click resets;
 // with the keyboard focus (a click gives it), + and - zoom about the middle, the arrows pan and
-// Home resets. A left click that does not drag is reported by clicked(), for pinning a cursor.
+// Home resets. A left click that does not drag is reported by clicked(), for pinning a cursor;
+// a right click that does not drag by menuRequested(), and Ctrl+C by copyRequested().
 #pragma once
 
 #include <QObject>
@@ -62,6 +63,9 @@ signals:
     void viewChanged();
     // A left click without a drag, at a widget position.
     void clicked(QPointF pos);
+    // A right click without a drag, at a global position: the widget's copy menu.
+    void menuRequested(QPoint globalPos);
+    void copyRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,12 +7,18 @@
 #include "ui/ChartView.h"
 #include "ui/DrawingSurface.h"
 
-#include <memory>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <QLabel>
+#include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QValueAxis>
 #include <QWheelEvent>
+#include <memory>
 
 #include <cmath>
 
@@ -179,6 +185,55 @@ private slots:
         other.setWindow({0, 1, 0, 1});
         surface.replaceScene(other);
         QVERIFY(!surface.zoom()->zoomed());
+    }
+
+    // A right click without a drag opens the chart's copy menu, whose Copy Data puts the graph's
+    // TAB text on the clipboard; a right drag only pans. Ctrl+C copies the picture as shown and
+    // the data together; a drawing copies its picture.
+    void copyFromEveryView() {
+        ShownChart c;
+        QVERIFY(c.exposed);
+        QSignalSpy menus(c.view.zoom(), &ui::ViewZoom::menuRequested);
+        Drag(c.port(), Qt::RightButton, {300, 180}, {200, 150});
+        QCOMPARE(menus.count(), 0);
+        QApplication::clipboard()->clear();
+        QTimer::singleShot(0, [] {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                if (auto* data = popup->findChild<QAction*>("act_CopyViewData"))
+                    data->trigger();
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+        QTest::mouseClick(c.port(), Qt::RightButton, {}, {300, 180});
+        QCOMPARE(menus.count(), 1);
+        const QStringList lines = QApplication::clipboard()->text().split("\r\n");
+        QCOMPARE(lines.front(), QString("Cam Angle (deg)\t"));
+        QCOMPARE(lines[91].split('\t')[1].toDouble(), c.view.graph().Sets[0].GraphData[90]);
+
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&c.view, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* both = QApplication::clipboard()->mimeData();
+        QVERIFY(both->hasImage() && both->hasText());
+        QCOMPARE(qvariant_cast<QImage>(both->imageData()).deviceIndependentSize().toSize(),
+                 c.view.size());
+
+        ui::DrawingSurface surface(ui::SceneScale::Equal);
+        surface.scene().setWindow({-5, 5, -5, 5});
+        surface.scene().circle({0, 0}, 2, {255, 0, 0});
+        surface.resize(200, 200);
+        surface.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&surface));
+        QApplication::clipboard()->clear();
+        surface.setFocus();
+        QTest::keyClick(&surface, Qt::Key_C, Qt::ControlModifier);
+        const QImage image = QApplication::clipboard()->image();
+        QCOMPARE(image.deviceIndependentSize().toSize(), QSize(200, 200));
+        bool red = false; // the circle was drawn into the copy
+        for (int y = 0; y < image.height() && !red; ++y)
+            for (int x = 0; x < image.width() && !red; ++x)
+                red = image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 80;
+        QVERIFY(red);
+        QVERIFY(!QApplication::clipboard()->mimeData()->hasText());
     }
 
     // A zoomed Aligned window labels what lies under its labels now, and its own labels again

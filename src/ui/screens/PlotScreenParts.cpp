@@ -4,6 +4,7 @@
 #include "model/Host.h"
 #include "ui/CommonButtons.h"
 #include "ui/Dialogs.h"
+#include "ui/PictureClipboard.h"
 #include "ui/PictureFile.h"
 #include "ui/WidgetPainting.h"
 
@@ -32,22 +33,6 @@ ScreenId SelectionScreenOf(ScreenId plotScreen) {
     case ScreenId::Plot4: return ScreenId::PlotSelect4;
     default: return ScreenId::PlotSelect1;
     }
-}
-
-void CopyPlotPicture(QWidget& screen) {
-    const double ratio = std::max(1.0, screen.devicePixelRatioF());
-    QImage image(screen.size() * ratio, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        PaintWidget(painter, screen, QRectF(QPointF(0, 0), QSizeF(screen.size())));
-    }
-    QApplication::clipboard()->setImage(image);
-}
-
-void CopyPlotData(const std::vector<output::Graph>& graphs) {
-    QApplication::clipboard()->setText(QString::fromStdString(output::GraphTable(graphs)));
 }
 
 void SavePlotPicture(ScreenBase& screen) {
@@ -84,12 +69,11 @@ QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& co
     auto* menu = new QMenu(picture);
     QAction* copyPicture = menu->addAction("Copy Picture");
     copyPicture->setObjectName("act_CopyPicture");
-    QObject::connect(copyPicture, &QAction::triggered, &screen,
-                     [&screen] { CopyPlotPicture(screen); });
+    QObject::connect(copyPicture, &QAction::triggered, &screen, [&screen] { CopyPicture(screen); });
     QAction* copyData = menu->addAction("Copy Data");
     copyData->setObjectName("act_CopyData");
     QObject::connect(copyData, &QAction::triggered, &screen,
-                     [plotted = std::move(plotted)] { CopyPlotData(plotted()); });
+                     [plotted = std::move(plotted)] { CopyGraphData(plotted()); });
     QAction* save = menu->addAction("Save Picture...");
     save->setObjectName("act_SavePicture");
     QObject::connect(save, &QAction::triggered, &screen, [&screen] { SavePlotPicture(screen); });

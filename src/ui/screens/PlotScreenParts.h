@@ -27,11 +27,6 @@ using PlottedGraphs = std::function<std::vector<output::Graph>()>;
 QHBoxLayout* MakePlotButtons(ScreenBase& screen, model::SelectAnotherCounter& counter,
                              PlottedGraphs plotted);
 
-// The screen as an image on the clipboard, drawn as --out draws it, at the display's pixel
-// density.
-void CopyPlotPicture(QWidget& screen);
-// The plotted data on the clipboard as TAB text (output::GraphTable), for a spreadsheet.
-void CopyPlotData(const std::vector<output::Graph>& graphs);
 // Asks for a .png, .svg or .pdf file and writes the screen to it as --out does; a file that
 // cannot be written is reported and left as it was.
 void SavePlotPicture(ScreenBase& screen);
