@@ -155,9 +155,13 @@ void Legend(Scene& s, const DesignMap& map, double top) {
     s.box({1.02, y - 0.004}, {1.06, y + 0.024}, kInvalid, true);
     s.text({1.07, y}, "not possible", kBlack);
     y -= 0.05;
-    CornerMark(s, {1.04, y + 0.008});
-    s.text({1.07, y}, "smallest", kBlack);
-    y -= 0.05;
+    // No smallest design on this plane (none meets the limits, or an arm's moves its pivot):
+    // no key for a mark that is not drawn.
+    if (map.cornerShown) {
+        CornerMark(s, {1.04, y + 0.008});
+        s.text({1.07, y}, "smallest", kBlack);
+        y -= 0.05;
+    }
     CurrentMark(s, {1.04, y + 0.008});
     s.text({1.07, y}, "current", kBlack);
 }

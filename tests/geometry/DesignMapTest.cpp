@@ -4,12 +4,14 @@
 #include "GeometryFixture.h"
 #include "chain/Recalculate.h"
 #include "files/Examples.h"
+#include "geometry/DesignMapScene.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -235,6 +237,25 @@ TEST(DesignMap, ChosenRangesHoldTheDesignAndTheSuggestion) {
             EXPECT_GE(p.y, map.secondFrom);
             EXPECT_LT(p.y, map.secondTo);
         }
+    }
+}
+
+// The key names the smallest design only where the map marks it: not for an arm on the roller
+// plane, whose smallest design moves the pivot off it.
+TEST(DesignMap, KeyNamesTheSmallestOnlyWhereMarked) {
+    for (int example : {1, 4}) {
+        auto m = Example(example);
+        DesignMapRequest r;
+        r.second = MapAxis::Roller;
+        r.size = 8;
+        const DesignMap map = MakeDesignMap(*m, r);
+        ASSERT_TRUE(map.ok) << map.refusal;
+        EXPECT_EQ(map.cornerShown, example == 1);
+        const geometry::Scene scene = geometry::DesignMapScene(map, "in");
+        const bool keyed =
+            std::any_of(scene.items().begin(), scene.items().end(),
+                        [](const geometry::Primitive& p) { return p.text == "smallest"; });
+        EXPECT_EQ(keyed, map.cornerShown) << "example " << example;
     }
 }
 
