@@ -7,6 +7,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,6 @@
 using namespace trochix;
 using namespace trochix::geometry;
 using model::RecordingHost;
-
-namespace {
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
-
-} // namespace
 
 TEST(DesignMapForm, LimitBoxes) {
     MapLimitsRead r = ReadMapLimits({"25", "35", ""});
@@ -54,7 +43,7 @@ TEST(DesignMapForm, LimitBoxes) {
 // Example 1 has an offset of .75: a prime radius below it can only follow a smaller offset,
 // so the offset goes in first; the sizing then holds what a fresh sizing of the design gives.
 TEST(DesignMapForm, AdoptsThroughTheCommitsInEitherOrder) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     ASSERT_GT(m->Offset, 0.5f);
     RecordingHost host;
     ASSERT_TRUE(AdoptDesign(*m, host, MapAxis::Roller, {2.0, 0.25}, AdoptRun::Whole, true).adopted);
@@ -84,7 +73,7 @@ TEST(DesignMapForm, AdoptsThroughTheCommitsInEitherOrder) {
 }
 
 TEST(DesignMapForm, ImpossibleDesignsChangeNothing) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     const model::CamModel before = *m;
     RecordingHost host;
     const std::pair<Point, const char*> cases[] = {
@@ -109,7 +98,7 @@ TEST(DesignMapForm, ImpossibleDesignsChangeNothing) {
 }
 
 TEST(DesignMapForm, Readouts) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     EXPECT_EQ(PointReadout(*m, MapAxis::Roller, {2.0, 2.5}),
               "Prime 2  Roller 2.5 in: The roller radius must be smaller than the prime radius.");
     const std::string ok = PointReadout(*m, MapAxis::Roller, {3.0, 0.5});

@@ -6,6 +6,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -16,20 +17,8 @@ using namespace trochix;
 using namespace trochix::geometry;
 using model::RecordingHost;
 
-namespace {
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
-
-} // namespace
-
 TEST(MakeCamForm, BadEntriesAreRefusedAndTheModelsValueComesBack) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     const MakeCamBoxes before = MakeCamBoxesOf(*m);
     const struct {
         MakeCamField field;
@@ -79,7 +68,7 @@ TEST(MakeCamForm, BadEntriesAreRefusedAndTheModelsValueComesBack) {
 }
 
 TEST(MakeCamForm, GoodEntriesGoIntoTheModelAndTheSettings) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     RecordingHost host;
     m->ModelSaved = true;
     const MakeCamCommit c = CommitMakeCamField(*m, host, MakeCamField::Cutter, " 0.5 ");
@@ -98,7 +87,7 @@ TEST(MakeCamForm, GoodEntriesGoIntoTheModelAndTheSettings) {
 }
 
 TEST(MakeCamForm, SummaryOfAGoodCamAndOfAnUndercutOne) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     MakeCamSettings s = SettingsOf(*m);
     const MachinedCam cam = MakeCam(*m, s);
     ASSERT_TRUE(cam.ok);

@@ -14,6 +14,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,6 @@ using namespace trochix::geometry;
 using model::kDegToRad;
 
 namespace {
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    model::RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
 
 // cos of the angle between the follower's path and the pitch curve's normal at theta, from the
 // motion: the pitch tangent in the follower's frame is (S' - e, Rp + S) for a translating roller;
@@ -65,7 +58,7 @@ struct Worst {
 
 // The example's cam, or the same motion on a cam turning the other way.
 Worst Check(int example, double tol, bool reversed = false) {
-    auto m = Example(example);
+    auto m = testsupport::ExampleModel(example);
     const std::optional<CamSurface> cam = CamSurface::Of(*m);
     EXPECT_TRUE(cam.has_value());
     FollowerLayout layout = cam->layout();

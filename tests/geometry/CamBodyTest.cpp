@@ -10,6 +10,7 @@
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "model/ResultRow.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,6 @@ using model::RecordingHost;
 using model::ResultRow;
 
 namespace {
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
 
 model::ColourTable Table() {
     model::ColourTable t;
@@ -64,7 +57,7 @@ double ToChord(const model::CamModel& m, int i, Point q) {
 TEST(CamBody, DrawCamBodyIsTheSurfaceInTheDrawingsFrame) {
     for (int n : {1, 2, 3, 4, 5}) {
         {
-            auto m = Example(n);
+            auto m = testsupport::ExampleModel(n);
             RecordingHost host;
             const CamDrawing d = CamDrawing::DrawCam_Setup(*m, host, Table(), true);
             const Scene s = d.Finished();
@@ -89,7 +82,7 @@ TEST(CamBody, DrawCamBodyIsTheSurfaceInTheDrawingsFrame) {
 }
 
 TEST(CamBody, UndercutIsMarkedRedOnTheDrawing) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     m->RollerRadius = 2.5f;
     RecordingHost host;
     const CamDrawing d = CamDrawing::DrawCam_Setup(*m, host, Table(), true);
@@ -106,7 +99,7 @@ TEST(CamBody, UndercutIsMarkedRedOnTheDrawing) {
 }
 
 TEST(CamBody, PreviewCutsTheBoreAndThePlotFollowsTheErrors) {
-    auto m = Example(3);
+    auto m = testsupport::ExampleModel(3);
     MakeCamSettings s = SettingsOf(*m);
     s.bore = 1.0;
     const MachinedCam cam = MakeCam(*m, s);
@@ -148,7 +141,7 @@ TEST(CamBody, PreviewCutsTheBoreAndThePlotFollowsTheErrors) {
 // profile point with a contact, red where the pressure is largest, blue where least; without
 // asking, or without the contact stage, nothing of it is drawn.
 TEST(CamBody, EdgeColouredByContactPressure) {
-    auto m = Example(3);
+    auto m = testsupport::ExampleModel(3);
     ASSERT_TRUE(m->ContactDone);
     RecordingHost host;
     CamDrawing d = CamDrawing::DrawCam_Setup(*m, host, Table(), true);

@@ -6,6 +6,7 @@
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
 #include "motion/MotionLaws.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,6 @@ using model::kDegToRad;
 
 namespace {
 
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    model::RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
-
 double Distance(Point2 a, Point2 b) {
     return std::hypot(a.x - b.x, a.y - b.y);
 }
@@ -35,7 +28,7 @@ double Distance(Point2 a, Point2 b) {
 TEST(CamSurface, PitchCurveIsTheProfileRowsOfEveryExample) {
     for (int n = 1; n <= files::kExampleCount; ++n) {
         SCOPED_TRACE(testing::Message() << "example " << n);
-        auto m = Example(n);
+        auto m = testsupport::ExampleModel(n);
         const std::optional<CamSurface> cam = CamSurface::Of(*m);
         ASSERT_TRUE(cam.has_value());
         const ClosedCurve pitch = cam->pitch();
@@ -59,7 +52,7 @@ TEST(CamSurface, RollerSurfaceIsTheInwardOffsetByTheRollerRadius) {
     for (int n : {1, 3, 4, 5}) {
         for (int direction : {-1, 1}) {
             SCOPED_TRACE(testing::Message() << "example " << n << " direction " << direction);
-            auto m = Example(n);
+            auto m = testsupport::ExampleModel(n);
             m->CamDirection = direction;
             const std::optional<CamSurface> cam = CamSurface::Of(*m);
             ASSERT_TRUE(cam.has_value());
@@ -92,7 +85,7 @@ TEST(CamSurface, RollerSurfaceIsTheInwardOffsetByTheRollerRadius) {
 TEST(CamSurface, CurvatureMatchesTheRollerRows) {
     for (int n : {1, 3, 4, 5}) {
         SCOPED_TRACE(testing::Message() << "example " << n);
-        auto m = Example(n);
+        auto m = testsupport::ExampleModel(n);
         const std::optional<CamSurface> cam = CamSurface::Of(*m);
         const double clamp = 10.0 * m->PrimeRadius;
         for (int i = 0; i <= m->NumPoints; ++i) {

@@ -8,6 +8,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,6 @@ using namespace trochix::geometry::fixture;
 using model::RecordingHost;
 
 namespace {
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
 
 // What the sizing itself reports for a design: rows 5 and 6 after chain::RecalculateSizing.
 struct Sized {
@@ -99,7 +92,7 @@ void ExpectNodesMatchTheSizing(const model::CamModel& m, const DesignMapRequest&
 // Example 1 (an offset roller): nodes of both planes equal the sizing's own rows at the same
 // prime radius and roller or offset.
 TEST(DesignMap, NodesEqualTheSizingOfTheSameDesign) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     ASSERT_EQ(m->FollowerType, 1);
     ExpectNodesMatchTheSizing(*m, Request(MapAxis::Roller, 5, 1.5, 3.5, 0.25, 1.75), SetRoller);
     ExpectNodesMatchTheSizing(*m, Request(MapAxis::Offset, 5, 2.0, 4.0, -0.5, 0.5), SetOffset);
@@ -120,7 +113,7 @@ TEST(DesignMap, NodesEqualTheSizingOfTheSameDesign) {
 // Nodes the follower cannot take carry nothing: a roller or offset as large as the prime
 // radius, an arm that misses the cam.
 TEST(DesignMap, DesignsTheFollowerCannotTakeAreInvalid) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     const DesignMap roller = MakeDesignMap(*m, Request(MapAxis::Roller, 3, 1.0, 2.0, 0.0, 2.0));
     ASSERT_TRUE(roller.ok) << roller.refusal;
     EXPECT_TRUE(roller.at(0, 0).valid);  // Rp 1, Rr 0
@@ -141,7 +134,7 @@ TEST(DesignMap, DesignsTheFollowerCannotTakeAreInvalid) {
 // The arm of example 4 on the pivot axis: the pivot moved along its direction, as the
 // suggestion moves it, gives what the sizing gives after Arm_Geometry.
 TEST(DesignMap, ArmPivotAxisEqualsTheSizing) {
-    auto m = Example(4);
+    auto m = testsupport::ExampleModel(4);
     ASSERT_FALSE(m->Translating);
     const double C = std::hypot(double{m->ArmPivotX}, double{m->ArmPivotY});
     const double Rp = m->PrimeRadius;
@@ -223,7 +216,7 @@ TEST(DesignMap, SurfaceContourFollowsTheRoller) {
 }
 
 TEST(DesignMap, ChosenRangesHoldTheDesignAndTheSuggestion) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     for (MapAxis axis : {MapAxis::Roller, MapAxis::Offset}) {
         DesignMapRequest r;
         r.second = axis;
@@ -244,7 +237,7 @@ TEST(DesignMap, ChosenRangesHoldTheDesignAndTheSuggestion) {
 // plane, whose smallest design moves the pivot off it.
 TEST(DesignMap, KeyNamesTheSmallestOnlyWhereMarked) {
     for (int example : {1, 4}) {
-        auto m = Example(example);
+        auto m = testsupport::ExampleModel(example);
         DesignMapRequest r;
         r.second = MapAxis::Roller;
         r.size = 8;
@@ -260,11 +253,11 @@ TEST(DesignMap, KeyNamesTheSmallestOnlyWhereMarked) {
 }
 
 TEST(DesignMap, Refusals) {
-    auto flat = Example(2);
+    auto flat = testsupport::ExampleModel(2);
     EXPECT_TRUE(MapAxesOf(*flat).empty());
     EXPECT_FALSE(MakeDesignMap(*flat, {}).ok);
 
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     const std::pair<DesignMapRequest, const char*> cases[] = {
         {Request(MapAxis::Pivot, 10, 1, 2, 1, 2), "This follower has no pivot distance to map."},
         {Request(MapAxis::Roller, 1, 1, 2, 0, 1),

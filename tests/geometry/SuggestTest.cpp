@@ -10,6 +10,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -28,14 +29,6 @@ std::unique_ptr<model::CamModel> HarmonicCam(double h, double Rr) {
     m->SvajDone = true;
     m->RollerRadius = static_cast<float>(Rr);
     m->Offset = 0.0f;
-    return m;
-}
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
     return m;
 }
 
@@ -110,7 +103,7 @@ TEST(Suggest, CurvatureDecidesForALargeRoller) {
 // The flat face: rho = Rp + S + a >= 0 in closed form, what MinBasecircle reports for the
 // double harmonic of example 2 (S + a = -3 at 90 degrees).
 TEST(Suggest, FlatFaceReproducesTheSmallestBaseCircle) {
-    auto m = Example(2);
+    auto m = testsupport::ExampleModel(2);
     SuggestLimits l;
     l.minSurface = 0.0;
     const Suggestion s = Suggest(*m, l);
@@ -155,7 +148,7 @@ TEST(Suggest, OffsetsAndTheBestOffset) {
 // The arm of example 4, through the program's own sizing: the pivot moved to the suggested
 // distance gives pressure angles within the limit, the one deciding met to 1e-4.
 TEST(Suggest, ArmPivotDistanceThroughTheSizing) {
-    auto m = Example(4);
+    auto m = testsupport::ExampleModel(4);
     const Suggestion s = Suggest(*m, {});
     ASSERT_TRUE(s.ok) << s.refusal;
     EXPECT_TRUE(s.oscillating);

@@ -5,6 +5,7 @@
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
+#include "support/TestModels.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,6 @@ using model::kDegToRad;
 using model::kTwoPi;
 
 namespace {
-
-std::unique_ptr<model::CamModel> Example(int n) {
-    auto m = std::make_unique<model::CamModel>();
-    model::RecordingHost host;
-    model::Initialize(*m, host);
-    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
-    return m;
-}
 
 bool Inside(const std::vector<AngleRange>& ranges, double t) {
     return std::any_of(ranges.begin(), ranges.end(), [&](const AngleRange& r) {
@@ -49,7 +42,7 @@ double SmallestPositive(const model::CamModel& m, int row) {
 TEST(Undercut, NoneOnTheExamplesAsDesigned) {
     for (int n = 1; n <= files::kExampleCount; ++n) {
         SCOPED_TRACE(testing::Message() << "example " << n);
-        auto m = Example(n);
+        auto m = testsupport::ExampleModel(n);
         const std::optional<CamSurface> cam = CamSurface::Of(*m);
         const UndercutFinding u = FindUndercut(*cam);
         EXPECT_TRUE(u.ranges.empty());
@@ -72,7 +65,7 @@ TEST(Undercut, NoneOnTheExamplesAsDesigned) {
 // between 0 and the roller radius (points within 1e-3 of the roller radius are ambiguous and
 // skipped), and each range end lies where rho equals the roller radius (1e-6 relative).
 TEST(Undercut, RollerLargerThanThePitchCurvatureOfExampleOne) {
-    auto m = Example(1);
+    auto m = testsupport::ExampleModel(1);
     const double Rr = 2.5;
     m->RollerRadius = static_cast<float>(Rr);
     const std::optional<CamSurface> cam = CamSurface::Of(*m);
@@ -100,7 +93,7 @@ TEST(Undercut, RollerLargerThanThePitchCurvatureOfExampleOne) {
 // Example 2 with a prime radius of 2.5: rho = Rp + S + S'' (rows 1 and 3) is negative around
 // 90 degrees; the range ends are its zeros, the smallest safe prime radius is 3.
 TEST(Undercut, FlatFaceOnTooSmallAPrimeRadius) {
-    auto m = Example(2);
+    auto m = testsupport::ExampleModel(2);
     m->PrimeRadius = 2.5f;
     const std::optional<CamSurface> cam = CamSurface::Of(*m);
     const UndercutFinding u = FindUndercut(*cam);
@@ -122,7 +115,7 @@ TEST(Undercut, FlatFaceOnTooSmallAPrimeRadius) {
 // Example 5's concave stretches: the smallest concave surface radius is the smallest |rho| of
 // the negative part of row 6 plus the roller radius 1; a cutter just above it is refused.
 TEST(Undercut, CutterLargerThanTheSmallestConcaveRadius) {
-    auto m = Example(5);
+    auto m = testsupport::ExampleModel(5);
     const std::optional<CamSurface> cam = CamSurface::Of(*m);
     double rowMin = std::numeric_limits<double>::infinity();
     for (int i = 0; i <= m->NumPoints; ++i)
@@ -146,7 +139,7 @@ TEST(Undercut, CutterLargerThanTheSmallestConcaveRadius) {
 TEST(Undercut, TrimmedCamKeepsClearOfEveryRollerPosition) {
     for (int n : {1, 5}) {
         SCOPED_TRACE(testing::Message() << "example " << n);
-        auto m = Example(n);
+        auto m = testsupport::ExampleModel(n);
         m->RollerRadius = n == 1 ? 2.5f : 2.2f;
         const double Rr = m->RollerRadius;
         const std::optional<CamSurface> cam = CamSurface::Of(*m);
@@ -179,7 +172,7 @@ TEST(Undercut, TrimmedCamKeepsClearOfEveryRollerPosition) {
 // position, n(t) . p <= Rp + S(t) with n(t) = (cos t, sin t) for a clockwise cam: the trimmed
 // points keep behind all of them (1e-4 covers the chords), the cusp's swallowtail does not.
 TEST(Undercut, TrimmedCamUnderAFlatFaceKeepsBehindEveryFacePosition) {
-    auto m = Example(2);
+    auto m = testsupport::ExampleModel(2);
     m->PrimeRadius = 2.5f;
     m->CamDirection = -1;
     const std::optional<CamSurface> cam = CamSurface::Of(*m);

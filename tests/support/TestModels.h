@@ -2,6 +2,7 @@
 // the program computes with its own 3.141592654, so tests state tolerances that cover both.
 #pragma once
 
+#include "files/Examples.h"
 #include "model/CamModel.h"
 #include "model/Initialize.h"
 #include "model/RecordingHost.h"
@@ -20,6 +21,15 @@ inline double Deg(double rad) {
 }
 inline double Rad(double deg) {
     return deg * kTruePi / 180.0;
+}
+
+// Example n loaded as the menu loads it (its results computed).
+inline std::unique_ptr<model::CamModel> ExampleModel(int n) {
+    auto m = std::make_unique<model::CamModel>();
+    model::RecordingHost host;
+    model::Initialize(*m, host);
+    EXPECT_TRUE(files::LoadExample(*m, host, n)) << "example " << n;
+    return m;
 }
 
 // A model with its start-up values at `step` degrees: NumPoints to match and Results cleared,
